@@ -1,0 +1,44 @@
+#include <benchmark/benchmark.h>
+
+#include "core/BladeGeometry.h"
+#include "core/NumberFormat.h"
+#include "core/PropellerSizing.h"
+#include "core/TextToNumber.h"
+#include "support/RecordingWindow.h"
+
+namespace {
+
+using kelvarin::testing::RecordingWindow;
+
+// Sizing and geometry of the default design, the report and view steps left out.
+void BM_CalculationRun(benchmark::State& state) {
+    RecordingWindow window;
+    kelvarin::PropellerDesign design;
+    for (auto _ : state) {
+        window.log.clear();
+        window.texts[kelvarin::InputField::Dv] = "151,7";
+        window.texts[kelvarin::InputField::Hv] = "0,52";
+        kelvarin::SizePropeller(design, window);
+        kelvarin::ComputeGeometry(design, window);
+        benchmark::DoNotOptimize(design);
+    }
+}
+BENCHMARK(BM_CalculationRun);
+
+void BM_FormatFixed(benchmark::State& state) {
+    double x = 151.6833;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kelvarin::FormatFixed(x, 4, 1));
+        x += 0.001;
+    }
+}
+BENCHMARK(BM_FormatFixed);
+
+void BM_TextToNumber(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kelvarin::TextToNumber("151,7"));
+    }
+}
+BENCHMARK(BM_TextToNumber);
+
+}  // namespace

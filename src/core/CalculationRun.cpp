@@ -1,0 +1,21 @@
+#include "CalculationRun.h"
+
+#include "BladeGeometry.h"
+#include "PropellerSizing.h"
+
+namespace kelvarin {
+
+void RunCalculation(PropellerDesign& design, CalculationWindow& window) noexcept {
+    try {
+        if (!window.ManualChecked()) {
+            SizePropeller(design, window);
+        }
+        ComputeGeometry(design, window);
+        window.WriteReport();
+        window.ShowSelectedSection();
+    } catch (...) {
+        // No message names the field or the cause.
+    }
+}
+
+}  // namespace kelvarin

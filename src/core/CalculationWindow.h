@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "InputFields.h"
+
+namespace kelvarin {
+
+// What the calculation needs of the main window, and nothing more. Texts are UTF-8.
+class CalculationWindow {
+public:
+    virtual ~CalculationWindow() = default;
+
+    virtual std::string FieldText(InputField field) const = 0;
+    virtual void SetFieldText(InputField field, const std::string& text) = 0;
+
+    virtual bool ManualChecked() const = 0;  // CheckManual: diameter and pitch typed by hand
+    virtual bool DiamChecked() const = 0;    // CheckDiam: sizing by a given diameter
+
+    // A modal message with one OK button and the application title; returns when closed.
+    virtual void ShowMessage(std::string_view text) = 0;
+
+    // The two steps after the geometry; the window plugs in the report and the section view.
+    virtual void WriteReport() = 0;
+    virtual void ShowSelectedSection() = 0;
+};
+
+}  // namespace kelvarin

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kelvarin {
+
+// Numbers are read and written with the decimal separator of the user's locale, asked for at
+// the moment of each conversion. The program points this at its locale; tests set what they
+// need. The C library's locale is never consulted.
+using DecimalSeparatorSource = char (*)();
+
+// Installs the source; nullptr restores the built-in comma.
+void SetDecimalSeparatorSource(DecimalSeparatorSource source);
+
+char DecimalSeparator();
+
+// Writes a built-in number text, spelt with a comma, with the current separator instead.
+std::string LocalizeDecimalText(std::string_view commaText);
+
+}  // namespace kelvarin

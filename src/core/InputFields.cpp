@@ -1,0 +1,35 @@
+#include "InputFields.h"
+
+#include "DecimalSeparator.h"
+
+namespace kelvarin {
+
+namespace {
+
+struct FieldTexts {
+    std::string_view message;
+    std::string_view fallback;  // spelt with a comma
+    std::string_view start;     // spelt with a comma
+};
+
+const FieldTexts& Texts(InputField field) {
+    static constexpr std::array<FieldTexts, 6> kTexts = {{
+        {"Необходимо ввести параметр диаметр винта больше нуля", "127", "151,7"},
+        {"Необходимо ввести параметр шаг винта больше нуля", "0,20", "0,52"},
+        {"Необходимо ввести параметр мощность двигателя больше нуля", "14", "14"},
+        {"Необходимо ввести параметр число оборотов винта больше нуля", "2300", "2300"},
+        {"Необходимо ввести параметр скрорость максимальная больше нуля", "50", "50"},
+        {"Необходимо ввести параметр скрорость расчетная больше нуля", "40", "40"},
+    }};
+    return kTexts[static_cast<std::size_t>(field)];
+}
+
+}  // namespace
+
+std::string_view EmptyFieldMessage(InputField field) { return Texts(field).message; }
+
+std::string FallbackText(InputField field) { return LocalizeDecimalText(Texts(field).fallback); }
+
+std::string StartText(InputField field) { return LocalizeDecimalText(Texts(field).start); }
+
+}  // namespace kelvarin

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "Failure.h"
+
+namespace kelvarin {
+
+// Every floating value that becomes an integer coordinate goes through here: nearest, an exact
+// half to the even neighbour, and a value that a signed 32-bit integer cannot hold is a
+// failure instead of a wrapped number.
+inline std::int32_t RoundToInt32(double value) {
+    const double r = std::nearbyint(value);  // the default mode rounds halves to even
+    if (!(r >= static_cast<double>(std::numeric_limits<std::int32_t>::min()) &&
+          r <= static_cast<double>(std::numeric_limits<std::int32_t>::max()))) {
+        throw ArithmeticError("Integer overflow");
+    }
+    return static_cast<std::int32_t>(r);
+}
+
+// Integer arithmetic on coordinates that must not wrap.
+inline std::int32_t AddInt32(std::int32_t a, std::int32_t b) {
+    std::int32_t r = 0;
+    if (__builtin_add_overflow(a, b, &r)) {
+        throw ArithmeticError("Integer overflow");
+    }
+    return r;
+}
+
+inline std::int32_t SubtractInt32(std::int32_t a, std::int32_t b) {
+    std::int32_t r = 0;
+    if (__builtin_sub_overflow(a, b, &r)) {
+        throw ArithmeticError("Integer overflow");
+    }
+    return r;
+}
+
+}  // namespace kelvarin

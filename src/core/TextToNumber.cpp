@@ -1,0 +1,128 @@
+#include "TextToNumber.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "DecimalSeparator.h"
+#include "Failure.h"
+
+namespace kelvarin {
+
+namespace {
+
+[[noreturn]] void NotANumber(std::string_view text) {
+    throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Far beyond any double's exponent, small enough that sums of such values cannot overflow.
+constexpr long kExponentLimit = 100000;
+
+}  // namespace
+
+double TextToNumber(std::string_view text) {
+    const char separator = DecimalSeparator();
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') {
+        ++i;
+    }
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // The significant digits, without leading zeros, and the power of ten of the first one.
+    std::string digits;
+    long firstDigitPower = 0;  // for digits "d..." the value is 0.d... * 10^firstDigitPower
+    bool sawMantissa = false;
+    long integerDigits = 0;
+    while (i < n && IsDigit(text[i])) {
+        sawMantissa = true;
+        if (!digits.empty() || text[i] != '0') {
+            digits += text[i];
+        }
+        if (!digits.empty() && integerDigits < kExponentLimit) {
+            ++integerDigits;
+        }
+        ++i;
+    }
+    firstDigitPower = integerDigits;
+    if (i < n && text[i] == separator) {
+        sawMantissa = true;
+        ++i;
+        while (i < n && IsDigit(text[i])) {
+            if (digits.empty() && text[i] == '0') {
+                if (firstDigitPower > -kExponentLimit) {
+                    --firstDigitPower;
+                }
+            } else {
+                digits += text[i];
+            }
+            ++i;
+        }
+    }
+    if (!sawMantissa) {
+        NotANumber(text);
+    }
+    long exponent = 0;
+    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) {
+            negativeExponent = text[i] == '-';
+            ++i;
+        }
+        if (i >= n || !IsDigit(text[i])) {
+            NotANumber(text);
+        }
+        while (i < n && IsDigit(text[i])) {
+            if (exponent < kExponentLimit) {
+                exponent = exponent * 10 + (text[i] - '0');
+            }
+            ++i;
+        }
+        if (negativeExponent) {
+            exponent = -exponent;
+        }
+    }
+    while (i < n && text[i] == ' ') {
+        ++i;
+    }
+    if (i != n) {
+        NotANumber(text);
+    }
+    if (digits.empty()) {
+        return negative ? -0.0 : 0.0;
+    }
+    const long power = firstDigitPower + exponent;  // value is 0.d... * 10^power
+    if (power > 400) {
+        NotANumber(text);
+    }
+    if (power < -400) {
+        return negative ? -0.0 : 0.0;
+    }
+    // Hand the normalised digits to the correctly rounding reader of the standard library.
+    std::string canonical = "0.";
+    canonical += digits;
+    canonical += 'e';
+    char powerText[24];
+    const auto written = std::to_chars(powerText, powerText + sizeof powerText, power);
+    canonical.append(powerText, written.ptr);
+    double value = 0.0;
+    const auto result =
+        std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        if (power > 0) {
+            NotANumber(text);
+        }
+        value = 0.0;
+    } else if (result.ec != std::errc() || !std::isfinite(value)) {
+        NotANumber(text);
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace kelvarin {
+
+// Points the core's decimal separator at the user's locale (QLocale::system()).
+void UseLocaleDecimalSeparator();
+
+}  // namespace kelvarin

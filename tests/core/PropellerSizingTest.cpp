@@ -1,0 +1,135 @@
+#include "core/PropellerSizing.h"
+
+#include <gtest/gtest.h>
+
+#include "core/Failure.h"
+#include "support/RecordingWindow.h"
+
+namespace kelvarin {
+namespace {
+
+using testing::RecordingWindow;
+using testing::ScopedSeparator;
+
+class Sizing : public ::testing::Test {
+protected:
+    ScopedSeparator comma{','};
+    RecordingWindow w;
+    PropellerDesign d;
+};
+
+TEST_F(Sizing, CalculatedModeWorkedExample) {
+    SizePropeller(d, w);
+    EXPECT_NEAR(d.Dv, 151.679046, 1e-6);
+    EXPECT_NEAR(d.Hv, 0.521739, 1e-6);
+    EXPECT_EQ(w.texts[InputField::Dv], "151,7");
+    EXPECT_EQ(w.texts[InputField::Hv], "0,52");
+    EXPECT_EQ(w.texts[InputField::Nv], "2300");
+    EXPECT_EQ(d.Nd, 14.0);
+    EXPECT_EQ(d.Vm, 50.0);
+    EXPECT_EQ(d.Vr, 40.0);
+    EXPECT_TRUE(w.messages.empty());
+}
+
+TEST_F(Sizing, ByDiameterWorkedExample) {
+    w.diam = true;
+    SizePropeller(d, w);
+    EXPECT_NEAR(d.Nv, 2299.364670, 1e-6);
+    EXPECT_NEAR(d.Hv, 0.521883, 1e-6);
+    EXPECT_EQ(d.Dv, 151.7);
+    EXPECT_EQ(w.texts[InputField::Nv], "2299");
+    EXPECT_EQ(w.texts[InputField::Hv], "0,52");
+    EXPECT_EQ(w.texts[InputField::Dv], "151,7");
+}
+
+TEST_F(Sizing, ResultsTooLongForTheFieldTakeTheExponentForm) {
+    w.diam = true;
+    w.texts[InputField::Dv] = "1";
+    SizePropeller(d, w);
+    EXPECT_NEAR(d.Nv, 52915026.2, 0.1);
+    EXPECT_EQ(w.texts[InputField::Nv], "5,2915E7");
+    EXPECT_EQ(w.texts[InputField::Hv], "0,00");
+
+    RecordingWindow calc;
+    calc.texts[InputField::Nv] = "1";
+    calc.texts[InputField::Vr] = "999";
+    SizePropeller(d, calc);
+    EXPECT_EQ(calc.texts[InputField::Dv], "7274,3");
+    EXPECT_EQ(calc.texts[InputField::Hv], "3E04");
+}
+
+TEST_F(Sizing, ReplacedFieldsAreStillValidatedFirst) {
+    w.diam = true;
+    w.texts[InputField::Nv] = "0";
+    SizePropeller(d, w);
+    ASSERT_EQ(w.messages.size(), 1u);
+    EXPECT_EQ(w.messages[0], "Необходимо ввести параметр число оборотов винта больше нуля");
+    // The fallback is written first, then replaced by the computed speed.
+    const std::vector<std::string> expected = {
+        "message Необходимо ввести параметр число оборотов винта больше нуля", "set 3 2300",
+        "set 3 2299", "set 1 0,52"};
+    EXPECT_EQ(w.log, expected);
+}
+
+TEST_F(Sizing, TwoEmptyFieldsBringTwoMessagesInReadingOrder) {
+    w.texts[InputField::Nd] = "";
+    w.texts[InputField::Vr] = "";
+    SizePropeller(d, w);
+    const std::vector<std::string> expected = {
+        "Необходимо ввести параметр мощность двигателя больше нуля",
+        "Необходимо ввести параметр скрорость расчетная больше нуля"};
+    EXPECT_EQ(w.messages, expected);
+    EXPECT_EQ(d.Nd, 14.0);
+    EXPECT_EQ(d.Vr, 40.0);
+}
+
+TEST_F(Sizing, ANonNumberStopsAtItsField) {
+    w.texts[InputField::Nv] = "23.00";
+    d.Vm = 99;
+    EXPECT_THROW(SizePropeller(d, w), ConversionError);
+    EXPECT_EQ(d.Nd, 14.0);  // read before the failure
+    EXPECT_EQ(d.Vm, 99.0);  // not reached
+    EXPECT_EQ(w.texts[InputField::Dv], "151,7");
+    EXPECT_TRUE(w.log.empty());
+}
+
+TEST_F(Sizing, NegativeInputs) {
+    // A negative speed enters squared: a valid diameter and a negative pitch.
+    w.texts[InputField::Nv] = "-2300";
+    SizePropeller(d, w);
+    EXPECT_EQ(w.texts[InputField::Dv], "151,7");
+    EXPECT_EQ(w.texts[InputField::Hv], "-0,52");
+
+    // A negative power makes the root's argument negative: an arithmetic failure before Dv.
+    RecordingWindow neg;
+    neg.texts[InputField::Nd] = "-14";
+    PropellerDesign e;
+    EXPECT_THROW(SizePropeller(e, neg), ArithmeticError);
+    EXPECT_EQ(e.Dv, 151.7);  // as read, not computed
+    EXPECT_EQ(neg.texts[InputField::Dv], "151,7");
+
+    RecordingWindow negDiam;
+    negDiam.diam = true;
+    negDiam.texts[InputField::Vm] = "-50";
+    EXPECT_THROW(SizePropeller(e, negDiam), ArithmeticError);
+    EXPECT_EQ(negDiam.texts[InputField::Nv], "2300");
+}
+
+TEST_F(Sizing, AResultBeyondTheDoubleRangeIsAFailure) {
+    w.texts[InputField::Nd] = "1E308";
+    w.texts[InputField::Nv] = "1E-308";
+    w.texts[InputField::Vm] = "1E-308";  // the fourth root is 1E308, times 10000
+    EXPECT_THROW(SizePropeller(d, w), ArithmeticError);
+    EXPECT_EQ(w.texts[InputField::Dv], "151,7");
+
+    // Extended intermediates: a product far beyond double range is no failure by itself.
+    RecordingWindow big;
+    big.texts[InputField::Nd] = "1E300";
+    big.texts[InputField::Nv] = "1E300";
+    big.texts[InputField::Vm] = "1E300";
+    SizePropeller(d, big);
+    EXPECT_NEAR(d.Dv, 1e4 * 1e-150, 1e-160);
+}
+
+}  // namespace
+}  // namespace kelvarin

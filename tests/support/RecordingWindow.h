@@ -1,0 +1,60 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/CalculationWindow.h"
+#include "core/InputFields.h"
+
+namespace kelvarin::testing {
+
+// A main window as the calculation sees it: six texts, two check boxes, and a log of every
+// message box and later step, in the order they happened.
+class RecordingWindow : public CalculationWindow {
+public:
+    RecordingWindow() {
+        for (InputField f : kInputFields) {
+            texts[f] = StartText(f);
+        }
+    }
+
+    std::string FieldText(InputField field) const override { return texts.at(field); }
+    void SetFieldText(InputField field, const std::string& text) override {
+        texts[field] = text;
+        log.push_back("set " + std::to_string(static_cast<int>(field)) + " " + text);
+    }
+    bool ManualChecked() const override { return manual; }
+    bool DiamChecked() const override { return diam; }
+    void ShowMessage(std::string_view text) override {
+        messages.emplace_back(text);
+        log.push_back("message " + std::string(text));
+    }
+    void WriteReport() override {
+        ++reports;
+        log.emplace_back("report");
+    }
+    void ShowSelectedSection() override {
+        ++views;
+        log.emplace_back("view");
+    }
+
+    std::map<InputField, std::string> texts;
+    bool manual = false;
+    bool diam = false;
+    std::vector<std::string> messages;
+    std::vector<std::string> log;
+    int reports = 0;
+    int views = 0;
+};
+
+// Sets the decimal separator for the life of a test.
+class ScopedSeparator {
+public:
+    explicit ScopedSeparator(char separator);
+    ~ScopedSeparator();
+    ScopedSeparator(const ScopedSeparator&) = delete;
+    ScopedSeparator& operator=(const ScopedSeparator&) = delete;
+};
+
+}  // namespace kelvarin::testing
