@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/PropellerDesign.h"
+
+namespace kelvarin {
+
+enum class PenStyle { Solid, Dotted };
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kPureRed{255, 0, 0};
+
+// A drawing surface in device pixels, X to the right, Y downward: the view bitmap or a printed
+// page. Pens keep their width in device pixels whatever the surface. The brush stays solid white.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    virtual void SetPenWidth(std::int32_t width) = 0;
+    virtual void SetPenColor(Rgb color) = 0;
+    virtual void SetPenStyle(PenStyle style) = 0;
+
+    // A cubic Bezier from points[0] to points[3] with points[1] and points[2] as controls.
+    virtual void PolyBezier(const std::array<OutlinePoint, 4>& points) = 0;
+    // An ellipse in the rectangle; right and bottom edges are exclusive. Filled with the brush.
+    virtual void Ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
+                         std::int32_t bottom) = 0;
+    virtual void Line(OutlinePoint from, OutlinePoint to) = 0;
+    // UTF-8 text with its top-left corner at the point, in the current font.
+    virtual void Text(OutlinePoint topLeft, std::string_view text) = 0;
+
+    virtual std::string FontName() const = 0;
+    virtual void SetFontName(std::string_view name) = 0;
+    virtual int FontSizePoints() const = 0;
+};
+
+}  // namespace kelvarin

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/Failure.h"
+#include "core/PropellerDesign.h"
+#include "drawing/Canvas.h"
+
+namespace kelvarin {
+
+inline constexpr std::string_view kNoDefaultPrinter =
+    "There is no default printer currently selected";
+
+// The default printer is missing: nothing can be measured or printed.
+class PrinterMissing : public Failure {
+public:
+    PrinterMissing() : Failure(std::string(kNoDefaultPrinter)) {}
+};
+
+// The default printer as the drawing sees it.
+class Printer {
+public:
+    virtual ~Printer() = default;
+
+    // LogPixelsX, HorzRes and VertRes of the default printer; throws PrinterMissing.
+    virtual PrinterGeometry Geometry() = 0;
+
+    virtual void BeginDocument(std::string_view name) = 0;  // the document and its first page
+    virtual void NewPage() = 0;
+    virtual void EndDocument() = 0;
+    // The page canvas; valid between BeginDocument and EndDocument.
+    virtual Canvas& PageCanvas() = 0;
+};
+
+}  // namespace kelvarin
