@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "core/PropellerDesign.h"
+#include "drawing/Canvas.h"
+
+namespace kelvarin {
+
+// How far each of the 24 segments of an outline bows outward, in degrees: the first angle is
+// used through its cosine, the second through its sine. Segment i runs from point i to i + 1.
+struct SegmentBend {
+    double CosAngle;
+    double SinAngle;
+};
+
+inline constexpr std::size_t kSegmentCount = kOutlinePointCount - 1;
+
+inline constexpr std::array<SegmentBend, kSegmentCount> SegmentBendAngles = {{
+    {5, 5},    // upper surface 100 % to 90 %
+    {3, 1},    // upper 90 % to 80 %
+    {1, 1},    // upper 80 % to 70 %
+    {1, 1},    // upper 70 % to 60 %
+    {1, 1},    // upper 60 % to 50 %
+    {1, 1},    // upper 50 % to 40 %
+    {2, 2},    // upper 40 % to 30 %
+    {4, 4},    // upper 30 % to 20 %
+    {10, 5},   // upper 20 % to 10 %
+    {7, 5},    // upper 10 % to 5 %
+    {8, 5},    // upper 5 % to 2.5 %
+    {1, 20},   // upper 2.5 % to the leading edge
+    {30, 30},  // leading edge to lower 2.5 %
+    {8, 8},    // lower 2.5 % to 5 %
+    {8, 3},    // lower 5 % to 10 %
+    {1, 0},    // lower 10 % to 20 %
+    {0, 0},    // the flat part of the lower surface, 20 % to 100 %
+    {0, 0},   {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0},
+}};
+
+// One cubic Bezier piece: start, first control, second control, end.
+using BezierSegment = std::array<OutlinePoint, 4>;
+
+// The 24 bent segments of an outline. Throws ArithmeticError when a control point does not fit
+// 32 bits.
+std::array<BezierSegment, kSegmentCount> OutlineSegments(const SectionPolyline& outline);
+
+// The bounding rectangle of the control mark of a point: an 11-pixel circle centred on it,
+// right and bottom edges exclusive. Throws ArithmeticError on overflow.
+struct MarkRect {
+    std::int32_t left;
+    std::int32_t top;
+    std::int32_t right;
+    std::int32_t bottom;
+};
+MarkRect ControlMarkRect(OutlinePoint point);
+
+// Draws the outline as 24 bent segments with a 2-pixel pen and, with showControl, a red
+// 1-pixel circle on each of its 25 points; the pen is left black, solid and 1 pixel wide after
+// the marks, 2 pixels wide without them. All arithmetic is done before the first stroke, so a
+// failure draws nothing.
+void DrawOutline(Canvas& canvas, const SectionPolyline& outline, bool showControl);
+
+}  // namespace kelvarin

@@ -1,0 +1,139 @@
+#include "drawing/TemplatePrint.h"
+
+#include <string>
+#include <vector>
+
+#include "core/BladeTables.h"
+#include "core/IntegerRounding.h"
+#include "core/NumberFormat.h"
+#include "drawing/OutlineDrawing.h"
+#include "drawing/SectionOutline.h"
+
+namespace kelvarin {
+
+namespace {
+
+// Page layout in device pixels, from the top-left corner of the printable area.
+constexpr std::int32_t kPageTop = 200;       // top of the first section on a page
+constexpr std::int32_t kOutlineLeft = 200;   // every outline is moved this far right
+constexpr std::int32_t kCaptionLeft = 250;   // caption and scissors mark
+constexpr std::int32_t kCaptionRise = 50;    // caption top above the section's top
+constexpr std::int32_t kCutLineDrop = 100;   // cut line below the section's bottom
+constexpr std::int32_t kSectionPitch = 200;  // next section's top below this one's bottom
+
+constexpr double kTenthsPerInch = 254.0;
+constexpr double kTenthsPerMetre = 10000.0;
+
+// Windows' symbol font is not at hand; this face has the scissors of its own.
+constexpr std::string_view kScissorsFont = "DejaVu Sans";
+constexpr std::string_view kScissors = "\u2702";
+
+constexpr const char* kNegativeSection =
+    "Шаблоны не напечатаны: сечение имеет отрицательный размер, проверьте диаметр и шаг винта";
+constexpr const char* kSectionTooLarge =
+    "Шаблоны не напечатаны: сечения слишком велики для принтера";
+
+// Where one section goes, all worked out before the document begins.
+struct Placement {
+    int section = 0;
+    bool newPageBefore = false;
+    std::int32_t top = 0;         // page Y of the section's top
+    std::int32_t captionY = 0;    // page Y of the caption's top
+    std::int32_t bottom = 0;      // page Y of its trailing edge
+    std::int32_t cutY = 0;        // page Y of its cut line
+    std::int32_t referenceX = 0;  // end of the width reference line, turned sections only
+};
+
+std::string Caption(int section) {
+    return "Профиль сечения лопасти " + FormatGeneral((section - 1) / 10.0, 15, 0) + " радиуса";
+}
+
+// Places every section, moving its outline to its page position. A section starts a new page
+// when it is not the first on its page and its outline or cut line would reach past the
+// printable height; no page follows the last section.
+std::vector<Placement> LayOut(PropellerDesign& design, bool ugolChecked) {
+    const PrinterGeometry& printer = design.Printer;
+    const double pixelsPerMetre = printer.LogPixelsX * kTenthsPerMetre / kTenthsPerInch;
+    std::vector<Placement> placements;
+    std::int32_t y = kPageTop;
+    bool firstOnPage = true;
+    for (int n = kFirstSection; n <= kLastSection; ++n) {
+        const OutlinePoint trailingEdge = SectionOutline(design, n)[0];
+        const std::int32_t h = trailingEdge.y;
+        if (h < 0 || trailingEdge.x < 0) {
+            throw Failure(kNegativeSection);
+        }
+        Placement p;
+        p.section = n;
+        if (!firstOnPage && AddInt32(AddInt32(y, h), kCutLineDrop) > printer.VertRes) {
+            p.newPageBefore = true;
+            y = kPageTop;
+        }
+        firstOnPage = false;
+        p.top = y;
+        TranslateOutline(design, n, kOutlineLeft, y);
+        const SectionPolyline& o = SectionOutline(design, n);
+        OutlineSegments(o);
+        for (const OutlinePoint& point : o) {
+            ControlMarkRect(point);
+        }
+        p.captionY = SubtractInt32(p.top, kCaptionRise);
+        p.bottom = AddInt32(y, h);
+        p.cutY = AddInt32(p.bottom, kCutLineDrop);
+        if (ugolChecked) {
+            const double width = design.Stations.Bl[StationIndex(n)];
+            p.referenceX = SubtractInt32(o[0].x, RoundToInt32(pixelsPerMetre * width));
+        }
+        y = AddInt32(p.bottom, kSectionPitch);
+        placements.push_back(p);
+    }
+    return placements;
+}
+
+void DrawScissors(Canvas& canvas, std::int32_t cutY) {
+    const std::string face = canvas.FontName();
+    canvas.SetFontName(kScissorsFont);
+    const int size = canvas.FontSizePoints();
+    canvas.Text({kCaptionLeft, SubtractInt32(cutY, RoundToInt32(size / 2.0))}, kScissors);
+    canvas.SetFontName(face);
+}
+
+void DrawTemplate(Canvas& canvas, const PropellerDesign& design, const Placement& p,
+                  bool ugolChecked) {
+    canvas.Text({kCaptionLeft, p.captionY}, Caption(p.section));
+    const SectionPolyline& o = SectionOutline(design, p.section);
+    DrawOutline(canvas, o, design.ShowControl);
+    if (ugolChecked) {
+        const OutlinePoint corner{p.referenceX, p.bottom};
+        canvas.Line({o[0].x, p.bottom}, corner);
+        canvas.Line(corner, {p.referenceX, o[12].y});
+    }
+    DrawScissors(canvas, p.cutY);
+    canvas.SetPenStyle(PenStyle::Dotted);
+    canvas.Line({0, p.cutY}, {design.Printer.HorzRes, p.cutY});
+    canvas.SetPenStyle(PenStyle::Solid);
+}
+
+}  // namespace
+
+void PrintTemplates(PropellerDesign& design, Printer& printer, bool ugolChecked) {
+    std::vector<Placement> placements;
+    try {
+        BuildSectionOutlines(design, printer);
+        placements = LayOut(design, ugolChecked);
+    } catch (const ArithmeticError&) {
+        throw Failure(kSectionTooLarge);
+    }
+
+    printer.BeginDocument("");
+    Canvas& canvas = printer.PageCanvas();
+    for (const Placement& p : placements) {
+        if (p.newPageBefore) {
+            printer.NewPage();
+        }
+        DrawTemplate(canvas, design, p, ugolChecked);
+    }
+    printer.EndDocument();
+}
+
+}  // namespace kelvarin
