@@ -22,7 +22,8 @@ struct Decimal {
     int count = 0;  // significant digits held, trailing zeros included
 };
 
-Decimal Expand(double value) {
+template <typename Float>
+Decimal Expand(Float value) {
     Decimal d;
     d.negative = std::signbit(value);
     if (value == 0.0) {
@@ -93,7 +94,8 @@ char DigitAt(const Decimal& d, int i) {
     return i >= 0 && i < d.count ? d.digits[static_cast<std::size_t>(i)] : '0';
 }
 
-bool NonFinite(double value, std::string& text) {
+template <typename Float>
+bool NonFinite(Float value, std::string& text) {
     if (std::isnan(value)) {
         text = "NAN";
         return true;
@@ -105,9 +107,9 @@ bool NonFinite(double value, std::string& text) {
     return false;
 }
 
-}  // namespace
-
-std::string FormatGeneral(double value, int precision, int minExponentDigits) {
+// Both forms for doubles and for extended values alike; a double widens to the same digits.
+template <typename Float>
+std::string GeneralForm(Float value, int precision, int minExponentDigits) {
     std::string text;
     if (NonFinite(value, text)) {
         return text;
@@ -162,7 +164,8 @@ std::string FormatGeneral(double value, int precision, int minExponentDigits) {
     return text;
 }
 
-std::string FormatFixed(double value, int precision, int decimals) {
+template <typename Float>
+std::string FixedForm(Float value, int precision, int decimals) {
     std::string text;
     if (NonFinite(value, text)) {
         return text;
@@ -174,7 +177,7 @@ std::string FormatFixed(double value, int precision, int decimals) {
         RoundTo(d, std::min(precision, d.exponent + decimals));
     }
     if (!d.zero && d.exponent > precision) {
-        return FormatGeneral(value, precision, decimals <= 4 ? decimals : 0);
+        return GeneralForm(value, precision, decimals <= 4 ? decimals : 0);
     }
     if (!d.zero && d.negative) {
         text += '-';  // a value that rounds to zero loses its sign
@@ -193,6 +196,20 @@ std::string FormatFixed(double value, int precision, int decimals) {
         }
     }
     return text;
+}
+
+}  // namespace
+
+std::string FormatGeneral(double value, int precision, int minExponentDigits) {
+    return GeneralForm(value, precision, minExponentDigits);
+}
+
+std::string FormatFixed(double value, int precision, int decimals) {
+    return FixedForm(value, precision, decimals);
+}
+
+std::string FormatFixedExtended(long double value, int precision, int decimals) {
+    return FixedForm(value, precision, decimals);
 }
 
 }  // namespace kelvarin

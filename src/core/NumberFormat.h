@@ -20,4 +20,9 @@ std::string FormatFixed(double value, int precision, int decimals);
 // `minExponentDigits` (clamped to 0..20). FormatGeneral(x, 15, 0) is the plain form.
 std::string FormatGeneral(double value, int precision, int minExponentDigits);
 
+// FormatFixed for a value computed in extended precision and written without being stored in
+// a double first (a product such as a width in metres times 100): rounding it to a double on
+// the way could carry a value lying just beside a half across it.
+std::string FormatFixedExtended(long double value, int precision, int decimals);
+
 }  // namespace kelvarin
