@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QFont>
+#include <QPen>
+
+#include "drawing/Canvas.h"
+
+class QPainter;
+
+namespace kelvarin {
+
+// The drawing seam over an active QPainter, on the view's QImage or on a QPrinter page. The
+// painter works in device pixels (no transform), so a pen of width w covers w device pixels on
+// paper as on screen. The brush is solid white, text is black in a plain sans serif.
+class QtCanvas : public Canvas {
+  public:
+    // The face and size of the default font, which nothing in the program changes for text.
+    static constexpr const char* kDefaultFontFace = "DejaVu Sans";
+    static constexpr int kDefaultFontPoints = 8;
+
+    explicit QtCanvas(QPainter& painter);
+
+    void SetPenWidth(std::int32_t width) override;
+    void SetPenColor(Rgb color) override;
+    void SetPenStyle(PenStyle style) override;
+
+    void PolyBezier(const std::array<OutlinePoint, 4>& points) override;
+    void Ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
+                 std::int32_t bottom) override;
+    void Line(OutlinePoint from, OutlinePoint to) override;
+    void Text(OutlinePoint topLeft, std::string_view text) override;
+
+    std::string FontName() const override;
+    void SetFontName(std::string_view name) override;
+    int FontSizePoints() const override;
+
+  private:
+    void ApplyPen();
+
+    QPainter& painter_;
+    QPen pen_;
+    QFont font_;
+};
+
+}  // namespace kelvarin

@@ -1,0 +1,86 @@
+#include "ui/QtPrinter.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "ui/QtCanvas.h"
+
+namespace kelvarin {
+
+QtPrinter::QtPrinter() = default;
+
+QtPrinter::QtPrinter(std::unique_ptr<QPrinter> prepared)
+    : printer_(std::move(prepared)), prepared_(true) {}
+
+QtPrinter::~QtPrinter() {
+    if (painter_ && painter_->isActive()) {
+        // A document left open by a failure is thrown away, not sent half-drawn.
+        printer_->abort();
+        painter_->end();
+    }
+}
+
+QPrinter& QtPrinter::Device() {
+    if (prepared_) {
+        return *printer_;
+    }
+    // Without a default a QPrinter would quietly take the first queue, or become a PDF writer
+    // with nowhere to write: neither is what the user asked for.
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        throw PrinterMissing();
+    }
+    if (!printer_ || printer_->printerName() != info.printerName()) {
+        printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    }
+    return *printer_;
+}
+
+PrinterGeometry QtPrinter::Geometry() {
+    QPrinter& p = Device();
+    return {p.resolution(), p.width(), p.height()};
+}
+
+void QtPrinter::BeginDocument(std::string_view name) {
+    if (painter_ && painter_->isActive()) {
+        throw Failure("Печать уже идёт");
+    }
+    QPrinter& p = Device();
+    p.setDocName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(&p)) {
+        throw Failure("Не удалось начать печать на принтере");
+    }
+    painter_ = std::move(painter);
+    canvas_ = std::make_unique<QtCanvas>(*painter_);
+}
+
+void QtPrinter::NewPage() {
+    RequireDocument();
+    if (!printer_->newPage()) {
+        throw Failure("Не удалось начать новую страницу");
+    }
+}
+
+void QtPrinter::EndDocument() {
+    RequireDocument();
+    canvas_.reset();
+    if (!painter_->end()) {
+        throw Failure("Не удалось завершить печать");
+    }
+    painter_.reset();
+}
+
+Canvas& QtPrinter::PageCanvas() {
+    RequireDocument();
+    return *canvas_;
+}
+
+void QtPrinter::RequireDocument() const {
+    if (!painter_ || !painter_->isActive()) {
+        throw Failure("Печать не начата");
+    }
+}
+
+}  // namespace kelvarin
