@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer
-# and runs every test through ctest on Qt's offscreen platform.
+# Sets up what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, runs
+# each fuzzer briefly (KELVARIN_FUZZ_SECONDS, 20 by default; 0 skips) and then every test
+# through ctest on Qt's offscreen platform.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+fuzz_seconds="${KELVARIN_FUZZ_SECONDS:-20}"
+if [ "$fuzz_seconds" != "0" ]; then
+    scripts/fuzz.sh "$fuzz_seconds"
+fi
 cmake --preset asan
 cmake --build --preset asan
 QT_QPA_PLATFORM=offscreen ctest --preset asan

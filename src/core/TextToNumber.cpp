@@ -17,8 +17,9 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Far beyond any double's exponent, small enough that sums of such values cannot overflow.
-constexpr long kExponentLimit = 100000;
+// Far beyond any double's exponent and any text's length, small enough that sums of such
+// values cannot overflow.
+constexpr long long kExponentLimit = 1'000'000'000'000LL;
 
 }  // namespace
 
@@ -36,9 +37,9 @@ double TextToNumber(std::string_view text) {
     }
     // The significant digits, without leading zeros, and the power of ten of the first one.
     std::string digits;
-    long firstDigitPower = 0;  // for digits "d..." the value is 0.d... * 10^firstDigitPower
+    long long firstDigitPower = 0;  // for digits "d..." the value is 0.d... * 10^firstDigitPower
     bool sawMantissa = false;
-    long integerDigits = 0;
+    long long integerDigits = 0;
     while (i < n && IsDigit(text[i])) {
         sawMantissa = true;
         if (!digits.empty() || text[i] != '0') {
@@ -67,7 +68,7 @@ double TextToNumber(std::string_view text) {
     if (!sawMantissa) {
         NotANumber(text);
     }
-    long exponent = 0;
+    long long exponent = 0;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
         bool negativeExponent = false;
@@ -97,7 +98,7 @@ double TextToNumber(std::string_view text) {
     if (digits.empty()) {
         return negative ? -0.0 : 0.0;
     }
-    const long power = firstDigitPower + exponent;  // value is 0.d... * 10^power
+    const long long power = firstDigitPower + exponent;  // value is 0.d... * 10^power
     if (power > 400) {
         NotANumber(text);
     }

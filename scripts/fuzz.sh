@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (clang, ASan, UBSan) and runs each for a bounded time:
+#   scripts/fuzz.sh [seconds-per-target, default 60]
+# The seed corpora in fuzz/corpus are read, never written; findings go to build/fuzz/findings.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+scripts/setup.sh
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+mkdir -p build/fuzz/findings
+status=0
+for bin in build/fuzz/fuzz/fuzz_*; do
+    name="${bin##*/fuzz_}"
+    work="$(mktemp -d)"
+    log="build/fuzz/findings/$name.log"
+    # One allocation above 256 MB is a finding: no input may ask for that much.
+    if "$bin" -max_total_time="$seconds" -malloc_limit_mb=256 -rss_limit_mb=2048 -timeout=10 \
+        -print_final_stats=1 -artifact_prefix="build/fuzz/findings/$name-" \
+        "$work" "fuzz/corpus/$name" >"$log" 2>&1; then
+        runs="$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)"
+        cov="$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 || true)"
+        echo "fuzz $name: ${runs:-?} runs in ${seconds} s, ${cov:-cov: ?}, no findings"
+    else
+        echo "fuzz $name: FAILED, see $log"
+        tail -n 40 "$log"
+        status=1
+    fi
+    rm -rf "$work"
+done
+exit "$status"
