@@ -1,9 +1,7 @@
-#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/LocaleSeparator.h"
-#include "ui/MainForm.h"
+#include "ui/Application.h"
 
 namespace {
 
@@ -25,11 +23,5 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kelvarin"));
-    kelvarin::UseLocaleDecimalSeparator();
-
-    kelvarin::MainForm form;
-    form.show();
-    return QApplication::exec();
+    return kelvarin::RunApplication(argc, argv);
 }

@@ -20,6 +20,8 @@ char SystemSeparator() {
 
 }  // namespace
 
-void UseLocaleDecimalSeparator() { SetDecimalSeparatorSource(&SystemSeparator); }
+void UseLocaleDecimalSeparator() {
+    SetDecimalSeparatorSource(&SystemSeparator);
+}
 
 }  // namespace kelvarin

@@ -1,13 +1,106 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
+
+#include "core/CalculationWindow.h"
+#include "core/PropellerDesign.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QWidget;
 
 namespace kelvarin {
 
-class MainForm : public QMainWindow {
+class AboutForm;
+class ArrowSelector;
+class DesktopShell;
+class MessageBoxes;
+class NumericEdit;
+class Printer;
+class TVzImageBox;
+class ZoomSlider;
+
+// What the window hands its work to outside itself: message boxes, the desktop, the printer.
+struct MainFormServices {
+    MessageBoxes& messages;
+    DesktopShell& shell;
+    Printer& printer;
+};
+
+// The main window Form1: the input panel, the section view below it, and the one design
+// record, which lives exactly as long as the window.
+class MainForm : public QMainWindow, public CalculationWindow {
     Q_OBJECT
-public:
-    explicit MainForm(QWidget* parent = nullptr);
+  public:
+    explicit MainForm(MainFormServices services, QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    PropellerDesign& Design() { return design_; }
+    const PropellerDesign& Design() const { return design_; }
+    AboutForm& About() const { return *aboutForm_; }
+
+    // CalculationWindow
+    std::string FieldText(InputField field) const override;
+    void SetFieldText(InputField field, const std::string& text) override;
+    bool ManualChecked() const override;
+    bool DiamChecked() const override;
+    void ShowMessage(std::string_view text) override;
+    void WriteReport() override;
+    void ShowSelectedSection() override;
+
+    NumericEdit* Field(InputField field) const;
+
+    // The handlers, by the names the controls know them by.
+    void ButRashClick();
+    void ButPrintClick();
+    void ButDateClick();
+    void ButHelpClick();
+    void ButAboutClick();
+    void ButCloseClick();
+    void ManualCheck();
+    void CheckDiamClick();
+    void UgolCheck();
+    void ControlCheck();
+    void UpDown1Click();
+    void Track();
+
+    // Places the About window centred over this one, as its modal showing does.
+    void PlaceAboutForm();
+
+  private:
+    void BuildPanel();
+    void WireHandlers();
+    // Runs a handler so that no failure crosses the event loop: a failure goes to the
+    // default error display.
+    void Guarded(const std::function<void()>& handler);
+
+    MainFormServices services_;
+    PropellerDesign design_{};
+
+    QWidget* panel_ = nullptr;
+    NumericEdit* editDv_ = nullptr;
+    NumericEdit* editHv_ = nullptr;
+    NumericEdit* editNd_ = nullptr;
+    NumericEdit* editNv_ = nullptr;
+    NumericEdit* editVm_ = nullptr;
+    NumericEdit* editVr_ = nullptr;
+    QCheckBox* checkDiam_ = nullptr;
+    QCheckBox* checkManual_ = nullptr;
+    QCheckBox* checkUgol_ = nullptr;
+    QCheckBox* checkControl_ = nullptr;
+    ZoomSlider* trackBar1_ = nullptr;
+    ArrowSelector* upDown1_ = nullptr;
+    QLabel* labInfo_ = nullptr;
+    QPushButton* butClose_ = nullptr;
+    QPushButton* butHelp_ = nullptr;
+    QPushButton* butAbout_ = nullptr;
+    QPushButton* butDate_ = nullptr;
+    QPushButton* butRash_ = nullptr;
+    QPushButton* butPrint_ = nullptr;
+    TVzImageBox* vzImageBox1_ = nullptr;
+    AboutForm* aboutForm_ = nullptr;
 };
 
 }  // namespace kelvarin

@@ -1,0 +1,103 @@
+#include "ui/AboutForm.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+#include <cmath>
+
+#include "ui/DesktopShell.h"
+#include "ui/LinkLabel.h"
+#include "ui/UiFonts.h"
+
+namespace kelvarin {
+
+namespace {
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+AboutForm::AboutForm(DesktopShell& shell, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      shell_(shell) {
+    setObjectName(QStringLiteral("AboutForm"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setFont(WindowFont());
+    setFixedSize(278, 208);
+    move(691, 292);
+
+    auto* title = new QLabel(QStringLiteral("Программа расчет параметров воздушного винта"), this);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setGeometry(24, 8, 224, 32);
+    title->setFont(MonospaceBoldFont());
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    title->setWordWrap(true);
+
+    AddLabel(this, "Label2", QStringLiteral("Версия  1.0.1            январь 2009 года"), {24, 56});
+    AddLabel(this, "Label5", QStringLiteral("Сайт:"), {24, 72});
+
+    labWeb_ = new LinkLabel(kWebAddress, this);
+    labWeb_->setObjectName(QStringLiteral("LabWeb"));
+    labWeb_->move(96, 72);
+    labWeb_->adjustSize();
+    connect(labWeb_, &LinkLabel::Clicked, this, [this] { shell_.Open(QUrl(kWebAddress)); });
+
+    AddLabel(this, "Label4", QStringLiteral("Автор:          разработчики Kelvarin"), {24, 88});
+    AddLabel(this, "Label3", QStringLiteral("© Авторы Kelvarin. Все права защищены."), {24, 104});
+
+    auto* note = new QLabel(QString(), this);
+    note->setObjectName(QStringLiteral("Label6"));
+    note->setGeometry(24, 128, 233, 41);
+    note->setWordWrap(true);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setGeometry(104, 176, 73, 25);
+    // Enter presses the focused button, which is the only one.
+    ok->setAutoDefault(true);
+    ok->setDefault(false);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    ok->setFocus();
+}
+
+QSize AboutForm::OuterSize() const {
+    const QSize frame = frameGeometry().size();
+    if (testAttribute(Qt::WA_WState_Created) && frame != size()) {
+        return frame;
+    }
+    // Before the first showing there is no frame yet; take the parent's frame as the guide.
+    if (const QWidget* owner = parentWidget()) {
+        const QSize margins = owner->frameGeometry().size() - owner->size();
+        return size() + margins;
+    }
+    return size();
+}
+
+void AboutForm::PlaceOver(const QWidget& main) {
+    const QRect outer = main.frameGeometry();
+    const QSize about = OuterSize();
+    const int top =
+        static_cast<int>(std::trunc(outer.top() + outer.height() / 2.0 - about.height() / 2.0));
+    const int left =
+        static_cast<int>(std::trunc(outer.left() + outer.width() / 2.0 - about.width() / 2.0));
+    move(left, top);
+}
+
+void AboutForm::keyPressEvent(QKeyEvent* event) {
+    // There is no cancel button: Esc does nothing.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,11 @@
+#include "ui/DesktopShell.h"
+
+#include <QDesktopServices>
+
+namespace kelvarin {
+
+void QtDesktopShell::Open(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
+
+}  // namespace kelvarin

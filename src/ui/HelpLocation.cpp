@@ -1,0 +1,37 @@
+#include "ui/HelpLocation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace kelvarin {
+
+namespace {
+
+const QString kHelpFile = QStringLiteral("Help.chm");
+
+}  // namespace
+
+QStringList InstalledHelpCandidates(const QString& programDir) {
+    const QDir dir(programDir);
+    return {
+        dir.absoluteFilePath(kHelpFile),
+        QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("../share/kelvarin/") + kHelpFile))};
+}
+
+QString HelpFilePath() {
+    const QString local = QDir::current().absoluteFilePath(kHelpFile);
+    if (QFileInfo(local).isFile()) {
+        return local;
+    }
+    for (const QString& candidate :
+         InstalledHelpCandidates(QCoreApplication::applicationDirPath())) {
+        if (QFileInfo(candidate).isFile()) {
+            return candidate;
+        }
+    }
+    return local;
+}
+
+}  // namespace kelvarin

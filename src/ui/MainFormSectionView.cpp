@@ -1,0 +1,82 @@
+// The section view: the selected section drawn at printer resolution into the image box, its
+// description line, the zoom slider, and the print job that draws the same outlines on paper.
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+
+#include "core/Failure.h"
+#include "drawing/OutlineDrawing.h"
+#include "drawing/SectionOutline.h"
+#include "drawing/SectionView.h"
+#include "drawing/TemplatePrint.h"
+#include "ui/ArrowSelector.h"
+#include "ui/ImageBoxLink.h"
+#include "ui/MainForm.h"
+#include "ui/QtCanvas.h"
+#include "ui/ZoomSlider.h"
+
+namespace kelvarin {
+
+namespace {
+
+QImage DrawSection(const PropellerDesign& design, int section) {
+    const ViewBitmapSize size = SectionBitmapSize(design, section);
+    if (size.width == 0 || size.height == 0) {
+        return {};
+    }
+    QImage bitmap(size.width, size.height, QImage::Format_RGB32);
+    if (bitmap.isNull()) {
+        throw Failure("Недостаточно памяти для изображения сечения");
+    }
+    bitmap.fill(Qt::white);
+    QPainter painter(&bitmap);
+    QtCanvas canvas(painter);
+    DrawOutline(canvas, SectionOutline(design, section), design.ShowControl);
+    return bitmap;
+}
+
+}  // namespace
+
+void MainForm::ShowSelectedSection() {
+    const int section = upDown1_->Position();
+    BuildSectionOutlines(design_, services_.printer);
+    labInfo_->setText(QString::fromStdString(SectionViewCaption(design_, section)));
+    labInfo_->adjustSize();
+
+    TVzImage* image = vzImageBox1_->Image();
+    image->SetPicture(DrawSection(design_, section));
+    image->SetResample(true);
+    vzImageBox1_->SetImageFitToWindow(true);
+    vzImageBox1_->ResetImageView();
+
+    design_.Scale = vzImageBox1_->ImageScale();
+    // Moving the slider runs Track at once, which hands the (clamped) value back to the box;
+    // when the slider stays where it is, the box keeps its fit.
+    trackBar1_->SetPosition(design_.Scale);
+}
+
+void MainForm::Track() {
+    design_.Scale = trackBar1_->Position();
+    vzImageBox1_->SetImageScale(design_.Scale);
+}
+
+void MainForm::UgolCheck() {
+    design_.ShowUgol = checkUgol_->isChecked();
+    ShowSelectedSection();
+}
+
+void MainForm::ControlCheck() {
+    design_.ShowControl = checkControl_->isChecked();
+    ShowSelectedSection();
+}
+
+void MainForm::UpDown1Click() {
+    ShowSelectedSection();
+}
+
+void MainForm::ButPrintClick() {
+    PrintTemplates(design_, services_.printer, checkUgol_->isChecked());
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace kelvarin {
+
+// Every modal message of the program goes through here, so that tests can answer them without
+// a nested event loop. Both boxes carry the application title and one OK button.
+class MessageBoxes {
+  public:
+    virtual ~MessageBoxes() = default;
+
+    // A plain message (the empty-field messages of the calculation).
+    virtual void Inform(QWidget* parent, const QString& text) = 0;
+    // The default error display: an error icon and the failure text.
+    virtual void Critical(QWidget* parent, const QString& text) = 0;
+};
+
+// The real boxes, QMessageBox.
+class QtMessageBoxes : public MessageBoxes {
+  public:
+    void Inform(QWidget* parent, const QString& text) override;
+    void Critical(QWidget* parent, const QString& text) override;
+};
+
+// The text the error display shows for a failure: a full stop is added unless one is there.
+QString ErrorDisplayText(const QString& failure);
+
+}  // namespace kelvarin

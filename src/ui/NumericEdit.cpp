@@ -1,0 +1,181 @@
+#include "ui/NumericEdit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPalette>
+
+#include "core/DecimalSeparator.h"
+#include "ui/KeyFilters.h"
+
+namespace kelvarin {
+
+namespace {
+
+bool IsCtrlOnly(Qt::KeyboardModifiers modifiers) {
+    modifiers &= ~Qt::KeypadModifier;
+    return modifiers == Qt::ControlModifier;
+}
+
+// The editing shortcuts that typed control characters used to be, and so do nothing here.
+// Redo goes with them: the field keeps one level of undo only through its context menu.
+bool IsRefusedShortcut(const QKeyEvent* event) {
+    if (!IsCtrlOnly(event->modifiers()) &&
+        event->modifiers() != (Qt::ControlModifier | Qt::ShiftModifier)) {
+        return false;
+    }
+    switch (event->key()) {
+        case Qt::Key_C:
+        case Qt::Key_V:
+        case Qt::Key_X:
+        case Qt::Key_Z:
+        case Qt::Key_Y:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A key that would put its text into the field (as QLineEdit itself decides it).
+bool IsTyping(const QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint()) {
+        return false;
+    }
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    return modifiers != Qt::ControlModifier &&
+           modifiers != (Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+}  // namespace
+
+QColor ShadedFieldColour(const QPalette& palette) {
+    // Midlight sits between the button face and white in light schemes; dark schemes and
+    // schemes where it is white get a fixed light grey so that the two field colours differ.
+    const QColor candidate = palette.color(QPalette::Active, QPalette::Midlight);
+    if (candidate.lightness() >= 170 && candidate.lightness() <= 240) {
+        return candidate;
+    }
+    return QColor(212, 212, 212);
+}
+
+NumericEdit::NumericEdit(FieldFilter filter, int typingLimit, QWidget* parent)
+    : QLineEdit(parent), filter_(filter), typingLimit_(typingLimit) {
+    // Drops, input methods and the like would bypass the filter and the limit.
+    setAcceptDrops(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    ApplyLook();
+}
+
+void NumericEdit::SetShaded(bool shaded) {
+    if (shaded_ != shaded) {
+        shaded_ = shaded;
+        ApplyLook();
+    }
+}
+
+QColor NumericEdit::Background() const {
+    return shaded_ ? ShadedFieldColour(palette()) : kWhiteField;
+}
+
+void NumericEdit::ApplyLook() {
+    // A flat one-pixel frame; black text, as the background is always light.
+    setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #7a7a7a; padding: 0px 1px; "
+                                 "background-color: %1; color: #000000; }"
+                                 "QLineEdit:disabled { color: #6d6d6d; }")
+                      .arg(Background().name()));
+}
+
+void NumericEdit::keyPressEvent(QKeyEvent* event) {
+    if (IsRefusedShortcut(event)) {
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier) {
+        if (!isReadOnly()) {
+            PasteUnfiltered();
+        }
+        event->accept();
+        return;
+    }
+    if (IsTyping(event)) {
+        if (!isReadOnly()) {
+            for (QChar typed : event->text()) {
+                TypeCharacter(typed);
+            }
+        }
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void NumericEdit::TypeCharacter(QChar typed) {
+    std::optional<QChar> accepted;
+    if (filter_ == FieldFilter::WholeNumber) {
+        if (WholeNumberKeyAccepted(typed)) {
+            accepted = typed;
+        }
+    } else {
+        const int caret = hasSelectedText() ? selectionStart() : cursorPosition();
+        accepted = DecimalKeyResult(text(), caret, typed, QLatin1Char(kelvarin::DecimalSeparator()),
+                                    kMaxDecimals);
+    }
+    if (accepted) {
+        InsertWithinLimit(QString(*accepted));
+    }
+}
+
+void NumericEdit::InsertWithinLimit(const QString& inserted) {
+    const auto kept = text().size() - selectedText().size();
+    const auto room = typingLimit_ - kept;
+    if (room <= 0) {
+        return;
+    }
+    // Only the first line of a pasted text, as a single-line field takes it.
+    QString piece = inserted.section(QLatin1Char('\n'), 0, 0);
+    piece.remove(QLatin1Char('\r'));
+    if (piece.isEmpty()) {
+        return;
+    }
+    insert(piece.left(room));
+}
+
+void NumericEdit::PasteUnfiltered() {
+    if (isReadOnly()) {
+        return;
+    }
+    InsertWithinLimit(QApplication::clipboard()->text(QClipboard::Clipboard));
+}
+
+QMenu* NumericEdit::CreateContextMenu() {
+    QMenu* menu = createStandardContextMenu();
+    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        paste->disconnect();
+        connect(paste, &QAction::triggered, this, &NumericEdit::PasteUnfiltered);
+    }
+    return menu;
+}
+
+void NumericEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = CreateContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void NumericEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // The middle-button paste of the X11 selection keeps to the limit too.
+    if (event->button() == Qt::MiddleButton) {
+        QClipboard* clipboard = QApplication::clipboard();
+        if (clipboard->supportsSelection() && !isReadOnly()) {
+            InsertWithinLimit(clipboard->text(QClipboard::Selection));
+        }
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QColor>
+#include <QLineEdit>
+
+class QMenu;
+
+namespace kelvarin {
+
+enum class FieldFilter { WholeNumber, Decimal };
+
+// One of the six input fields. Typed characters pass the field's key filter; Ctrl+C, Ctrl+V,
+// Ctrl+X and Ctrl+Z do nothing (they were control characters that the filter refuses), while
+// the context menu still cuts, copies and pastes. The typing limit holds for what the user
+// types or pastes but never for what the program writes, so a long result is shown whole.
+class NumericEdit : public QLineEdit {
+    Q_OBJECT
+  public:
+    NumericEdit(FieldFilter filter, int typingLimit, QWidget* parent = nullptr);
+
+    int TypingLimit() const { return typingLimit_; }
+
+    // The field's background: white, or the shaded colour of an inactive field.
+    void SetShaded(bool shaded);
+    bool Shaded() const { return shaded_; }
+    QColor Background() const;
+
+    // Paste as the context menu does: unfiltered, cut to what the typing limit leaves room for.
+    void PasteUnfiltered();
+
+    // The context menu, with its Paste going through PasteUnfiltered.
+    QMenu* CreateContextMenu();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void TypeCharacter(QChar typed);
+    void InsertWithinLimit(const QString& text);
+    void ApplyLook();
+
+    FieldFilter filter_;
+    int typingLimit_;
+    bool shaded_ = false;
+};
+
+// The colour of a shaded field: a light neutral colour from the palette, never white.
+QColor ShadedFieldColour(const QPalette& palette);
+inline const QColor kWhiteField{255, 255, 255};
+
+}  // namespace kelvarin
