@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/BladeGeometry.h"
+#include "core/PropellerDesign.h"
+#include "support/RecordingWindow.h"
+
+namespace kelvarin::testing {
+
+// The design of the start texts: diameter 151,7 cm, pitch 0,52 m.
+inline PropellerDesign DefaultDesign() {
+    ScopedSeparator comma{','};
+    RecordingWindow window;
+    PropellerDesign design;
+    ComputeGeometry(design, window);
+    return design;
+}
+
+}  // namespace kelvarin::testing

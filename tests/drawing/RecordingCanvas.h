@@ -1,0 +1,94 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "drawing/Canvas.h"
+#include "drawing/Printer.h"
+
+namespace kelvarin::testing {
+
+// Every stroke and text with the pen and font it was made with; `page` counts from 0.
+struct Stroke {
+    enum Kind { Bezier, Ellipse, Line, Text } kind;
+    int page;
+    std::vector<OutlinePoint> points;  // Bezier: 4; Ellipse: left-top, right-bottom; Line: 2
+    std::int32_t penWidth;
+    Rgb penColor;
+    PenStyle penStyle;
+    std::string text;
+    std::string font;
+};
+
+class RecordingCanvas : public Canvas {
+  public:
+    void SetPenWidth(std::int32_t width) override { width_ = width; }
+    void SetPenColor(Rgb color) override { color_ = color; }
+    void SetPenStyle(PenStyle style) override { style_ = style; }
+    void PolyBezier(const std::array<OutlinePoint, 4>& p) override {
+        Add(Stroke::Bezier, {p.begin(), p.end()});
+    }
+    void Ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) override {
+        Add(Stroke::Ellipse, {{l, t}, {r, b}});
+    }
+    void Line(OutlinePoint from, OutlinePoint to) override { Add(Stroke::Line, {from, to}); }
+    void Text(OutlinePoint topLeft, std::string_view text) override {
+        Add(Stroke::Text, {topLeft}, std::string(text));
+    }
+    std::string FontName() const override { return font_; }
+    void SetFontName(std::string_view name) override { font_ = name; }
+    int FontSizePoints() const override { return fontPoints; }
+
+    std::vector<Stroke> Of(Stroke::Kind kind) const {
+        std::vector<Stroke> out;
+        for (const Stroke& s : strokes) {
+            if (s.kind == kind) {
+                out.push_back(s);
+            }
+        }
+        return out;
+    }
+
+    std::vector<Stroke> strokes;
+    int page = 0;
+    int fontPoints = 10;
+    std::int32_t width_ = 1;
+    Rgb color_ = kBlack;
+    PenStyle style_ = PenStyle::Solid;
+    std::string font_ = "Sans";
+
+  private:
+    void Add(Stroke::Kind kind, std::vector<OutlinePoint> points, std::string text = {}) {
+        strokes.push_back(
+            {kind, page, std::move(points), width_, color_, style_, std::move(text), font_});
+    }
+};
+
+// A printer of fixed geometry that records the document calls; `missing` plays no default.
+class FakePrinter : public Printer {
+  public:
+    explicit FakePrinter(PrinterGeometry g = {600, 4760, 6814}) : geometry(g) {}
+
+    PrinterGeometry Geometry() override {
+        if (missing) {
+            throw PrinterMissing();
+        }
+        return geometry;
+    }
+    void BeginDocument(std::string_view name) override {
+        calls.push_back("begin '" + std::string(name) + "'");
+    }
+    void NewPage() override {
+        calls.emplace_back("page");
+        ++canvas.page;
+    }
+    void EndDocument() override { calls.emplace_back("end"); }
+    Canvas& PageCanvas() override { return canvas; }
+
+    PrinterGeometry geometry;
+    bool missing = false;
+    std::vector<std::string> calls;
+    RecordingCanvas canvas;
+};
+
+}  // namespace kelvarin::testing

@@ -1,0 +1,67 @@
+#include "drawing/SectionView.h"
+
+#include <gtest/gtest.h>
+
+#include "DefaultDesign.h"
+#include "RecordingCanvas.h"
+#include "drawing/SectionOutline.h"
+#include "support/RecordingWindow.h"
+
+namespace kelvarin {
+namespace {
+
+using testing::ScopedSeparator;
+
+TEST(SectionViewCaption, PlaceOnTheBlade) {
+    ScopedSeparator comma{','};
+    PropellerDesign d;
+    EXPECT_EQ(SectionViewCaption(d, 3), "Сечение 0,2 радиуса: 0,0 мм от центра винта");
+    d.Dv = 151.7;
+    EXPECT_EQ(SectionViewCaption(d, 3), "Сечение 0,2 радиуса: 151,7 мм от центра винта");
+    EXPECT_EQ(SectionViewCaption(d, 11), "Сечение 1 радиуса: 758,5 мм от центра винта");
+    d.Dv = 2500;
+    EXPECT_EQ(SectionViewCaption(d, 11), "Сечение 1 радиуса: 1,25E4 мм от центра винта");
+    ScopedSeparator point{'.'};
+    EXPECT_EQ(SectionViewCaption(d, 7), "Сечение 0.6 радиуса: 7500.0 мм от центра винта");
+}
+
+TEST(SectionBitmapSize, TrailingEdgeAndTenPixelsBelow) {
+    PropellerDesign d = testing::DefaultDesign();
+    testing::FakePrinter printer;
+    BuildSectionOutlines(d, printer);
+    const OutlinePoint te = SectionOutline(d, 3)[0];
+    const ViewBitmapSize flat = SectionBitmapSize(d, 3);
+    EXPECT_EQ(flat.width, te.x);
+    EXPECT_EQ(flat.height, te.y + 10);
+
+    // Turned, the section is narrower (Bl instead of BlCos) and taller (the drop Hc).
+    d.ShowUgol = true;
+    BuildSectionOutlines(d, printer);
+    const ViewBitmapSize turned = SectionBitmapSize(d, 3);
+    EXPECT_LT(turned.width, flat.width);
+    EXPECT_GT(turned.height, flat.height);
+
+    const PropellerDesign empty;
+    const ViewBitmapSize none = SectionBitmapSize(empty, 3);
+    EXPECT_EQ(none.width, 0);
+    EXPECT_EQ(none.height, 10);
+}
+
+TEST(SectionBitmapSize, RefusesNegativeAndHugeBitmaps) {
+    PropellerDesign d;
+    auto& te = d.Outlines[SectionIndex(5)][0];
+    te = {-1, 100};
+    EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
+    te = {100, -11};
+    EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
+    te = {8000, 4000 - 10};  // exactly at the limit
+    EXPECT_EQ(SectionBitmapSize(d, 5).height, 4000);
+    te = {8000, 4001 - 10};
+    EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
+    te = {0, std::numeric_limits<std::int32_t>::max()};  // the margin would overflow
+    EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
+    EXPECT_THROW(SectionBitmapSize(d, 2), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace kelvarin

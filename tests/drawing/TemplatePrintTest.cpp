@@ -1,0 +1,316 @@
+#include "drawing/TemplatePrint.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "DefaultDesign.h"
+#include "RecordingCanvas.h"
+#include "drawing/OutlineDrawing.h"
+#include "drawing/SectionOutline.h"
+#include "support/RecordingWindow.h"
+
+namespace kelvarin {
+namespace {
+
+using testing::FakePrinter;
+using testing::RecordingCanvas;
+using testing::ScopedSeparator;
+using testing::Stroke;
+
+// One printed section as read back from the strokes.
+struct Printed {
+    int page = 0;
+    std::int32_t captionTop = 0;
+    std::int32_t top = 0;     // smallest Y of the outline's points
+    std::int32_t bottom = 0;  // Y of the trailing edge
+    std::int32_t cutY = 0;
+};
+
+class Printing : public ::testing::Test {
+  protected:
+    ScopedSeparator comma{','};
+    PropellerDesign d = testing::DefaultDesign();
+    FakePrinter printer{{600, 4760, 6814}};
+
+    const RecordingCanvas& canvas() const { return printer.canvas; }
+
+    // Captions, outlines and cut lines come in the print order, one of each per section.
+    std::vector<Printed> Sections() const {
+        std::vector<Printed> out;
+        const auto captions = Captions();
+        const auto beziers = canvas().Of(Stroke::Bezier);
+        const auto cuts = CutLines();
+        for (std::size_t k = 0; k < captions.size(); ++k) {
+            Printed p;
+            p.page = captions[k].page;
+            p.captionTop = captions[k].points[0].y;
+            p.top = std::numeric_limits<std::int32_t>::max();
+            for (std::size_t i = 0; i < kSegmentCount; ++i) {
+                p.top = std::min(p.top, beziers[k * kSegmentCount + i].points[0].y);
+            }
+            p.bottom = beziers[k * kSegmentCount].points[0].y;
+            p.cutY = cuts[k].points[0].y;
+            out.push_back(p);
+        }
+        return out;
+    }
+    std::vector<Stroke> Captions() const {
+        std::vector<Stroke> out;
+        for (const Stroke& s : canvas().Of(Stroke::Text)) {
+            if (s.text.starts_with("Профиль")) {
+                out.push_back(s);
+            }
+        }
+        return out;
+    }
+    std::vector<Stroke> CutLines() const {
+        std::vector<Stroke> out;
+        for (const Stroke& s : canvas().Of(Stroke::Line)) {
+            if (s.penStyle == PenStyle::Dotted) {
+                out.push_back(s);
+            }
+        }
+        return out;
+    }
+    std::vector<Stroke> ReferenceLines() const {
+        std::vector<Stroke> out;
+        for (const Stroke& s : canvas().Of(Stroke::Line)) {
+            if (s.penStyle == PenStyle::Solid) {
+                out.push_back(s);
+            }
+        }
+        return out;
+    }
+};
+
+TEST_F(Printing, FlatDefaultDesignFitsOnePageAt600Dpi) {
+    PrintTemplates(d, printer, false);
+    EXPECT_EQ(printer.calls, (std::vector<std::string>{"begin ''", "end"}));
+    const auto sections = Sections();
+    ASSERT_EQ(sections.size(), 9u);
+    EXPECT_EQ(sections[0].captionTop, 150);
+    EXPECT_EQ(sections[0].top, 200);
+    EXPECT_EQ(sections[0].bottom, 909);
+    EXPECT_EQ(sections[0].cutY, 1009);
+    EXPECT_EQ(sections[1].top, 1109);
+    EXPECT_EQ(sections[1].captionTop, 1059);
+    EXPECT_EQ(sections[8].cutY, 5050);
+    for (std::size_t k = 1; k < sections.size(); ++k) {
+        EXPECT_EQ(sections[k].top, sections[k - 1].bottom + 200);
+    }
+    EXPECT_TRUE(ReferenceLines().empty());
+}
+
+TEST_F(Printing, CaptionsNameTheRadius) {
+    PrintTemplates(d, printer, false);
+    const auto captions = Captions();
+    ASSERT_EQ(captions.size(), 9u);
+    EXPECT_EQ(captions[0].text, "Профиль сечения лопасти 0,2 радиуса");
+    EXPECT_EQ(captions[4].text, "Профиль сечения лопасти 0,6 радиуса");
+    EXPECT_EQ(captions[8].text, "Профиль сечения лопасти 1 радиуса");
+    for (const Stroke& c : captions) {
+        EXPECT_EQ(c.points[0].x, 250);
+        EXPECT_EQ(c.font, "Sans");  // the canvas's own font, untouched
+    }
+}
+
+TEST_F(Printing, OutlinesAreShiftedAndLeftAtPagePositions) {
+    PropellerDesign flat = d;
+    BuildSectionOutlines(flat, printer);
+    PrintTemplates(d, printer, false);
+    const auto beziers = canvas().Of(Stroke::Bezier);
+    ASSERT_EQ(beziers.size(), 9 * kSegmentCount);
+    EXPECT_EQ(beziers[0].points[0],
+              (OutlinePoint{flat.Outlines[0][0].x + 200, flat.Outlines[0][0].y + 200}));
+    EXPECT_EQ(d.Outlines[1][12], (OutlinePoint{200, flat.Outlines[1][12].y + 1109}));
+}
+
+TEST_F(Printing, TurnedDefaultDesignTakesThreePages) {
+    d.ShowUgol = true;
+    PrintTemplates(d, printer, true);
+    EXPECT_EQ(printer.calls, (std::vector<std::string>{"begin ''", "page", "page", "end"}));
+    const auto sections = Sections();
+    ASSERT_EQ(sections.size(), 9u);
+    const std::vector<int> pages{0, 0, 1, 1, 1, 2, 2, 2, 2};
+    for (std::size_t k = 0; k < sections.size(); ++k) {
+        EXPECT_EQ(sections[k].page, pages[k]) << "section " << k + 3;
+        EXPECT_LE(sections[k].cutY, 6814);
+    }
+    EXPECT_EQ(sections[2].captionTop, 150);
+    EXPECT_EQ(sections[5].captionTop, 150);
+}
+
+TEST_F(Printing, CutLinesStayOnThePageAt300Dpi) {
+    // A4 at 300 dpi; the last cut line would fall off the first page, and a page break after
+    // the last section would leave an empty page.
+    printer.geometry = {300, 2380, 3407};
+    for (bool turned : {false, true}) {
+        SCOPED_TRACE(turned);
+        printer.calls.clear();
+        printer.canvas = RecordingCanvas{};
+        d.ShowUgol = turned;
+        PrintTemplates(d, printer, turned);
+        const auto sections = Sections();
+        ASSERT_EQ(sections.size(), 9u);
+        int lastPage = 0;
+        for (std::size_t k = 0; k < sections.size(); ++k) {
+            EXPECT_LE(sections[k].cutY, 3407) << "section " << k + 3;
+            if (k > 0 && sections[k].page != sections[k - 1].page) {
+                EXPECT_EQ(sections[k].captionTop, 150);
+                // It would not have fitted below its predecessor.
+                const std::int32_t height = sections[k].bottom - 200;
+                EXPECT_GT(sections[k - 1].bottom + 200 + height + 100, 3407);
+            }
+            lastPage = sections[k].page;
+        }
+        EXPECT_EQ(static_cast<std::size_t>(
+                      std::count(printer.calls.begin(), printer.calls.end(), std::string("page"))),
+                  static_cast<std::size_t>(lastPage));
+        EXPECT_EQ(printer.calls.back(), "end");
+    }
+    // Flat at 300 dpi: sections 3 to 10 fill the first page; section 11 alone, whose cut line
+    // would land at 3474, goes to the second.
+    d.ShowUgol = false;
+    printer.canvas = RecordingCanvas{};
+    PrintTemplates(d, printer, false);
+    EXPECT_EQ(Sections()[7].page, 0);
+    EXPECT_EQ(Sections()[8].page, 1);
+    EXPECT_EQ(Sections()[8].cutY, 354);
+}
+
+TEST_F(Printing, ReferenceLinesOfTurnedSections) {
+    d.ShowUgol = true;
+    PrintTemplates(d, printer, true);
+    const auto lines = ReferenceLines();
+    ASSERT_EQ(lines.size(), 18u);
+    for (int n = kFirstSection; n <= kLastSection; ++n) {
+        SCOPED_TRACE(n);
+        const SectionPolyline& o = SectionOutline(d, n);
+        const Stroke& across = lines[2 * SectionIndex(n)];
+        const Stroke& up = lines[2 * SectionIndex(n) + 1];
+        EXPECT_EQ(across.points[0], o[0]);
+        EXPECT_NEAR(across.points[1].x, 200, 2);  // below the leading end of the chord
+        EXPECT_EQ(across.points[1].y, o[0].y);
+        EXPECT_EQ(up.points[0], across.points[1]);
+        EXPECT_EQ(up.points[1], (OutlinePoint{across.points[1].x, o[12].y}));
+        EXPECT_EQ(across.penWidth, 2);
+        EXPECT_EQ(up.penWidth, 2);
+    }
+}
+
+TEST_F(Printing, ControlMarksThinTheReferenceLinesButNotTheCutLineStyle) {
+    d.ShowUgol = true;
+    d.ShowControl = true;
+    PrintTemplates(d, printer, true);
+    EXPECT_EQ(canvas().Of(Stroke::Ellipse).size(), 9 * kOutlinePointCount);
+    for (const Stroke& s : ReferenceLines()) {
+        EXPECT_EQ(s.penWidth, 1);
+        EXPECT_EQ(s.penColor, kBlack);
+    }
+    for (const Stroke& s : CutLines()) {
+        EXPECT_EQ(s.penWidth, 1);
+    }
+}
+
+TEST_F(Printing, CheckUgolWithAFlatBuildStillDrawsReferenceLines) {
+    // The check box is read at print time; the outlines follow ShowUgol.
+    PrintTemplates(d, printer, true);
+    EXPECT_EQ(ReferenceLines().size(), 18u);
+    EXPECT_EQ(printer.calls.size(), 2u);
+}
+
+TEST_F(Printing, CutLineAndScissors) {
+    printer.canvas.fontPoints = 9;
+    PrintTemplates(d, printer, false);
+    const auto cuts = CutLines();
+    ASSERT_EQ(cuts.size(), 9u);
+    for (const Stroke& c : cuts) {
+        EXPECT_EQ(c.points[0].x, 0);
+        EXPECT_EQ(c.points[1], (OutlinePoint{4760, c.points[0].y}));
+        EXPECT_EQ(c.penWidth, 2);  // as the outline left it, still dotted
+    }
+    std::vector<Stroke> scissors;
+    for (const Stroke& s : canvas().Of(Stroke::Text)) {
+        if (s.text == "\u2702") {
+            scissors.push_back(s);
+        }
+    }
+    ASSERT_EQ(scissors.size(), 9u);
+    // 9 points: half of it, 4.5, rounds to the even 4.
+    EXPECT_EQ(scissors[0].points[0], (OutlinePoint{250, 1009 - 4}));
+    EXPECT_EQ(scissors[0].font, "DejaVu Sans");
+    EXPECT_EQ(canvas().font_, "Sans");
+    EXPECT_EQ(canvas().style_, PenStyle::Solid);
+}
+
+TEST_F(Printing, EmptyDesignPrintsDegenerateOutlinesTwoHundredApart) {
+    PropellerDesign empty;
+    PrintTemplates(empty, printer, false);
+    const auto sections = Sections();
+    ASSERT_EQ(sections.size(), 9u);
+    for (std::size_t k = 0; k < sections.size(); ++k) {
+        EXPECT_EQ(sections[k].top, 200 + 200 * static_cast<std::int32_t>(k));
+        EXPECT_EQ(sections[k].bottom, sections[k].top);
+    }
+    EXPECT_EQ(empty.Outlines[8][0], (OutlinePoint{200, 1800}));
+}
+
+TEST_F(Printing, FailuresComeBeforeAnyDocument) {
+    printer.missing = true;
+    try {
+        PrintTemplates(d, printer, false);
+        FAIL() << "expected PrinterMissing";
+    } catch (const PrinterMissing& e) {
+        EXPECT_STREQ(e.what(), "There is no default printer currently selected");
+    }
+    EXPECT_TRUE(printer.calls.empty());
+    printer.missing = false;
+
+    // A pasted negative diameter: every section has a negative size.
+    PropellerDesign negative = d;
+    for (SectionProfile& p : negative.Profiles) {
+        for (auto* a : {&p.X, &p.Yv, &p.Yn}) {
+            for (double& v : *a) {
+                v = -v;
+            }
+        }
+    }
+    EXPECT_THROW(PrintTemplates(negative, printer, false), Failure);
+    // A pasted negative pitch turns the trailing edge up above the chord.
+    PropellerDesign upward = d;
+    upward.ShowUgol = true;
+    for (std::size_t s = 0; s < kStationCount; ++s) {
+        upward.Stations.Alpha[s] = -upward.Stations.Alpha[s];
+        upward.Stations.Hc[s] = -upward.Stations.Hc[s];
+    }
+    EXPECT_THROW(PrintTemplates(upward, printer, true), Failure);
+    // A diameter of 1E12 cm.
+    PropellerDesign huge = d;
+    for (SectionProfile& p : huge.Profiles) {
+        for (double& x : p.X) {
+            x *= 1e10;
+        }
+    }
+    try {
+        PrintTemplates(huge, printer, false);
+        FAIL() << "expected a failure";
+    } catch (const ArithmeticError&) {
+        FAIL() << "an overflow must not surface as such";
+    } catch (const Failure& e) {
+        EXPECT_TRUE(std::string(e.what()).starts_with("Шаблоны не напечатаны"));
+    }
+    // Sections that together run past 32 bits down the page.
+    PropellerDesign tall = d;
+    for (SectionProfile& p : tall.Profiles) {
+        p.Yv[5] *= 1e6;
+    }
+    printer.geometry.VertRes = std::numeric_limits<std::int32_t>::max();
+    EXPECT_THROW(PrintTemplates(tall, printer, false), Failure);
+    EXPECT_TRUE(printer.calls.empty());
+    EXPECT_TRUE(printer.canvas.strokes.empty());
+}
+
+}  // namespace
+}  // namespace kelvarin
