@@ -1,0 +1,266 @@
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "DefaultDesign.h"
+#include "RecordingCanvas.h"
+#include "drawing/TemplatePrint.h"
+#include "ui/QtCanvas.h"
+#include "ui/QtPrinter.h"
+
+namespace kelvarin {
+namespace {
+
+// A white RGB32 bitmap with a QtCanvas over it, as the section view uses one.
+class Bitmap {
+  public:
+    Bitmap(int width, int height, QColor fill = Qt::white)
+        : image_(width, height, QImage::Format_RGB32) {
+        image_.fill(fill);
+        painter_.begin(&image_);
+        canvas_ = std::make_unique<QtCanvas>(painter_);
+    }
+    QtCanvas& canvas() { return *canvas_; }
+    const QImage& Finish() {
+        canvas_.reset();
+        painter_.end();
+        return image_;
+    }
+
+  private:
+    QImage image_;
+    QPainter painter_;
+    std::unique_ptr<QtCanvas> canvas_;
+};
+
+bool IsDark(QRgb c) {
+    return qGray(c) < 128;
+}
+
+int DarkInColumn(const QImage& image, int x) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        n += IsDark(image.pixel(x, y)) ? 1 : 0;
+    }
+    return n;
+}
+
+TEST(QtCanvas, PenWidthIsInDevicePixels) {
+    Bitmap b(100, 40);
+    b.canvas().SetPenWidth(2);
+    b.canvas().Line({5, 10}, {90, 10});
+    b.canvas().SetPenWidth(1);
+    b.canvas().Line({5, 30}, {90, 30});
+    const QImage& image = b.Finish();
+    int thick = 0, thin = 0;
+    for (int y = 0; y < 40; ++y) {
+        const bool dark = IsDark(image.pixel(40, y));
+        (y < 20 ? thick : thin) += dark ? 1 : 0;
+    }
+    EXPECT_EQ(thick, 2);
+    EXPECT_EQ(thin, 1);
+}
+
+TEST(QtCanvas, DottedLineHasGapsAtAnyWidth) {
+    for (int width : {1, 2}) {
+        Bitmap b(200, 20);
+        b.canvas().SetPenWidth(width);
+        b.canvas().SetPenStyle(PenStyle::Dotted);
+        b.canvas().Line({0, 10}, {200, 10});
+        const QImage& image = b.Finish();
+        int dark = 0;
+        for (int x = 0; x < 200; ++x) {
+            dark += IsDark(image.pixel(x, 10)) ? 1 : 0;
+        }
+        EXPECT_GT(dark, 20) << width;
+        EXPECT_LT(dark, 150) << width;
+    }
+}
+
+TEST(QtCanvas, EllipseExcludesRightAndBottomAndIsFilledWhite) {
+    Bitmap b(40, 40, Qt::gray);
+    b.canvas().SetPenWidth(1);
+    b.canvas().SetPenColor(kPureRed);
+    b.canvas().Ellipse(10, 10, 21, 21);
+    const QImage& image = b.Finish();
+    int left = 40, right = -1, top = 40, bottom = -1;
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            if (image.pixel(x, y) == qRgb(255, 0, 0)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    EXPECT_EQ(left, 10);
+    EXPECT_EQ(right, 20);
+    EXPECT_EQ(top, 10);
+    EXPECT_EQ(bottom, 20);
+    EXPECT_EQ(image.pixel(15, 15), qRgb(255, 255, 255));
+}
+
+TEST(QtCanvas, BezierIsStrokedNotFilled) {
+    Bitmap b(100, 60);
+    b.canvas().SetPenWidth(2);
+    b.canvas().PolyBezier({OutlinePoint{10, 50}, {10, 10}, {90, 10}, {90, 50}});
+    const QImage& image = b.Finish();
+    EXPECT_EQ(image.pixel(50, 40), qRgb(255, 255, 255));
+    EXPECT_GT(DarkInColumn(image, 50), 0);
+}
+
+TEST(QtCanvas, TextIsBlackBelowItsTopLeftWhateverThePen) {
+    Bitmap b(200, 60);
+    QtCanvas& c = b.canvas();
+    EXPECT_EQ(c.FontName(), "DejaVu Sans");
+    EXPECT_EQ(c.FontSizePoints(), QtCanvas::kDefaultFontPoints);
+    c.SetPenColor(kPureRed);
+    c.Text({20, 20}, "Профиль");
+    c.SetFontName("DejaVu Serif");
+    EXPECT_EQ(c.FontName(), "DejaVu Serif");
+    const QImage& image = b.Finish();
+    int top = 60, left = 200, black = 0;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (p != qRgb(255, 255, 255)) {
+                EXPECT_EQ(qRed(p), qGreen(p)) << "text must not take the red pen";
+                top = std::min(top, y);
+                left = std::min(left, x);
+                black += qGray(p) < 64 ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_GT(black, 0);
+    EXPECT_GE(top, 20);
+    EXPECT_LE(top, 26);
+    EXPECT_GE(left, 20);
+    EXPECT_LE(left, 24);
+}
+
+TEST(QtPrinter, NoDefaultPrinterFailsBeforeAnything) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        GTEST_SKIP() << "this machine has a default printer";
+    }
+    QtPrinter printer;
+    EXPECT_THROW(printer.Geometry(), PrinterMissing);
+    EXPECT_THROW(printer.BeginDocument(""), PrinterMissing);
+    EXPECT_THROW(printer.PageCanvas(), Failure);
+    PropellerDesign d = testing::DefaultDesign();
+    const auto before = d.Outlines;
+    EXPECT_THROW(PrintTemplates(d, printer, false), PrinterMissing);
+    EXPECT_EQ(d.Outlines, before);
+}
+
+// The content streams of a PDF file, inflated.
+std::vector<std::string> PdfStreams(const QByteArray& pdf) {
+    std::vector<std::string> streams;
+    qsizetype at = 0;
+    while ((at = pdf.indexOf("stream\n", at)) >= 0) {
+        const qsizetype start = at + 7;
+        const qsizetype end = pdf.indexOf("endstream", start);
+        if (end < 0) {
+            break;
+        }
+        std::string out(1 << 22, '\0');
+        uLongf size = out.size();
+        if (uncompress(reinterpret_cast<Bytef*>(out.data()), &size,
+                       reinterpret_cast<const Bytef*>(pdf.constData() + start),
+                       static_cast<uLong>(end - start)) == Z_OK) {
+            out.resize(size);
+            streams.push_back(out);
+        }
+        at = end;
+    }
+    return streams;
+}
+
+std::unique_ptr<QPrinter> PdfPrinter(const QString& path, int dpi) {
+    auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    p->setOutputFormat(QPrinter::PdfFormat);
+    p->setOutputFileName(path);
+    p->setResolution(dpi);
+    p->setPageSize(QPageSize(QPageSize::A4));
+    return p;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(QtPrinter, TurnedTemplatesInAPdfFileTakeTheirPages) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("turned.pdf");
+    QtPrinter printer(PdfPrinter(path, 600));
+    const PrinterGeometry g = printer.Geometry();
+    EXPECT_EQ(g.LogPixelsX, 600);
+
+    PropellerDesign d = testing::DefaultDesign();
+    d.ShowUgol = true;
+    // The same layout on a recording printer of the same geometry gives the expected pages.
+    PropellerDesign twin = d;
+    testing::FakePrinter fake(g);
+    PrintTemplates(twin, fake, true);
+    const auto pages = 1 + std::count(fake.calls.begin(), fake.calls.end(), "page");
+    EXPECT_EQ(pages, 3);
+
+    PrintTemplates(d, printer, true);
+    EXPECT_EQ(ReadFile(path).count(QByteArray("/Type /Page\n")), pages);
+}
+
+TEST(QtPrinter, FlatTemplatesInAPdfFileMeasureTrue) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("flat.pdf");
+    QtPrinter printer(PdfPrinter(path, 600));
+    PropellerDesign d = testing::DefaultDesign();
+    PrintTemplates(d, printer, false);
+    const QByteArray pdf = ReadFile(path);
+    EXPECT_EQ(pdf.count(QByteArray("/Type /Page\n")), 1);
+
+    // The page's drawing: a scale from device pixels to points, then section 3 from its
+    // trailing edge over the upper surface to the leading edge.
+    const auto streams = PdfStreams(pdf);
+    const auto page = std::find_if(streams.begin(), streams.end(), [](const std::string& s) {
+        return s.find(" c\n") != std::string::npos;
+    });
+    ASSERT_NE(page, streams.end());
+    const QString content = QString::fromLatin1(page->data(), static_cast<qsizetype>(page->size()));
+    const auto cm =
+        QRegularExpression(R"(([\d.]+) 0 0 -([\d.]+) [\d.-]+ [\d.-]+ cm)").match(content);
+    ASSERT_TRUE(cm.hasMatch());
+    const double pointsPerPixel = cm.captured(1).toDouble();
+    EXPECT_NEAR(pointsPerPixel, 72.0 / 600, 1e-9);
+    EXPECT_EQ(cm.captured(2).toDouble(), pointsPerPixel);  // Y as true as X
+
+    auto it = QRegularExpression(R"((-?\d+) (-?\d+) m\n[-\d ]+ (-?\d+) (-?\d+) c\n)")
+                  .globalMatch(content);
+    QPointF trailing, leading;
+    for (int segment = 0; segment < 12; ++segment) {
+        ASSERT_TRUE(it.hasNext());
+        const auto m = it.next();
+        if (segment == 0) {
+            trailing = {m.captured(1).toDouble(), m.captured(2).toDouble()};
+        }
+        leading = {m.captured(3).toDouble(), m.captured(4).toDouble()};
+    }
+    EXPECT_EQ(leading.x(), 200);  // the left shift of every outline
+    // Section 3's chord is 141.4 mm: true on paper to a tenth of a millimetre.
+    const double chordMm = (trailing.x() - leading.x()) * pointsPerPixel * 25.4 / 72;
+    EXPECT_NEAR(chordMm, d.Stations.BlCos[StationIndex(3)] * 1000, 0.1);
+}
+
+}  // namespace
+}  // namespace kelvarin
