@@ -126,12 +126,22 @@ void PrintTemplates(PropellerDesign& design, Printer& printer, bool ugolChecked)
     }
 
     printer.BeginDocument("");
-    Canvas& canvas = printer.PageCanvas();
-    for (const Placement& p : placements) {
-        if (p.newPageBefore) {
-            printer.NewPage();
+    try {
+        Canvas& canvas = printer.PageCanvas();
+        for (const Placement& p : placements) {
+            if (p.newPageBefore) {
+                printer.NewPage();
+            }
+            DrawTemplate(canvas, design, p, ugolChecked);
         }
-        DrawTemplate(canvas, design, p, ugolChecked);
+    } catch (...) {
+        // Only a canvas of absurd font size can fail here; the document is still closed so
+        // that the printer is free for the next job.
+        try {
+            printer.EndDocument();
+        } catch (...) {
+        }
+        throw;
     }
     printer.EndDocument();
 }

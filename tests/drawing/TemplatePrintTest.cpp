@@ -312,5 +312,15 @@ TEST_F(Printing, FailuresComeBeforeAnyDocument) {
     EXPECT_TRUE(printer.canvas.strokes.empty());
 }
 
+TEST_F(Printing, AFailureInsideTheDocumentStillClosesIt) {
+    // A section 1.5e9 pixels tall and a canvas whose font size is absurd: the scissors mark
+    // cannot be placed, and that is only known once the canvas exists.
+    d.Profiles[StationIndex(3)].Yv[5] = 6.4e7;
+    printer.geometry.VertRes = std::numeric_limits<std::int32_t>::max();
+    printer.canvas.fontPoints = std::numeric_limits<int>::min() + 1;
+    EXPECT_THROW(PrintTemplates(d, printer, false), ArithmeticError);
+    EXPECT_EQ(printer.calls, (std::vector<std::string>{"begin ''", "end"}));
+}
+
 }  // namespace
 }  // namespace kelvarin

@@ -1,0 +1,100 @@
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "core/BladeGeometry.h"
+#include "drawing/OutlineDrawing.h"
+#include "drawing/SectionOutline.h"
+#include "drawing/SectionView.h"
+#include "drawing/TemplatePrint.h"
+#include "support/RecordingWindow.h"
+#include "ui/QtCanvas.h"
+#include "ui/QtPrinter.h"
+
+namespace kelvarin {
+namespace {
+
+class FixedPrinter : public Printer {
+  public:
+    PrinterGeometry Geometry() override { return {600, 4760, 6814}; }
+    void BeginDocument(std::string_view) override {}
+    void NewPage() override {}
+    void EndDocument() override {}
+    Canvas& PageCanvas() override { std::abort(); }
+};
+
+PropellerDesign DefaultDesign() {
+    testing::ScopedSeparator comma{','};
+    testing::RecordingWindow window;
+    PropellerDesign design;
+    ComputeGeometry(design, window);
+    return design;
+}
+
+void BM_BuildSectionOutlines(benchmark::State& state) {
+    PropellerDesign d = DefaultDesign();
+    d.ShowUgol = state.range(0) != 0;
+    FixedPrinter printer;
+    for (auto _ : state) {
+        BuildSectionOutlines(d, printer);
+        benchmark::DoNotOptimize(d.Outlines);
+    }
+}
+BENCHMARK(BM_BuildSectionOutlines)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The section view step's drawing: a fresh white bitmap of section 3 at 600 dpi.
+void BM_DrawSection3View(benchmark::State& state) {
+    PropellerDesign d = DefaultDesign();
+    d.ShowControl = state.range(0) != 0;
+    FixedPrinter printer;
+    BuildSectionOutlines(d, printer);
+    const ViewBitmapSize size = SectionBitmapSize(d, 3);
+    for (auto _ : state) {
+        QImage image(size.width, size.height, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QtCanvas canvas(painter);
+        DrawOutline(canvas, SectionOutline(d, 3), d.ShowControl);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["pixels"] = static_cast<double>(size.width) * size.height;
+}
+BENCHMARK(BM_DrawSection3View)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_PrintTemplatesToPdf(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("templates.pdf");
+    PropellerDesign d = DefaultDesign();
+    d.ShowUgol = state.range(0) != 0;
+    for (auto _ : state) {
+        auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        pdf->setOutputFormat(QPrinter::PdfFormat);
+        pdf->setOutputFileName(path);
+        pdf->setResolution(600);
+        pdf->setPageSize(QPageSize(QPageSize::A4));
+        QtPrinter printer(std::move(pdf));
+        PrintTemplates(d, printer, d.ShowUgol);
+    }
+}
+BENCHMARK(BM_PrintTemplatesToPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kelvarin
+
+int main(int argc, char** argv) {
+    // Fonts and the PDF writer need a GUI application; no window is ever shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
