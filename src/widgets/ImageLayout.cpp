@@ -1,0 +1,191 @@
+#include "widgets/ImageLayout.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace kelvarin {
+
+namespace {
+
+// A widget cannot be larger than this on either side.
+constexpr std::int64_t kMaxControlExtent = 16777215;
+
+// trunc() of a double that may lie far outside the int range.
+int TruncToInt(double value) {
+    constexpr double kLimit = 1e9;
+    return static_cast<int>(std::clamp(value, -kLimit, kLimit));
+}
+
+}  // namespace
+
+std::optional<int> NextScaleStep(int scale, bool up) {
+    if (up) {
+        for (int step : ImageScaleSteps) {
+            if (step > scale) {
+                return step;
+            }
+        }
+    } else {
+        for (auto it = ImageScaleSteps.rbegin(); it != ImageScaleSteps.rend(); ++it) {
+            if (*it < scale) {
+                return *it;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+int PageStep(int n) {
+    return std::max(n - 20, (n / 3) * 2);
+}
+
+int ScaledExtent(int extent, int scale) {
+    // 64 bits: a wide picture at a large zoom overflows a 32-bit product.
+    const std::int64_t product = static_cast<std::int64_t>(extent) * scale;
+    std::int64_t quotient = product / 100;
+    const std::int64_t remainder = product % 100;
+    if (remainder > 50 || (remainder == 50 && quotient % 2 != 0)) {
+        ++quotient;
+    }
+    return static_cast<int>(std::clamp<std::int64_t>(quotient, 0, kMaxControlExtent));
+}
+
+QRect PictureRect(QSize picture, QSize control, bool stretch, bool proportional, bool center) {
+    const int pw = picture.width();
+    const int ph = picture.height();
+    const int cw = control.width();
+    const int ch = control.height();
+    int w = pw;
+    int h = ph;
+    if (stretch || (proportional && (pw > cw || ph > ch))) {
+        if (proportional && pw > 0 && ph > 0) {
+            const double r = static_cast<double>(pw) / ph;
+            if (pw > ph) {
+                w = cw;
+                h = TruncToInt(cw / r);
+                if (h > ch) {
+                    h = ch;
+                    w = TruncToInt(ch * r);
+                }
+            } else {
+                h = ch;
+                w = TruncToInt(ch * r);
+                if (w > cw) {
+                    w = cw;
+                    h = TruncToInt(cw / r);
+                }
+            }
+        } else {
+            w = cw;
+            h = ch;
+        }
+    }
+    QRect rect(0, 0, w, h);
+    if (center) {
+        rect.translate((cw - w) / 2, (ch - h) / 2);
+    }
+    return rect;
+}
+
+void ScrollBarsFor(QSize extent, QSize fullClient, QSize barExtent, bool& horizontal,
+                   bool& vertical) {
+    horizontal = extent.width() > fullClient.width();
+    vertical = extent.height() > fullClient.height();
+    // One bar takes room from the other direction and may call for the second bar.
+    if (horizontal && !vertical) {
+        vertical = extent.height() > fullClient.height() - barExtent.height();
+    } else if (vertical && !horizontal) {
+        horizontal = extent.width() > fullClient.width() - barExtent.width();
+    }
+}
+
+LayoutResult ComputeLayout(const LayoutInput& in) {
+    LayoutResult out;
+    const bool keep = in.keepPosition && !in.reset;
+
+    // The picture point now at the centre of the view, as fractions of the control's size.
+    const int cw0 = in.client.width();
+    const int ch0 = in.client.height();
+    const QRect& c = in.control;
+    double fx = 0.0;
+    double fy = 0.0;
+    if (c.width() > 0) {
+        const int offset = c.left() < 0 ? cw0 / 2 + in.scrollPos.x() : cw0 / 2 - c.left();
+        fx = static_cast<double>(offset) / c.width();
+    }
+    if (c.height() > 0) {
+        const int offset = c.top() < 0 ? ch0 / 2 + in.scrollPos.y() : ch0 / 2 - c.top();
+        fy = static_cast<double>(offset) / c.height();
+    }
+
+    out.autoScroll = !in.fitToWindow;
+    out.imageScale = in.imageScale;
+
+    const int iw = in.imageWidth;
+    const int ih = in.imageHeight;
+    int w = 0;
+    int h = 0;
+    if (in.fitToWindow) {
+        // Without automatic scrolling no bar is shown, so the whole client area is there.
+        const int cw = std::max(in.fullClient.width(), 0);
+        const int ch = std::max(in.fullClient.height(), 0);
+        w = iw;
+        h = ih;
+        if (in.fitOnlyBig && cw >= iw && ch >= ih) {
+            out.imageScale = 100;
+        } else if (cw > 0 && ch > 0 && iw > 0 && ih > 0) {
+            const double rw = static_cast<double>(cw) / ch;
+            const double ri = static_cast<double>(iw) / ih;
+            if (rw >= ri) {
+                h = ch;
+                w = TruncToInt(ch * ri);
+                out.imageScale = static_cast<int>(static_cast<std::int64_t>(ch) * 100 / ih);
+            } else {
+                w = cw;
+                h = TruncToInt(cw / ri);
+                out.imageScale = static_cast<int>(static_cast<std::int64_t>(cw) * 100 / iw);
+            }
+        }
+        w = std::max(w, 0);
+        h = std::max(h, 0);
+    } else {
+        w = ScaledExtent(iw, in.imageScale);
+        h = ScaledExtent(ih, in.imageScale);
+    }
+
+    // The bars follow the new size at once rather than one resize later, so the centring
+    // below sees the client area that will actually be on the screen.
+    if (out.autoScroll) {
+        ScrollBarsFor(QSize(w, h), in.fullClient, in.barExtent, out.horizontalBar, out.verticalBar);
+    }
+    const int cw =
+        std::max(in.fullClient.width() - (out.verticalBar ? in.barExtent.width() : 0), 0);
+    const int ch =
+        std::max(in.fullClient.height() - (out.horizontalBar ? in.barExtent.height() : 0), 0);
+    out.client = QSize(cw, ch);
+
+    int dx = 0;
+    int dy = 0;
+    if (in.center) {
+        if (cw > w) {
+            dx = (cw - w) / 2;
+        }
+        if (ch > h) {
+            dy = (ch - h) / 2;
+        }
+    }
+    out.content = QRect(dx, dy, w, h);
+
+    if (out.autoScroll) {
+        out.maxScroll = QPoint(std::max(dx + w - cw, 0), std::max(dy + h - ch, 0));
+    }
+    if (keep) {
+        const int x = dx != 0 ? 0 : std::min(std::max(w - cw, 0), TruncToInt(w * fx) - cw / 2);
+        const int y = dy != 0 ? 0 : std::min(std::max(h - ch, 0), TruncToInt(h * fy) - ch / 2);
+        out.scrollPos =
+            QPoint(std::clamp(x, 0, out.maxScroll.x()), std::clamp(y, 0, out.maxScroll.y()));
+    }
+    return out;
+}
+
+}  // namespace kelvarin
