@@ -2,6 +2,7 @@
 #include <zlib.h>
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -128,6 +129,8 @@ TEST(QtCanvas, TextIsBlackBelowItsTopLeftWhateverThePen) {
     c.Text({20, 20}, "Профиль");
     c.SetFontName("DejaVu Serif");
     EXPECT_EQ(c.FontName(), "DejaVu Serif");
+    // The face the print job asks for its scissors mark has the glyph.
+    EXPECT_TRUE(QFontMetrics(QFont("DejaVu Sans")).inFont(QChar(0x2702)));
     const QImage& image = b.Finish();
     int top = 60, left = 200, black = 0;
     for (int y = 0; y < 60; ++y) {
