@@ -22,7 +22,7 @@ TEST(ReportFile, EachRunReplacesTheWholeFile) {
     EXPECT_EQ(ReadBytes(path), ReportText(design, true));
 }
 
-TEST(ReportFile, AFileThatCannotBeOpenedKeepsWhatItHeld) {
+TEST(ReportFile, FileErrorsAreIgnoredAndARefusingFileKeepsWhatItHeld) {
     const SealedFile sealed("<html>old report</html>");
     EXPECT_NO_THROW(WriteReport(DefaultDesign(), false, sealed.Path()));
     EXPECT_EQ(ReadBytes(sealed.Path()), "<html>old report</html>");
@@ -33,6 +33,7 @@ TEST(ReportFile, AFileThatCannotBeOpenedKeepsWhatItHeld) {
     EXPECT_NO_THROW(WriteReport(DefaultDesign(), false, folder));
     EXPECT_TRUE(std::filesystem::is_directory(folder));
     EXPECT_NO_THROW(WriteReport(DefaultDesign(), false, dir.File("missing/Date.html")));
+    EXPECT_NO_THROW(WriteReport(DefaultDesign(), false, "/dev/full"));  // every write fails
 }
 
 TEST(ReportFile, APipeWithoutReaderDoesNotHoldUpTheRun) {
