@@ -10,6 +10,7 @@
 #include <exception>
 
 #include "core/CalculationRun.h"
+#include "report/DataReport.h"
 #include "ui/AboutForm.h"
 #include "ui/ArrowSelector.h"
 #include "ui/DesktopShell.h"
@@ -17,7 +18,6 @@
 #include "ui/ImageBoxLink.h"
 #include "ui/MessageBoxes.h"
 #include "ui/NumericEdit.h"
-#include "ui/ReportLink.h"
 #include "ui/UiFonts.h"
 #include "ui/ZoomSlider.h"
 
@@ -250,7 +250,7 @@ void MainForm::ShowMessage(std::string_view text) {
 }
 
 void MainForm::WriteReport() {
-    WriteDataReport(design_, ManualChecked());
+    kelvarin::WriteReport(design_, ManualChecked());
 }
 
 void MainForm::ButRashClick() {
@@ -258,8 +258,8 @@ void MainForm::ButRashClick() {
 }
 
 void MainForm::ButDateClick() {
-    services_.shell.Open(
-        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Date.html"))));
+    services_.shell.Open(QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromUtf8(
+        kReportFileName.data(), static_cast<qsizetype>(kReportFileName.size())))));
 }
 
 void MainForm::ButHelpClick() {

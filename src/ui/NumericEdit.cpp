@@ -56,7 +56,7 @@ QColor ShadedFieldColour(const QPalette& palette) {
     // schemes where it is white get a fixed light grey so that the two field colours differ.
     const QColor candidate = palette.color(QPalette::Active, QPalette::Midlight);
     if (candidate.lightness() >= 170 && candidate.lightness() <= 240) {
-        return candidate;
+        return QColor(candidate.rgb());
     }
     return QColor(212, 212, 212);
 }
@@ -151,11 +151,28 @@ void NumericEdit::PasteUnfiltered() {
 }
 
 QMenu* NumericEdit::CreateContextMenu() {
-    QMenu* menu = createStandardContextMenu();
-    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        paste->disconnect();
-        connect(paste, &QAction::triggered, this, &NumericEdit::PasteUnfiltered);
-    }
+    // The field's own menu: the editing shortcuts are gone, so it names none, and its Paste
+    // keeps to the typing limit.
+    auto* menu = new QMenu(this);
+    const bool editable = !isReadOnly();
+    const bool selected = hasSelectedText();
+    const auto add = [menu](const char* name, const QString& text, bool enabled, auto slot) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        action->setEnabled(enabled);
+        QObject::connect(action, &QAction::triggered, menu->parentWidget(), slot);
+        return action;
+    };
+    add("edit-undo", QStringLiteral("Отменить"), editable && isUndoAvailable(), [this] { undo(); });
+    menu->addSeparator();
+    add("edit-cut", QStringLiteral("Вырезать"), editable && selected, [this] { cut(); });
+    add("edit-copy", QStringLiteral("Копировать"), selected && echoMode() == Normal,
+        [this] { copy(); });
+    add("edit-paste", QStringLiteral("Вставить"),
+        editable && !QApplication::clipboard()->text().isEmpty(), [this] { PasteUnfiltered(); });
+    add("edit-delete", QStringLiteral("Удалить"), editable && selected, [this] { del(); });
+    menu->addSeparator();
+    add("select-all", QStringLiteral("Выделить все"), !text().isEmpty(), [this] { selectAll(); });
     return menu;
 }
 
