@@ -7,13 +7,11 @@
 
 #include "core/BladeTables.h"
 #include "core/IntegerRounding.h"
+#include "drawing/DeviceUnits.h"
 
 namespace kelvarin {
 
 namespace {
-
-constexpr double kTenthsPerInch = 254.0;
-constexpr double kTenthsPerMetre = 10000.0;
 
 constexpr const char* kOutlineTooLarge = "Размеры сечений слишком велики для построения";
 

@@ -6,6 +6,7 @@
 #include "core/BladeTables.h"
 #include "core/IntegerRounding.h"
 #include "core/NumberFormat.h"
+#include "drawing/DeviceUnits.h"
 #include "drawing/OutlineDrawing.h"
 #include "drawing/SectionOutline.h"
 
@@ -21,10 +22,7 @@ constexpr std::int32_t kCaptionRise = 50;    // caption top above the section's 
 constexpr std::int32_t kCutLineDrop = 100;   // cut line below the section's bottom
 constexpr std::int32_t kSectionPitch = 200;  // next section's top below this one's bottom
 
-constexpr double kTenthsPerInch = 254.0;
-constexpr double kTenthsPerMetre = 10000.0;
-
-// Windows' symbol font is not at hand; this face has the scissors of its own.
+// No symbol font is assumed: the scissors are the character U+2702 of a face that has it.
 constexpr std::string_view kScissorsFont = "DejaVu Sans";
 constexpr std::string_view kScissors = "\u2702";
 
@@ -73,6 +71,7 @@ std::vector<Placement> LayOut(PropellerDesign& design, bool ugolChecked) {
         p.top = y;
         TranslateOutline(design, n, kOutlineLeft, y);
         const SectionPolyline& o = SectionOutline(design, n);
+        // Every stroke's arithmetic is tried here, so that nothing can fail once paper is used.
         OutlineSegments(o);
         for (const OutlinePoint& point : o) {
             ControlMarkRect(point);

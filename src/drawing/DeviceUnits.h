@@ -1,0 +1,11 @@
+#pragma once
+
+namespace kelvarin {
+
+// Outlines are built in tenths of a millimetre and drawn in printer device pixels:
+// LogPixelsX / kTenthsPerInch pixels per tenth on both axes.
+inline constexpr double kTenthsPerInch = 254.0;
+// Station lengths are in metres.
+inline constexpr double kTenthsPerMetre = 10000.0;
+
+}  // namespace kelvarin
