@@ -17,9 +17,10 @@ constexpr std::int32_t kBitmapMarginBelow = 10;
 
 std::string SectionViewCaption(const PropellerDesign& design, int section) {
     const double relRadius = RelRadius.at(StationIndex(section));
-    const double distanceMm = relRadius * design.Dv / 2 * 10;
+    // Worked out in extended precision and formatted as it is, like the report's figures.
+    const long double distanceMm = relRadius * static_cast<long double>(design.Dv) / 2 * 10;
     return "Сечение " + FormatGeneral(relRadius, 15, 0) +
-           " радиуса: " + FormatFixed(distanceMm, 4, 1) + " мм от центра винта";
+           " радиуса: " + FormatFixedExtended(distanceMm, 4, 1) + " мм от центра винта";
 }
 
 ViewBitmapSize SectionBitmapSize(const PropellerDesign& design, int section) {
