@@ -103,20 +103,21 @@ LayoutResult ComputeLayout(const LayoutInput& in) {
     LayoutResult out;
     const bool keep = in.keepPosition && !in.reset;
 
-    // The picture point now at the centre of the view, as fractions of the control's size.
+    // The picture point now at the centre of the view, as fractions of the control's size. They
+    // are kept as numerator and denominator: the same fraction as a double, multiplied back,
+    // can fall a hair short of a whole pixel and creep the view by one on every layout.
     const int cw0 = in.client.width();
     const int ch0 = in.client.height();
     const QRect& c = in.control;
-    double fx = 0.0;
-    double fy = 0.0;
-    if (c.width() > 0) {
-        const int offset = c.left() < 0 ? cw0 / 2 + in.scrollPos.x() : cw0 / 2 - c.left();
-        fx = static_cast<double>(offset) / c.width();
-    }
-    if (c.height() > 0) {
-        const int offset = c.top() < 0 ? ch0 / 2 + in.scrollPos.y() : ch0 / 2 - c.top();
-        fy = static_cast<double>(offset) / c.height();
-    }
+    const int offsetX = c.left() < 0 ? cw0 / 2 + in.scrollPos.x() : cw0 / 2 - c.left();
+    const int offsetY = c.top() < 0 ? ch0 / 2 + in.scrollPos.y() : ch0 / 2 - c.top();
+    auto along = [](int extent, int offset, int controlExtent) {
+        if (controlExtent <= 0) {
+            return 0;
+        }
+        const std::int64_t scaled = static_cast<std::int64_t>(extent) * offset / controlExtent;
+        return static_cast<int>(std::clamp<std::int64_t>(scaled, -1000000000, 1000000000));
+    };
 
     out.autoScroll = !in.fitToWindow;
     out.imageScale = in.imageScale;
@@ -180,8 +181,10 @@ LayoutResult ComputeLayout(const LayoutInput& in) {
         out.maxScroll = QPoint(std::max(dx + w - cw, 0), std::max(dy + h - ch, 0));
     }
     if (keep) {
-        const int x = dx != 0 ? 0 : std::min(std::max(w - cw, 0), TruncToInt(w * fx) - cw / 2);
-        const int y = dy != 0 ? 0 : std::min(std::max(h - ch, 0), TruncToInt(h * fy) - ch / 2);
+        const int x =
+            dx != 0 ? 0 : std::min(std::max(w - cw, 0), along(w, offsetX, c.width()) - cw / 2);
+        const int y =
+            dy != 0 ? 0 : std::min(std::max(h - ch, 0), along(h, offsetY, c.height()) - ch / 2);
         out.scrollPos =
             QPoint(std::clamp(x, 0, out.maxScroll.x()), std::clamp(y, 0, out.maxScroll.y()));
     }

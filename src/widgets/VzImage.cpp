@@ -15,13 +15,13 @@ namespace {
 
 // Sets a flag for the lifetime of a scope, also when the scope is left by an exception.
 class FlagScope {
-  public:
+public:
     explicit FlagScope(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
     ~FlagScope() { flag_ = old_; }
     FlagScope(const FlagScope&) = delete;
     FlagScope& operator=(const FlagScope&) = delete;
 
-  private:
+private:
     bool& flag_;
     bool old_;
 };

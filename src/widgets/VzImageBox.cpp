@@ -19,13 +19,13 @@ namespace {
 constexpr int kWheelNotch = 120;
 
 class FlagScope {
-  public:
+public:
     explicit FlagScope(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
     ~FlagScope() { flag_ = old_; }
     FlagScope(const FlagScope&) = delete;
     FlagScope& operator=(const FlagScope&) = delete;
 
-  private:
+private:
     bool& flag_;
     bool old_;
 };
@@ -52,6 +52,7 @@ TVzImageBox::TVzImageBox(QWidget* parent) : QAbstractScrollArea(parent) {
     // The scroll bar moves first; the notification follows once the view has moved.
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
         bar->setTracking(true);
+        bar->installEventFilter(this);
         bar->setSingleStep(kScrollStep);
         connect(bar, &QAbstractSlider::actionTriggered, this, [this] {
             QMetaObject::invokeMethod(this, &TVzImageBox::OnScroll, Qt::QueuedConnection);
@@ -301,7 +302,10 @@ void TVzImageBox::keyPressEvent(QKeyEvent* event) {
 
 void TVzImageBox::wheelEvent(QWheelEvent* event) {
     event->accept();
-    wheelAccumulator_ += event->angleDelta().y();
+    // Some systems turn Shift and the wheel into a sideways turn.
+    const QPoint angle = event->angleDelta();
+    const bool sideways = angle.y() == 0 && (event->modifiers() & Qt::ShiftModifier);
+    wheelAccumulator_ += sideways ? angle.x() : angle.y();
     while (std::abs(wheelAccumulator_) >= kWheelNotch) {
         const bool up = wheelAccumulator_ > 0;
         wheelAccumulator_ += up ? -kWheelNotch : kWheelNotch;
@@ -346,6 +350,12 @@ void TVzImageBox::hideEvent(QHideEvent* event) {
 }
 
 bool TVzImageBox::eventFilter(QObject* watched, QEvent* event) {
+    // The wheel over a scroll bar acts as anywhere else on the box.
+    if (event->type() == QEvent::Wheel &&
+        (watched == horizontalScrollBar() || watched == verticalScrollBar())) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
     if (watched == image_) {
         switch (event->type()) {
             case QEvent::MouseButtonPress:

@@ -23,7 +23,7 @@ QImage Stripes(int width, int height) {
 }
 
 class HiDpiTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         const int frame = 2 * box_.frameWidth();
         box_.resize(300 + frame, 200 + frame);

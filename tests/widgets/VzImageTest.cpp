@@ -22,7 +22,7 @@ QImage OutlinePicture() {
 }
 
 class VzImageTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         const int frame = 2 * box_.frameWidth();
         box_.resize(705 + frame, 367 + frame);

@@ -1,0 +1,132 @@
+#include <benchmark/benchmark.h>
+
+#include "widgets/VzImageBox.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWindow>
+
+#include <cstdlib>
+
+namespace {
+
+using kelvarin::TVzImage;
+using kelvarin::TVzImageBox;
+
+// A typical section at 600 dpi: a white bitmap with a 2-pixel outline.
+QImage SectionPicture(int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawEllipse(QRect(2, 2, width - 4, height - 4));
+    return picture;
+}
+
+// Paints reach the screen only once the window is exposed.
+void ShowExposed(QWidget& widget) {
+    widget.show();
+    while (widget.windowHandle() == nullptr || !widget.windowHandle()->isExposed()) {
+        QCoreApplication::processEvents();
+    }
+}
+
+// The box of the main window: 705 x 367 pixels of client area.
+void SizeBox(TVzImageBox& box) {
+    const int frame = 2 * box.frameWidth();
+    box.resize(705 + frame, 367 + frame);
+    ShowExposed(box);
+}
+
+// Runs the smooth paint when asked instead of when the timer says.
+class MeasuredImage : public TVzImage {
+  public:
+    using TVzImage::ResampleTimerFired;
+};
+
+// Every paint of a fitted picture without the smooth one: the cost of each frame while the
+// user scrolls, drags or zooms.
+void BM_FastPaint(benchmark::State& state) {
+    TVzImageBox box;
+    SizeBox(box);
+    box.Image()->SetPicture(SectionPicture(3340, 719));
+    box.SetImageFitToWindow(true);
+    box.ResetImageView();
+    for (auto _ : state) {
+        box.Image()->repaint();
+    }
+    state.counters["scale"] = box.ImageScale();
+}
+BENCHMARK(BM_FastPaint)->Unit(benchmark::kMillisecond);
+
+// The delayed smooth paint of the same view: scaling the whole picture once and painting it.
+void BM_SmoothPaint(benchmark::State& state) {
+    const QImage picture =
+        SectionPicture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    MeasuredImage image;
+    image.SetStretch(true);
+    image.SetResample(true);
+    // The picture's fitted place in the box.
+    image.resize(705, static_cast<int>(705.0 * picture.height() / picture.width()));
+    ShowExposed(image);
+    for (auto _ : state) {
+        image.SetPicture(picture);  // forgets the last smooth result
+        image.ResampleTimerFired();
+    }
+}
+BENCHMARK(BM_SmoothPaint)->Args({3340, 719})->Args({8000, 4000})->Unit(benchmark::kMillisecond);
+
+// Later paints once the smooth result is kept (the window uncovered, the view scrolled back).
+void BM_SmoothRepaint(benchmark::State& state) {
+    TVzImageBox box;
+    SizeBox(box);
+    auto* image = box.Image();
+    image->SetPicture(SectionPicture(3340, 719));
+    image->SetResample(true);
+    image->SetResampleDelay(0);
+    box.SetImageFitToWindow(true);
+    box.ResetImageView();
+    image->repaint();
+    while (!image->SmoothShown()) {
+        QCoreApplication::processEvents();
+    }
+    for (auto _ : state) {
+        image->repaint();
+    }
+}
+BENCHMARK(BM_SmoothRepaint)->Unit(benchmark::kMillisecond);
+
+// One arrow-key step at 100 %, including the repaint of the view it causes.
+void BM_ArrowScrollStep(benchmark::State& state) {
+    TVzImageBox box;
+    SizeBox(box);
+    box.Image()->SetPicture(SectionPicture(3340, 719));
+    box.ResetImageView();
+    QScrollBar* bar = box.horizontalScrollBar();
+    bool right = true;
+    for (auto _ : state) {
+        if (bar->value() == bar->maximum()) {
+            right = false;
+        } else if (bar->value() == 0) {
+            right = true;
+        }
+        QKeyEvent press(QEvent::KeyPress, right ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
+        QApplication::sendEvent(&box, &press);
+        box.viewport()->repaint();
+    }
+}
+BENCHMARK(BM_ArrowScrollStep)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
