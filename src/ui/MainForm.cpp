@@ -15,11 +15,12 @@
 #include "ui/ArrowSelector.h"
 #include "ui/DesktopShell.h"
 #include "ui/HelpLocation.h"
-#include "ui/ImageBoxLink.h"
 #include "ui/MessageBoxes.h"
 #include "ui/NumericEdit.h"
 #include "ui/UiFonts.h"
 #include "ui/ZoomSlider.h"
+#include "widgets/VzImage.h"
+#include "widgets/VzImageBox.h"
 
 namespace kelvarin {
 

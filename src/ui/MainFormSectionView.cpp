@@ -11,10 +11,11 @@
 #include "drawing/SectionView.h"
 #include "drawing/TemplatePrint.h"
 #include "ui/ArrowSelector.h"
-#include "ui/ImageBoxLink.h"
 #include "ui/MainForm.h"
 #include "ui/QtCanvas.h"
 #include "ui/ZoomSlider.h"
+#include "widgets/VzImage.h"
+#include "widgets/VzImageBox.h"
 
 namespace kelvarin {
 

@@ -22,20 +22,24 @@ const QStringList& SansFamilies() {
     return families;
 }
 
+// The panel was laid out for a narrow 11-pixel face; the sans serifs with Cyrillic letters
+// that a Linux desktop has run about a fifth wider, so they are set smaller to keep every
+// caption inside its designed control. The monospace face keeps its size: its advance
+// matches the designed one.
+constexpr int kWindowPixels = 9;
+constexpr int kFieldPixels = 12;
+constexpr int kMonospacePixels = 13;
+
 }  // namespace
 
-QFont WindowFont() {
-    return PixelFont(SansFamilies(), QFont::SansSerif, 11, false);
-}
+QFont WindowFont() { return PixelFont(SansFamilies(), QFont::SansSerif, kWindowPixels, false); }
 
-QFont FieldFont() {
-    return PixelFont(SansFamilies(), QFont::SansSerif, 13, true);
-}
+QFont FieldFont() { return PixelFont(SansFamilies(), QFont::SansSerif, kFieldPixels, true); }
 
 QFont MonospaceBoldFont() {
     return PixelFont({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
                       QStringLiteral("Noto Mono"), QStringLiteral("Monospace")},
-                     QFont::TypeWriter, 13, true);
+                     QFont::TypeWriter, kMonospacePixels, true);
 }
 
 }  // namespace kelvarin

@@ -4,11 +4,11 @@
 
 namespace kelvarin {
 
-// The window font: a sans serif with Cyrillic letters, 11 pixels high.
+// The window font: a sans serif with Cyrillic letters, sized for the designed controls.
 QFont WindowFont();
-// The input fields: the same face, bold, 13 pixels high.
+// The input fields: the same face, bold and larger.
 QFont FieldFont();
-// The section line and the About title: a monospace face, bold, 13 pixels high.
+// The section line and the About title: a monospace face, bold, 13 pixels.
 QFont MonospaceBoldFont();
 
 }  // namespace kelvarin

@@ -49,7 +49,7 @@ std::string Describe(const Fields& fields) {
 }
 
 class UiInputModeTest : public ::testing::Test {
-  protected:
+protected:
     QCheckBox* Manual() const { return rig.Find<QCheckBox>("CheckManual"); }
     QCheckBox* Diam() const { return rig.Find<QCheckBox>("CheckDiam"); }
     void Click(QCheckBox* box) {

@@ -17,7 +17,7 @@ namespace kelvarin::testing {
 namespace {
 
 class UiKeyFilterTest : public ::testing::Test {
-  protected:
+protected:
     // Types into a field with its text set by the program and the caret where asked.
     QString TypeInto(InputField field, const QString& start, int caret, const QString& typed) {
         NumericEdit* edit = rig.form->Field(field);

@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QToolButton>
+
+#include "core/TextToNumber.h"
+#include "drawing/SectionView.h"
+#include "ui/ArrowSelector.h"
+#include "ui/NumericEdit.h"
+#include "ui/UiDoubles.h"
+#include "ui/ZoomSlider.h"
+#include "widgets/VzImage.h"
+#include "widgets/VzImageBox.h"
+
+namespace kelvarin::testing {
+namespace {
+
+class UiSectionViewTest : public ::testing::Test {
+protected:
+    void Click(const char* button) {
+        QTest::mouseClick(rig.Find<QPushButton>(button), Qt::LeftButton);
+    }
+    void Check(const char* box) {
+        QCheckBox* check = rig.Find<QCheckBox>(box);
+        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+    }
+    // The manual mode with the start texts: diameter 151,7 cm, pitch 0,52 m.
+    void CalculateStartDesign() {
+        Check("CheckManual");
+        Click("ButRash");
+    }
+    void StepSelector(int steps) {
+        auto* selector = rig.Find<ArrowSelector>("UpDown1");
+        for (int i = 0; i < steps; ++i) {
+            QTest::mouseClick(selector->UpArrow(), Qt::LeftButton);
+        }
+    }
+    QString Info() const { return rig.Find<QLabel>("LabInfo")->text(); }
+    TVzImageBox* Box() const { return rig.Find<TVzImageBox>("VzImageBox1"); }
+    ZoomSlider* Slider() const { return rig.Find<ZoomSlider>("TrackBar1"); }
+    QImage Picture() const { return Box()->Image()->Picture(); }
+    int RedPixels() const {
+        const QImage picture = Picture();
+        int red = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                red += picture.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
+            }
+        }
+        return red;
+    }
+
+    WindowRig rig;
+};
+
+TEST_F(UiSectionViewTest, NothingIsCalculatedAtStart) {
+    EXPECT_EQ(Info(), "   ");
+    EXPECT_FALSE(Box()->Image()->HasGraphic());
+    EXPECT_EQ(Slider()->Position(), 100);
+    EXPECT_EQ(rig.form->Design().Scale, 0);
+    EXPECT_FALSE(QFile::exists("Date.html"));
+}
+
+TEST_F(UiSectionViewTest, CalculationFillsFieldsReportLabelPictureAndSlider) {
+    Click("ButRash");
+    EXPECT_TRUE(rig.messages.informed.isEmpty());
+    EXPECT_TRUE(rig.messages.errors.isEmpty());
+    // The design works with the results as the fields show them.
+    const PropellerDesign& design = rig.form->Design();
+    EXPECT_EQ(design.Dv, TextToNumber(rig.form->FieldText(InputField::Dv)));
+    EXPECT_EQ(design.Hv, TextToNumber(rig.form->FieldText(InputField::Hv)));
+    EXPECT_GT(QFile("Date.html").size(), 1000);
+    EXPECT_TRUE(QRegularExpression("^Сечение 0,2 радиуса: \\d+,\\d мм от центра винта$")
+                    .match(Info())
+                    .hasMatch())
+        << Info().toStdString();
+
+    const ViewBitmapSize size = SectionBitmapSize(design, 3);
+    EXPECT_EQ(Picture().size(), QSize(size.width, size.height));
+    EXPECT_TRUE(Box()->Image()->Resample());
+    // A section at 600 dpi is far wider than the box: fitted well below 100 %, the slider
+    // showing the same percentage, and the fit kept since the slider handed back an equal value.
+    EXPECT_LT(Box()->ImageScale(), 100);
+    EXPECT_GE(Box()->ImageScale(), 10);
+    EXPECT_EQ(Slider()->Position(), Box()->ImageScale());
+    EXPECT_EQ(design.Scale, Box()->ImageScale());
+    EXPECT_TRUE(Box()->ImageFitToWindow());
+}
+
+TEST_F(UiSectionViewTest, StartDesignLabelsAndBitmapOfTheFirstAndLastSection) {
+    CalculateStartDesign();
+    EXPECT_EQ(Info(), "Сечение 0,2 радиуса: 151,7 мм от центра винта");
+    // A chord of 141.4 mm and a thickness of 30 mm at 600 dpi.
+    EXPECT_NEAR(Picture().width(), 3340, 5);
+    EXPECT_NEAR(Picture().height(), 719, 3);
+    StepSelector(20);  // stops at 11
+    EXPECT_EQ(rig.Find<ArrowSelector>("UpDown1")->Position(), 11);
+    EXPECT_EQ(Info(), "Сечение 1 радиуса: 758,5 мм от центра винта");
+    EXPECT_TRUE(rig.messages.errors.isEmpty());
+}
+
+TEST_F(UiSectionViewTest, TurnedSectionIsTallerAndNarrowerAndMarksAreRed) {
+    CalculateStartDesign();
+    const QSize flat = Picture().size();
+    EXPECT_EQ(RedPixels(), 0);
+    Check("CheckUgol");
+    EXPECT_TRUE(rig.form->Design().ShowUgol);
+    EXPECT_GT(Picture().height(), flat.height());
+    EXPECT_LT(Picture().width(), flat.width());
+    Check("CheckControl");
+    EXPECT_TRUE(rig.form->Design().ShowControl);
+    EXPECT_GT(RedPixels(), 100);
+}
+
+TEST_F(UiSectionViewTest, FitBelowTenPercentBecomesTenUnlessTheSliderStoodThere) {
+    rig.form->resize(260, 300);
+    CalculateStartDesign();
+    // The fit was under 10 %: the slider moved to 10 and its handler fixed the scale there.
+    EXPECT_EQ(Slider()->Position(), 10);
+    EXPECT_EQ(Box()->ImageScale(), 10);
+    EXPECT_FALSE(Box()->ImageFitToWindow());
+
+    // Now the slider already stands at 10: no change event, and the picture stays fitted.
+    Click("ButRash");
+    EXPECT_TRUE(Box()->ImageFitToWindow());
+    EXPECT_LT(Box()->ImageScale(), 10);
+    EXPECT_EQ(rig.form->Design().Scale, Box()->ImageScale());
+
+    // A click on the thumb, without moving it, still reaches the handler.
+    QStyleOptionSlider option;
+    option.initFrom(Slider());
+    option.orientation = Qt::Horizontal;
+    option.minimum = Slider()->minimum();
+    option.maximum = Slider()->maximum();
+    option.sliderPosition = option.sliderValue = Slider()->value();
+    const QRect thumb = Slider()->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                          QStyle::SC_SliderHandle, Slider());
+    QTest::mouseClick(Slider(), Qt::LeftButton, {}, thumb.center());
+    EXPECT_EQ(Slider()->Position(), 10);
+    EXPECT_EQ(Box()->ImageScale(), 10);
+    EXPECT_FALSE(Box()->ImageFitToWindow());
+}
+
+TEST_F(UiSectionViewTest, SliderSetsTheScaleEvenWithoutAPicture) {
+    Slider()->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(Slider()->Position(), 90);
+    EXPECT_EQ(Box()->ImageScale(), 90);
+    EXPECT_EQ(rig.form->Design().Scale, 90);
+}
+
+TEST_F(UiSectionViewTest, MissingPrinterIsSilentInACalculationAndShownElsewhere) {
+    rig.printer.missing = true;
+    Click("ButRash");
+    EXPECT_TRUE(rig.messages.errors.isEmpty());
+    EXPECT_EQ(Info(), "   ");
+
+    Check("CheckUgol");
+    ASSERT_EQ(rig.messages.errors.size(), 1);
+    EXPECT_EQ(rig.messages.errors[0], "There is no default printer currently selected.");
+    EXPECT_TRUE(rig.form->Design().ShowUgol);  // the flag keeps its new value
+
+    Click("ButPrint");
+    EXPECT_EQ(rig.messages.errors.size(), 2);
+    EXPECT_EQ(rig.printer.documents, 0);
+}
+
+TEST_F(UiSectionViewTest, AbsurdDiameterFailsTheViewInsteadOfExhaustingMemory) {
+    Check("CheckManual");
+    rig.form->SetFieldText(InputField::Dv, "99999");
+    Click("ButRash");  // the run swallows the failure
+    EXPECT_TRUE(rig.messages.errors.isEmpty());
+    StepSelector(1);
+    ASSERT_EQ(rig.messages.errors.size(), 1);
+    EXPECT_TRUE(rig.messages.errors[0].endsWith('.'));
+    EXPECT_FALSE(Box()->Image()->HasGraphic());
+}
+
+TEST_F(UiSectionViewTest, PrintGoesToThePrinter) {
+    CalculateStartDesign();
+    Click("ButPrint");
+    EXPECT_EQ(rig.printer.documents, 1);
+    EXPECT_TRUE(rig.messages.errors.isEmpty());
+}
+
+TEST_F(UiSectionViewTest, SelectorAtTheEndOfItsRangeFiresNothing) {
+    auto* selector = rig.Find<ArrowSelector>("UpDown1");
+    int clicks = 0;
+    QObject::connect(selector, &ArrowSelector::Clicked, [&clicks] { ++clicks; });
+    QTest::mouseClick(selector->DownArrow(), Qt::LeftButton);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(selector->Position(), 3);
+    QTest::mouseClick(selector->UpArrow(), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(selector->Position(), 4);
+}
+
+}  // namespace
+}  // namespace kelvarin::testing

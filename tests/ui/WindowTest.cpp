@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+#include "ui/AboutForm.h"
+#include "ui/HelpLocation.h"
+#include "ui/LinkLabel.h"
+#include "ui/NumericEdit.h"
+#include "ui/UiDoubles.h"
+#include "ui/ZoomSlider.h"
+#include "widgets/VzImageBox.h"
+
+namespace kelvarin::testing {
+namespace {
+
+class UiWindowTest : public ::testing::Test {
+protected:
+    WindowRig rig;
+};
+
+TEST_F(UiWindowTest, DesignedWindowAndPanel) {
+    EXPECT_EQ(rig.form->windowTitle(), "Расчет параметров воздушного винта");
+    EXPECT_EQ(rig.form->size(), QSize(705, 512));
+    EXPECT_EQ(rig.Find<QWidget>("Panel1")->height(), 145);
+    EXPECT_EQ(rig.Find<QWidget>("EditDv")->geometry(), QRect(136, 9, 49, 22));
+    EXPECT_EQ(rig.Find<QWidget>("ButRash")->geometry(), QRect(504, 106, 80, 22));
+    EXPECT_EQ(rig.Find<QWidget>("TrackBar1")->toolTip(), "Изменить масштаб сеченияч");
+    EXPECT_TRUE(rig.Find<QLabel>("LabInfo")->font().fixedPitch() ||
+                QFontInfo(rig.Find<QLabel>("LabInfo")->font()).fixedPitch());
+    for (InputField f : kInputFields) {
+        EXPECT_EQ(rig.form->FieldText(f), StartText(f));
+    }
+
+    // The panel keeps its height, the image box takes the rest.
+    auto* box = rig.Find<QWidget>("VzImageBox1");
+    EXPECT_EQ(box->geometry(), QRect(0, 145, 705, 367));
+    rig.form->resize(900, 700);
+    EXPECT_EQ(rig.Find<QWidget>("Panel1")->height(), 145);
+    EXPECT_EQ(box->geometry(), QRect(0, 145, 900, 555));
+}
+
+TEST_F(UiWindowTest, EveryCaptionFitsItsControl) {
+    for (auto* check : rig.form->findChildren<QCheckBox*>()) {
+        EXPECT_LE(check->sizeHint().width(), check->width()) << check->objectName().toStdString();
+    }
+    for (auto* button : rig.form->findChildren<QPushButton*>()) {
+        EXPECT_LE(button->sizeHint().width() - 16, button->width())
+            << button->objectName().toStdString();
+    }
+    // The widest text each field holds after typing: its whole typing limit of digits.
+    for (InputField f : kInputFields) {
+        NumericEdit* edit = rig.form->Field(f);
+        const QString digits(edit->TypingLimit(), QChar('8'));
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(digits) + 4, edit->width())
+            << edit->objectName().toStdString();
+    }
+    for (auto* label : rig.form->findChildren<QLabel*>()) {
+        if (label->wordWrap()) {
+            EXPECT_LE(label->heightForWidth(label->width()), label->height() + 4)
+                << label->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(UiWindowTest, TabOrderStartsAtCalculate) {
+    QWidget* first = rig.Find<QWidget>("ButRash");
+    EXPECT_EQ(rig.form->focusWidget(), first);
+    QStringList order;
+    QWidget* w = first;
+    do {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            order << w->objectName();
+        }
+        w = w->nextInFocusChain();
+    } while (w != first && order.size() < 40);
+    const QStringList expected = {
+        "ButRash", "ButPrint", "TrackBar1", "CheckUgol",    "EditNd",      "EditNv",
+        "EditVm",  "EditVr",   "UpDown1",   "CheckControl", "CheckManual", "CheckDiam",
+        "EditDv",  "EditHv",   "ButAbout",  "ButClose",     "ButHelp",     "ButDate"};
+    EXPECT_EQ(order.mid(0, expected.size()), expected);
+    EXPECT_FALSE(order.contains("VzImageBox1"));
+}
+
+TEST_F(UiWindowTest, DataAndHelpGoToTheDesktop) {
+    QTest::mouseClick(rig.Find<QPushButton>("ButDate"), Qt::LeftButton);
+    ASSERT_EQ(rig.shell.opened.size(), 1u);
+    EXPECT_EQ(rig.shell.opened[0], QUrl::fromLocalFile(rig.workDir.filePath("Date.html")));
+    EXPECT_TRUE(rig.messages.errors.isEmpty());
+
+    QFile help(rig.workDir.filePath("Help.chm"));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.close();
+    QTest::mouseClick(rig.Find<QPushButton>("ButHelp"), Qt::LeftButton);
+    ASSERT_EQ(rig.shell.opened.size(), 2u);
+    EXPECT_EQ(rig.shell.opened[1], QUrl::fromLocalFile(rig.workDir.filePath("Help.chm")));
+
+    EXPECT_EQ(InstalledHelpCandidates("/opt/k/bin"),
+              QStringList({"/opt/k/bin/Help.chm", "/opt/k/share/kelvarin/Help.chm"}));
+}
+
+TEST_F(UiWindowTest, ExitClosesTheWindow) {
+    QTest::mouseClick(rig.Find<QPushButton>("ButClose"), Qt::LeftButton);
+    EXPECT_FALSE(rig.form->isVisible());
+}
+
+TEST_F(UiWindowTest, AboutIsCentredOverTheWindowWhereverItStands) {
+    AboutForm& about = rig.form->About();
+    EXPECT_FALSE(about.isVisible());
+    // Halves are summed in floating point and the total truncated toward zero, so a window
+    // left of the screen's edge does not shift the About window by a pixel.
+    const QSize outer = about.OuterSize();
+    for (QPoint at : {QPoint(314, 185), QPoint(-501, -301), QPoint(3001, 21)}) {
+        rig.form->move(at);
+        rig.form->PlaceAboutForm();
+        const QRect main = rig.form->frameGeometry();
+        const auto centre = [](int start, int extent, int inner) {
+            return static_cast<int>(std::trunc(start + extent / 2.0 - inner / 2.0));
+        };
+        EXPECT_EQ(about.frameGeometry().topLeft(),
+                  QPoint(centre(main.left(), main.width(), outer.width()),
+                         centre(main.top(), main.height(), outer.height())));
+    }
+}
+
+TEST_F(UiWindowTest, AboutOpensModallyWithOkFocusedAndEnterClosesIt) {
+    AboutForm& about = rig.form->About();
+    bool wasShown = false;
+    QString focused;
+    QTimer::singleShot(0, [&] {
+        wasShown = about.isVisible() && about.isModal();
+        focused = about.focusWidget() ? about.focusWidget()->objectName() : QString();
+        QTest::keyClick(about.focusWidget(), Qt::Key_Escape);  // no cancel button
+        QTest::keyClick(about.focusWidget(), Qt::Key_Return);
+    });
+    // If Enter did not close it, close it anyway so that the test cannot hang.
+    QTimer::singleShot(2000, &about, &QDialog::reject);
+    QTest::mouseClick(rig.Find<QPushButton>("ButAbout"), Qt::LeftButton);
+    EXPECT_TRUE(wasShown);
+    EXPECT_EQ(focused, "Button1");
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(UiWindowTest, LinkColoursAndTheWebAddress) {
+    AboutForm& about = rig.form->About();
+    about.show();
+    LinkLabel* link = about.LabWeb();
+    EXPECT_EQ(link->Colour(), LinkLabel::kBlue);
+    EXPECT_TRUE(link->text().contains("kelvarin"));
+
+    // A right click turns it red, then purple, and opens nothing.
+    QTest::mousePress(link, Qt::RightButton);
+    EXPECT_EQ(link->Colour(), LinkLabel::kRed);
+    QTest::mouseRelease(link, Qt::RightButton);
+    EXPECT_EQ(link->Colour(), LinkLabel::kPurple);
+    EXPECT_TRUE(rig.shell.opened.empty());
+
+    // A right button released elsewhere leaves it red.
+    QTest::mousePress(link, Qt::RightButton);
+    QTest::mouseRelease(link, Qt::RightButton, {}, QPoint(-20, -20));
+    EXPECT_EQ(link->Colour(), LinkLabel::kRed);
+
+    // A left press released outside: purple, nothing opened.
+    QTest::mousePress(link, Qt::LeftButton);
+    QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-20, -20));
+    EXPECT_EQ(link->Colour(), LinkLabel::kPurple);
+    EXPECT_TRUE(rig.shell.opened.empty());
+
+    // A left click opens the address while the link is still red.
+    QColor colourWhileOpening;
+    QObject::connect(link, &LinkLabel::Clicked, [&] { colourWhileOpening = link->Colour(); });
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(rig.shell.opened.size(), 1u);
+    EXPECT_EQ(rig.shell.opened[0], QUrl(AboutForm::kWebAddress));
+    EXPECT_EQ(colourWhileOpening, LinkLabel::kRed);
+    EXPECT_EQ(link->Colour(), LinkLabel::kPurple);
+
+    // Shown again, the link keeps its colour.
+    about.hide();
+    about.show();
+    EXPECT_EQ(link->Colour(), LinkLabel::kPurple);
+    about.hide();
+}
+
+TEST_F(UiWindowTest, SliderFiresOnProgramChangesOnlyWhenTheyChangeSomething) {
+    auto* slider = rig.Find<ZoomSlider>("TrackBar1");
+    int changes = 0;
+    QObject::connect(slider, &ZoomSlider::Changed, [&changes] { ++changes; });
+    slider->SetPosition(100);
+    EXPECT_EQ(changes, 0);
+    slider->SetPosition(250);  // clamped to 100: no change
+    EXPECT_EQ(changes, 0);
+    slider->SetPosition(5);
+    EXPECT_EQ(slider->Position(), 10);
+    EXPECT_EQ(changes, 1);
+    // The user's key at the end of the range changes nothing and still notifies.
+    QTest::keyClick(slider, Qt::Key_Left);
+    EXPECT_EQ(changes, 2);
+}
+
+}  // namespace
+}  // namespace kelvarin::testing
