@@ -43,7 +43,7 @@ void SizeBox(TVzImageBox& box) {
 
 // Runs the smooth paint when asked instead of when the timer says.
 class MeasuredImage : public TVzImage {
-  public:
+public:
     using TVzImage::ResampleTimerFired;
 };
 
@@ -99,12 +99,22 @@ void BM_SmoothRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_SmoothRepaint)->Unit(benchmark::kMillisecond);
 
-// One arrow-key step at 100 %, including the repaint of the view it causes.
+// One arrow-key step, including the repaint of the view it causes: at 100 %, and zoomed in
+// once the smooth state holds (every paint then scales what it shows smoothly).
 void BM_ArrowScrollStep(benchmark::State& state) {
     TVzImageBox box;
     SizeBox(box);
     box.Image()->SetPicture(SectionPicture(3340, 719));
     box.ResetImageView();
+    if (state.range(0) != 100) {
+        box.SetImageScale(static_cast<int>(state.range(0)));
+        box.Image()->SetResample(true);
+        box.Image()->SetResampleDelay(0);
+        box.Image()->repaint();
+        while (!box.Image()->SmoothShown()) {
+            QCoreApplication::processEvents();
+        }
+    }
     QScrollBar* bar = box.horizontalScrollBar();
     bool right = true;
     for (auto _ : state) {
@@ -118,7 +128,7 @@ void BM_ArrowScrollStep(benchmark::State& state) {
         box.viewport()->repaint();
     }
 }
-BENCHMARK(BM_ArrowScrollStep)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ArrowScrollStep)->Arg(100)->Arg(400)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
