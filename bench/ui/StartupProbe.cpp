@@ -1,0 +1,7 @@
+// The program as it starts for a user, ending as soon as its main window has been shown, so
+// that start-up can be timed as a whole process.
+#include "ui/Application.h"
+
+int main(int argc, char* argv[]) {
+    return kelvarin::RunApplication(argc, argv, true);
+}

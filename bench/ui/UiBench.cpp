@@ -1,0 +1,75 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+#include "ui/MainForm.h"
+#include "ui/UiDoubles.h"
+
+namespace {
+
+using namespace kelvarin;
+
+// A click on Calculate with the start texts: sizing, geometry, the report on disk, the
+// outlines at 600 dpi, the drawing into the view bitmap and the fit in the image box.
+void BM_CalculateToFittedSection(benchmark::State& state, bool manual) {
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    testing::RecordingMessages messages;
+    testing::RecordingShell shell;
+    testing::FakePrinter printer;
+    MainForm form({messages, shell, printer});
+    form.show();
+    form.findChild<QCheckBox*>(QStringLiteral("CheckManual"))->setChecked(manual);
+    for (auto _ : state) {
+        form.ButRashClick();
+        benchmark::DoNotOptimize(form.Design().Scale);
+    }
+    // One more run after a reset label proves that every run reached the section view.
+    auto* info = form.findChild<QLabel*>(QStringLiteral("LabInfo"));
+    info->clear();
+    form.ButRashClick();
+    if (!info->text().startsWith(QStringLiteral("Сечение")) || !messages.errors.isEmpty()) {
+        state.SkipWithError("the calculation did not reach the section view");
+    }
+    QDir::setCurrent(previous);
+}
+BENCHMARK_CAPTURE(BM_CalculateToFittedSection, calculated, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalculateToFittedSection, manual, true)->Unit(benchmark::kMillisecond);
+
+// The whole program as a process: start, show the main window, quit.
+void BM_StartupToShownWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        QProcess probe;
+        QElapsedTimer clock;
+        clock.start();
+        probe.start(QStringLiteral(KELVARIN_STARTUP_PROBE), {});
+        if (!probe.waitForFinished(10000) || probe.exitCode() != 0) {
+            state.SkipWithError("the start-up probe did not finish cleanly");
+            break;
+        }
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+    }
+}
+BENCHMARK(BM_StartupToShownWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Headless unless a display is given; the probe inherits the same platform.
+    if (std::getenv("DISPLAY") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
