@@ -199,6 +199,9 @@ TEST_F(UiSectionViewTest, SelectorAtTheEndOfItsRangeFiresNothing) {
     QTest::mouseClick(selector->UpArrow(), Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(selector->Position(), 4);
+    // Before any calculation the outlines are all zero: a blank view, and the label says so.
+    EXPECT_EQ(Info(), "Сечение 0,3 радиуса: 0,0 мм от центра винта");
+    EXPECT_TRUE(rig.messages.errors.isEmpty());
 }
 
 }  // namespace
