@@ -1,5 +1,6 @@
 #include "widgets/VzImage.h"
 
+#include "widgets/FlagScope.h"
 #include "widgets/ImageLayout.h"
 #include "widgets/PictureScaling.h"
 
@@ -10,23 +11,6 @@
 #include <cmath>
 
 namespace kelvarin {
-
-namespace {
-
-// Sets a flag for the lifetime of a scope, also when the scope is left by an exception.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = old_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-    bool old_;
-};
-
-}  // namespace
 
 TVzImage::TVzImage(QWidget* parent) : QWidget(parent) {
     resize(105, 105);

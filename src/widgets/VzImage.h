@@ -15,7 +15,7 @@ namespace kelvarin {
 class TVzImage : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit TVzImage(QWidget* parent = nullptr);
     ~TVzImage() override;
 
@@ -54,20 +54,20 @@ class TVzImage : public QWidget {
     bool SmoothShown() const;
     bool ResamplePending() const { return resampleTimer_.isActive(); }
 
-  signals:
+signals:
     // After the smooth paint.
     void OnPaint();
     // While a picture is being loaded bit by bit; a QImage arrives whole, so this control
     // never raises it by itself.
     void OnProgress();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // The smooth paint, run by the timer; protected so that a measurement can run it at will.
     void ResampleTimerFired();
 
-  private:
+private:
     void PictureChanged();
     void DropSmooth();
     void UpdateOpacity();

@@ -1,5 +1,6 @@
 #include "widgets/VzImageBox.h"
 
+#include "widgets/FlagScope.h"
 #include "widgets/ImageLayout.h"
 
 #include <QGuiApplication>
@@ -17,18 +18,6 @@ namespace {
 
 // One notch of an ordinary mouse wheel; finer wheels add up to it.
 constexpr int kWheelNotch = 120;
-
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = old_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-    bool old_;
-};
 
 }  // namespace
 

@@ -14,7 +14,7 @@ namespace kelvarin {
 class TVzImageBox : public QAbstractScrollArea {
     Q_OBJECT
 
-  public:
+public:
     explicit TVzImageBox(QWidget* parent = nullptr);
     ~TVzImageBox() override;
 
@@ -54,13 +54,13 @@ class TVzImageBox : public QAbstractScrollArea {
     QPoint DragOrigin() const { return dragOrigin_; }
     bool LeftButtonHeld() const { return leftButtonHeld_; }
 
-  signals:
+signals:
     // After a scroll by key, wheel or scroll bar.
     void OnScroll();
     // After ImageScale took a new value by a write.
     void OnOptionsChange();
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -69,7 +69,7 @@ class TVzImageBox : public QAbstractScrollArea {
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     QSize ClientSize(bool horizontalBar, bool verticalBar) const;
     QSize BarExtent() const;
     void ShowBars(bool horizontal, bool vertical, QPoint maxScroll, QSize client);
