@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
     xvfb xauth
-    fp-utils xchm
+    fp-utils xchm xdg-utils
     clang-14 libclang-rt-14-dev
 )
 
