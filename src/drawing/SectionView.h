@@ -7,9 +7,10 @@
 
 namespace kelvarin {
 
-// The view bitmap of one section holds at most this many pixels (about 128 MB at 4 bytes a
-// pixel); a larger one fails the view instead of exhausting memory.
-inline constexpr std::int64_t kMaxViewBitmapPixels = 32'000'000;
+// The view bitmap of one section holds at most this many pixels (1 GiB at 4 bytes a pixel); a
+// larger one fails the view instead of exhausting memory. Ordinary designs must stay well
+// inside it at 1200 dpi: a 3 m propeller with a 1.5 m pitch, turned, needs about 160 million.
+inline constexpr std::int64_t kMaxViewBitmapPixels = std::int64_t{1} << 28;
 
 // "Сечение 0,2 радиуса: 151,7 мм от центра винта": where the section lies on the blade.
 std::string SectionViewCaption(const PropellerDesign& design, int section);

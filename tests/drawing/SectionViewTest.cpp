@@ -54,13 +54,38 @@ TEST(SectionBitmapSize, RefusesNegativeAndHugeBitmaps) {
     EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
     te = {100, -11};
     EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
-    te = {8000, 4000 - 10};  // exactly at the limit
-    EXPECT_EQ(SectionBitmapSize(d, 5).height, 4000);
-    te = {8000, 4001 - 10};
+    te = {16384, 16384 - 10};  // exactly at the limit
+    EXPECT_EQ(SectionBitmapSize(d, 5).height, 16384);
+    te = {16384, 16385 - 10};
     EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
     te = {0, std::numeric_limits<std::int32_t>::max()};  // the margin would overflow
     EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
     EXPECT_THROW(SectionBitmapSize(d, 2), std::out_of_range);
+}
+
+// Qt prints to a CUPS queue at 1200 dpi, and the view draws at the printer's resolution: every
+// section of ordinary designs, flat and turned, must still be shown there.
+TEST(SectionBitmapSize, OrdinaryDesignsFitAt1200Dpi) {
+    ScopedSeparator comma{','};
+    testing::FakePrinter printer({1200, 9520, 13628});
+    for (const char* diameter : {"151,7", "170", "250", "300"}) {
+        for (const char* pitch : {"0,52", "1", "1,5"}) {
+            testing::RecordingWindow window;
+            window.texts[InputField::Dv] = diameter;
+            window.texts[InputField::Hv] = pitch;
+            PropellerDesign d;
+            ComputeGeometry(d, window);
+            for (const bool turned : {false, true}) {
+                d.ShowUgol = turned;
+                BuildSectionOutlines(d, printer);
+                for (int n = kFirstSection; n <= kLastSection; ++n) {
+                    EXPECT_NO_THROW(SectionBitmapSize(d, n))
+                        << diameter << " cm, " << pitch << " m, section " << n
+                        << (turned ? " turned" : " flat");
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
