@@ -73,8 +73,10 @@ std::vector<Placement> LayOut(PropellerDesign& design, bool ugolChecked) {
         const SectionPolyline& o = SectionOutline(design, n);
         // Every stroke's arithmetic is tried here, so that nothing can fail once paper is used.
         OutlineSegments(o);
-        for (const OutlinePoint& point : o) {
-            ControlMarkRect(point);
+        if (design.ShowControl) {
+            for (const OutlinePoint& point : o) {
+                ControlMarkRect(point);
+            }
         }
         p.captionY = SubtractInt32(p.top, kCaptionRise);
         p.bottom = AddInt32(y, h);

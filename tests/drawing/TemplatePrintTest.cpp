@@ -312,6 +312,22 @@ TEST_F(Printing, FailuresComeBeforeAnyDocument) {
     EXPECT_TRUE(printer.canvas.strokes.empty());
 }
 
+TEST_F(Printing, MarksThatAreNotDrawnCannotFailTheJob) {
+    // A trailing edge 3 pixels short of the 32-bit limit on the page: its control mark would
+    // not fit, but without marks every stroke does.
+    PropellerDesign edge;
+    edge.Profiles[StationIndex(3)].X[12] = 214748344.4;
+    printer.geometry = {254, 4760, 6814};
+    PrintTemplates(edge, printer, false);
+    EXPECT_EQ(edge.Outlines[0][0].x, std::numeric_limits<std::int32_t>::max() - 3);
+    EXPECT_EQ(printer.calls.back(), "end");
+
+    printer.calls.clear();
+    edge.ShowControl = true;
+    EXPECT_THROW(PrintTemplates(edge, printer, false), Failure);
+    EXPECT_TRUE(printer.calls.empty());
+}
+
 TEST_F(Printing, AFailureInsideTheDocumentStillClosesIt) {
     // A section 1.5e9 pixels tall and a canvas whose font size is absurd: the scissors mark
     // cannot be placed, and that is only known once the canvas exists.
