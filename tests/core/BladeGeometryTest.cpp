@@ -104,10 +104,24 @@ TEST_F(Geometry, ANegativeDiameterIsUsedAsItIs) {
     EXPECT_NEAR(d.Stations.Bl[2], -0.09557, 5e-6);
 }
 
+// The ratio t is rounded to a double before its arctangent; taking it unrounded would give the
+// neighbouring angle in both cases.
+TEST_F(Geometry, TheAngleIsTakenOfTheRatioStoredAsADouble) {
+    w.texts[InputField::Dv] = "109";
+    w.texts[InputField::Hv] = "0,39";
+    ComputeGeometry(d, w);
+    EXPECT_EQ(s().Alpha[StationIndex(10)], 0x1.c67d214c3218cp+3);
+
+    w.texts[InputField::Dv] = "149";
+    w.texts[InputField::Hv] = "0,48";
+    ComputeGeometry(d, w);
+    EXPECT_EQ(s().Alpha[StationIndex(7)], 0x1.2def38edf3dd3p+4);
+}
+
 // A fault in the tables ends the step quietly and keeps what was written so far.
 TEST_F(Geometry, AnArithmeticFaultEndsOnlyThisStep) {
     ComputeGeometry(d, w);
-    w.texts[InputField::Dv] = "1E-320";  // the circumference underflows: division fault
+    w.texts[InputField::Dv] = "1E-320";  // t is beyond the double range: overflow fault
     w.texts[InputField::Hv] = "1";
     ComputeGeometry(d, w);
     EXPECT_EQ(d.Dv, 1e-320);
@@ -115,7 +129,7 @@ TEST_F(Geometry, AnArithmeticFaultEndsOnlyThisStep) {
     EXPECT_NEAR(d.Stations.Alpha[0], 65.38, 5e-3);          // the previous run's value
     EXPECT_NEAR(profile(3).X[12], 141.4, 0.05);             // profiles untouched
 
-    w.texts[InputField::Dv] = "1E308";  // 9 * 1E308 is beyond the double range
+    w.texts[InputField::Dv] = "1E308";  // in range with extended intermediates: no fault
     ComputeGeometry(d, w);
     EXPECT_EQ(d.Dv, 1e308);
 }

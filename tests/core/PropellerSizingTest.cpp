@@ -115,6 +115,37 @@ TEST_F(Sizing, NegativeInputs) {
     EXPECT_EQ(negDiam.texts[InputField::Nv], "2300");
 }
 
+// Each product, quotient and root is rounded to the 64-bit mantissa and only the result to a
+// double; all-double arithmetic would end one bit lower in the first case, higher in the second.
+TEST_F(Sizing, IntermediatesKeepTheWiderMantissa) {
+    w.texts[InputField::Nd] = "149";
+    w.texts[InputField::Nv] = "1573";
+    w.texts[InputField::Vm] = "26";
+    SizePropeller(d, w);
+    EXPECT_EQ(d.Dv, 0x1.861c921552dd3p+8);
+
+    RecordingWindow diam;
+    diam.diam = true;
+    diam.texts[InputField::Dv] = "168,5";
+    diam.texts[InputField::Nd] = "61";
+    diam.texts[InputField::Vm] = "209";
+    SizePropeller(d, diam);
+    EXPECT_EQ(d.Nv, 0x1.dbb2de9651a58p+10);
+}
+
+// A huge given diameter makes the computed speed underflow to zero, which the zero test of the
+// field reading never sees: the pitch would divide by it, so the run ends there instead of
+// writing an infinite pitch.
+TEST_F(Sizing, ASpeedThatUnderflowsToZeroEndsBeforeThePitch) {
+    w.diam = true;
+    w.texts[InputField::Dv] = "1E200";
+    EXPECT_THROW(SizePropeller(d, w), ArithmeticError);
+    EXPECT_EQ(d.Nv, 0.0);
+    EXPECT_EQ(w.texts[InputField::Nv], "0");
+    EXPECT_EQ(d.Hv, 0.52);
+    EXPECT_EQ(w.texts[InputField::Hv], "0,52");
+}
+
 TEST_F(Sizing, AResultBeyondTheDoubleRangeIsAFailure) {
     w.texts[InputField::Nd] = "1E308";
     w.texts[InputField::Nv] = "1E-308";
