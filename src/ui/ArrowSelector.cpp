@@ -1,5 +1,6 @@
 #include "ui/ArrowSelector.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QToolButton>
 #include <algorithm>
@@ -20,8 +21,8 @@ ArrowSelector::ArrowSelector(int minimum, int maximum, int position, QWidget* pa
         arrow->setAutoRepeat(true);
         arrow->setFocusPolicy(Qt::NoFocus);
     }
-    connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
-    connect(up_, &QToolButton::clicked, this, [this] { Step(+1); });
+    connect(down_, &QToolButton::clicked, this, [this] { ArrowClicked(down_, -1); });
+    connect(up_, &QToolButton::clicked, this, [this] { ArrowClicked(up_, +1); });
     setFocusPolicy(Qt::TabFocus);
 }
 
@@ -32,6 +33,17 @@ void ArrowSelector::Step(int delta) {
     }
     position_ = next;
     emit Clicked();
+}
+
+void ArrowSelector::ArrowClicked(QToolButton* arrow, int delta) {
+    // A modal window opened by a step (an error message) takes the mouse from the arrow, as it
+    // takes the capture from a spin control: the held arrow stops instead of stepping on behind
+    // the window and opening one message after another.
+    if (QApplication::activeModalWidget() != nullptr) {
+        arrow->setDown(false);
+        return;
+    }
+    Step(delta);
 }
 
 void ArrowSelector::keyPressEvent(QKeyEvent* event) {

@@ -31,6 +31,8 @@ class ArrowSelector : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void ArrowClicked(QToolButton* arrow, int delta);
+
     int minimum_;
     int maximum_;
     int position_;
