@@ -46,7 +46,15 @@ void MainForm::ShowSelectedSection() {
     labInfo_->adjustSize();
 
     TVzImage* image = vzImageBox1_->Image();
-    image->SetPicture(DrawSection(design_, section));
+    QImage picture;
+    try {
+        picture = DrawSection(design_, section);
+    } catch (...) {
+        // The label already names the new section: the old picture must not stay beside it.
+        image->ClearPicture();
+        throw;
+    }
+    image->SetPicture(picture);
     image->SetResample(true);
     vzImageBox1_->SetImageFitToWindow(true);
     vzImageBox1_->ResetImageView();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -180,6 +181,35 @@ TEST_F(UiSectionViewTest, AbsurdDiameterFailsTheViewInsteadOfExhaustingMemory) {
     ASSERT_EQ(rig.messages.errors.size(), 1);
     EXPECT_TRUE(rig.messages.errors[0].endsWith('.'));
     EXPECT_FALSE(Box()->Image()->HasGraphic());
+}
+
+TEST_F(UiSectionViewTest, FailedRedrawLeavesNoOldPictureBesideTheNewLabel) {
+    CalculateStartDesign();
+    ASSERT_FALSE(Picture().isNull());
+    rig.form->SetFieldText(InputField::Dv, "99999");
+    Click("ButRash");
+    EXPECT_EQ(Info(), "Сечение 0,2 радиуса: 1E5 мм от центра винта");
+    EXPECT_FALSE(Box()->Image()->HasGraphic());
+    EXPECT_TRUE(Picture().isNull());
+}
+
+TEST_F(UiSectionViewTest, HeldArrowStopsWhenAStepOpensAModalWindow) {
+    auto* selector = rig.Find<ArrowSelector>("UpDown1");
+    QDialog message(rig.form.get());
+    int clicks = 0;
+    QObject::connect(selector, &ArrowSelector::Clicked, [&] {
+        ++clicks;
+        message.setModal(true);
+        message.show();
+    });
+    QTest::mousePress(selector->UpArrow(), Qt::LeftButton);
+    // Long enough for the arrow's auto-repeat to fire several times.
+    QTest::qWait(selector->UpArrow()->autoRepeatDelay() +
+                 4 * selector->UpArrow()->autoRepeatInterval());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(selector->Position(), 4);
+    EXPECT_FALSE(selector->UpArrow()->isDown());
+    message.hide();
 }
 
 TEST_F(UiSectionViewTest, PrintGoesToThePrinter) {
