@@ -88,6 +88,8 @@ MainForm::MainForm(MainFormServices services, QWidget* parent)
     vzImageBox1_->setObjectName(QStringLiteral("VzImageBox1"));
     // Focus only from a mouse press in it, never by Tab.
     vzImageBox1_->setFocusPolicy(Qt::ClickFocus);
+    // The box gives way down to nothing, so a small window never pushes it over the panel.
+    vzImageBox1_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     layout->addWidget(vzImageBox1_, 1);
     setCentralWidget(client);
 

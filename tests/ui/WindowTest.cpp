@@ -43,6 +43,14 @@ TEST_F(UiWindowTest, DesignedWindowAndPanel) {
     rig.form->resize(900, 700);
     EXPECT_EQ(rig.Find<QWidget>("Panel1")->height(), 145);
     EXPECT_EQ(box->geometry(), QRect(0, 145, 900, 555));
+    // Made lower than the panel and a box together, the window still keeps the panel whole:
+    // the box gives way, down to nothing, and never covers the panel's bottom row.
+    rig.form->resize(300, 180);
+    EXPECT_EQ(rig.form->height(), 180);
+    EXPECT_EQ(box->geometry(), QRect(0, 145, 300, 35));
+    rig.form->resize(300, 145);
+    EXPECT_EQ(box->geometry().top(), 145);
+    EXPECT_EQ(box->height(), 0);
 }
 
 TEST_F(UiWindowTest, EveryCaptionFitsItsControl) {
