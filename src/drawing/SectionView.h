@@ -4,13 +4,23 @@
 #include <string>
 
 #include "core/PropellerDesign.h"
+#include "drawing/Printer.h"
 
 namespace kelvarin {
 
-// The view bitmap of one section holds at most this many pixels (1 GiB at 4 bytes a pixel); a
-// larger one fails the view instead of exhausting memory. Ordinary designs must stay well
-// inside it at 1200 dpi: a 3 m propeller with a 1.5 m pitch, turned, needs about 160 million.
-inline constexpr std::int64_t kMaxViewBitmapPixels = std::int64_t{1} << 28;
+// The view bitmap of one section holds at most this many pixels, so that a redraw stays under
+// 256 MB at 4 bytes a pixel with room for the image box's smooth copy; a larger one fails the
+// view instead of exhausting memory.
+inline constexpr std::int64_t kMaxViewBitmapPixels = 60'000'000;
+
+// How far the view may step down from the printer's resolution to stay within the bound.
+inline constexpr std::int32_t kMaxViewResolutionDivisor = 4;
+
+// Builds the outlines for the section view. The view draws at the printer's resolution; where
+// the section's bitmap would pass kMaxViewBitmapPixels (a large turned section at 1200 dpi, say)
+// it draws at the largest whole fraction of it, down to a quarter, that fits. Only the view
+// steps down: the print job rebuilds the outlines at the printer's own resolution.
+void BuildViewOutlines(PropellerDesign& design, Printer& printer, int section);
 
 // "Сечение 0,2 радиуса: 151,7 мм от центра винта": where the section lies on the blade.
 std::string SectionViewCaption(const PropellerDesign& design, int section);

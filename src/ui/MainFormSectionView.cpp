@@ -41,7 +41,7 @@ QImage DrawSection(const PropellerDesign& design, int section) {
 
 void MainForm::ShowSelectedSection() {
     const int section = upDown1_->Position();
-    BuildSectionOutlines(design_, services_.printer);
+    BuildViewOutlines(design_, services_.printer, section);
     labInfo_->setText(QString::fromStdString(SectionViewCaption(design_, section)));
     labInfo_->adjustSize();
 

@@ -54,17 +54,18 @@ TEST(SectionBitmapSize, RefusesNegativeAndHugeBitmaps) {
     EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
     te = {100, -11};
     EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
-    te = {16384, 16384 - 10};  // exactly at the limit
-    EXPECT_EQ(SectionBitmapSize(d, 5).height, 16384);
-    te = {16384, 16385 - 10};
+    te = {6000, 10000 - 10};  // exactly at the limit
+    EXPECT_EQ(SectionBitmapSize(d, 5).height, 10000);
+    te = {6000, 10001 - 10};
     EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
     te = {0, std::numeric_limits<std::int32_t>::max()};  // the margin would overflow
     EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
     EXPECT_THROW(SectionBitmapSize(d, 2), std::out_of_range);
 }
 
-// Qt prints to a CUPS queue at 1200 dpi, and the view draws at the printer's resolution: every
-// section of ordinary designs, flat and turned, must still be shown there.
+// Qt prints to a CUPS queue at 1200 dpi, and the view draws at the printer's resolution, or a
+// whole fraction of it where that bitmap would be too large: every section of ordinary designs,
+// flat and turned, must still be shown.
 TEST(SectionBitmapSize, OrdinaryDesignsFitAt1200Dpi) {
     ScopedSeparator comma{','};
     testing::FakePrinter printer({1200, 9520, 13628});
@@ -77,8 +78,8 @@ TEST(SectionBitmapSize, OrdinaryDesignsFitAt1200Dpi) {
             ComputeGeometry(d, window);
             for (const bool turned : {false, true}) {
                 d.ShowUgol = turned;
-                BuildSectionOutlines(d, printer);
                 for (int n = kFirstSection; n <= kLastSection; ++n) {
+                    BuildViewOutlines(d, printer, n);
                     EXPECT_NO_THROW(SectionBitmapSize(d, n))
                         << diameter << " cm, " << pitch << " m, section " << n
                         << (turned ? " turned" : " flat");
@@ -86,6 +87,36 @@ TEST(SectionBitmapSize, OrdinaryDesignsFitAt1200Dpi) {
             }
         }
     }
+}
+
+TEST(BuildViewOutlines, StepsDownOnlyWhenTheBitmapWouldBeTooLarge) {
+    ScopedSeparator comma{','};
+    testing::FakePrinter printer({1200, 9520, 13628});
+    testing::RecordingWindow window;
+    PropellerDesign d;
+    ComputeGeometry(d, window);  // the start design
+    d.ShowUgol = true;
+    BuildViewOutlines(d, printer, 3);
+    EXPECT_EQ(d.Printer.LogPixelsX, 1200);  // about 29 million pixels: full resolution
+
+    window.texts[InputField::Dv] = "300";
+    window.texts[InputField::Hv] = "1,5";
+    ComputeGeometry(d, window);
+    BuildSectionOutlines(d, printer);
+    const OutlinePoint full = SectionOutline(d, 3)[0];
+    EXPECT_GT(std::int64_t{full.x} * (full.y + 10), kMaxViewBitmapPixels);
+    BuildViewOutlines(d, printer, 3);
+    EXPECT_EQ(d.Printer.LogPixelsX, 600);  // a half is enough
+    const OutlinePoint half = SectionOutline(d, 3)[0];
+    EXPECT_NEAR(half.x, full.x / 2.0, 2);
+    EXPECT_NEAR(half.y, full.y / 2.0, 2);
+
+    // Beyond a quarter of the resolution the view gives up rather than shrink further.
+    window.texts[InputField::Dv] = "5000";
+    ComputeGeometry(d, window);
+    BuildViewOutlines(d, printer, 3);
+    EXPECT_EQ(d.Printer.LogPixelsX, 300);
+    EXPECT_THROW(SectionBitmapSize(d, 3), Failure);
 }
 
 }  // namespace

@@ -183,6 +183,21 @@ TEST_F(UiSectionViewTest, AbsurdDiameterFailsTheViewInsteadOfExhaustingMemory) {
     EXPECT_FALSE(Box()->Image()->HasGraphic());
 }
 
+// A large turned section at 1200 dpi would pass the bitmap bound: the view shows it at half the
+// printer's resolution instead of refusing it, and printing still uses the full resolution.
+TEST_F(UiSectionViewTest, LargeSectionsAreShownAtAFractionOfTheResolution) {
+    rig.printer.dpi = 1200;
+    Check("CheckManual");
+    rig.form->SetFieldText(InputField::Dv, "300");
+    rig.form->SetFieldText(InputField::Hv, "1,5");
+    Check("CheckUgol");
+    Click("ButRash");
+    EXPECT_TRUE(rig.messages.errors.isEmpty());
+    ASSERT_FALSE(Picture().isNull());
+    EXPECT_LE(std::int64_t{Picture().width()} * Picture().height(), kMaxViewBitmapPixels);
+    EXPECT_GT(std::int64_t{Picture().width()} * Picture().height(), kMaxViewBitmapPixels / 8);
+}
+
 TEST_F(UiSectionViewTest, FailedRedrawLeavesNoOldPictureBesideTheNewLabel) {
     CalculateStartDesign();
     ASSERT_FALSE(Picture().isNull());

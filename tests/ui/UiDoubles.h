@@ -44,14 +44,14 @@ class NullCanvas : public Canvas {
     int FontSizePoints() const override { return 8; }
 };
 
-// A 600 dpi printer with an A4 page, or none at all.
+// A printer with an A4 page, 600 dpi unless a test says otherwise, or none at all.
 class FakePrinter : public Printer {
   public:
     PrinterGeometry Geometry() override {
         if (missing) {
             throw PrinterMissing();
         }
-        return {600, 4960, 7016};
+        return {dpi, 4960 * dpi / 600, 7016 * dpi / 600};
     }
     void BeginDocument(std::string_view) override {
         if (missing) {
@@ -64,6 +64,7 @@ class FakePrinter : public Printer {
     Canvas& PageCanvas() override { return canvas; }
 
     bool missing = false;
+    std::int32_t dpi = 600;
     int documents = 0;
     int pages = 0;
     NullCanvas canvas;
