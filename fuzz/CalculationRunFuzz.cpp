@@ -25,7 +25,9 @@ void Check(bool condition, const char* what) {
 }
 
 char separator = ',';
-char Separator() { return separator; }
+char Separator() {
+    return separator;
+}
 
 class NullCanvas : public kelvarin::Canvas {
 public:

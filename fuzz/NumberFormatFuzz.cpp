@@ -14,7 +14,9 @@
 namespace {
 
 char separator = ',';
-char Separator() { return separator; }
+char Separator() {
+    return separator;
+}
 
 #define Check(condition) CheckAt(condition, __LINE__)
 
@@ -37,9 +39,13 @@ bool ReadBack(const std::string& text, double value, double& back) {
 }
 
 // What reading a decimal text back into a double may add to the rounding error.
-double Slack(double value) { return std::fabs(value) * 1e-15; }
+double Slack(double value) {
+    return std::fabs(value) * 1e-15;
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // [-]digits[,digits][E[-]digits]; returns the digits after the separator before the exponent.
 bool Shape(const std::string& t, int& fraction, bool& exponent) {
@@ -125,7 +131,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!ReadBack(general, value, generalBack)) {
         return 0;
     }
-    Check(std::fabs(generalBack - value) <= std::fabs(value) * std::pow(10.0, 1 - g) * 0.5 + Slack(value));
+    Check(std::fabs(generalBack - value) <=
+          std::fabs(value) * std::pow(10.0, 1 - g) * 0.5 + Slack(value));
     if (!exponent) {
         // The plain form is used only from 1E-4 up to the precision's integer digits.
         const double smallest = 0.0001 * (1 - 0.5 * std::pow(10.0, 1 - g)) * (1 - 1e-12);

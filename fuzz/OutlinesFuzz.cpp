@@ -110,13 +110,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t i = in.Take<std::uint8_t>() % kelvarin::kStationCount;
         const std::size_t j = in.Take<std::uint8_t>() % kelvarin::kProfilePointCount;
         switch (in.Take<std::uint8_t>() % 7) {
-            case 0: d.Stations.Bl[i] = TakeValue(in); break;
-            case 1: d.Stations.Alpha[i] = TakeValue(in); break;
-            case 2: d.Stations.BlCos[i] = TakeValue(in); break;
-            case 3: d.Stations.Hc[i] = TakeValue(in); break;
-            case 4: d.Profiles[i].X[j] = TakeValue(in); break;
-            case 5: d.Profiles[i].Yv[j] = TakeValue(in); break;
-            default: d.Profiles[i].Yn[j] = TakeValue(in); break;
+            case 0:
+                d.Stations.Bl[i] = TakeValue(in);
+                break;
+            case 1:
+                d.Stations.Alpha[i] = TakeValue(in);
+                break;
+            case 2:
+                d.Stations.BlCos[i] = TakeValue(in);
+                break;
+            case 3:
+                d.Stations.Hc[i] = TakeValue(in);
+                break;
+            case 4:
+                d.Profiles[i].X[j] = TakeValue(in);
+                break;
+            case 5:
+                d.Profiles[i].Yv[j] = TakeValue(in);
+                break;
+            default:
+                d.Profiles[i].Yn[j] = TakeValue(in);
+                break;
         }
     }
 
@@ -128,9 +142,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             try {
                 const kelvarin::ViewBitmapSize s = kelvarin::SectionBitmapSize(d, n);
                 Check(s.width >= 0 && s.height >= 0, "negative bitmap");
-                Check(static_cast<std::int64_t>(s.width) * s.height <=
-                          kelvarin::kMaxViewBitmapPixels,
-                      "bitmap beyond its bound");
+                Check(
+                    static_cast<std::int64_t>(s.width) * s.height <= kelvarin::kMaxViewBitmapPixels,
+                    "bitmap beyond its bound");
             } catch (const kelvarin::Failure&) {
             }
             (void)kelvarin::SectionViewCaption(d, n);

@@ -17,7 +17,9 @@
 namespace {
 
 char separator = ',';
-char Separator() { return separator; }
+char Separator() {
+    return separator;
+}
 
 bool Matches(const std::string& text, char sep) {
     static const std::regex comma(R"(^ *[+-]?([0-9]+(,[0-9]*)?|,[0-9]*)([eE][+-]?[0-9]+)? *$)");
@@ -73,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(general == value, "FormatGeneral(17) does not round-trip");
         const std::string fixed = kelvarin::FormatFixed(value, 18, 3);
         const double back = kelvarin::TextToNumber(fixed);
-        Check(std::fabs(back - value) <= std::fmax(std::fabs(value) * 1e-15, 0.0005) + std::fabs(value) * 1e-15,
+        Check(std::fabs(back - value) <=
+                  std::fmax(std::fabs(value) * 1e-15, 0.0005) + std::fabs(value) * 1e-15,
               "FormatFixed does not read back");
     }
     return 0;

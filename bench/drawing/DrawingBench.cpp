@@ -20,7 +20,7 @@ namespace kelvarin {
 namespace {
 
 class FixedPrinter : public Printer {
-  public:
+public:
     PrinterGeometry Geometry() override { return {600, 4760, 6814}; }
     void BeginDocument(std::string_view) override {}
     void NewPage() override {}

@@ -22,7 +22,8 @@ void ComputeStations(PropellerDesign& design) {
         // Circumference of the station circle in metres.
         const long double circumference = kPi * RelRadius[i] * diameter / 100.0L;
         const double t = checked::Store(checked::Divide(2.0L * pitch, circumference));
-        s.Alpha[i] = checked::Store(std::atan(static_cast<long double>(t)) * kDegreesPerHalfTurn / kPi);
+        s.Alpha[i] =
+            checked::Store(std::atan(static_cast<long double>(t)) * kDegreesPerHalfTurn / kPi);
         s.BlCos[i] = checked::Store(
             checked::Divide(s.Bl[i], std::cos(s.Alpha[i] * kPi / kDegreesPerHalfTurn)));
         s.Hc[i] = checked::Store(checked::Divide(2.0L * pitch * s.Bl[i], circumference));

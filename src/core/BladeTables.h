@@ -17,9 +17,14 @@ inline constexpr std::size_t kSectionCount = 9;
 
 inline constexpr std::size_t kProfilePointCount = 13;
 
-constexpr std::size_t StationIndex(int station) { return static_cast<std::size_t>(station - 1); }
-constexpr std::size_t SectionIndex(int section) { return static_cast<std::size_t>(section - 3); }
+constexpr std::size_t StationIndex(int station) {
+    return static_cast<std::size_t>(station - 1);
+}
+constexpr std::size_t SectionIndex(int section) {
+    return static_cast<std::size_t>(section - 3);
+}
 
+// clang-format off
 // Radius of each station as a fraction of the tip radius; stations 1 and 2 share 0.1.
 inline constexpr std::array<double, kStationCount> RelRadius = {0.1, 0.1, 0.2, 0.3, 0.4, 0.5,
                                                                 0.6, 0.7, 0.8, 0.9, 1.0};
@@ -39,5 +44,7 @@ inline constexpr std::array<double, kProfilePointCount> ProfileYv = {
 inline constexpr std::array<double, kProfilePointCount> ProfileYn = {3.0, 1.28, 0.81, 0.38, 0.08,
                                                                      0,   0,    0,    0,    0,
                                                                      0,   0,    0};
+
+// clang-format on
 
 }  // namespace kelvarin

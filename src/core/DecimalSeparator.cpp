@@ -4,7 +4,9 @@ namespace kelvarin {
 
 namespace {
 
-char CommaSeparator() { return ','; }
+char CommaSeparator() {
+    return ',';
+}
 
 DecimalSeparatorSource currentSource = &CommaSeparator;
 
@@ -14,7 +16,9 @@ void SetDecimalSeparatorSource(DecimalSeparatorSource source) {
     currentSource = source != nullptr ? source : &CommaSeparator;
 }
 
-char DecimalSeparator() { return currentSource(); }
+char DecimalSeparator() {
+    return currentSource();
+}
 
 std::string LocalizeDecimalText(std::string_view commaText) {
     const char separator = DecimalSeparator();

@@ -26,10 +26,16 @@ const FieldTexts& Texts(InputField field) {
 
 }  // namespace
 
-std::string_view EmptyFieldMessage(InputField field) { return Texts(field).message; }
+std::string_view EmptyFieldMessage(InputField field) {
+    return Texts(field).message;
+}
 
-std::string FallbackText(InputField field) { return LocalizeDecimalText(Texts(field).fallback); }
+std::string FallbackText(InputField field) {
+    return LocalizeDecimalText(Texts(field).fallback);
+}
 
-std::string StartText(InputField field) { return LocalizeDecimalText(Texts(field).start); }
+std::string StartText(InputField field) {
+    return LocalizeDecimalText(Texts(field).start);
+}
 
 }  // namespace kelvarin

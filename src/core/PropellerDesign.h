@@ -55,9 +55,9 @@ struct PropellerDesign {
     std::array<SectionProfile, kStationCount> Profiles{};  // stations 1 and 2 stay zero
 
     PrinterGeometry Printer;
-    SectionPolyline WorkOutline{};                       // tenths of a millimetre
+    SectionPolyline WorkOutline{};                          // tenths of a millimetre
     std::array<SectionPolyline, kSectionCount> Outlines{};  // sections 3..11, printer pixels
-    SectionPolyline TurnedOutline{};                     // printer pixels
+    SectionPolyline TurnedOutline{};                        // printer pixels
 
     bool ShowUgol = false;     // draw sections turned to their blade angle
     bool ShowControl = false;  // mark the control points of the drawn section

@@ -15,7 +15,9 @@ namespace {
     throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Far beyond any double's exponent and any text's length, small enough that sums of such
 // values cannot overflow.

@@ -27,7 +27,7 @@ constexpr std::size_t kReportBytesHint = 32 * 1024;  // the default design's rep
 
 // Collects the lines of the report in Windows-1251; numbers are ASCII and go in as they are.
 class ReportLines {
-  public:
+public:
     ReportLines() { bytes_.reserve(kReportBytesHint); }
 
     void Line(std::initializer_list<std::string_view> utf8Parts) {
@@ -52,7 +52,7 @@ class ReportLines {
 
     std::string Take() { return std::move(bytes_); }
 
-  private:
+private:
     Windows1251Encoder encoder_;
     std::string bytes_;
 };

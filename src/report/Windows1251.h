@@ -9,14 +9,14 @@ namespace kelvarin {
 // A text that Windows-1251 cannot hold, or that is not UTF-8 at all. The report encodes only
 // its own literals, so this is a fault of the program, never of the user's input.
 class EncodingError : public std::logic_error {
-  public:
+public:
     using std::logic_error::logic_error;
 };
 
 // UTF-8 to Windows-1251 through the C library's converter. One converter serves any number of
 // texts; it is not shared between threads.
 class Windows1251Encoder {
-  public:
+public:
     Windows1251Encoder();  // throws std::runtime_error when the system has no such converter
     ~Windows1251Encoder();
     Windows1251Encoder(const Windows1251Encoder&) = delete;
@@ -26,7 +26,7 @@ class Windows1251Encoder {
     void Append(std::string& out, std::string_view utf8);
     std::string Encode(std::string_view utf8);
 
-  private:
+private:
     void* converter_;  // iconv_t, kept out of the header
 };
 

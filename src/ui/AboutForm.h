@@ -11,7 +11,7 @@ class LinkLabel;
 // when closed, so the link keeps its colour for the rest of the run.
 class AboutForm : public QDialog {
     Q_OBJECT
-  public:
+public:
     AboutForm(DesktopShell& shell, QWidget* parent = nullptr);
 
     static inline const QString kWebAddress = QStringLiteral("https://kelvarin.example.org/");
@@ -25,10 +25,10 @@ class AboutForm : public QDialog {
     // The outer size of the window, its frame included (estimated before its first showing).
     QSize OuterSize() const;
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-  private:
+private:
     DesktopShell& shell_;
     LinkLabel* labWeb_;
 };

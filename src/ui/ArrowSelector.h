@@ -10,7 +10,7 @@ namespace kelvarin {
 // a time, without wrapping. Clicked fires only when an arrow changed the position.
 class ArrowSelector : public QWidget {
     Q_OBJECT
-  public:
+public:
     ArrowSelector(int minimum, int maximum, int position, QWidget* parent = nullptr);
 
     int Position() const { return position_; }
@@ -23,14 +23,14 @@ class ArrowSelector : public QWidget {
     QToolButton* DownArrow() const { return down_; }
     QToolButton* UpArrow() const { return up_; }
 
-  signals:
+signals:
     void Clicked();
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     void ArrowClicked(QToolButton* arrow, int delta);
 
     int minimum_;

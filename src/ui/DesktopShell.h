@@ -7,14 +7,14 @@ namespace kelvarin {
 // Hands a file or a web address to the desktop's default application. The result is not
 // examined: when nothing can open it, the desktop says so, not the program.
 class DesktopShell {
-  public:
+public:
     virtual ~DesktopShell() = default;
     virtual void Open(const QUrl& url) = 0;
 };
 
 // QDesktopServices.
 class QtDesktopShell : public DesktopShell {
-  public:
+public:
     void Open(const QUrl& url) override;
 };
 

@@ -9,7 +9,7 @@ namespace kelvarin {
 // purple once released, and that colour stays. A left click inside it asks for the link.
 class LinkLabel : public QLabel {
     Q_OBJECT
-  public:
+public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
 
     QColor Colour() const { return colour_; }
@@ -18,14 +18,14 @@ class LinkLabel : public QLabel {
     static inline const QColor kRed{255, 0, 0};
     static inline const QColor kPurple{128, 0, 128};
 
-  signals:
+signals:
     void Clicked();
 
-  protected:
+protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-  private:
+private:
     void SetColour(const QColor& colour);
 
     QColor colour_;

@@ -33,7 +33,7 @@ struct MainFormServices {
 // record, which lives exactly as long as the window.
 class MainForm : public QMainWindow, public CalculationWindow {
     Q_OBJECT
-  public:
+public:
     explicit MainForm(MainFormServices services, QWidget* parent = nullptr);
     ~MainForm() override;
 
@@ -69,7 +69,7 @@ class MainForm : public QMainWindow, public CalculationWindow {
     // Places the About window centred over this one, as its modal showing does.
     void PlaceAboutForm();
 
-  private:
+private:
     void BuildPanel();
     void WireHandlers();
     // Runs a handler so that no failure crosses the event loop: a failure goes to the

@@ -9,7 +9,7 @@ namespace kelvarin {
 // Every modal message of the program goes through here, so that tests can answer them without
 // a nested event loop. Both boxes carry the application title and one OK button.
 class MessageBoxes {
-  public:
+public:
     virtual ~MessageBoxes() = default;
 
     // A plain message (the empty-field messages of the calculation).
@@ -20,7 +20,7 @@ class MessageBoxes {
 
 // The real boxes, QMessageBox.
 class QtMessageBoxes : public MessageBoxes {
-  public:
+public:
     void Inform(QWidget* parent, const QString& text) override;
     void Critical(QWidget* parent, const QString& text) override;
 };

@@ -15,7 +15,7 @@ enum class FieldFilter { WholeNumber, Decimal };
 // types or pastes but never for what the program writes, so a long result is shown whole.
 class NumericEdit : public QLineEdit {
     Q_OBJECT
-  public:
+public:
     NumericEdit(FieldFilter filter, int typingLimit, QWidget* parent = nullptr);
 
     int TypingLimit() const { return typingLimit_; }
@@ -31,12 +31,12 @@ class NumericEdit : public QLineEdit {
     // The context menu, with its Paste going through PasteUnfiltered.
     QMenu* CreateContextMenu();
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-  private:
+private:
     void TypeCharacter(QChar typed);
     void InsertWithinLimit(const QString& text);
     void ApplyLook();

@@ -13,7 +13,7 @@ namespace kelvarin {
 // painter works in device pixels (no transform), so a pen of width w covers w device pixels on
 // paper as on screen. The brush is solid white, text is black in a plain sans serif.
 class QtCanvas : public Canvas {
-  public:
+public:
     // The face and size of the default font, which nothing in the program changes for text.
     static constexpr const char* kDefaultFontFace = "DejaVu Sans";
     static constexpr int kDefaultFontPoints = 8;
@@ -34,7 +34,7 @@ class QtCanvas : public Canvas {
     void SetFontName(std::string_view name) override;
     int FontSizePoints() const override;
 
-  private:
+private:
     void ApplyPen();
 
     QPainter& painter_;

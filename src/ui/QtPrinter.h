@@ -15,7 +15,7 @@ class QtCanvas;
 // a QPrinter prepared by the caller (a PDF file, say). The view and the print job both measure
 // through Geometry(), so the view shows the resolution the job really prints at.
 class QtPrinter : public Printer {
-  public:
+public:
     // The default printer, looked up again on every Geometry() and BeginDocument().
     QtPrinter();
     // Prints on this printer as it is set up; there is no default-printer lookup.
@@ -30,7 +30,7 @@ class QtPrinter : public Printer {
     void EndDocument() override;
     Canvas& PageCanvas() override;
 
-  private:
+private:
     QPrinter& Device();
     void RequireDocument() const;
 

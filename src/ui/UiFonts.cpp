@@ -32,9 +32,13 @@ constexpr int kMonospacePixels = 13;
 
 }  // namespace
 
-QFont WindowFont() { return PixelFont(SansFamilies(), QFont::SansSerif, kWindowPixels, false); }
+QFont WindowFont() {
+    return PixelFont(SansFamilies(), QFont::SansSerif, kWindowPixels, false);
+}
 
-QFont FieldFont() { return PixelFont(SansFamilies(), QFont::SansSerif, kFieldPixels, true); }
+QFont FieldFont() {
+    return PixelFont(SansFamilies(), QFont::SansSerif, kFieldPixels, true);
+}
 
 QFont MonospaceBoldFont() {
     return PixelFont({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),

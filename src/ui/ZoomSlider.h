@@ -9,13 +9,13 @@ namespace kelvarin {
 // position set by the program is clamped and fires only when it differs from the old one.
 class ZoomSlider : public QSlider {
     Q_OBJECT
-  public:
+public:
     explicit ZoomSlider(QWidget* parent = nullptr);
 
     int Position() const { return value(); }
     void SetPosition(int position) { setValue(position); }
 
-  signals:
+signals:
     void Changed();
 };
 

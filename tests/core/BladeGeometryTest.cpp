@@ -20,9 +20,7 @@ protected:
     PropellerDesign d;
 
     const StationTable& s() const { return d.Stations; }
-    const SectionProfile& profile(int station) const {
-        return d.Profiles[StationIndex(station)];
-    }
+    const SectionProfile& profile(int station) const { return d.Profiles[StationIndex(station)]; }
 };
 
 TEST_F(Geometry, DefaultDesignStations) {

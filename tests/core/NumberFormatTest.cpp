@@ -40,27 +40,27 @@ TEST(FormatFixed, WorkedExamplesUnderACommaLocale) {
 
 TEST(FormatFixed, HalvesRoundAwayFromZeroOnTheEighteenDigitExpansion) {
     ScopedSeparator comma(',');
-    EXPECT_EQ(FormatFixed(0.125, 5, 2), "0,13");     // exact half
-    EXPECT_EQ(FormatFixed(-0.125, 5, 2), "-0,13");   // away from zero, not up
-    EXPECT_EQ(FormatFixed(2.5, 5, 0), "3");          // not to even
+    EXPECT_EQ(FormatFixed(0.125, 5, 2), "0,13");    // exact half
+    EXPECT_EQ(FormatFixed(-0.125, 5, 2), "-0,13");  // away from zero, not up
+    EXPECT_EQ(FormatFixed(2.5, 5, 0), "3");         // not to even
     EXPECT_EQ(FormatFixed(3.5, 5, 0), "4");
-    EXPECT_EQ(FormatFixed(2.675, 5, 2), "2,67");     // held as 2.67499999999999982...
-    EXPECT_EQ(FormatFixed(1.005, 5, 2), "1,00");     // held as 1.00499999999999989...
-    EXPECT_EQ(FormatFixed(0.15, 5, 1), "0,1");       // held as 0.149999999999999994...
-    EXPECT_EQ(FormatFixed(75.85, 4, 1), "75,8");     // 151.7 / 2, just below the half
-    EXPECT_EQ(FormatFixed(9.995, 3, 2), "9,99");     // 9.99499999999999922...
-    EXPECT_EQ(FormatFixed(9.9951, 3, 2), "10,00");    // carry adds a digit, precision wins
+    EXPECT_EQ(FormatFixed(2.675, 5, 2), "2,67");    // held as 2.67499999999999982...
+    EXPECT_EQ(FormatFixed(1.005, 5, 2), "1,00");    // held as 1.00499999999999989...
+    EXPECT_EQ(FormatFixed(0.15, 5, 1), "0,1");      // held as 0.149999999999999994...
+    EXPECT_EQ(FormatFixed(75.85, 4, 1), "75,8");    // 151.7 / 2, just below the half
+    EXPECT_EQ(FormatFixed(9.995, 3, 2), "9,99");    // 9.99499999999999922...
+    EXPECT_EQ(FormatFixed(9.9951, 3, 2), "10,00");  // carry adds a digit, precision wins
 }
 
 TEST(FormatFixed, PrecisionAndDecimalsCutTogether) {
     ScopedSeparator comma(',');
-    EXPECT_EQ(FormatFixed(1.234, 1, 2), "1,20");     // precision 1 acts as 2
+    EXPECT_EQ(FormatFixed(1.234, 1, 2), "1,20");  // precision 1 acts as 2
     EXPECT_EQ(FormatFixed(1.234, 2, 2), "1,20");
-    EXPECT_EQ(FormatFixed(0.006, 5, 2), "0,01");     // the first digit itself rounds up
+    EXPECT_EQ(FormatFixed(0.006, 5, 2), "0,01");  // the first digit itself rounds up
     EXPECT_EQ(FormatFixed(0.0049, 5, 2), "0,00");
-    EXPECT_EQ(FormatFixed(0.0006, 5, 2), "0,00");    // below the first kept place
-    EXPECT_EQ(FormatFixed(999.96, 4, 1), "1000,0");  // carry into a fourth integer digit
-    EXPECT_EQ(FormatFixed(99999.6, 5, 0), "1E5");   // carry past the precision: general form
+    EXPECT_EQ(FormatFixed(0.0006, 5, 2), "0,00");        // below the first kept place
+    EXPECT_EQ(FormatFixed(999.96, 4, 1), "1000,0");      // carry into a fourth integer digit
+    EXPECT_EQ(FormatFixed(99999.6, 5, 0), "1E5");        // carry past the precision: general form
     EXPECT_EQ(FormatFixed(123456.7, 5, 7), "1,2346E5");  // decimals above 4: no padding
     EXPECT_EQ(FormatFixed(5, 5, 0), "5");
     EXPECT_EQ(FormatFixed(0.5, 5, 0), "1");
@@ -96,7 +96,7 @@ TEST(FormatGeneral, WorkedExamples) {
 
 TEST(FormatGeneral, SwitchToTheScientificForm) {
     ScopedSeparator comma(',');
-    EXPECT_EQ(FormatGeneral(0.0001, 15, 0), "0,0001");     // E = -3: still plain
+    EXPECT_EQ(FormatGeneral(0.0001, 15, 0), "0,0001");  // E = -3: still plain
     EXPECT_EQ(FormatGeneral(0.00001234, 15, 0), "1,234E-5");
     EXPECT_EQ(FormatGeneral(1e15, 15, 0), "1E15");  // 16 integer digits > 15
     EXPECT_EQ(FormatGeneral(1e14, 15, 0), "100000000000000");

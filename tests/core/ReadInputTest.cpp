@@ -35,8 +35,8 @@ TEST(ReadInput, EmptyOrZeroBringsTheMessageAndTheFallback) {
         RecordingWindow z;
         z.texts[InputField::Hv] = zero;
         ReadInput(z, InputField::Hv, member);
-        EXPECT_EQ(z.messages, std::vector<std::string>{
-                                  "Необходимо ввести параметр шаг винта больше нуля"})
+        EXPECT_EQ(z.messages,
+                  std::vector<std::string>{"Необходимо ввести параметр шаг винта больше нуля"})
             << zero;
         EXPECT_EQ(z.texts[InputField::Hv], "0,20");
         EXPECT_EQ(member, 0.2);
@@ -46,8 +46,8 @@ TEST(ReadInput, EmptyOrZeroBringsTheMessageAndTheFallback) {
 TEST(ReadInput, EveryFieldHasItsOwnMessageAndFallback) {
     ScopedSeparator comma(',');
     const std::pair<InputField, const char*> fallbacks[] = {
-        {InputField::Dv, "127"}, {InputField::Hv, "0,20"}, {InputField::Nd, "14"},
-        {InputField::Nv, "2300"}, {InputField::Vm, "50"}, {InputField::Vr, "40"}};
+        {InputField::Dv, "127"},  {InputField::Hv, "0,20"}, {InputField::Nd, "14"},
+        {InputField::Nv, "2300"}, {InputField::Vm, "50"},   {InputField::Vr, "40"}};
     for (const auto& [field, fallback] : fallbacks) {
         RecordingWindow w;
         w.texts[field] = "0";

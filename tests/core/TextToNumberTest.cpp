@@ -41,9 +41,9 @@ TEST(TextToNumber, ASeparatorAloneIsZero) {
 
 TEST(TextToNumber, RefusesWhatIsNotANumber) {
     ScopedSeparator comma(',');
-    for (const char* text : {"", " ", "+", "-", "E5", "1E", "1E+", "abc", "1.5", "1,5,", "1 5",
-                             "1,,5", "--1", "1e5e", "\t1", "1\t", "1 000", "0x10", "inf", "nan",
-                             "1,5 x", ",,"}) {
+    for (const char* text :
+         {"",     " ",   "+",    "-",   "E5",  "1E",    "1E+",  "abc", "1.5", "1,5,",  "1 5",
+          "1,,5", "--1", "1e5e", "\t1", "1\t", "1 000", "0x10", "inf", "nan", "1,5 x", ",,"}) {
         EXPECT_THROW(TextToNumber(text), ConversionError) << '"' << text << '"';
     }
 }

@@ -23,7 +23,7 @@ namespace {
 
 // A white RGB32 bitmap with a QtCanvas over it, as the section view uses one.
 class Bitmap {
-  public:
+public:
     Bitmap(int width, int height, QColor fill = Qt::white)
         : image_(width, height, QImage::Format_RGB32) {
         image_.fill(fill);
@@ -37,7 +37,7 @@ class Bitmap {
         return image_;
     }
 
-  private:
+private:
     QImage image_;
     QPainter painter_;
     std::unique_ptr<QtCanvas> canvas_;

@@ -21,7 +21,7 @@ struct Stroke {
 };
 
 class RecordingCanvas : public Canvas {
-  public:
+public:
     void SetPenWidth(std::int32_t width) override { width_ = width; }
     void SetPenColor(Rgb color) override { color_ = color; }
     void SetPenStyle(PenStyle style) override { style_ = style; }
@@ -57,7 +57,7 @@ class RecordingCanvas : public Canvas {
     PenStyle style_ = PenStyle::Solid;
     std::string font_ = "Sans";
 
-  private:
+private:
     void Add(Stroke::Kind kind, std::vector<OutlinePoint> points, std::string text = {}) {
         strokes.push_back(
             {kind, page, std::move(points), width_, color_, style_, std::move(text), font_});
@@ -66,7 +66,7 @@ class RecordingCanvas : public Canvas {
 
 // A printer of fixed geometry that records the document calls; `missing` plays no default.
 class FakePrinter : public Printer {
-  public:
+public:
     explicit FakePrinter(PrinterGeometry g = {600, 4760, 6814}) : geometry(g) {}
 
     PrinterGeometry Geometry() override {

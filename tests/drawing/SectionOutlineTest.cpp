@@ -21,7 +21,7 @@ OutlinePoint P(std::int32_t x, std::int32_t y) {
 }
 
 class Outlines : public ::testing::Test {
-  protected:
+protected:
     PropellerDesign d = DefaultDesign();
     FakePrinter printer{{600, 4760, 6814}};
 

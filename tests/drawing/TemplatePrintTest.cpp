@@ -29,7 +29,7 @@ struct Printed {
 };
 
 class Printing : public ::testing::Test {
-  protected:
+protected:
     ScopedSeparator comma{','};
     PropellerDesign d = testing::DefaultDesign();
     FakePrinter printer{{600, 4760, 6814}};

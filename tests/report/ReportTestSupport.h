@@ -23,7 +23,7 @@ namespace kelvarin::testing {
 
 // A fresh directory under the system's temporary folder, removed with everything in it.
 class TempDir {
-  public:
+public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "kelvarin-report-XXXXXX");
         if (mkdtemp(pattern.data()) == nullptr) {
@@ -43,7 +43,7 @@ class TempDir {
     const std::filesystem::path& Path() const { return path_; }
     std::string File(std::string_view name) const { return (path_ / name).string(); }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 
@@ -59,7 +59,7 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
 // A file that nobody may empty or write, root included (root ignores permission bits, so those
 // would prove nothing here): a memory file with its write and size sealed, reached by a path.
 class SealedFile {
-  public:
+public:
     explicit SealedFile(const std::string& content) {
         fd_ = memfd_create("sealed-report", MFD_ALLOW_SEALING | MFD_CLOEXEC);
         if (fd_ < 0 ||
@@ -75,7 +75,7 @@ class SealedFile {
 
     std::string Path() const { return "/proc/self/fd/" + std::to_string(fd_); }
 
-  private:
+private:
     int fd_ = -1;
 };
 
@@ -110,7 +110,7 @@ inline std::vector<std::string> ReportLinesOf(const std::string& windows1251) {
 
 // A calculation window whose report step writes the real report into `path`.
 class ReportingWindow : public RecordingWindow {
-  public:
+public:
     ReportingWindow(const PropellerDesign& design, std::string path)
         : design_(design), path_(std::move(path)) {}
 
@@ -119,7 +119,7 @@ class ReportingWindow : public RecordingWindow {
         kelvarin::WriteReport(design_, manual, path_);
     }
 
-  private:
+private:
     const PropellerDesign& design_;
     std::string path_;
 };

@@ -6,7 +6,9 @@ namespace kelvarin::testing {
 namespace {
 
 char chosen = ',';
-char Chosen() { return chosen; }
+char Chosen() {
+    return chosen;
+}
 
 }  // namespace
 
@@ -15,6 +17,8 @@ ScopedSeparator::ScopedSeparator(char separator) {
     SetDecimalSeparatorSource(&Chosen);
 }
 
-ScopedSeparator::~ScopedSeparator() { SetDecimalSeparatorSource(nullptr); }
+ScopedSeparator::~ScopedSeparator() {
+    SetDecimalSeparatorSource(nullptr);
+}
 
 }  // namespace kelvarin::testing

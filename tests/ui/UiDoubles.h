@@ -16,7 +16,7 @@ namespace kelvarin::testing {
 
 // Answers every message box at once and remembers it.
 class RecordingMessages : public MessageBoxes {
-  public:
+public:
     void Inform(QWidget*, const QString& text) override { informed.push_back(text); }
     void Critical(QWidget*, const QString& text) override { errors.push_back(text); }
     QStringList informed;
@@ -24,14 +24,14 @@ class RecordingMessages : public MessageBoxes {
 };
 
 class RecordingShell : public DesktopShell {
-  public:
+public:
     void Open(const QUrl& url) override { opened.push_back(url); }
     std::vector<QUrl> opened;
 };
 
 // A canvas that draws nothing.
 class NullCanvas : public Canvas {
-  public:
+public:
     void SetPenWidth(std::int32_t) override {}
     void SetPenColor(Rgb) override {}
     void SetPenStyle(PenStyle) override {}
@@ -46,7 +46,7 @@ class NullCanvas : public Canvas {
 
 // A printer with an A4 page, 600 dpi unless a test says otherwise, or none at all.
 class FakePrinter : public Printer {
-  public:
+public:
     PrinterGeometry Geometry() override {
         if (missing) {
             throw PrinterMissing();
