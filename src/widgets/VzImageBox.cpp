@@ -115,8 +115,12 @@ void TVzImageBox::ResetImageView() {
 }
 
 void TVzImageBox::LayoutImage(bool reset) {
+    LayoutAbout(reset, ClientSize(horizontalBar_, verticalBar_));
+}
+
+void TVzImageBox::LayoutAbout(bool reset, QSize viewClient) {
     LayoutInput in;
-    in.client = ClientSize(horizontalBar_, verticalBar_);
+    in.client = viewClient;
     in.fullClient = ClientSize(false, false);
     in.barExtent = BarExtent();
     in.control = image_->geometry();
@@ -162,6 +166,7 @@ QSize TVzImageBox::BarExtent() const {
 void TVzImageBox::ShowBars(bool horizontal, bool vertical, QPoint maxScroll, QSize client) {
     horizontalBar_ = horizontal;
     verticalBar_ = vertical;
+    laidClient_ = client;
     setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     horizontalScrollBar()->setRange(0, maxScroll.x());
@@ -200,7 +205,11 @@ void TVzImageBox::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     // Bars shown or hidden by the layout itself resize the viewport too; that is no new size.
     if (!inLayout_) {
-        LayoutImage(false);
+        // The point to keep is the middle of the view as it was before the resize: measured
+        // against the new size it would sit half the change off, and the view would stay
+        // pinned at its top-left corner instead of around its centre.
+        LayoutAbout(false,
+                    laidClient_.isValid() ? laidClient_ : ClientSize(horizontalBar_, verticalBar_));
     }
 }
 

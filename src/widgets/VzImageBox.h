@@ -71,6 +71,8 @@ protected:
 
 private:
     QSize ClientSize(bool horizontalBar, bool verticalBar) const;
+    // LayoutImage keeping the picture point at the middle of a view of viewClient.
+    void LayoutAbout(bool reset, QSize viewClient);
     QSize BarExtent() const;
     void ShowBars(bool horizontal, bool vertical, QPoint maxScroll, QSize client);
     void FollowImageResize();
@@ -100,7 +102,8 @@ private:
     bool autoScroll_ = false;
     bool horizontalBar_ = false;
     bool verticalBar_ = false;
-    QRect content_;  // the picture control in content coordinates
+    QRect content_;     // the picture control in content coordinates
+    QSize laidClient_;  // the client area as the last layout left it
 
     bool dragActive_ = false;
     QPoint dragOrigin_;

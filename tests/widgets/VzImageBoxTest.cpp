@@ -441,6 +441,23 @@ TEST_F(VzImageBoxTest, ZoomKeepsCentrePointAndResetStartsAtTopLeft) {
     EXPECT_EQ(box_->ImageScale(), 100);
 }
 
+TEST_F(VzImageBoxTest, WindowResizeKeepsCentrePoint) {
+    Show(2000, 1500, false);
+    box_->horizontalScrollBar()->setValue(600);
+    box_->verticalScrollBar()->setValue(400);
+    const auto pictureAtCentre = [this] {
+        const QSize client = box_->viewport()->size();
+        return box_->Image()->mapFrom(box_->viewport(),
+                                      QPoint(client.width() / 2, client.height() / 2));
+    };
+    const QPoint kept = pictureAtCentre();
+    // Larger, smaller, and back to an odd size: the view grows and shrinks about its middle.
+    for (const QSize client : {QSize(900, 600), QSize(400, 200), QSize(701, 363)}) {
+        SetClient(client.width(), client.height());
+        EXPECT_EQ(pictureAtCentre(), kept) << client.width() << " x " << client.height();
+    }
+}
+
 TEST_F(VzImageBoxTest, RepeatedLayoutDoesNotCreep) {
     // At this width some centre fractions, multiplied back as doubles, fall just short.
     Show(1074, 1074, false);
