@@ -172,10 +172,12 @@ void TVzImage::paintEvent(QPaintEvent* event) {
         if (!smooth_.isNull()) {
             painter.drawImage(QRectF(area), smooth_, SourceRectFor(target, area, smooth_.size()));
         } else if (!area.isEmpty()) {
+            // An enlargement stays sharp: each picture pixel becomes a block of screen pixels,
+            // as the half-tone stretch makes it; a filter would only blur the picture's edges
+            // (and, on a doubled screen, blur the picture even at 100 %).
             if (GraphicIsTransparent()) {
                 painter.fillRect(area, resampleBackColor_);
             }
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.drawImage(QRectF(area), shown, SourceRectFor(target, area, shown.size()));
         }
         return;

@@ -66,6 +66,28 @@ TEST_F(HiDpiTest, HalfScaleUsesEveryDevicePixel) {
     EXPECT_EQ(wrong, 0);
 }
 
+TEST_F(HiDpiTest, FullScaleStaysSharpAfterSmoothPaint) {
+    const QImage picture = Stripes(100, 60);
+    box_.Image()->SetPicture(picture);
+    box_.ResetImageView();
+    ASSERT_EQ(box_.ImageScale(), 100);
+    QSignalSpy painted(box_.Image(), &TVzImage::OnPaint);
+    box_.Image()->repaint();
+    ASSERT_TRUE(painted.wait(2000));
+    box_.Image()->repaint();
+
+    // At 100 % on a doubled screen each picture pixel is a whole 2 x 2 block, not a blur.
+    const QImage shot = box_.Image()->grab().toImage();
+    ASSERT_EQ(shot.size(), QSize(200, 120));
+    int wrong = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            wrong += (shot.pixel(x, y) & 0xffffff) != (picture.pixel(x / 2, y / 2) & 0xffffff);
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
 }  // namespace
 }  // namespace kelvarin
 
