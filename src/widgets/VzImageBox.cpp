@@ -229,43 +229,30 @@ void TVzImageBox::keyPressEvent(QKeyEvent* event) {
     QScrollBar* vertical = verticalScrollBar();
     const QSize client = ClientSize(horizontalBar_, verticalBar_);
 
+    // An arrow steps by kScrollStep without modifiers and jumps to the end it points at with
+    // Ctrl; any other modifier lets the key pass.
+    const auto arrow = [&](QScrollBar* bar, int direction) {
+        if (plain) {
+            bar->setValue(bar->value() + direction * kScrollStep);
+        } else if (ctrl) {
+            bar->setValue(direction < 0 ? 0 : bar->maximum());
+        }
+        return plain || ctrl;
+    };
+
     bool acted = true;
     switch (event->key()) {
         case Qt::Key_Left:
-            if (plain) {
-                horizontal->setValue(horizontal->value() - kScrollStep);
-            } else if (ctrl) {
-                horizontal->setValue(0);
-            } else {
-                acted = false;
-            }
+            acted = arrow(horizontal, -1);
             break;
         case Qt::Key_Right:
-            if (plain) {
-                horizontal->setValue(horizontal->value() + kScrollStep);
-            } else if (ctrl) {
-                horizontal->setValue(horizontal->maximum());
-            } else {
-                acted = false;
-            }
+            acted = arrow(horizontal, +1);
             break;
         case Qt::Key_Up:
-            if (plain) {
-                vertical->setValue(vertical->value() - kScrollStep);
-            } else if (ctrl) {
-                vertical->setValue(0);
-            } else {
-                acted = false;
-            }
+            acted = arrow(vertical, -1);
             break;
         case Qt::Key_Down:
-            if (plain) {
-                vertical->setValue(vertical->value() + kScrollStep);
-            } else if (ctrl) {
-                vertical->setValue(vertical->maximum());
-            } else {
-                acted = false;
-            }
+            acted = arrow(vertical, +1);
             break;
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
