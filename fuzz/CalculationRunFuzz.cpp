@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole calculation runs from six arbitrary field texts and the two mode states, several in a
 // row on the same design: each ends complete or by a failure, the state keeps its invariants,
 // and every report is Windows-1251 with CR LF line ends and the right number of lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormatFixed and FormatGeneral over every finite double and any precision and decimals: the
 // text keeps its documented shape and reads back as the value, rounded.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Outlines, the outline drawing, the view bitmap size and the print job for arbitrary designs
 // and printer geometries: every result either fits its integers or ends as a Failure; nothing
 // wraps (UBSan traps on signed overflow) and no size comes out negative.

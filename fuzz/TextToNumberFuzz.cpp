@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TextToNumber against a second, independent reading of the same grammar (a regular
 // expression for the shape, the C library's strtod for the value), under both separators, and
 // the number forms read back.

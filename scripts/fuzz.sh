@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (clang, ASan, UBSan) and runs each for a bounded time:
 #   scripts/fuzz.sh [seconds-per-target, default 60]
 # The seed corpora in fuzz/corpus are read, never written; findings go to build/fuzz/findings.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing Kelvarin need,
 # only those that are missing. Safe to run any number of times.
 set -euo pipefail

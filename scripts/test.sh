@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, runs
 # each fuzzer briefly (KELVARIN_FUZZ_SECONDS, 20 by default; 0 skips) and then every test
 # through ctest on Qt's offscreen platform.

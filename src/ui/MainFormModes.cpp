@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input modes. The mode is not stored: it is the pair CheckManual, CheckDiam, and these two
 // handlers bring the six fields into the state that the pair asks for.
 #include <QCheckBox>

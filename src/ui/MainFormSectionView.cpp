@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The section view: the selected section drawn at printer resolution into the image box, its
 // description line, the zoom slider, and the print job that draws the same outlines on paper.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Qt side of the drawing seams: a QPainter canvas and the system's default printer.
 add_library(kelvarin_qt_adapters STATIC
     ${CMAKE_CURRENT_LIST_DIR}/QtCanvas.cpp
