@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
     fonts-dejavu-core
     xvfb xauth
     fp-utils xchm xdg-utils

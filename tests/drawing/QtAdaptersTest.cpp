@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <QFile>
 #include <QFontMetrics>
@@ -9,6 +8,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
@@ -166,27 +166,24 @@ TEST(QtPrinter, NoDefaultPrinterFailsBeforeAnything) {
     EXPECT_EQ(d.Outlines, before);
 }
 
-// The content streams of a PDF file, inflated.
-std::vector<std::string> PdfStreams(const QByteArray& pdf) {
-    std::vector<std::string> streams;
-    qsizetype at = 0;
-    while ((at = pdf.indexOf("stream\n", at)) >= 0) {
-        const qsizetype start = at + 7;
-        const qsizetype end = pdf.indexOf("endstream", start);
-        if (end < 0) {
-            break;
-        }
-        std::string out(1 << 22, '\0');
-        uLongf size = out.size();
-        if (uncompress(reinterpret_cast<Bytef*>(out.data()), &size,
-                       reinterpret_cast<const Bytef*>(pdf.constData() + start),
-                       static_cast<uLong>(end - start)) == Z_OK) {
-            out.resize(size);
-            streams.push_back(out);
-        }
-        at = end;
+// The pages of a PDF file as poppler's pdftops reads them: each page's drawing operators
+// (cm, m, c, ...) with their operands as the file holds them, the streams decoded.
+std::vector<std::string> PdfPages(const QString& path) {
+    QProcess pdftops;
+    pdftops.start(QStringLiteral(KELVARIN_PDFTOPS), {QStringLiteral("-level3"), path, "-"});
+    if (!pdftops.waitForFinished(60000) || pdftops.exitCode() != 0) {
+        ADD_FAILURE() << "pdftops cannot read " << path.toStdString() << ": "
+                      << pdftops.readAllStandardError().toStdString();
+        return {};
     }
-    return streams;
+    const std::string ps = pdftops.readAllStandardOutput().toStdString();
+    std::vector<std::string> pages;
+    for (std::size_t at = ps.find("\n%%Page: "); at != std::string::npos;) {
+        const std::size_t next = ps.find("\n%%Page: ", at + 1);
+        pages.push_back(ps.substr(at, next == std::string::npos ? std::string::npos : next - at));
+        at = next;
+    }
+    return pages;
 }
 
 std::unique_ptr<QPrinter> PdfPrinter(const QString& path, int dpi) {
@@ -236,14 +233,14 @@ TEST(QtPrinter, FlatTemplatesInAPdfFileMeasureTrue) {
 
     // The page's drawing: a scale from device pixels to points, then section 3 from its
     // trailing edge over the upper surface to the leading edge.
-    const auto streams = PdfStreams(pdf);
+    const auto streams = PdfPages(path);
     const auto page = std::find_if(streams.begin(), streams.end(), [](const std::string& s) {
         return s.find(" c\n") != std::string::npos;
     });
     ASSERT_NE(page, streams.end());
     const QString content = QString::fromLatin1(page->data(), static_cast<qsizetype>(page->size()));
     const auto cm =
-        QRegularExpression(R"(([\d.]+) 0 0 -([\d.]+) [\d.-]+ [\d.-]+ cm)").match(content);
+        QRegularExpression(R"(([\d.]+) 0 0 -([\d.]+) [\d.-]+ [\d.-]+\]? cm)").match(content);
     ASSERT_TRUE(cm.hasMatch());
     const double pointsPerPixel = cm.captured(1).toDouble();
     EXPECT_NEAR(pointsPerPixel, 72.0 / 600, 1e-9);
