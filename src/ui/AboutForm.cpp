@@ -9,6 +9,7 @@
 
 #include "ui/DesktopShell.h"
 #include "ui/LinkLabel.h"
+#include "ui/ProgramInfo.h"
 #include "ui/UiFonts.h"
 
 namespace kelvarin {
@@ -42,7 +43,10 @@ AboutForm::AboutForm(DesktopShell& shell, QWidget* parent)
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     title->setWordWrap(true);
 
-    AddLabel(this, "Label2", QStringLiteral("Версия  1.0.1            январь 2009 года"), {24, 56});
+    AddLabel(this, "Label2",
+             QStringLiteral("Версия  %1            январь 2009 года")
+                 .arg(QLatin1String(kProgramVersion)),
+             {24, 56});
     AddLabel(this, "Label5", QStringLiteral("Сайт:"), {24, 72});
 
     labWeb_ = new LinkLabel(kWebAddress, this);
@@ -52,9 +56,12 @@ AboutForm::AboutForm(DesktopShell& shell, QWidget* parent)
     connect(labWeb_, &LinkLabel::Clicked, this, [this] { shell_.Open(QUrl(kWebAddress)); });
 
     AddLabel(this, "Label4", QStringLiteral("Автор:          разработчики Kelvarin"), {24, 88});
-    AddLabel(this, "Label3", QStringLiteral("© Авторы Kelvarin. Все права защищены."), {24, 104});
+    AddLabel(this, "Label3", QStringLiteral("© Авторы Kelvarin. Лицензия GNU GPL 3+."), {24, 104});
 
-    auto* note = new QLabel(QString(), this);
+    auto* note = new QLabel(QStringLiteral("Свободная программа: распространяется на условиях "
+                                           "GNU GPL версии 3 или более поздней, без каких-либо "
+                                           "гарантий."),
+                            this);
     note->setObjectName(QStringLiteral("Label6"));
     note->setGeometry(24, 128, 233, 41);
     note->setWordWrap(true);

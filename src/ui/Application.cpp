@@ -9,6 +9,7 @@
 #include "ui/LocaleSeparator.h"
 #include "ui/MainForm.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramInfo.h"
 #include "ui/QtPrinter.h"
 
 namespace kelvarin {
@@ -29,7 +30,7 @@ QIcon ApplicationIcon() {
 int RunApplication(int& argc, char** argv, bool quitWhenShown) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvarin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
+    QApplication::setApplicationVersion(QLatin1String(kProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("kelvarin"));
     QApplication::setWindowIcon(ApplicationIcon());
     UseLocaleDecimalSeparator();
