@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "ui/ProgramInfo.h"
+
 namespace kelvarin {
 
 namespace {
@@ -16,9 +18,9 @@ const QString kHelpFile = QStringLiteral("Help.chm");
 
 QStringList InstalledHelpCandidates(const QString& programDir) {
     const QDir dir(programDir);
-    return {
-        dir.absoluteFilePath(kHelpFile),
-        QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("../share/kelvarin/") + kHelpFile))};
+    return {dir.absoluteFilePath(kHelpFile),
+            QDir::cleanPath(dir.absoluteFilePath(QString::fromUtf8(kDataDirFromProgram) +
+                                                 QLatin1Char('/') + kHelpFile))};
 }
 
 QString HelpFilePath() {
