@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 
 #include "ui/Application.h"
+#include "ui/CommandLine.h"
 
 namespace {
 
@@ -17,10 +19,21 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // --help and --version are answered before Qt starts, so they need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const kelvarin::CommandLineRequest request = kelvarin::ReadCommandLine(arguments, false);
+    if (request.action != kelvarin::CommandLineRequest::Action::Run) {
+        std::fputs(qPrintable(request.text), stdout);
+        return 0;
+    }
     if (!HasDisplay()) {
         std::fputs(
-            "Kelvarin needs a graphical display and none was found (DISPLAY is not set); to run "
-            "it without one, start it as: xvfb-run -a build/release/kelvarin\n",
+            "Для работы Kelvarin нужен графический дисплей, а он не найден (не заданы DISPLAY и "
+            "WAYLAND_DISPLAY). Запустите программу в графическом сеансе, а без дисплея так: "
+            "xvfb-run -a kelvarin\n",
             stderr);
         return 1;
     }

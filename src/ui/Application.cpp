@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
+#include <cstdio>
 
+#include "ui/CommandLine.h"
 #include "ui/DesktopShell.h"
 #include "ui/LocaleSeparator.h"
 #include "ui/MainForm.h"
@@ -29,6 +31,12 @@ QIcon ApplicationIcon() {
 
 int RunApplication(int& argc, char** argv, bool quitWhenShown) {
     QApplication app(argc, argv);
+    // What is left once Qt has taken its own options must be nothing the program does not know.
+    const CommandLineRequest request = ReadCommandLine(QCoreApplication::arguments(), true);
+    if (request.action == CommandLineRequest::Action::Refuse) {
+        std::fputs(qPrintable(request.text), stderr);
+        return 1;
+    }
     QApplication::setApplicationName(QStringLiteral("Kelvarin"));
     QApplication::setApplicationVersion(QLatin1String(kProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("kelvarin"));

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/CommandLine.h"
+
+#include <QCommandLineParser>
+
+#include "ui/ProgramInfo.h"
+
+namespace kelvarin {
+
+namespace {
+
+const QString kHelp = QStringLiteral(
+    "Использование: kelvarin [параметры]\n"
+    "\n"
+    "Расчет параметров воздушного винта: по мощности двигателя, частоте вращения винта\n"
+    "и скоростям полета программа находит диаметр и шаг винта, размеры сечений лопасти,\n"
+    "рисует профили сечений и печатает шаблоны для их вырезания. Отчет о расчете\n"
+    "записывается в файл Date.html текущего каталога.\n"
+    "\n"
+    "Параметры:\n"
+    "  -h, --help     показать эту справку и выйти\n"
+    "  -v, --version  показать версию программы и выйти\n"
+    "\n"
+    "Понимаются и стандартные параметры Qt, например -platform и -style.\n"
+    "Подробнее: man kelvarin\n");
+
+QString Dashed(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+QString Refusal(const QCommandLineParser& parser) {
+    QStringList unknown;
+    for (const QString& name : parser.unknownOptionNames()) {
+        unknown << QStringLiteral("«%1»").arg(Dashed(name));
+    }
+    QString reason;
+    if (!unknown.isEmpty()) {
+        reason = (unknown.size() == 1 ? QStringLiteral("неизвестный параметр %1")
+                                      : QStringLiteral("неизвестные параметры %1"))
+                     .arg(unknown.join(QStringLiteral(", ")));
+    } else if (!parser.positionalArguments().isEmpty()) {
+        reason = QStringLiteral("программа не принимает ни файлов, ни других аргументов («%1»)")
+                     .arg(parser.positionalArguments().join(QStringLiteral("», «")));
+    } else {
+        reason = QStringLiteral("параметры не разобраны (%1)").arg(parser.errorText());
+    }
+    return QStringLiteral("kelvarin: %1.\nСписок параметров: kelvarin --help\n").arg(reason);
+}
+
+}  // namespace
+
+CommandLineRequest ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved) {
+    using Action = CommandLineRequest::Action;
+    QCommandLineParser parser;
+    const QCommandLineOption help(
+        QStringList{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    const bool parsed = parser.parse(arguments);
+    if (parser.isSet(help)) {
+        return {Action::ShowHelp, kHelp};
+    }
+    if (parser.isSet(version)) {
+        return {Action::ShowVersion,
+                QStringLiteral("Kelvarin %1\n").arg(QLatin1String(kProgramVersion))};
+    }
+    if (qtOptionsRemoved && (!parsed || !parser.positionalArguments().isEmpty())) {
+        return {Action::Refuse, Refusal(parser)};
+    }
+    return {};
+}
+
+}  // namespace kelvarin
