@@ -39,7 +39,7 @@ int RunApplication(int& argc, char** argv, bool quitWhenShown) {
     }
     QApplication::setApplicationName(QStringLiteral("Kelvarin"));
     QApplication::setApplicationVersion(QLatin1String(kProgramVersion));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kelvarin"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kelvarin"));
     QApplication::setWindowIcon(ApplicationIcon());
     UseLocaleDecimalSeparator();
 
