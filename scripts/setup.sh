@@ -11,6 +11,8 @@ packages=(
     fonts-dejavu-core
     xvfb xauth
     fp-utils xchm xdg-utils
+    desktop-file-utils appstream
+    dpkg-dev file
     clang-14 libclang-rt-14-dev
 )
 
