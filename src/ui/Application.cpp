@@ -39,7 +39,7 @@ int RunApplication(int& argc, char** argv, bool quitWhenShown) {
     }
     QApplication::setApplicationName(QStringLiteral("Kelvarin"));
     QApplication::setApplicationVersion(QLatin1String(kProgramVersion));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kelvarin"));
+    QGuiApplication::setDesktopFileName(QLatin1String(kApplicationId));
     QApplication::setWindowIcon(ApplicationIcon());
     UseLocaleDecimalSeparator();
 
