@@ -13,9 +13,9 @@
 #include "drawing/SectionOutline.h"
 #include "drawing/SectionView.h"
 #include "drawing/TemplatePrint.h"
+#include "qtdrawing/QtCanvas.h"
+#include "qtdrawing/QtPrinter.h"
 #include "support/RecordingWindow.h"
-#include "ui/QtCanvas.h"
-#include "ui/QtPrinter.h"
 
 namespace kelvarin {
 namespace {

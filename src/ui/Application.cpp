@@ -5,11 +5,11 @@
 #include <QIcon>
 #include <QTimer>
 
+#include "qtdrawing/QtPrinter.h"
 #include "ui/DesktopShell.h"
 #include "ui/LocaleSeparator.h"
 #include "ui/MainForm.h"
 #include "ui/MessageBoxes.h"
-#include "ui/QtPrinter.h"
 
 namespace kelvarin {
 

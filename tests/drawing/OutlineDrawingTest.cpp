@@ -5,9 +5,9 @@
 
 #include <limits>
 
-#include "DefaultDesign.h"
-#include "RecordingCanvas.h"
 #include "drawing/SectionOutline.h"
+#include "support/DefaultDesign.h"
+#include "support/RecordingCanvas.h"
 
 namespace kelvarin {
 namespace {

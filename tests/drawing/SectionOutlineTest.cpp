@@ -7,9 +7,9 @@
 #include <limits>
 #include <stdexcept>
 
-#include "DefaultDesign.h"
-#include "RecordingCanvas.h"
 #include "core/IntegerRounding.h"
+#include "support/DefaultDesign.h"
+#include "support/RecordingCanvas.h"
 
 namespace kelvarin {
 namespace {

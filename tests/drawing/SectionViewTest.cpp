@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "DefaultDesign.h"
-#include "RecordingCanvas.h"
 #include "drawing/SectionOutline.h"
+#include "support/DefaultDesign.h"
+#include "support/RecordingCanvas.h"
 #include "support/RecordingWindow.h"
 
 namespace kelvarin {

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <map>
 
-#include "DefaultDesign.h"
-#include "RecordingCanvas.h"
 #include "drawing/OutlineDrawing.h"
 #include "drawing/SectionOutline.h"
+#include "support/DefaultDesign.h"
+#include "support/RecordingCanvas.h"
 #include "support/RecordingWindow.h"
 
 namespace kelvarin {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/QtPrinter.h"
+#include "qtdrawing/QtPrinter.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "ui/QtCanvas.h"
+#include "qtdrawing/QtCanvas.h"
 
 namespace kelvarin {
 

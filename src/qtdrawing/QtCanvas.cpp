@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/QtCanvas.h"
+#include "qtdrawing/QtCanvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>

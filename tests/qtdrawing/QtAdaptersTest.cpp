@@ -13,11 +13,11 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "DefaultDesign.h"
-#include "RecordingCanvas.h"
 #include "drawing/TemplatePrint.h"
-#include "ui/QtCanvas.h"
-#include "ui/QtPrinter.h"
+#include "qtdrawing/QtCanvas.h"
+#include "qtdrawing/QtPrinter.h"
+#include "support/DefaultDesign.h"
+#include "support/RecordingCanvas.h"
 
 namespace kelvarin {
 namespace {
