@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BladeGeometry.h"
+#include "core/BladeGeometry.h"
 
 #include <cmath>
 
-#include "CheckedArithmetic.h"
-#include "ReadInput.h"
+#include "core/CheckedArithmetic.h"
+#include "core/ReadInput.h"
 
 namespace kelvarin {
 

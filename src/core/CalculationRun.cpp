@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CalculationRun.h"
+#include "core/CalculationRun.h"
 
-#include "BladeGeometry.h"
-#include "PropellerSizing.h"
+#include "core/BladeGeometry.h"
+#include "core/PropellerSizing.h"
 
 namespace kelvarin {
 

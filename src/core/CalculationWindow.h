@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "InputFields.h"
+#include "core/InputFields.h"
 
 namespace kelvarin {
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "Failure.h"
+#include "core/Failure.h"
 
 // The x87 unit of the original design traps invalid operations, division by zero and
 // overflow; C++ does not, so each operation that can fault is checked where it happens.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DecimalSeparator.h"
+#include "core/DecimalSeparator.h"
 
 namespace kelvarin {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InputFields.h"
+#include "core/InputFields.h"
 
-#include "DecimalSeparator.h"
+#include "core/DecimalSeparator.h"
 
 namespace kelvarin {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "Failure.h"
+#include "core/Failure.h"
 
 namespace kelvarin {
 

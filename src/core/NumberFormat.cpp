@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NumberFormat.h"
+#include "core/NumberFormat.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include "DecimalSeparator.h"
+#include "core/DecimalSeparator.h"
 
 namespace kelvarin {
 

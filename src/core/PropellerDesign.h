@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "BladeTables.h"
+#include "core/BladeTables.h"
 
 namespace kelvarin {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PropellerSizing.h"
+#include "core/PropellerSizing.h"
 
-#include "CheckedArithmetic.h"
-#include "NumberFormat.h"
-#include "ReadInput.h"
+#include "core/CheckedArithmetic.h"
+#include "core/NumberFormat.h"
+#include "core/ReadInput.h"
 
 namespace kelvarin {
 

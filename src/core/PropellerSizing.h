@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CalculationWindow.h"
-#include "PropellerDesign.h"
+#include "core/CalculationWindow.h"
+#include "core/PropellerDesign.h"
 
 namespace kelvarin {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ReadInput.h"
+#include "core/ReadInput.h"
 
-#include "TextToNumber.h"
+#include "core/TextToNumber.h"
 
 namespace kelvarin {
 

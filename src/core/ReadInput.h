@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CalculationWindow.h"
+#include "core/CalculationWindow.h"
 
 namespace kelvarin {
 

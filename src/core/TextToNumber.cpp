@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TextToNumber.h"
+#include "core/TextToNumber.h"
 
 #include <charconv>
 #include <cmath>
 #include <string>
 
-#include "DecimalSeparator.h"
-#include "Failure.h"
+#include "core/DecimalSeparator.h"
+#include "core/Failure.h"
 
 namespace kelvarin {
 
