@@ -17,10 +17,10 @@ void BM_CalculationRun(benchmark::State& state) {
     kelvarin::PropellerDesign design;
     for (auto _ : state) {
         window.log.clear();
-        window.texts[kelvarin::InputField::Dv] = "151,7";
-        window.texts[kelvarin::InputField::Hv] = "0,52";
-        kelvarin::SizePropeller(design, window);
-        kelvarin::ComputeGeometry(design, window);
+        window.texts[kelvarin::InputField::Diameter] = "151,7";
+        window.texts[kelvarin::InputField::Pitch] = "0,52";
+        kelvarin::sizePropeller(design, window);
+        kelvarin::computeGeometry(design, window);
         benchmark::DoNotOptimize(design);
     }
 }
@@ -29,7 +29,7 @@ BENCHMARK(BM_CalculationRun);
 void BM_FormatFixed(benchmark::State& state) {
     double x = 151.6833;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kelvarin::FormatFixed(x, 4, 1));
+        benchmark::DoNotOptimize(kelvarin::formatFixed(x, 4, 1));
         x += 0.001;
     }
 }
@@ -37,7 +37,7 @@ BENCHMARK(BM_FormatFixed);
 
 void BM_TextToNumber(benchmark::State& state) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kelvarin::TextToNumber("151,7"));
+        benchmark::DoNotOptimize(kelvarin::textToNumber("151,7"));
     }
 }
 BENCHMARK(BM_TextToNumber);

@@ -22,18 +22,18 @@ namespace {
 
 class FixedPrinter : public Printer {
 public:
-    PrinterGeometry Geometry() override { return {600, 4760, 6814}; }
-    void BeginDocument(std::string_view) override {}
-    void NewPage() override {}
-    void EndDocument() override {}
-    Canvas& PageCanvas() override { std::abort(); }
+    PrinterGeometry geometry() override { return {600, 4760, 6814}; }
+    void beginDocument(std::string_view) override {}
+    void newPage() override {}
+    void endDocument() override {}
+    Canvas& pageCanvas() override { std::abort(); }
 };
 
 PropellerDesign DefaultDesign() {
     testing::ScopedSeparator comma{','};
     testing::RecordingWindow window;
     PropellerDesign design;
-    ComputeGeometry(design, window);
+    computeGeometry(design, window);
     return design;
 }
 
@@ -42,7 +42,7 @@ void BM_BuildSectionOutlines(benchmark::State& state) {
     d.ShowUgol = state.range(0) != 0;
     FixedPrinter printer;
     for (auto _ : state) {
-        BuildSectionOutlines(d, printer);
+        buildSectionOutlines(d, printer);
         benchmark::DoNotOptimize(d.Outlines);
     }
 }
@@ -53,14 +53,14 @@ void BM_DrawSection3View(benchmark::State& state) {
     PropellerDesign d = DefaultDesign();
     d.ShowControl = state.range(0) != 0;
     FixedPrinter printer;
-    BuildSectionOutlines(d, printer);
-    const ViewBitmapSize size = SectionBitmapSize(d, 3);
+    buildSectionOutlines(d, printer);
+    const ViewBitmapSize size = sectionBitmapSize(d, 3);
     for (auto _ : state) {
         QImage image(size.width, size.height, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
         QtCanvas canvas(painter);
-        DrawOutline(canvas, SectionOutline(d, 3), d.ShowControl);
+        drawOutline(canvas, sectionOutline(d, 3), d.ShowControl);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
@@ -80,7 +80,7 @@ void BM_PrintTemplatesToPdf(benchmark::State& state) {
         pdf->setResolution(600);
         pdf->setPageSize(QPageSize(QPageSize::A4));
         QtPrinter printer(std::move(pdf));
-        PrintTemplates(d, printer, d.ShowUgol);
+        printTemplates(d, printer, d.ShowUgol);
     }
 }
 BENCHMARK(BM_PrintTemplatesToPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

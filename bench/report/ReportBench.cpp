@@ -16,7 +16,7 @@ using kelvarin::PropellerDesign;
 PropellerDesign DefaultDesign() {
     PropellerDesign design;
     kelvarin::testing::RecordingWindow window;
-    kelvarin::RunCalculation(design, window);
+    kelvarin::runCalculation(design, window);
     return design;
 }
 
@@ -30,7 +30,7 @@ void BM_WriteReport(benchmark::State& state) {
     const std::string path = dir + "/Date.html";
     const PropellerDesign design = DefaultDesign();
     for (auto _ : state) {
-        kelvarin::WriteReport(design, false, path);
+        kelvarin::writeReport(design, false, path);
     }
     state.SetBytesProcessed(state.iterations() *
                             static_cast<std::int64_t>(std::filesystem::file_size(path)));
@@ -42,7 +42,7 @@ BENCHMARK(BM_WriteReport)->Unit(benchmark::kMicrosecond);
 void BM_ReportText(benchmark::State& state) {
     const PropellerDesign design = DefaultDesign();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kelvarin::ReportText(design, false));
+        benchmark::DoNotOptimize(kelvarin::reportText(design, false));
     }
 }
 BENCHMARK(BM_ReportText)->Unit(benchmark::kMicrosecond);

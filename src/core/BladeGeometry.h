@@ -9,6 +9,6 @@ namespace kelvarin {
 // Reads diameter and pitch again from their fields, as shown, and fills the station table and
 // the section profiles. A conversion failure ends the run before any table changes; an
 // arithmetic fault in the tables ends only this step, keeping what was written so far.
-void ComputeGeometry(PropellerDesign& design, CalculationWindow& window);
+void computeGeometry(PropellerDesign& design, CalculationWindow& window);
 
 }  // namespace kelvarin

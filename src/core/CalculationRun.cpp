@@ -6,14 +6,14 @@
 
 namespace kelvarin {
 
-void RunCalculation(PropellerDesign& design, CalculationWindow& window) noexcept {
+void runCalculation(PropellerDesign& design, CalculationWindow& window) noexcept {
     try {
-        if (!window.ManualChecked()) {
-            SizePropeller(design, window);
+        if (!window.manualChecked()) {
+            sizePropeller(design, window);
         }
-        ComputeGeometry(design, window);
-        window.WriteReport();
-        window.ShowSelectedSection();
+        computeGeometry(design, window);
+        window.writeReport();
+        window.showSelectedSection();
     } catch (...) {
         // No message names the field or the cause.
     }

@@ -8,6 +8,6 @@ namespace kelvarin {
 
 // The whole of a click on Calculate: sizing (unless manual), geometry, report, section view.
 // Any failure ends the run silently; what was done before it stays.
-void RunCalculation(PropellerDesign& design, CalculationWindow& window) noexcept;
+void runCalculation(PropellerDesign& design, CalculationWindow& window) noexcept;
 
 }  // namespace kelvarin

@@ -13,18 +13,18 @@ class CalculationWindow {
 public:
     virtual ~CalculationWindow() = default;
 
-    virtual std::string FieldText(InputField field) const = 0;
-    virtual void SetFieldText(InputField field, const std::string& text) = 0;
+    virtual std::string fieldText(InputField field) const = 0;
+    virtual void setFieldText(InputField field, const std::string& text) = 0;
 
-    virtual bool ManualChecked() const = 0;  // CheckManual: diameter and pitch typed by hand
-    virtual bool DiamChecked() const = 0;    // CheckDiam: sizing by a given diameter
+    virtual bool manualChecked() const = 0;  // CheckManual: diameter and pitch typed by hand
+    virtual bool diamChecked() const = 0;    // CheckDiam: sizing by a given diameter
 
     // A modal message with one OK button and the application title; returns when closed.
-    virtual void ShowMessage(std::string_view text) = 0;
+    virtual void showMessage(std::string_view text) = 0;
 
     // The two steps after the geometry; the window plugs in the report and the section view.
-    virtual void WriteReport() = 0;
-    virtual void ShowSelectedSection() = 0;
+    virtual void writeReport() = 0;
+    virtual void showSelectedSection() = 0;
 };
 
 }  // namespace kelvarin

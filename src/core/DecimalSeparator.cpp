@@ -5,24 +5,24 @@ namespace kelvarin {
 
 namespace {
 
-char CommaSeparator() {
+char commaSeparator() {
     return ',';
 }
 
-DecimalSeparatorSource currentSource = &CommaSeparator;
+DecimalSeparatorSource currentSource = &commaSeparator;
 
 }  // namespace
 
-void SetDecimalSeparatorSource(DecimalSeparatorSource source) {
-    currentSource = source != nullptr ? source : &CommaSeparator;
+void setDecimalSeparatorSource(DecimalSeparatorSource source) {
+    currentSource = source != nullptr ? source : &commaSeparator;
 }
 
-char DecimalSeparator() {
+char decimalSeparator() {
     return currentSource();
 }
 
-std::string LocalizeDecimalText(std::string_view commaText) {
-    const char separator = DecimalSeparator();
+std::string localizeDecimalText(std::string_view commaText) {
+    const char separator = decimalSeparator();
     std::string text(commaText);
     for (char& c : text) {
         if (c == ',') {

@@ -13,7 +13,7 @@ struct FieldTexts {
     std::string_view start;     // spelt with a comma
 };
 
-const FieldTexts& Texts(InputField field) {
+const FieldTexts& textsOf(InputField field) {
     static constexpr std::array<FieldTexts, 6> kTexts = {{
         {"Необходимо ввести параметр диаметр винта больше нуля", "127", "151,7"},
         {"Необходимо ввести параметр шаг винта больше нуля", "0,20", "0,52"},
@@ -27,16 +27,16 @@ const FieldTexts& Texts(InputField field) {
 
 }  // namespace
 
-std::string_view EmptyFieldMessage(InputField field) {
-    return Texts(field).message;
+std::string_view emptyFieldMessage(InputField field) {
+    return textsOf(field).message;
 }
 
-std::string FallbackText(InputField field) {
-    return LocalizeDecimalText(Texts(field).fallback);
+std::string fallbackText(InputField field) {
+    return localizeDecimalText(textsOf(field).fallback);
 }
 
-std::string StartText(InputField field) {
-    return LocalizeDecimalText(Texts(field).start);
+std::string startText(InputField field) {
+    return localizeDecimalText(textsOf(field).start);
 }
 
 }  // namespace kelvarin

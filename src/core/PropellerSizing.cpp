@@ -15,34 +15,34 @@ constexpr long double kPitchCoefficient = 30.0L;
 
 }  // namespace
 
-void SizePropeller(PropellerDesign& design, CalculationWindow& window) {
+void sizePropeller(PropellerDesign& design, CalculationWindow& window) {
     // All six are validated in both modes, the ones about to be replaced too.
-    ReadInput(window, InputField::Dv, design.Dv);
-    ReadInput(window, InputField::Hv, design.Hv);
-    ReadInput(window, InputField::Nd, design.Nd);
-    ReadInput(window, InputField::Nv, design.Nv);
-    ReadInput(window, InputField::Vm, design.Vm);
-    ReadInput(window, InputField::Vr, design.Vr);
+    readInput(window, InputField::Diameter, design.Dv);
+    readInput(window, InputField::Pitch, design.Hv);
+    readInput(window, InputField::Power, design.Nd);
+    readInput(window, InputField::PropellerSpeed, design.Nv);
+    readInput(window, InputField::MaxSpeed, design.Vm);
+    readInput(window, InputField::DesignSpeed, design.Vr);
 
     const long double power = design.Nd;
     const long double maxSpeed = design.Vm;
 
-    if (!window.DiamChecked()) {
+    if (!window.diamChecked()) {
         const long double speed = design.Nv;
-        const long double q = checked::Divide(power, (maxSpeed * speed) * speed);
-        design.Dv = checked::Store(kDiameterCoefficient * checked::Sqrt(checked::Sqrt(q)));
-        window.SetFieldText(InputField::Dv, FormatFixed(design.Dv, 5, 1));
+        const long double q = checked::divide(power, (maxSpeed * speed) * speed);
+        design.Dv = checked::store(kDiameterCoefficient * checked::sqrt(checked::sqrt(q)));
+        window.setFieldText(InputField::Diameter, formatFixed(design.Dv, 5, 1));
     }
-    if (window.DiamChecked()) {
+    if (window.diamChecked()) {
         const long double metres = design.Dv / kCentimetresPerMetre;
-        const long double t = checked::Divide(kDiameterCoefficient, metres * metres);
-        design.Nv = checked::Store(t * checked::Sqrt(checked::Divide(power, maxSpeed)));
-        window.SetFieldText(InputField::Nv, FormatFixed(design.Nv, 5, 0));
+        const long double t = checked::divide(kDiameterCoefficient, metres * metres);
+        design.Nv = checked::store(t * checked::sqrt(checked::divide(power, maxSpeed)));
+        window.setFieldText(InputField::PropellerSpeed, formatFixed(design.Nv, 5, 0));
     }
 
-    design.Hv = checked::Store(
-        checked::Divide(kPitchCoefficient * static_cast<long double>(design.Vr), design.Nv));
-    window.SetFieldText(InputField::Hv, FormatFixed(design.Hv, 1, 2));
+    design.Hv = checked::store(
+        checked::divide(kPitchCoefficient * static_cast<long double>(design.Vr), design.Nv));
+    window.setFieldText(InputField::Pitch, formatFixed(design.Hv, 1, 2));
 }
 
 }  // namespace kelvarin

@@ -9,6 +9,6 @@ namespace kelvarin {
 // Diameter and pitch from power, speed and flight speeds (or, sizing by diameter, propeller
 // speed and pitch from the given diameter), written back into their fields as rounded texts.
 // Throws ConversionError or ArithmeticError, leaving what was assigned before.
-void SizePropeller(PropellerDesign& design, CalculationWindow& window);
+void sizePropeller(PropellerDesign& design, CalculationWindow& window);
 
 }  // namespace kelvarin

@@ -5,17 +5,17 @@
 
 namespace kelvarin {
 
-void ReadInput(CalculationWindow& window, InputField field, double& member) {
-    if (window.FieldText(field).empty()) {
-        window.ShowMessage(EmptyFieldMessage(field));
-        window.SetFieldText(field, FallbackText(field));
+void readInput(CalculationWindow& window, InputField field, double& member) {
+    if (window.fieldText(field).empty()) {
+        window.showMessage(emptyFieldMessage(field));
+        window.setFieldText(field, fallbackText(field));
     }
-    member = TextToNumber(window.FieldText(field));
+    member = textToNumber(window.fieldText(field));
     if (member == 0.0) {  // minus zero too
-        window.ShowMessage(EmptyFieldMessage(field));
-        window.SetFieldText(field, FallbackText(field));
+        window.showMessage(emptyFieldMessage(field));
+        window.setFieldText(field, fallbackText(field));
     }
-    member = TextToNumber(window.FieldText(field));
+    member = textToNumber(window.fieldText(field));
 }
 
 }  // namespace kelvarin

@@ -24,13 +24,13 @@ public:
     virtual ~Printer() = default;
 
     // LogPixelsX, HorzRes and VertRes of the default printer; throws PrinterMissing.
-    virtual PrinterGeometry Geometry() = 0;
+    virtual PrinterGeometry geometry() = 0;
 
-    virtual void BeginDocument(std::string_view name) = 0;  // the document and its first page
-    virtual void NewPage() = 0;
-    virtual void EndDocument() = 0;
-    // The page canvas; valid between BeginDocument and EndDocument.
-    virtual Canvas& PageCanvas() = 0;
+    virtual void beginDocument(std::string_view name) = 0;  // the document and its first page
+    virtual void newPage() = 0;
+    virtual void endDocument() = 0;
+    // The page canvas; valid between beginDocument and endDocument.
+    virtual Canvas& pageCanvas() = 0;
 };
 
 }  // namespace kelvarin

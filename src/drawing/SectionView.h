@@ -21,10 +21,10 @@ inline constexpr std::int32_t kMaxViewResolutionDivisor = 4;
 // the section's bitmap would pass kMaxViewBitmapPixels (a large turned section at 1200 dpi, say)
 // it draws at the largest whole fraction of it, down to a quarter, that fits. Only the view
 // steps down: the print job rebuilds the outlines at the printer's own resolution.
-void BuildViewOutlines(PropellerDesign& design, Printer& printer, int section);
+void buildViewOutlines(PropellerDesign& design, Printer& printer, int section);
 
 // "Сечение 0,2 радиуса: 151,7 мм от центра винта": where the section lies on the blade.
-std::string SectionViewCaption(const PropellerDesign& design, int section);
+std::string sectionViewCaption(const PropellerDesign& design, int section);
 
 struct ViewBitmapSize {
     std::int32_t width;
@@ -34,6 +34,6 @@ struct ViewBitmapSize {
 // The view bitmap of a built section: as wide as the X of its trailing edge (point 0) and 10
 // pixels taller than that point's Y. Throws Failure when either is negative or the bitmap
 // would exceed kMaxViewBitmapPixels.
-ViewBitmapSize SectionBitmapSize(const PropellerDesign& design, int section);
+ViewBitmapSize sectionBitmapSize(const PropellerDesign& design, int section);
 
 }  // namespace kelvarin

@@ -11,6 +11,6 @@ namespace kelvarin {
 // lines of the turned section. Rebuilds the outlines first and leaves them at their page
 // positions. Fails before any document is begun when there is no printer (PrinterMissing) or
 // when the design cannot be laid out (a Failure with a Russian text).
-void PrintTemplates(PropellerDesign& design, Printer& printer, bool ugolChecked);
+void printTemplates(PropellerDesign& design, Printer& printer, bool ugolChecked);
 
 }  // namespace kelvarin

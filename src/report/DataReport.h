@@ -14,13 +14,13 @@ inline constexpr std::string_view kReportFileName = "Date.html";
 // The whole report file as bytes: Windows-1251, every line ended by CR LF, numbers with the
 // current decimal separator. `manual` is the state of CheckManual: the manual mode shows only
 // the diameter and the pitch among the figures. Reads the design and changes nothing.
-std::string ReportText(const PropellerDesign& design, bool manual);
+std::string reportText(const PropellerDesign& design, bool manual);
 
 // Creates or empties the file and writes the report into it. Errors while opening, writing or
 // closing are ignored, so the calculation goes on; a file that cannot be opened keeps what it
 // held. The text is made before the file is touched, so a fault in making it (an encoding
 // error, no memory) propagates and leaves the file as it was.
-void WriteReport(const PropellerDesign& design, bool manual,
+void writeReport(const PropellerDesign& design, bool manual,
                  const std::string& path = std::string(kReportFileName));
 
 }  // namespace kelvarin

@@ -5,14 +5,14 @@ namespace kelvarin {
 
 namespace {
 
-bool IsDigit(QChar c) {
+bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 }  // namespace
 
 bool WholeNumberKeyAccepted(QChar typed) {
-    return IsDigit(typed);
+    return isDigit(typed);
 }
 
 std::optional<QChar> DecimalKeyResult(const QString& text, int caret, QChar typed, QChar separator,
@@ -27,7 +27,7 @@ std::optional<QChar> DecimalKeyResult(const QString& text, int caret, QChar type
         }
         return std::nullopt;
     }
-    if (IsDigit(typed)) {
+    if (isDigit(typed)) {
         if (separatorPos > 0 && length - separatorPos > maxDecimals && caret >= separatorPos) {
             return std::nullopt;
         }

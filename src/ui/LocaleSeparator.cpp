@@ -22,7 +22,7 @@ char SystemSeparator() {
 }  // namespace
 
 void UseLocaleDecimalSeparator() {
-    SetDecimalSeparatorSource(&SystemSeparator);
+    setDecimalSeparatorSource(&SystemSeparator);
 }
 
 }  // namespace kelvarin

@@ -130,7 +130,7 @@ void MainForm::BuildPanel() {
     editVr_ = AddField(p, "EditVr", FieldFilter::WholeNumber, 3, {525, 37, 33, 22},
                        QStringLiteral("Скорость расчетная"));
     for (InputField f : kInputFields) {
-        Field(f)->setText(QString::fromStdString(StartText(f)));
+        Field(f)->setText(QString::fromStdString(startText(f)));
     }
 
     checkDiam_ = AddCheck(p, "CheckDiam", QStringLiteral("Расчет по диаметру винта"),
@@ -216,49 +216,49 @@ void MainForm::Guarded(const std::function<void()>& handler) {
 
 NumericEdit* MainForm::Field(InputField field) const {
     switch (field) {
-        case InputField::Dv:
+        case InputField::Diameter:
             return editDv_;
-        case InputField::Hv:
+        case InputField::Pitch:
             return editHv_;
-        case InputField::Nd:
+        case InputField::Power:
             return editNd_;
-        case InputField::Nv:
+        case InputField::PropellerSpeed:
             return editNv_;
-        case InputField::Vm:
+        case InputField::MaxSpeed:
             return editVm_;
-        case InputField::Vr:
+        case InputField::DesignSpeed:
             return editVr_;
     }
     return editDv_;
 }
 
-std::string MainForm::FieldText(InputField field) const {
+std::string MainForm::fieldText(InputField field) const {
     return Field(field)->text().toStdString();
 }
 
-void MainForm::SetFieldText(InputField field, const std::string& text) {
+void MainForm::setFieldText(InputField field, const std::string& text) {
     Field(field)->setText(QString::fromStdString(text));
 }
 
-bool MainForm::ManualChecked() const {
+bool MainForm::manualChecked() const {
     return checkManual_->isChecked();
 }
 
-bool MainForm::DiamChecked() const {
+bool MainForm::diamChecked() const {
     return checkDiam_->isChecked();
 }
 
-void MainForm::ShowMessage(std::string_view text) {
+void MainForm::showMessage(std::string_view text) {
     services_.messages.Inform(this,
                               QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-void MainForm::WriteReport() {
-    kelvarin::WriteReport(design_, ManualChecked());
+void MainForm::writeReport() {
+    kelvarin::writeReport(design_, manualChecked());
 }
 
 void MainForm::ButRashClick() {
-    RunCalculation(design_, *this);
+    runCalculation(design_, *this);
 }
 
 void MainForm::ButDateClick() {

@@ -43,13 +43,13 @@ public:
     AboutForm& About() const { return *aboutForm_; }
 
     // CalculationWindow
-    std::string FieldText(InputField field) const override;
-    void SetFieldText(InputField field, const std::string& text) override;
-    bool ManualChecked() const override;
-    bool DiamChecked() const override;
-    void ShowMessage(std::string_view text) override;
-    void WriteReport() override;
-    void ShowSelectedSection() override;
+    std::string fieldText(InputField field) const override;
+    void setFieldText(InputField field, const std::string& text) override;
+    bool manualChecked() const override;
+    bool diamChecked() const override;
+    void showMessage(std::string_view text) override;
+    void writeReport() override;
+    void showSelectedSection() override;
 
     NumericEdit* Field(InputField field) const;
 

@@ -10,7 +10,8 @@ namespace kelvarin {
 
 void MainForm::ManualCheck() {
     if (!checkManual_->isChecked()) {
-        for (InputField f : {InputField::Nd, InputField::Nv, InputField::Vm, InputField::Vr}) {
+        for (InputField f : {InputField::Power, InputField::PropellerSpeed, InputField::MaxSpeed,
+                             InputField::DesignSpeed}) {
             Field(f)->setEnabled(true);
         }
         editDv_->setReadOnly(true);
@@ -18,7 +19,8 @@ void MainForm::ManualCheck() {
         if (!checkDiam_->isChecked()) {
             editDv_->SetShaded(true);
             editHv_->SetShaded(true);
-            for (InputField f : {InputField::Nd, InputField::Nv, InputField::Vm, InputField::Vr}) {
+            for (InputField f : {InputField::Power, InputField::PropellerSpeed,
+                                 InputField::MaxSpeed, InputField::DesignSpeed}) {
                 Field(f)->SetShaded(false);
             }
         } else {
@@ -32,7 +34,8 @@ void MainForm::ManualCheck() {
         }
     } else {
         // EditNv keeps its read-only setting: CheckDiam owns it.
-        for (InputField f : {InputField::Nd, InputField::Nv, InputField::Vm, InputField::Vr}) {
+        for (InputField f : {InputField::Power, InputField::PropellerSpeed, InputField::MaxSpeed,
+                             InputField::DesignSpeed}) {
             Field(f)->setEnabled(false);
             Field(f)->SetShaded(true);
         }

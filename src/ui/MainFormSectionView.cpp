@@ -23,7 +23,7 @@ namespace kelvarin {
 namespace {
 
 QImage DrawSection(const PropellerDesign& design, int section) {
-    const ViewBitmapSize size = SectionBitmapSize(design, section);
+    const ViewBitmapSize size = sectionBitmapSize(design, section);
     if (size.width == 0 || size.height == 0) {
         return {};
     }
@@ -34,16 +34,16 @@ QImage DrawSection(const PropellerDesign& design, int section) {
     bitmap.fill(Qt::white);
     QPainter painter(&bitmap);
     QtCanvas canvas(painter);
-    DrawOutline(canvas, SectionOutline(design, section), design.ShowControl);
+    drawOutline(canvas, sectionOutline(design, section), design.ShowControl);
     return bitmap;
 }
 
 }  // namespace
 
-void MainForm::ShowSelectedSection() {
+void MainForm::showSelectedSection() {
     const int section = upDown1_->Position();
-    BuildViewOutlines(design_, services_.printer, section);
-    labInfo_->setText(QString::fromStdString(SectionViewCaption(design_, section)));
+    buildViewOutlines(design_, services_.printer, section);
+    labInfo_->setText(QString::fromStdString(sectionViewCaption(design_, section)));
     labInfo_->adjustSize();
 
     TVzImage* image = vzImageBox1_->Image();
@@ -73,20 +73,20 @@ void MainForm::Track() {
 
 void MainForm::UgolCheck() {
     design_.ShowUgol = checkUgol_->isChecked();
-    ShowSelectedSection();
+    showSelectedSection();
 }
 
 void MainForm::ControlCheck() {
     design_.ShowControl = checkControl_->isChecked();
-    ShowSelectedSection();
+    showSelectedSection();
 }
 
 void MainForm::UpDown1Click() {
-    ShowSelectedSection();
+    showSelectedSection();
 }
 
 void MainForm::ButPrintClick() {
-    PrintTemplates(design_, services_.printer, checkUgol_->isChecked());
+    printTemplates(design_, services_.printer, checkUgol_->isChecked());
 }
 
 }  // namespace kelvarin

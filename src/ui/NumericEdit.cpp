@@ -121,7 +121,7 @@ void NumericEdit::TypeCharacter(QChar typed) {
         }
     } else {
         const int caret = hasSelectedText() ? selectionStart() : cursorPosition();
-        accepted = DecimalKeyResult(text(), caret, typed, QLatin1Char(kelvarin::DecimalSeparator()),
+        accepted = DecimalKeyResult(text(), caret, typed, QLatin1Char(kelvarin::decimalSeparator()),
                                     kMaxDecimals);
     }
     if (accepted) {

@@ -19,7 +19,7 @@ protected:
 };
 
 TEST_F(Run, CalculatedModeRunsEveryStepInOrder) {
-    RunCalculation(d, w);
+    runCalculation(d, w);
     EXPECT_EQ(d.Dv, 151.7);  // read back as shown
     EXPECT_EQ(d.Hv, 0.52);
     EXPECT_EQ(w.reports, 1);
@@ -33,10 +33,10 @@ TEST_F(Run, CalculatedModeRunsEveryStepInOrder) {
 TEST_F(Run, ManualModeSkipsSizing) {
     w.manual = true;
     w.diam = true;
-    w.texts[InputField::Dv] = "120";
-    w.texts[InputField::Hv] = "0,6";
-    w.texts[InputField::Nd] = "";  // not read in manual mode
-    RunCalculation(d, w);
+    w.texts[InputField::Diameter] = "120";
+    w.texts[InputField::Pitch] = "0,6";
+    w.texts[InputField::Power] = "";  // not read in manual mode
+    runCalculation(d, w);
     EXPECT_EQ(d.Nd, 0.0);
     EXPECT_EQ(d.Nv, 0.0);
     EXPECT_EQ(d.Vr, 0.0);
@@ -48,22 +48,22 @@ TEST_F(Run, ManualModeSkipsSizing) {
 }
 
 TEST_F(Run, ARoundedToZeroPitchFallsBackInTheGeometryStep) {
-    w.texts[InputField::Vr] = "1";
-    w.texts[InputField::Nv] = "10000";
-    RunCalculation(d, w);
+    w.texts[InputField::DesignSpeed] = "1";
+    w.texts[InputField::PropellerSpeed] = "10000";
+    runCalculation(d, w);
     EXPECT_EQ(w.messages,
               std::vector<std::string>{"Необходимо ввести параметр шаг винта больше нуля"});
-    EXPECT_EQ(w.texts[InputField::Hv], "0,20");
+    EXPECT_EQ(w.texts[InputField::Pitch], "0,20");
     EXPECT_EQ(d.Hv, 0.2);
     EXPECT_EQ(w.views, 1);
 }
 
 TEST_F(Run, AFailureEndsTheRunSilentlyAndKeepsWhatWasDone) {
-    RunCalculation(d, w);
+    runCalculation(d, w);
     const PropellerDesign before = d;
-    w.texts[InputField::Nd] = "20";
-    w.texts[InputField::Vm] = "5O";  // a letter O
-    RunCalculation(d, w);
+    w.texts[InputField::Power] = "20";
+    w.texts[InputField::MaxSpeed] = "5O";  // a letter O
+    runCalculation(d, w);
     EXPECT_TRUE(w.messages.empty());
     EXPECT_EQ(d.Nd, 20.0);  // assigned before the failure
     EXPECT_EQ(d.Stations.Bl, before.Stations.Bl);
@@ -74,17 +74,17 @@ TEST_F(Run, AFailureEndsTheRunSilentlyAndKeepsWhatWasDone) {
 TEST_F(Run, APointLocaleCalculatesWithItsOwnTexts) {
     ScopedSeparator point('.');
     RecordingWindow p;  // start texts written under the point locale
-    EXPECT_EQ(p.texts[InputField::Dv], "151.7");
-    RunCalculation(d, p);
-    EXPECT_EQ(p.texts[InputField::Hv], "0.52");
+    EXPECT_EQ(p.texts[InputField::Diameter], "151.7");
+    runCalculation(d, p);
+    EXPECT_EQ(p.texts[InputField::Pitch], "0.52");
     EXPECT_EQ(d.Dv, 151.7);
     EXPECT_EQ(p.views, 1);
 }
 
 TEST_F(Run, TwoRunsInARowLeaveTheSameDesign) {
-    RunCalculation(d, w);
+    runCalculation(d, w);
     const PropellerDesign first = d;
-    RunCalculation(d, w);
+    runCalculation(d, w);
     EXPECT_EQ(d.Dv, first.Dv);
     EXPECT_EQ(d.Stations.Alpha, first.Stations.Alpha);
     EXPECT_EQ(d.Profiles[10].Yv, first.Profiles[10].Yv);

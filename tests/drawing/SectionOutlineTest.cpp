@@ -26,11 +26,11 @@ protected:
     PropellerDesign d = DefaultDesign();
     FakePrinter printer{{600, 4760, 6814}};
 
-    const SectionPolyline& outline(int n) const { return SectionOutline(d, n); }
+    const SectionPolyline& outline(int n) const { return sectionOutline(d, n); }
 };
 
 TEST_F(Outlines, WorkedExampleFlat) {
-    BuildSectionOutlines(d, printer);
+    buildSectionOutlines(d, printer);
     EXPECT_EQ(d.Printer.LogPixelsX, 600);
     EXPECT_EQ(d.Printer.VertRes, 6814);
     // The work outline left behind is the last one built, section 11's.
@@ -44,7 +44,7 @@ TEST_F(Outlines, WorkedExampleFlat) {
 
 TEST_F(Outlines, WorkedExampleTurned) {
     d.ShowUgol = true;
-    BuildSectionOutlines(d, printer);
+    buildSectionOutlines(d, printer);
     EXPECT_EQ(d.WorkOutline[0], P(652, 0));
     EXPECT_EQ(d.WorkOutline[7], P(196, 46));
     EXPECT_EQ(d.WorkOutline[12], P(0, 14));
@@ -57,7 +57,7 @@ TEST_F(Outlines, WorkedExampleTurned) {
 }
 
 TEST_F(Outlines, FlatShapeInvariants) {
-    BuildSectionOutlines(d, printer);
+    buildSectionOutlines(d, printer);
     const double g = 600 / 254.0;
     for (int n = kFirstSection; n <= kLastSection; ++n) {
         SCOPED_TRACE(n);
@@ -69,37 +69,37 @@ TEST_F(Outlines, FlatShapeInvariants) {
         EXPECT_EQ(low->y, 0);
         EXPECT_EQ(o[7].y, 0);
         // The chord line lies the section's thickness below its highest point.
-        const std::int32_t top = RoundToInt32(10 * d.Profiles[StationIndex(n)].Yv[5]);
-        EXPECT_EQ(high->y, RoundToInt32(top * g));
+        const std::int32_t top = roundToInt32(10 * d.Profiles[stationIndex(n)].Yv[5]);
+        EXPECT_EQ(high->y, roundToInt32(top * g));
         EXPECT_EQ(o[0].y, high->y);
         for (int i = 17; i <= 24; ++i) {
             EXPECT_EQ(o[i].y, o[0].y) << "flat bottom point " << i;
         }
         // The trailing edge lies at the chord length in device pixels.
-        const double chordPixels = d.Stations.BlCos[StationIndex(n)] * 10000 * g;
+        const double chordPixels = d.Stations.BlCos[stationIndex(n)] * 10000 * g;
         EXPECT_NEAR(o[0].x, chordPixels, 0.5 * g + 0.5);
     }
 }
 
 TEST_F(Outlines, TurnedKeepsLeadingEndOfChordAndDropsTrailingEdge) {
     d.ShowUgol = true;
-    BuildSectionOutlines(d, printer);
+    buildSectionOutlines(d, printer);
     const double g = 600 / 254.0;
     for (int n = kFirstSection; n <= kLastSection; ++n) {
         SCOPED_TRACE(n);
         const SectionPolyline& o = outline(n);
         EXPECT_EQ(o[0], o[24]);
-        const std::size_t s = StationIndex(n);
+        const std::size_t s = stationIndex(n);
         EXPECT_NEAR(o[0].x, d.Stations.Bl[s] * 10000 * g, 2.0);
         // The trailing edge sits Hc below the flat chord line.
-        const std::int32_t top = RoundToInt32(10 * d.Profiles[s].Yv[5]);
-        const std::int32_t chordLine = RoundToInt32(top * g);
+        const std::int32_t top = roundToInt32(10 * d.Profiles[s].Yv[5]);
+        const std::int32_t chordLine = roundToInt32(top * g);
         EXPECT_NEAR(o[0].y - chordLine, d.Stations.Hc[s] * 10000 * g, 2.0);
     }
 }
 
 TEST_F(Outlines, AngleZeroTurnedEqualsFlat) {
-    BuildSectionOutlines(d, printer);
+    buildSectionOutlines(d, printer);
     const auto flat = d.Outlines;
     d.Stations.Alpha.fill(0.0);
     d.Stations.Hc.fill(0.0);
@@ -107,7 +107,7 @@ TEST_F(Outlines, AngleZeroTurnedEqualsFlat) {
         d.Stations.Bl[s] = d.Stations.BlCos[s];
     }
     d.ShowUgol = true;
-    BuildSectionOutlines(d, printer);
+    buildSectionOutlines(d, printer);
     EXPECT_EQ(d.Outlines, flat);
 }
 
@@ -115,7 +115,7 @@ TEST_F(Outlines, BeforeAnyCalculationEveryPointIsOrigin) {
     PropellerDesign empty;
     for (bool turned : {false, true}) {
         empty.ShowUgol = turned;
-        BuildSectionOutlines(empty, printer);
+        buildSectionOutlines(empty, printer);
         for (const SectionPolyline& o : empty.Outlines) {
             for (OutlinePoint p : o) {
                 EXPECT_EQ(p, P(0, 0));
@@ -125,18 +125,18 @@ TEST_F(Outlines, BeforeAnyCalculationEveryPointIsOrigin) {
 }
 
 TEST_F(Outlines, ScaleFollowsResolution) {
-    printer.geometry = {300, 2380, 3407};
-    BuildSectionOutlines(d, printer);
+    printer.fixedGeometry = {300, 2380, 3407};
+    buildSectionOutlines(d, printer);
     // 65.2 mm at 300 dpi.
-    EXPECT_EQ(outline(11)[0].x, RoundToInt32(652 * (300 / 254.0)));
+    EXPECT_EQ(outline(11)[0].x, roundToInt32(652 * (300 / 254.0)));
 }
 
 TEST_F(Outlines, MissingPrinterTouchesNothing) {
-    BuildSectionOutlines(d, printer);
+    buildSectionOutlines(d, printer);
     const PropellerDesign before = d;
     printer.missing = true;
     try {
-        BuildSectionOutlines(d, printer);
+        buildSectionOutlines(d, printer);
         FAIL() << "expected PrinterMissing";
     } catch (const PrinterMissing& e) {
         EXPECT_STREQ(e.what(), "There is no default printer currently selected");
@@ -146,7 +146,7 @@ TEST_F(Outlines, MissingPrinterTouchesNothing) {
 }
 
 TEST_F(Outlines, OverflowFailsAndKeepsLastGoodOutlines) {
-    BuildSectionOutlines(d, printer);
+    buildSectionOutlines(d, printer);
     const auto good = d.Outlines;
     // A pasted diameter of 1E12 cm: the profiles run far beyond 32-bit pixels.
     for (SectionProfile& p : d.Profiles) {
@@ -154,19 +154,19 @@ TEST_F(Outlines, OverflowFailsAndKeepsLastGoodOutlines) {
             x *= 1e10;
         }
     }
-    EXPECT_THROW(BuildSectionOutlines(d, printer), ArithmeticError);
+    EXPECT_THROW(buildSectionOutlines(d, printer), ArithmeticError);
     EXPECT_EQ(d.Outlines, good);
     d.ShowUgol = true;
-    EXPECT_THROW(BuildSectionOutlines(d, printer), ArithmeticError);
+    EXPECT_THROW(buildSectionOutlines(d, printer), ArithmeticError);
     EXPECT_EQ(d.Outlines, good);
 }
 
 TEST_F(Outlines, TranslateMovesOneEntryOnly) {
-    BuildSectionOutlines(d, printer);
+    buildSectionOutlines(d, printer);
     const auto before = d.Outlines;
-    TranslateOutline(d, 5, 200, 300);
+    translateOutline(d, 5, 200, 300);
     for (int n = kFirstSection; n <= kLastSection; ++n) {
-        const std::size_t e = SectionIndex(n);
+        const std::size_t e = sectionIndex(n);
         for (std::size_t i = 0; i < kOutlinePointCount; ++i) {
             const OutlinePoint expected =
                 n == 5 ? P(before[e][i].x + 200, before[e][i].y + 300) : before[e][i];
@@ -176,13 +176,13 @@ TEST_F(Outlines, TranslateMovesOneEntryOnly) {
 }
 
 TEST_F(Outlines, TranslateRefusesOverflowAndUnknownSections) {
-    BuildSectionOutlines(d, printer);
+    buildSectionOutlines(d, printer);
     const auto before = d.Outlines;
-    EXPECT_THROW(TranslateOutline(d, 3, std::numeric_limits<std::int32_t>::max(), 0),
+    EXPECT_THROW(translateOutline(d, 3, std::numeric_limits<std::int32_t>::max(), 0),
                  ArithmeticError);
     EXPECT_EQ(d.Outlines, before);
-    EXPECT_THROW(TranslateOutline(d, 2, 1, 1), std::out_of_range);
-    EXPECT_THROW(TranslateOutline(d, 12, 1, 1), std::out_of_range);
+    EXPECT_THROW(translateOutline(d, 2, 1, 1), std::out_of_range);
+    EXPECT_THROW(translateOutline(d, 12, 1, 1), std::out_of_range);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace {
 constexpr std::string_view kCell = " <td width=\"50\" height=\"30\">";
 
 std::vector<std::string> Lines(const PropellerDesign& design, bool manual) {
-    return ReportLinesOf(ReportText(design, manual));
+    return ReportLinesOf(reportText(design, manual));
 }
 
 std::size_t IndexOf(const std::vector<std::string>& lines, const std::string& line) {
@@ -128,7 +128,7 @@ TEST(ReportLayout, ManualModeShowsOnlyDiameterAndPitch) {
 }
 
 TEST(ReportLayout, CyrillicLinesAreWindows1251WithCrLf) {
-    const std::string bytes = ReportText(DefaultDesign(), false);
+    const std::string bytes = reportText(DefaultDesign(), false);
     // "<h3>Bl в см</h3>" as the file holds it, spelled out byte by byte.
     EXPECT_NE(bytes.find("\r\n<h3>Bl \xE2 \xF1\xEC</h3>\r\n<table"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n\xD8\xE0\xE3 \xE2\xE8\xED\xF2\xE0              0,52 \xEC <br>\r\n"),
@@ -162,10 +162,10 @@ TEST(ReportLayout, NumbersFollowTheFormsAndTheSeparator) {
 TEST(ReportLayout, StationProductsAreNotRoundedToDoubleBeforeWriting) {
     RecordingWindow window;
     window.manual = true;
-    window.texts[InputField::Dv] = "50";
-    window.texts[InputField::Hv] = "0,3";
+    window.texts[InputField::Diameter] = "50";
+    window.texts[InputField::Pitch] = "0,3";
     PropellerDesign design;
-    RunCalculation(design, window);
+    runCalculation(design, window);
     const auto bl = RowAfter(Lines(design, true), "<h3>Bl в см</h3>", kLight);
     ASSERT_EQ(bl.size(), 10u);
     EXPECT_EQ(bl[1], "3,2");  // station 3

@@ -30,14 +30,14 @@ TEST(ReportRun, EveryModeWritesTheReportBeforeTheView) {
         ReportingWindow window(design, path);
         window.manual = mode.manual;
         window.diam = mode.diam;
-        RunCalculation(design, window);
+        runCalculation(design, window);
         ASSERT_EQ(window.views, 1);
         EXPECT_EQ(window.log.back(), "view");
         EXPECT_EQ(window.log[window.log.size() - 2], "report");
         const std::string first = ReadBytes(path);
         EXPECT_EQ(ReportLinesOf(first).size(), mode.lines);
         // A second click with the same inputs writes the same file.
-        RunCalculation(design, window);
+        runCalculation(design, window);
         EXPECT_EQ(ReadBytes(path), first);
     }
 }
@@ -47,10 +47,10 @@ TEST(ReportRun, ARunEndedByABadFieldLeavesTheFileAlone) {
     const std::string path = dir.File("Date.html");
     PropellerDesign design;
     ReportingWindow window(design, path);
-    RunCalculation(design, window);
+    runCalculation(design, window);
     const std::string before = ReadBytes(path);
-    window.texts[InputField::Nd] = "1.5";  // a point under a comma locale
-    RunCalculation(design, window);
+    window.texts[InputField::Power] = "1.5";  // a point under a comma locale
+    runCalculation(design, window);
     EXPECT_EQ(window.reports, 1);
     EXPECT_EQ(ReadBytes(path), before);
 }
@@ -59,7 +59,7 @@ TEST(ReportRun, AnUnwritableReportDoesNotStopTheRun) {
     const SealedFile sealed("old");
     PropellerDesign design;
     ReportingWindow window(design, sealed.Path());
-    RunCalculation(design, window);
+    runCalculation(design, window);
     EXPECT_EQ(window.reports, 1);
     EXPECT_EQ(window.views, 1);
     EXPECT_EQ(ReadBytes(sealed.Path()), "old");

@@ -115,9 +115,9 @@ public:
     ReportingWindow(const PropellerDesign& design, std::string path)
         : design_(design), path_(std::move(path)) {}
 
-    void WriteReport() override {
-        RecordingWindow::WriteReport();
-        kelvarin::WriteReport(design_, manual, path_);
+    void writeReport() override {
+        RecordingWindow::writeReport();
+        kelvarin::writeReport(design_, manual, path_);
     }
 
 private:
@@ -129,7 +129,7 @@ private:
 inline PropellerDesign DefaultDesign() {
     PropellerDesign design;
     RecordingWindow window;
-    RunCalculation(design, window);
+    runCalculation(design, window);
     return design;
 }
 

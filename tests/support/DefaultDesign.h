@@ -12,7 +12,7 @@ inline PropellerDesign DefaultDesign() {
     ScopedSeparator comma{','};
     RecordingWindow window;
     PropellerDesign design;
-    ComputeGeometry(design, window);
+    computeGeometry(design, window);
     return design;
 }
 

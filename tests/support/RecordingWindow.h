@@ -16,26 +16,26 @@ class RecordingWindow : public CalculationWindow {
 public:
     RecordingWindow() {
         for (InputField f : kInputFields) {
-            texts[f] = StartText(f);
+            texts[f] = startText(f);
         }
     }
 
-    std::string FieldText(InputField field) const override { return texts.at(field); }
-    void SetFieldText(InputField field, const std::string& text) override {
+    std::string fieldText(InputField field) const override { return texts.at(field); }
+    void setFieldText(InputField field, const std::string& text) override {
         texts[field] = text;
         log.push_back("set " + std::to_string(static_cast<int>(field)) + " " + text);
     }
-    bool ManualChecked() const override { return manual; }
-    bool DiamChecked() const override { return diam; }
-    void ShowMessage(std::string_view text) override {
+    bool manualChecked() const override { return manual; }
+    bool diamChecked() const override { return diam; }
+    void showMessage(std::string_view text) override {
         messages.emplace_back(text);
         log.push_back("message " + std::string(text));
     }
-    void WriteReport() override {
+    void writeReport() override {
         ++reports;
         log.emplace_back("report");
     }
-    void ShowSelectedSection() override {
+    void showSelectedSection() override {
         ++views;
         log.emplace_back("view");
     }

@@ -15,11 +15,11 @@ char Chosen() {
 
 ScopedSeparator::ScopedSeparator(char separator) {
     chosen = separator;
-    SetDecimalSeparatorSource(&Chosen);
+    setDecimalSeparatorSource(&Chosen);
 }
 
 ScopedSeparator::~ScopedSeparator() {
-    SetDecimalSeparatorSource(nullptr);
+    setDecimalSeparatorSource(nullptr);
 }
 
 }  // namespace kelvarin::testing

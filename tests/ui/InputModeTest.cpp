@@ -98,17 +98,17 @@ TEST_F(UiInputModeTest, EveryTransitionOfTheModeTable) {
 }
 
 TEST_F(UiInputModeTest, TextsSurviveModeChanges) {
-    rig.form->SetFieldText(InputField::Nv, "3100");
+    rig.form->setFieldText(InputField::PropellerSpeed, "3100");
     Click(Manual());
     Click(Diam());
     Click(Diam());
-    EXPECT_EQ(rig.form->FieldText(InputField::Nv), "3100");
-    EXPECT_EQ(rig.form->FieldText(InputField::Dv), "151,7");
+    EXPECT_EQ(rig.form->fieldText(InputField::PropellerSpeed), "3100");
+    EXPECT_EQ(rig.form->fieldText(InputField::Diameter), "151,7");
 }
 
 TEST_F(UiInputModeTest, TheTwoColoursAreReallyPaintedAndDiffer) {
-    NumericEdit* dv = rig.form->Field(InputField::Dv);
-    NumericEdit* nd = rig.form->Field(InputField::Nd);
+    NumericEdit* dv = rig.form->Field(InputField::Diameter);
+    NumericEdit* nd = rig.form->Field(InputField::Power);
     EXPECT_EQ(nd->Background(), kWhiteField);
     EXPECT_NE(dv->Background(), kWhiteField);
     EXPECT_GE(dv->Background().lightness(), 160);  // light, not a dark scheme's colour

@@ -35,25 +35,25 @@ protected:
 
 TEST_F(UiKeyFilterTest, DecimalSeparatorOnlyOnceAndNeverFirst) {
     SetManualMode();
-    EXPECT_EQ(TypeInto(InputField::Dv, "151", -1, "."), "151,");
-    EXPECT_EQ(TypeInto(InputField::Dv, "151", -1, ","), "151,");
-    EXPECT_EQ(TypeInto(InputField::Dv, "", 0, ",."), "");
-    EXPECT_EQ(TypeInto(InputField::Dv, "151", 0, ","), "151");
-    EXPECT_EQ(TypeInto(InputField::Dv, "1,5", -1, ".,"), "1,5");
-    EXPECT_EQ(TypeInto(InputField::Hv, "0,5", 1, "."), "0,5");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "151", -1, "."), "151,");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "151", -1, ","), "151,");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "", 0, ",."), "");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "151", 0, ","), "151");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "1,5", -1, ".,"), "1,5");
+    EXPECT_EQ(TypeInto(InputField::Pitch, "0,5", 1, "."), "0,5");
 }
 
 TEST_F(UiKeyFilterTest, DecimalFieldsRefuseEverythingButDigitsAndTheSeparator) {
     SetManualMode();
-    EXPECT_EQ(TypeInto(InputField::Dv, "12", -1, "a- E+"), "12");
-    QTest::keyClick(rig.form->Field(InputField::Dv), Qt::Key_Return);
-    EXPECT_EQ(rig.form->Field(InputField::Dv)->text(), "12");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "12", -1, "a- E+"), "12");
+    QTest::keyClick(rig.form->Field(InputField::Diameter), Qt::Key_Return);
+    EXPECT_EQ(rig.form->Field(InputField::Diameter)->text(), "12");
 }
 
 TEST_F(UiKeyFilterTest, PitchTakesOneDecimalThenItsLengthStops) {
     SetManualMode();
-    EXPECT_EQ(TypeInto(InputField::Hv, "1,2", -1, "3"), "1,23");
-    EXPECT_EQ(TypeInto(InputField::Hv, "1,23", -1, "4"), "1,23");
+    EXPECT_EQ(TypeInto(InputField::Pitch, "1,2", -1, "3"), "1,23");
+    EXPECT_EQ(TypeInto(InputField::Pitch, "1,23", -1, "4"), "1,23");
 }
 
 TEST_F(UiKeyFilterTest, DecimalsLimitActsOnlyAfterMoreThanThreeFollowTheSeparator) {
@@ -69,18 +69,18 @@ TEST_F(UiKeyFilterTest, DecimalsLimitActsOnlyAfterMoreThanThreeFollowTheSeparato
 TEST_F(UiKeyFilterTest, TypedSeparatorFollowsTheLocale) {
     ScopedSeparator point('.');
     SetManualMode();
-    EXPECT_EQ(TypeInto(InputField::Dv, "151", -1, ","), "151.");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "151", -1, ","), "151.");
     // A comma is no separator there, so a point still goes in after it.
-    EXPECT_EQ(TypeInto(InputField::Dv, "1,5", -1, "."), "1,5.");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "1,5", -1, "."), "1,5.");
 }
 
 TEST_F(UiKeyFilterTest, WholeNumberFieldsTakeDigitsUpToTheirLimit) {
-    EXPECT_EQ(TypeInto(InputField::Nd, "14", -1, "a-,. +5"), "145");
-    EXPECT_EQ(TypeInto(InputField::Nd, "145", -1, "6"), "145");
-    EXPECT_EQ(TypeInto(InputField::Nv, "2300", -1, "12"), "23001");
-    EXPECT_EQ(TypeInto(InputField::Vr, "4", 0, "9"), "94");
+    EXPECT_EQ(TypeInto(InputField::Power, "14", -1, "a-,. +5"), "145");
+    EXPECT_EQ(TypeInto(InputField::Power, "145", -1, "6"), "145");
+    EXPECT_EQ(TypeInto(InputField::PropellerSpeed, "2300", -1, "12"), "23001");
+    EXPECT_EQ(TypeInto(InputField::DesignSpeed, "4", 0, "9"), "94");
     // Typing over a selection replaces it even at the limit.
-    NumericEdit* vm = rig.form->Field(InputField::Vm);
+    NumericEdit* vm = rig.form->Field(InputField::MaxSpeed);
     vm->setText("123");
     vm->selectAll();
     QTest::keyClicks(vm, "7");
@@ -89,7 +89,7 @@ TEST_F(UiKeyFilterTest, WholeNumberFieldsTakeDigitsUpToTheirLimit) {
 
 TEST_F(UiKeyFilterTest, BackspaceWorksInEveryEditableField) {
     SetManualMode();
-    for (InputField f : {InputField::Dv, InputField::Hv}) {
+    for (InputField f : {InputField::Diameter, InputField::Pitch}) {
         NumericEdit* edit = rig.form->Field(f);
         edit->setText("1,5");
         edit->end(false);
@@ -97,7 +97,8 @@ TEST_F(UiKeyFilterTest, BackspaceWorksInEveryEditableField) {
         EXPECT_EQ(edit->text(), "1,");
     }
     rig.Find<QCheckBox>("CheckManual")->setChecked(false);
-    for (InputField f : {InputField::Nd, InputField::Nv, InputField::Vm, InputField::Vr}) {
+    for (InputField f : {InputField::Power, InputField::PropellerSpeed, InputField::MaxSpeed,
+                         InputField::DesignSpeed}) {
         NumericEdit* edit = rig.form->Field(f);
         edit->setText("12");
         edit->end(false);
@@ -108,7 +109,7 @@ TEST_F(UiKeyFilterTest, BackspaceWorksInEveryEditableField) {
 
 TEST_F(UiKeyFilterTest, EditingShortcutsDoNothingButTheContextMenuPastes) {
     QClipboard* clipboard = QApplication::clipboard();
-    NumericEdit* nd = rig.form->Field(InputField::Nd);
+    NumericEdit* nd = rig.form->Field(InputField::Power);
     nd->setText("1");
     nd->end(false);
     clipboard->setText("-7x");
@@ -135,7 +136,7 @@ TEST_F(UiKeyFilterTest, EditingShortcutsDoNothingButTheContextMenuPastes) {
 
 TEST_F(UiKeyFilterTest, PasteIntoAFullFieldInsertsNothing) {
     QApplication::clipboard()->setText("99");
-    NumericEdit* vr = rig.form->Field(InputField::Vr);
+    NumericEdit* vr = rig.form->Field(InputField::DesignSpeed);
     vr->setText("400");
     vr->end(false);
     vr->PasteUnfiltered();
@@ -143,15 +144,15 @@ TEST_F(UiKeyFilterTest, PasteIntoAFullFieldInsertsNothing) {
 }
 
 TEST_F(UiKeyFilterTest, ProgramWrittenTextIsKeptWholeBeyondTheLimit) {
-    rig.form->SetFieldText(InputField::Dv, "5,2915E7");
-    rig.form->SetFieldText(InputField::Nv, "3E04");
-    rig.form->SetFieldText(InputField::Hv, "12345,678");
-    EXPECT_EQ(rig.form->FieldText(InputField::Dv), "5,2915E7");
-    EXPECT_EQ(rig.form->FieldText(InputField::Nv), "3E04");
-    EXPECT_EQ(rig.form->FieldText(InputField::Hv), "12345,678");
+    rig.form->setFieldText(InputField::Diameter, "5,2915E7");
+    rig.form->setFieldText(InputField::PropellerSpeed, "3E04");
+    rig.form->setFieldText(InputField::Pitch, "12345,678");
+    EXPECT_EQ(rig.form->fieldText(InputField::Diameter), "5,2915E7");
+    EXPECT_EQ(rig.form->fieldText(InputField::PropellerSpeed), "3E04");
+    EXPECT_EQ(rig.form->fieldText(InputField::Pitch), "12345,678");
 
     // Over the limit typing adds nothing, but deleting still works.
-    NumericEdit* nv = rig.form->Field(InputField::Nv);
+    NumericEdit* nv = rig.form->Field(InputField::PropellerSpeed);
     nv->setText("123456");
     nv->end(false);
     QTest::keyClicks(nv, "7");
@@ -162,7 +163,7 @@ TEST_F(UiKeyFilterTest, ProgramWrittenTextIsKeptWholeBeyondTheLimit) {
 
 TEST_F(UiKeyFilterTest, ReadOnlyFieldsTakeNoTyping) {
     // The calculated mode: diameter and pitch are results.
-    NumericEdit* dv = rig.form->Field(InputField::Dv);
+    NumericEdit* dv = rig.form->Field(InputField::Diameter);
     dv->end(false);
     QTest::keyClicks(dv, "9");
     QTest::keyClick(dv, Qt::Key_Backspace);

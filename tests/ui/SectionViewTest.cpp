@@ -29,13 +29,13 @@ protected:
     void Click(const char* button) {
         QTest::mouseClick(rig.Find<QPushButton>(button), Qt::LeftButton);
     }
-    void Check(const char* box) {
+    void check(const char* box) {
         QCheckBox* check = rig.Find<QCheckBox>(box);
         QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
     }
     // The manual mode with the start texts: diameter 151,7 cm, pitch 0,52 m.
     void CalculateStartDesign() {
-        Check("CheckManual");
+        check("CheckManual");
         Click("ButRash");
     }
     void StepSelector(int steps) {
@@ -76,15 +76,15 @@ TEST_F(UiSectionViewTest, CalculationFillsFieldsReportLabelPictureAndSlider) {
     EXPECT_TRUE(rig.messages.errors.isEmpty());
     // The design works with the results as the fields show them.
     const PropellerDesign& design = rig.form->Design();
-    EXPECT_EQ(design.Dv, TextToNumber(rig.form->FieldText(InputField::Dv)));
-    EXPECT_EQ(design.Hv, TextToNumber(rig.form->FieldText(InputField::Hv)));
+    EXPECT_EQ(design.Dv, textToNumber(rig.form->fieldText(InputField::Diameter)));
+    EXPECT_EQ(design.Hv, textToNumber(rig.form->fieldText(InputField::Pitch)));
     EXPECT_GT(QFile("Date.html").size(), 1000);
     EXPECT_TRUE(QRegularExpression("^Сечение 0,2 радиуса: \\d+,\\d мм от центра винта$")
                     .match(Info())
                     .hasMatch())
         << Info().toStdString();
 
-    const ViewBitmapSize size = SectionBitmapSize(design, 3);
+    const ViewBitmapSize size = sectionBitmapSize(design, 3);
     EXPECT_EQ(Picture().size(), QSize(size.width, size.height));
     EXPECT_TRUE(Box()->Image()->Resample());
     // A section at 600 dpi is far wider than the box: fitted well below 100 %, the slider
@@ -112,11 +112,11 @@ TEST_F(UiSectionViewTest, TurnedSectionIsTallerAndNarrowerAndMarksAreRed) {
     CalculateStartDesign();
     const QSize flat = Picture().size();
     EXPECT_EQ(RedPixels(), 0);
-    Check("CheckUgol");
+    check("CheckUgol");
     EXPECT_TRUE(rig.form->Design().ShowUgol);
     EXPECT_GT(Picture().height(), flat.height());
     EXPECT_LT(Picture().width(), flat.width());
-    Check("CheckControl");
+    check("CheckControl");
     EXPECT_TRUE(rig.form->Design().ShowControl);
     EXPECT_GT(RedPixels(), 100);
 }
@@ -163,7 +163,7 @@ TEST_F(UiSectionViewTest, MissingPrinterIsSilentInACalculationAndShownElsewhere)
     EXPECT_TRUE(rig.messages.errors.isEmpty());
     EXPECT_EQ(Info(), "   ");
 
-    Check("CheckUgol");
+    check("CheckUgol");
     ASSERT_EQ(rig.messages.errors.size(), 1);
     EXPECT_EQ(rig.messages.errors[0], "There is no default printer currently selected.");
     EXPECT_TRUE(rig.form->Design().ShowUgol);  // the flag keeps its new value
@@ -174,8 +174,8 @@ TEST_F(UiSectionViewTest, MissingPrinterIsSilentInACalculationAndShownElsewhere)
 }
 
 TEST_F(UiSectionViewTest, AbsurdDiameterFailsTheViewInsteadOfExhaustingMemory) {
-    Check("CheckManual");
-    rig.form->SetFieldText(InputField::Dv, "99999");
+    check("CheckManual");
+    rig.form->setFieldText(InputField::Diameter, "99999");
     Click("ButRash");  // the run swallows the failure
     EXPECT_TRUE(rig.messages.errors.isEmpty());
     StepSelector(1);
@@ -188,10 +188,10 @@ TEST_F(UiSectionViewTest, AbsurdDiameterFailsTheViewInsteadOfExhaustingMemory) {
 // printer's resolution instead of refusing it, and printing still uses the full resolution.
 TEST_F(UiSectionViewTest, LargeSectionsAreShownAtAFractionOfTheResolution) {
     rig.printer.dpi = 1200;
-    Check("CheckManual");
-    rig.form->SetFieldText(InputField::Dv, "300");
-    rig.form->SetFieldText(InputField::Hv, "1,5");
-    Check("CheckUgol");
+    check("CheckManual");
+    rig.form->setFieldText(InputField::Diameter, "300");
+    rig.form->setFieldText(InputField::Pitch, "1,5");
+    check("CheckUgol");
     Click("ButRash");
     EXPECT_TRUE(rig.messages.errors.isEmpty());
     ASSERT_FALSE(Picture().isNull());
@@ -202,7 +202,7 @@ TEST_F(UiSectionViewTest, LargeSectionsAreShownAtAFractionOfTheResolution) {
 TEST_F(UiSectionViewTest, FailedRedrawLeavesNoOldPictureBesideTheNewLabel) {
     CalculateStartDesign();
     ASSERT_FALSE(Picture().isNull());
-    rig.form->SetFieldText(InputField::Dv, "99999");
+    rig.form->setFieldText(InputField::Diameter, "99999");
     Click("ButRash");
     EXPECT_EQ(Info(), "Сечение 0,2 радиуса: 1E5 мм от центра винта");
     EXPECT_FALSE(Box()->Image()->HasGraphic());

@@ -33,36 +33,36 @@ public:
 // A canvas that draws nothing.
 class NullCanvas : public Canvas {
 public:
-    void SetPenWidth(std::int32_t) override {}
-    void SetPenColor(Rgb) override {}
-    void SetPenStyle(PenStyle) override {}
-    void PolyBezier(const std::array<OutlinePoint, 4>&) override {}
-    void Ellipse(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
-    void Line(OutlinePoint, OutlinePoint) override {}
-    void Text(OutlinePoint, std::string_view) override {}
-    std::string FontName() const override { return "DejaVu Sans"; }
-    void SetFontName(std::string_view) override {}
-    int FontSizePoints() const override { return 8; }
+    void setPenWidth(std::int32_t) override {}
+    void setPenColor(Rgb) override {}
+    void setPenStyle(PenStyle) override {}
+    void polyBezier(const std::array<OutlinePoint, 4>&) override {}
+    void ellipse(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+    void line(OutlinePoint, OutlinePoint) override {}
+    void text(OutlinePoint, std::string_view) override {}
+    std::string fontName() const override { return "DejaVu Sans"; }
+    void setFontName(std::string_view) override {}
+    int fontSizePoints() const override { return 8; }
 };
 
 // A printer with an A4 page, 600 dpi unless a test says otherwise, or none at all.
 class FakePrinter : public Printer {
 public:
-    PrinterGeometry Geometry() override {
+    PrinterGeometry geometry() override {
         if (missing) {
             throw PrinterMissing();
         }
         return {dpi, 4960 * dpi / 600, 7016 * dpi / 600};
     }
-    void BeginDocument(std::string_view) override {
+    void beginDocument(std::string_view) override {
         if (missing) {
             throw PrinterMissing();
         }
         ++documents;
     }
-    void NewPage() override { ++pages; }
-    void EndDocument() override {}
-    Canvas& PageCanvas() override { return canvas; }
+    void newPage() override { ++pages; }
+    void endDocument() override {}
+    Canvas& pageCanvas() override { return canvas; }
 
     bool missing = false;
     std::int32_t dpi = 600;

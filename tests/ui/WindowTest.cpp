@@ -35,7 +35,7 @@ TEST_F(UiWindowTest, DesignedWindowAndPanel) {
     EXPECT_TRUE(rig.Find<QLabel>("LabInfo")->font().fixedPitch() ||
                 QFontInfo(rig.Find<QLabel>("LabInfo")->font()).fixedPitch());
     for (InputField f : kInputFields) {
-        EXPECT_EQ(rig.form->FieldText(f), StartText(f));
+        EXPECT_EQ(rig.form->fieldText(f), startText(f));
     }
 
     // The panel keeps its height, the image box takes the rest.
