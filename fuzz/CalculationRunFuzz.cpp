@@ -12,6 +12,7 @@
 #include "core/DecimalSeparator.h"
 #include "core/Failure.h"
 #include "drawing/OutlineDrawing.h"
+#include "drawing/SectionOptions.h"
 #include "drawing/SectionOutline.h"
 #include "drawing/SectionView.h"
 #include "report/DataReport.h"
@@ -44,18 +45,6 @@ public:
     int fontSizePoints() const override { return 8; }
 };
 
-class FakePrinter : public kelvarin::Printer {
-public:
-    kelvarin::PrinterGeometry geometry() override { return {600, 4760, 6814}; }
-    void beginDocument(std::string_view) override {}
-    void newPage() override {}
-    void endDocument() override {}
-    kelvarin::Canvas& pageCanvas() override { return canvas_; }
-
-private:
-    NullCanvas canvas_;
-};
-
 void checkReport(const std::string& bytes, bool manual) {
     int lines = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -83,17 +72,17 @@ public:
     void showMessage(std::string_view) override { ++messages; }
     void writeReport() override { checkReport(kelvarin::reportText(*design, manual), manual); }
     void showSelectedSection() override {
-        FakePrinter printer;
-        kelvarin::buildSectionOutlines(*design, printer);
+        const kelvarin::SectionOutlines outlines =
+            kelvarin::buildViewOutlines(*design, 600, options.turned, section);
         (void)kelvarin::sectionViewCaption(*design, section);
-        const kelvarin::ViewBitmapSize size = kelvarin::sectionBitmapSize(*design, section);
+        const kelvarin::ViewBitmapSize size = kelvarin::sectionBitmapSize(outlines, section);
         check(size.width >= 0 && size.height >= 0, "negative bitmap");
         NullCanvas canvas;
-        kelvarin::drawOutline(canvas, kelvarin::sectionOutline(*design, section),
-                              design->ShowControl);
+        kelvarin::drawOutline(canvas, outlines.section(section), options.controlMarks);
     }
 
     kelvarin::PropellerDesign* design = nullptr;
+    kelvarin::SectionOptions options;
     std::map<kelvarin::InputField, std::string> texts;
     bool manual = false;
     bool diam = false;
@@ -116,8 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int run = 0; run < 4 && in.take<std::uint8_t>() != 0; ++run) {
         window.manual = in.takeBool();
         window.diam = in.takeBool();
-        design.ShowUgol = in.takeBool();
-        design.ShowControl = in.takeBool();
+        window.options.turned = in.takeBool();
+        window.options.controlMarks = in.takeBool();
         window.section = 3 + in.take<std::uint8_t>() % 9;
         // Change some fields, as a user typing or pasting between runs.
         for (kelvarin::InputField f : kelvarin::kInputFields) {
@@ -128,13 +117,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         kelvarin::runCalculation(design, window);
         for (int k = 1; k <= 2; ++k) {
             for (std::size_t j = 0; j < kelvarin::kProfilePointCount; ++j) {
-                const kelvarin::SectionProfile& p = design.Profiles[kelvarin::stationIndex(k)];
-                check(p.X[j] == 0 && p.Yv[j] == 0 && p.Yn[j] == 0, "hub stations got a profile");
+                const kelvarin::SectionProfile& p = design.profiles[kelvarin::stationIndex(k)];
+                check(p.xMm[j] == 0 && p.upperMm[j] == 0 && p.lowerMm[j] == 0,
+                      "hub stations got a profile");
             }
         }
-        for (const kelvarin::SectionProfile& p : design.Profiles) {
+        for (const kelvarin::SectionProfile& p : design.profiles) {
             for (std::size_t j = 5; j < kelvarin::kProfilePointCount; ++j) {
-                check(p.Yn[j] == 0, "the flat bottom is not flat");
+                check(p.lowerMm[j] == 0, "the flat bottom is not flat");
             }
         }
         check(window.messages <= 6 * (run + 1) + 2 * (run + 1), "too many messages");

@@ -87,24 +87,25 @@ double takeValue(FuzzInput& in) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
     kelvarin::PropellerDesign d;
-    d.ShowUgol = in.takeBool();
-    d.ShowControl = in.takeBool();
-    const bool ugolChecked = in.takeBool();
+    kelvarin::SectionOptions options;
+    options.turned = in.takeBool();
+    options.controlMarks = in.takeBool();
+    const bool turnedTemplates = in.takeBool();
     const bool present = (in.take<std::uint8_t>() % 16) != 0;
     kelvarin::PrinterGeometry g;
-    g.LogPixelsX = in.take<std::int32_t>();
-    g.HorzRes = in.take<std::int32_t>();
-    g.VertRes = in.take<std::int32_t>();
-    d.Dv = takeValue(in);
+    g.dpi = in.take<std::int32_t>();
+    g.pageWidthPx = in.take<std::int32_t>();
+    g.pageHeightPx = in.take<std::int32_t>();
+    d.sizing.diameterCm = takeValue(in);
     // A few stations' values and profile points from the input, the rest a plausible design.
     for (std::size_t i = 0; i < kelvarin::kStationCount; ++i) {
-        d.Stations.Bl[i] = 0.06;
-        d.Stations.Alpha[i] = 30;
-        d.Stations.BlCos[i] = 0.07;
-        d.Stations.Hc[i] = 0.03;
+        d.stations.bladeWidthM[i] = 0.06;
+        d.stations.bladeAngleDeg[i] = 30;
+        d.stations.chordM[i] = 0.07;
+        d.stations.axialDepthM[i] = 0.03;
         for (std::size_t j = 0; j < kelvarin::kProfilePointCount; ++j) {
-            d.Profiles[i].X[j] = 5.0 * static_cast<double>(j);
-            d.Profiles[i].Yv[j] = 3;
+            d.profiles[i].xMm[j] = 5.0 * static_cast<double>(j);
+            d.profiles[i].upperMm[j] = 3;
         }
     }
     while (in.take<std::uint8_t>() != 0) {
@@ -112,36 +113,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t j = in.take<std::uint8_t>() % kelvarin::kProfilePointCount;
         switch (in.take<std::uint8_t>() % 7) {
             case 0:
-                d.Stations.Bl[i] = takeValue(in);
+                d.stations.bladeWidthM[i] = takeValue(in);
                 break;
             case 1:
-                d.Stations.Alpha[i] = takeValue(in);
+                d.stations.bladeAngleDeg[i] = takeValue(in);
                 break;
             case 2:
-                d.Stations.BlCos[i] = takeValue(in);
+                d.stations.chordM[i] = takeValue(in);
                 break;
             case 3:
-                d.Stations.Hc[i] = takeValue(in);
+                d.stations.axialDepthM[i] = takeValue(in);
                 break;
             case 4:
-                d.Profiles[i].X[j] = takeValue(in);
+                d.profiles[i].xMm[j] = takeValue(in);
                 break;
             case 5:
-                d.Profiles[i].Yv[j] = takeValue(in);
+                d.profiles[i].upperMm[j] = takeValue(in);
                 break;
             default:
-                d.Profiles[i].Yn[j] = takeValue(in);
+                d.profiles[i].lowerMm[j] = takeValue(in);
                 break;
         }
     }
 
     FakePrinter printer(g, present);
     try {
-        kelvarin::buildSectionOutlines(d, printer);
+        const kelvarin::SectionOutlines outlines =
+            kelvarin::buildSectionOutlines(d, g.dpi, options.turned);
         for (int n = kelvarin::kFirstSection; n <= kelvarin::kLastSection; ++n) {
-            const kelvarin::SectionPolyline& o = kelvarin::sectionOutline(d, n);
+            const kelvarin::SectionPolyline& o = outlines.section(n);
             try {
-                const kelvarin::ViewBitmapSize s = kelvarin::sectionBitmapSize(d, n);
+                const kelvarin::ViewBitmapSize s = kelvarin::sectionBitmapSize(outlines, n);
                 check(s.width >= 0 && s.height >= 0, "negative bitmap");
                 check(
                     static_cast<std::int64_t>(s.width) * s.height <= kelvarin::kMaxViewBitmapPixels,
@@ -150,12 +152,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             (void)kelvarin::sectionViewCaption(d, n);
             NullCanvas canvas;
-            kelvarin::drawOutline(canvas, o, d.ShowControl);
+            kelvarin::drawOutline(canvas, o, options.controlMarks);
         }
     } catch (const kelvarin::Failure&) {
     }
     try {
-        kelvarin::printTemplates(d, printer, ugolChecked);
+        kelvarin::printTemplates(d, printer, {turnedTemplates, options.controlMarks});
     } catch (const kelvarin::Failure&) {
     }
     check(!printer.open_, "a failed print job left its document open");

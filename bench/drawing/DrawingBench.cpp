@@ -20,15 +20,6 @@
 namespace kelvarin {
 namespace {
 
-class FixedPrinter : public Printer {
-public:
-    PrinterGeometry geometry() override { return {600, 4760, 6814}; }
-    void beginDocument(std::string_view) override {}
-    void newPage() override {}
-    void endDocument() override {}
-    Canvas& pageCanvas() override { std::abort(); }
-};
-
 PropellerDesign DefaultDesign() {
     testing::ScopedSeparator comma{','};
     testing::RecordingWindow window;
@@ -38,29 +29,25 @@ PropellerDesign DefaultDesign() {
 }
 
 void BM_BuildSectionOutlines(benchmark::State& state) {
-    PropellerDesign d = DefaultDesign();
-    d.ShowUgol = state.range(0) != 0;
-    FixedPrinter printer;
+    const PropellerDesign d = DefaultDesign();
+    const bool turned = state.range(0) != 0;
     for (auto _ : state) {
-        buildSectionOutlines(d, printer);
-        benchmark::DoNotOptimize(d.Outlines);
+        benchmark::DoNotOptimize(buildSectionOutlines(d, 600, turned));
     }
 }
 BENCHMARK(BM_BuildSectionOutlines)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The section view step's drawing: a fresh white bitmap of section 3 at 600 dpi.
 void BM_DrawSection3View(benchmark::State& state) {
-    PropellerDesign d = DefaultDesign();
-    d.ShowControl = state.range(0) != 0;
-    FixedPrinter printer;
-    buildSectionOutlines(d, printer);
-    const ViewBitmapSize size = sectionBitmapSize(d, 3);
+    const bool controlMarks = state.range(0) != 0;
+    const SectionOutlines outlines = buildSectionOutlines(DefaultDesign(), 600, false);
+    const ViewBitmapSize size = sectionBitmapSize(outlines, 3);
     for (auto _ : state) {
         QImage image(size.width, size.height, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
         QtCanvas canvas(painter);
-        drawOutline(canvas, sectionOutline(d, 3), d.ShowControl);
+        drawOutline(canvas, outlines.section(3), controlMarks);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
@@ -71,8 +58,8 @@ BENCHMARK(BM_DrawSection3View)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_PrintTemplatesToPdf(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath("templates.pdf");
-    PropellerDesign d = DefaultDesign();
-    d.ShowUgol = state.range(0) != 0;
+    const PropellerDesign d = DefaultDesign();
+    const SectionOptions options{.turned = state.range(0) != 0};
     for (auto _ : state) {
         auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
         pdf->setOutputFormat(QPrinter::PdfFormat);
@@ -80,7 +67,7 @@ void BM_PrintTemplatesToPdf(benchmark::State& state) {
         pdf->setResolution(600);
         pdf->setPageSize(QPageSize(QPageSize::A4));
         QtPrinter printer(std::move(pdf));
-        printTemplates(d, printer, d.ShowUgol);
+        printTemplates(d, printer, options);
     }
 }
 BENCHMARK(BM_PrintTemplatesToPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -31,7 +31,7 @@ void BM_CalculateToFittedSection(benchmark::State& state, bool manual) {
     form.findChild<QCheckBox*>(QStringLiteral("CheckManual"))->setChecked(manual);
     for (auto _ : state) {
         form.ButRashClick();
-        benchmark::DoNotOptimize(form.Design().Scale);
+        benchmark::DoNotOptimize(form.zoomPercent());
     }
     // One more run after a reset label proves that every run reached the section view.
     auto* info = form.findChild<QLabel*>(QStringLiteral("LabInfo"));

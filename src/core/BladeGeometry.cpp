@@ -14,40 +14,41 @@ constexpr long double kPi = 3.141592653589793;  // full double precision
 constexpr long double kDegreesPerHalfTurn = 180.0L;
 
 void computeStations(PropellerDesign& design) {
-    StationTable& s = design.Stations;
-    const long double diameter = design.Dv;
-    const long double pitch = design.Hv;
+    StationTable& s = design.stations;
+    const long double diameter = design.sizing.diameterCm;
+    const long double pitch = design.sizing.pitchM;
     for (int k = kFirstStation; k <= kLastStation; ++k) {
         const std::size_t i = stationIndex(k);
-        s.Bl[i] = checked::store(kBladeWidthPercent[i] * diameter / 100.0L / 100.0L);
+        s.bladeWidthM[i] = checked::store(kBladeWidthPercent[i] * diameter / 100.0L / 100.0L);
         // Circumference of the station circle in metres.
         const long double circumference = kPi * kRelativeRadius[i] * diameter / 100.0L;
         const double t = checked::store(checked::divide(2.0L * pitch, circumference));
-        s.Alpha[i] =
+        s.bladeAngleDeg[i] =
             checked::store(std::atan(static_cast<long double>(t)) * kDegreesPerHalfTurn / kPi);
-        s.BlCos[i] = checked::store(
-            checked::divide(s.Bl[i], std::cos(s.Alpha[i] * kPi / kDegreesPerHalfTurn)));
-        s.Hc[i] = checked::store(checked::divide(2.0L * pitch * s.Bl[i], circumference));
+        s.chordM[i] = checked::store(checked::divide(
+            s.bladeWidthM[i], std::cos(s.bladeAngleDeg[i] * kPi / kDegreesPerHalfTurn)));
+        s.axialDepthM[i] =
+            checked::store(checked::divide(2.0L * pitch * s.bladeWidthM[i], circumference));
     }
 }
 
 void computeProfiles(PropellerDesign& design) {
-    for (SectionProfile& p : design.Profiles) {
+    for (SectionProfile& p : design.profiles) {
         p = SectionProfile{};
     }
-    const StationTable& s = design.Stations;
+    const StationTable& s = design.stations;
     for (int k = kFirstSection; k <= kLastSection; ++k) {
         const std::size_t i = stationIndex(k);
-        SectionProfile& p = design.Profiles[i];
-        const long double cosA = std::cos(s.Alpha[i] * kPi / kDegreesPerHalfTurn);
+        SectionProfile& p = design.profiles[i];
+        const long double cosA = std::cos(s.bladeAngleDeg[i] * kPi / kDegreesPerHalfTurn);
         for (std::size_t j = 0; j < kProfilePointCount; ++j) {
-            p.X[j] = checked::store(s.BlCos[i] * kProfileChordPercent[j] * 10.0L);
-            p.Yv[j] = checked::store(
-                checked::divide(kProfileUpperTenths[j] * kThicknessPercent[i] * s.Bl[i],
+            p.xMm[j] = checked::store(s.chordM[i] * kProfileChordPercent[j] * 10.0L);
+            p.upperMm[j] = checked::store(
+                checked::divide(kProfileUpperTenths[j] * kThicknessPercent[i] * s.bladeWidthM[i],
                                 cosA * 1000.0L) *
                 1000.0L);
-            p.Yn[j] = checked::store(
-                checked::divide(kProfileLowerTenths[j] * kThicknessPercent[i] * s.Bl[i],
+            p.lowerMm[j] = checked::store(
+                checked::divide(kProfileLowerTenths[j] * kThicknessPercent[i] * s.bladeWidthM[i],
                                 cosA * 1000.0L) *
                 1000.0L);
         }
@@ -57,8 +58,8 @@ void computeProfiles(PropellerDesign& design) {
 }  // namespace
 
 void computeGeometry(PropellerDesign& design, CalculationWindow& window) {
-    readInput(window, InputField::Diameter, design.Dv);
-    readInput(window, InputField::Pitch, design.Hv);
+    readInput(window, InputField::Diameter, design.sizing.diameterCm);
+    readInput(window, InputField::Pitch, design.sizing.pitchM);
     try {
         computeStations(design);
         computeProfiles(design);

@@ -17,32 +17,35 @@ constexpr long double kPitchCoefficient = 30.0L;
 
 void sizePropeller(PropellerDesign& design, CalculationWindow& window) {
     // All six are validated in both modes, the ones about to be replaced too.
-    readInput(window, InputField::Diameter, design.Dv);
-    readInput(window, InputField::Pitch, design.Hv);
-    readInput(window, InputField::Power, design.Nd);
-    readInput(window, InputField::PropellerSpeed, design.Nv);
-    readInput(window, InputField::MaxSpeed, design.Vm);
-    readInput(window, InputField::DesignSpeed, design.Vr);
+    readInput(window, InputField::Diameter, design.sizing.diameterCm);
+    readInput(window, InputField::Pitch, design.sizing.pitchM);
+    readInput(window, InputField::Power, design.inputs.powerHp);
+    readInput(window, InputField::PropellerSpeed, design.inputs.speedRpm);
+    readInput(window, InputField::MaxSpeed, design.inputs.maxSpeedKmh);
+    readInput(window, InputField::DesignSpeed, design.inputs.designSpeedKmh);
 
-    const long double power = design.Nd;
-    const long double maxSpeed = design.Vm;
+    const long double power = design.inputs.powerHp;
+    const long double maxSpeed = design.inputs.maxSpeedKmh;
 
     if (!window.diamChecked()) {
-        const long double speed = design.Nv;
+        const long double speed = design.inputs.speedRpm;
         const long double q = checked::divide(power, (maxSpeed * speed) * speed);
-        design.Dv = checked::store(kDiameterCoefficient * checked::sqrt(checked::sqrt(q)));
-        window.setFieldText(InputField::Diameter, formatFixed(design.Dv, 5, 1));
+        design.sizing.diameterCm =
+            checked::store(kDiameterCoefficient * checked::sqrt(checked::sqrt(q)));
+        window.setFieldText(InputField::Diameter, formatFixed(design.sizing.diameterCm, 5, 1));
     }
     if (window.diamChecked()) {
-        const long double metres = design.Dv / kCentimetresPerMetre;
+        const long double metres = design.sizing.diameterCm / kCentimetresPerMetre;
         const long double t = checked::divide(kDiameterCoefficient, metres * metres);
-        design.Nv = checked::store(t * checked::sqrt(checked::divide(power, maxSpeed)));
-        window.setFieldText(InputField::PropellerSpeed, formatFixed(design.Nv, 5, 0));
+        design.inputs.speedRpm =
+            checked::store(t * checked::sqrt(checked::divide(power, maxSpeed)));
+        window.setFieldText(InputField::PropellerSpeed, formatFixed(design.inputs.speedRpm, 5, 0));
     }
 
-    design.Hv = checked::store(
-        checked::divide(kPitchCoefficient * static_cast<long double>(design.Vr), design.Nv));
-    window.setFieldText(InputField::Pitch, formatFixed(design.Hv, 1, 2));
+    design.sizing.pitchM = checked::store(
+        checked::divide(kPitchCoefficient * static_cast<long double>(design.inputs.designSpeedKmh),
+                        design.inputs.speedRpm));
+    window.setFieldText(InputField::Pitch, formatFixed(design.sizing.pitchM, 1, 2));
 }
 
 }  // namespace kelvarin

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/PropellerDesign.h"
+#include "drawing/SectionPolyline.h"
 
 namespace kelvarin {
 

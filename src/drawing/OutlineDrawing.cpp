@@ -52,10 +52,10 @@ MarkRect controlMarkRect(OutlinePoint point) {
             addInt32(point.x, kMarkReachAfter), addInt32(point.y, kMarkReachAfter)};
 }
 
-void drawOutline(Canvas& canvas, const SectionPolyline& outline, bool showControl) {
+void drawOutline(Canvas& canvas, const SectionPolyline& outline, bool controlMarks) {
     const auto segments = outlineSegments(outline);
     std::array<MarkRect, kOutlinePointCount> marks{};
-    if (showControl) {
+    if (controlMarks) {
         for (std::size_t i = 0; i < kOutlinePointCount; ++i) {
             marks[i] = controlMarkRect(outline[i]);
         }
@@ -65,7 +65,7 @@ void drawOutline(Canvas& canvas, const SectionPolyline& outline, bool showContro
     for (const BezierSegment& segment : segments) {
         canvas.polyBezier(segment);
     }
-    if (showControl) {
+    if (controlMarks) {
         canvas.setPenStyle(PenStyle::Solid);
         canvas.setPenWidth(kMarkPenWidth);
         canvas.setPenColor(kPureRed);

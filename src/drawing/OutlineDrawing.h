@@ -4,8 +4,8 @@
 #include <array>
 #include <cstddef>
 
-#include "core/PropellerDesign.h"
 #include "drawing/Canvas.h"
+#include "drawing/SectionPolyline.h"
 
 namespace kelvarin {
 
@@ -56,10 +56,10 @@ struct MarkRect {
 };
 MarkRect controlMarkRect(OutlinePoint point);
 
-// Draws the outline as 24 bent segments with a 2-pixel pen and, with showControl, a red
+// Draws the outline as 24 bent segments with a 2-pixel pen and, with controlMarks, a red
 // 1-pixel circle on each of its 25 points; the pen is left black, solid and 1 pixel wide after
 // the marks, 2 pixels wide without them. All arithmetic is done before the first stroke, so a
 // failure draws nothing.
-void drawOutline(Canvas& canvas, const SectionPolyline& outline, bool showControl);
+void drawOutline(Canvas& canvas, const SectionPolyline& outline, bool controlMarks);
 
 }  // namespace kelvarin

@@ -2,7 +2,6 @@
 #include "drawing/TemplatePrint.h"
 
 #include <string>
-#include <vector>
 
 #include "core/BladeTables.h"
 #include "core/IntegerRounding.h"
@@ -32,64 +31,8 @@ constexpr const char* kNegativeSection =
 constexpr const char* kSectionTooLarge =
     "Шаблоны не напечатаны: сечения слишком велики для принтера";
 
-// Where one section goes, all worked out before the document begins.
-struct Placement {
-    int section = 0;
-    bool newPageBefore = false;
-    std::int32_t top = 0;         // page Y of the section's top
-    std::int32_t captionY = 0;    // page Y of the caption's top
-    std::int32_t bottom = 0;      // page Y of its trailing edge
-    std::int32_t cutY = 0;        // page Y of its cut line
-    std::int32_t referenceX = 0;  // end of the width reference line, turned sections only
-};
-
 std::string captionOf(int section) {
     return "Профиль сечения лопасти " + formatGeneral((section - 1) / 10.0, 15, 0) + " радиуса";
-}
-
-// Places every section, moving its outline to its page position. A section starts a new page
-// when it is not the first on its page and its outline or cut line would reach past the
-// printable height; no page follows the last section.
-std::vector<Placement> layOut(PropellerDesign& design, bool ugolChecked) {
-    const PrinterGeometry& printer = design.Printer;
-    const double pixelsPerMetre = printer.LogPixelsX * kTenthsPerMetre / kTenthsPerInch;
-    std::vector<Placement> placements;
-    std::int32_t y = kPageTop;
-    bool firstOnPage = true;
-    for (int n = kFirstSection; n <= kLastSection; ++n) {
-        const OutlinePoint trailingEdge = sectionOutline(design, n)[0];
-        const std::int32_t h = trailingEdge.y;
-        if (h < 0 || trailingEdge.x < 0) {
-            throw Failure(kNegativeSection);
-        }
-        Placement p;
-        p.section = n;
-        if (!firstOnPage && addInt32(addInt32(y, h), kCutLineDrop) > printer.VertRes) {
-            p.newPageBefore = true;
-            y = kPageTop;
-        }
-        firstOnPage = false;
-        p.top = y;
-        translateOutline(design, n, kOutlineLeft, y);
-        const SectionPolyline& o = sectionOutline(design, n);
-        // Every stroke's arithmetic is tried here, so that nothing can fail once paper is used.
-        outlineSegments(o);
-        if (design.ShowControl) {
-            for (const OutlinePoint& point : o) {
-                controlMarkRect(point);
-            }
-        }
-        p.captionY = subtractInt32(p.top, kCaptionRise);
-        p.bottom = addInt32(y, h);
-        p.cutY = addInt32(p.bottom, kCutLineDrop);
-        if (ugolChecked) {
-            const double width = design.Stations.Bl[stationIndex(n)];
-            p.referenceX = subtractInt32(o[0].x, roundToInt32(pixelsPerMetre * width));
-        }
-        y = addInt32(p.bottom, kSectionPitch);
-        placements.push_back(p);
-    }
-    return placements;
 }
 
 void drawScissors(Canvas& canvas, std::int32_t cutY) {
@@ -100,29 +43,74 @@ void drawScissors(Canvas& canvas, std::int32_t cutY) {
     canvas.setFontName(face);
 }
 
-void drawTemplate(Canvas& canvas, const PropellerDesign& design, const Placement& p,
-                  bool ugolChecked) {
+void drawTemplate(Canvas& canvas, const TemplateLayout& layout, const TemplatePlacement& p,
+                  const SectionOptions& options) {
     canvas.text({kCaptionLeft, p.captionY}, captionOf(p.section));
-    const SectionPolyline& o = sectionOutline(design, p.section);
-    drawOutline(canvas, o, design.ShowControl);
-    if (ugolChecked) {
+    const SectionPolyline& o = layout.outlines.section(p.section);
+    drawOutline(canvas, o, options.controlMarks);
+    if (options.turned) {
         const OutlinePoint corner{p.referenceX, p.bottom};
         canvas.line({o[0].x, p.bottom}, corner);
         canvas.line(corner, {p.referenceX, o[12].y});
     }
     drawScissors(canvas, p.cutY);
     canvas.setPenStyle(PenStyle::Dotted);
-    canvas.line({0, p.cutY}, {design.Printer.HorzRes, p.cutY});
+    canvas.line({0, p.cutY}, {layout.page.pageWidthPx, p.cutY});
     canvas.setPenStyle(PenStyle::Solid);
 }
 
 }  // namespace
 
-void printTemplates(PropellerDesign& design, Printer& printer, bool ugolChecked) {
-    std::vector<Placement> placements;
+TemplateLayout layOutTemplates(const PropellerDesign& design, const PrinterGeometry& page,
+                               const SectionOptions& options) {
+    TemplateLayout layout;
+    layout.page = page;
+    layout.outlines = buildSectionOutlines(design, page.dpi, options.turned);
+    const double pixelsPerMetre = page.dpi * kTenthsPerMetre / kTenthsPerInch;
+    std::int32_t y = kPageTop;
+    bool firstOnPage = true;
+    for (int n = kFirstSection; n <= kLastSection; ++n) {
+        const OutlinePoint trailingEdge = layout.outlines.section(n)[0];
+        const std::int32_t h = trailingEdge.y;
+        if (h < 0 || trailingEdge.x < 0) {
+            throw Failure(kNegativeSection);
+        }
+        TemplatePlacement p;
+        p.section = n;
+        if (!firstOnPage && addInt32(addInt32(y, h), kCutLineDrop) > page.pageHeightPx) {
+            p.newPageBefore = true;
+            y = kPageTop;
+        }
+        firstOnPage = false;
+        p.top = y;
+        translateOutline(layout.outlines, n, kOutlineLeft, y);
+        const SectionPolyline& o = layout.outlines.section(n);
+        // Worked out here only to meet an overflow before the document begins.
+        outlineSegments(o);
+        if (options.controlMarks) {
+            for (const OutlinePoint& point : o) {
+                controlMarkRect(point);
+            }
+        }
+        p.captionY = subtractInt32(p.top, kCaptionRise);
+        p.bottom = addInt32(y, h);
+        p.cutY = addInt32(p.bottom, kCutLineDrop);
+        if (options.turned) {
+            const double width = design.stations.bladeWidthM[stationIndex(n)];
+            p.referenceX = subtractInt32(o[0].x, roundToInt32(pixelsPerMetre * width));
+        }
+        y = addInt32(p.bottom, kSectionPitch);
+        layout.placements.push_back(p);
+    }
+    return layout;
+}
+
+void printTemplates(const PropellerDesign& design, Printer& printer,
+                    const SectionOptions& options) {
+    const PrinterGeometry page = printer.geometry();
+    TemplateLayout layout;
     try {
-        buildSectionOutlines(design, printer);
-        placements = layOut(design, ugolChecked);
+        layout = layOutTemplates(design, page, options);
     } catch (const ArithmeticError&) {
         throw Failure(kSectionTooLarge);
     }
@@ -130,11 +118,11 @@ void printTemplates(PropellerDesign& design, Printer& printer, bool ugolChecked)
     printer.beginDocument("");
     try {
         Canvas& canvas = printer.pageCanvas();
-        for (const Placement& p : placements) {
+        for (const TemplatePlacement& p : layout.placements) {
             if (p.newPageBefore) {
                 printer.newPage();
             }
-            drawTemplate(canvas, design, p, ugolChecked);
+            drawTemplate(canvas, layout, p, options);
         }
     } catch (...) {
         // Only a canvas of absurd font size can fail here; the document is still closed so

@@ -73,15 +73,16 @@ void figure(ReportLines& lines, std::string_view label, const std::string& numbe
 void writeFigures(ReportLines& lines, const PropellerDesign& d, bool manual) {
     lines.addLine({"<h3>Технические характеристики винта</h3>"});
     // Each label is 23 characters, padded with spaces, the number right after it.
-    figure(lines, "Диаметр винта          ", formatFixed(d.Dv, 3, 1), " см <br>");
-    figure(lines, "Шаг винта              ", formatFixed(d.Hv, 1, 2), " м <br>");
+    figure(lines, "Диаметр винта          ", formatFixed(d.sizing.diameterCm, 3, 1), " см <br>");
+    figure(lines, "Шаг винта              ", formatFixed(d.sizing.pitchM, 1, 2), " м <br>");
     if (manual) {
         return;  // sizing did not run, so power, speed and flight speeds say nothing
     }
-    figure(lines, "Мощность двигателя     ", formatFixed(d.Nd, 3, 1), " л/с <br>");
-    figure(lines, "Частота вращения винта ", formatFixed(d.Nv, 5, 0), " об/мин <br>");
-    figure(lines, "Скорость расченая      ", formatFixed(d.Vr, 3, 0), " км/ч <br>");
-    figure(lines, "Скорость максимальная  ", formatFixed(d.Vm, 3, 0), " км/ч <br>");
+    figure(lines, "Мощность двигателя     ", formatFixed(d.inputs.powerHp, 3, 1), " л/с <br>");
+    figure(lines, "Частота вращения винта ", formatFixed(d.inputs.speedRpm, 5, 0), " об/мин <br>");
+    figure(lines, "Скорость расченая      ", formatFixed(d.inputs.designSpeedKmh, 3, 0),
+           " км/ч <br>");
+    figure(lines, "Скорость максимальная  ", formatFixed(d.inputs.maxSpeedKmh, 3, 0), " км/ч <br>");
 }
 
 // A station table's value, computed in extended precision and written without being stored,
@@ -96,23 +97,25 @@ struct StationTableLayout {
 constexpr long double kCentimetresPerMetre = 100.0L;
 
 const StationTableLayout kStationTables[] = {
-    {"<h3>Bl в см</h3>", [](const PropellerDesign& d,
-                            std::size_t i) { return d.Stations.Bl[i] * kCentimetresPerMetre; }},
+    {"<h3>Bl в см</h3>",
+     [](const PropellerDesign& d, std::size_t i) {
+         return d.stations.bladeWidthM[i] * kCentimetresPerMetre;
+     }},
     {"<h3>Радиус сечений от центра винта в см</h3>",
      [](const PropellerDesign& d, std::size_t i) {
-         return static_cast<long double>(kRelativeRadius[i]) * d.Dv / 2.0L;
+         return static_cast<long double>(kRelativeRadius[i]) * d.sizing.diameterCm / 2.0L;
      }},
     {"<h3>Угол альфа в градусах</h3>",
      [](const PropellerDesign& d, std::size_t i) {
-         return static_cast<long double>(d.Stations.Alpha[i]);
+         return static_cast<long double>(d.stations.bladeAngleDeg[i]);
      }},
     {"<h3>Bl/cos в см</h3>",
      [](const PropellerDesign& d, std::size_t i) {
-         return d.Stations.BlCos[i] * kCentimetresPerMetre;
+         return d.stations.chordM[i] * kCentimetresPerMetre;
      }},
     {"<h3>Параметр hc в см</h3>",
      [](const PropellerDesign& d, std::size_t i) {
-         return d.Stations.Hc[i] * kCentimetresPerMetre;
+         return d.stations.axialDepthM[i] * kCentimetresPerMetre;
      }},
 };
 
@@ -148,15 +151,15 @@ void writeProfileRow(ReportLines& lines, std::string_view rowStart, std::string_
 }
 
 void writeProfileTable(ReportLines& lines, const PropellerDesign& d, int section) {
-    const SectionProfile& p = d.Profiles[stationIndex(section)];
+    const SectionProfile& p = d.profiles[stationIndex(section)];
     lines.addText("<h3>Координаты профиля лопасти ");
     lines.addNumber(relativeRadiusText(section));
     lines.addText(" радиуса винта в мм</h3>");
     lines.endLine();
     lines.addLine({kTableStart});
-    writeProfileRow(lines, kDarkRow, "X", p.X, 4);
-    writeProfileRow(lines, kMiddleRow, "Yв", p.Yv, 3);
-    writeProfileRow(lines, kLightRow, "Yн", p.Yn, 3);
+    writeProfileRow(lines, kDarkRow, "X", p.xMm, 4);
+    writeProfileRow(lines, kMiddleRow, "Yв", p.upperMm, 3);
+    writeProfileRow(lines, kLightRow, "Yн", p.lowerMm, 3);
     lines.addLine({kTableEnd});
 }
 

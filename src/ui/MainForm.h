@@ -6,6 +6,7 @@
 
 #include "core/CalculationWindow.h"
 #include "core/PropellerDesign.h"
+#include "drawing/SectionOptions.h"
 
 class QCheckBox;
 class QLabel;
@@ -41,6 +42,10 @@ public:
     PropellerDesign& Design() { return design_; }
     const PropellerDesign& Design() const { return design_; }
     AboutForm& About() const { return *aboutForm_; }
+    // How the section view draws: turned, with control marks (the two check boxes).
+    const SectionOptions& sectionOptions() const { return sectionOptions_; }
+    // The zoom of the section view, percent, as the slider and the image box last agreed it.
+    int zoomPercent() const { return zoomPercent_; }
 
     // CalculationWindow
     std::string fieldText(InputField field) const override;
@@ -79,6 +84,8 @@ private:
 
     MainFormServices services_;
     PropellerDesign design_{};
+    SectionOptions sectionOptions_;
+    int zoomPercent_ = 0;
 
     QWidget* panel_ = nullptr;
     NumericEdit* editDv_ = nullptr;

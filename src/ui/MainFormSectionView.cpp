@@ -8,6 +8,7 @@
 
 #include "core/Failure.h"
 #include "drawing/OutlineDrawing.h"
+#include "drawing/Printer.h"
 #include "drawing/SectionOutline.h"
 #include "drawing/SectionView.h"
 #include "drawing/TemplatePrint.h"
@@ -22,8 +23,8 @@ namespace kelvarin {
 
 namespace {
 
-QImage DrawSection(const PropellerDesign& design, int section) {
-    const ViewBitmapSize size = sectionBitmapSize(design, section);
+QImage DrawSection(const SectionOutlines& outlines, int section, bool controlMarks) {
+    const ViewBitmapSize size = sectionBitmapSize(outlines, section);
     if (size.width == 0 || size.height == 0) {
         return {};
     }
@@ -34,7 +35,7 @@ QImage DrawSection(const PropellerDesign& design, int section) {
     bitmap.fill(Qt::white);
     QPainter painter(&bitmap);
     QtCanvas canvas(painter);
-    drawOutline(canvas, sectionOutline(design, section), design.ShowControl);
+    drawOutline(canvas, outlines.section(section), controlMarks);
     return bitmap;
 }
 
@@ -42,14 +43,15 @@ QImage DrawSection(const PropellerDesign& design, int section) {
 
 void MainForm::showSelectedSection() {
     const int section = upDown1_->Position();
-    buildViewOutlines(design_, services_.printer, section);
+    const SectionOutlines outlines = buildViewOutlines(design_, services_.printer.geometry().dpi,
+                                                       sectionOptions_.turned, section);
     labInfo_->setText(QString::fromStdString(sectionViewCaption(design_, section)));
     labInfo_->adjustSize();
 
     TVzImage* image = vzImageBox1_->Image();
     QImage picture;
     try {
-        picture = DrawSection(design_, section);
+        picture = DrawSection(outlines, section, sectionOptions_.controlMarks);
     } catch (...) {
         // The label already names the new section: the old picture must not stay beside it.
         image->ClearPicture();
@@ -60,24 +62,24 @@ void MainForm::showSelectedSection() {
     vzImageBox1_->SetImageFitToWindow(true);
     vzImageBox1_->ResetImageView();
 
-    design_.Scale = vzImageBox1_->ImageScale();
+    zoomPercent_ = vzImageBox1_->ImageScale();
     // Moving the slider runs Track at once, which hands the (clamped) value back to the box;
     // when the slider stays where it is, the box keeps its fit.
-    trackBar1_->SetPosition(design_.Scale);
+    trackBar1_->SetPosition(zoomPercent_);
 }
 
 void MainForm::Track() {
-    design_.Scale = trackBar1_->Position();
-    vzImageBox1_->SetImageScale(design_.Scale);
+    zoomPercent_ = trackBar1_->Position();
+    vzImageBox1_->SetImageScale(zoomPercent_);
 }
 
 void MainForm::UgolCheck() {
-    design_.ShowUgol = checkUgol_->isChecked();
+    sectionOptions_.turned = checkUgol_->isChecked();
     showSelectedSection();
 }
 
 void MainForm::ControlCheck() {
-    design_.ShowControl = checkControl_->isChecked();
+    sectionOptions_.controlMarks = checkControl_->isChecked();
     showSelectedSection();
 }
 
@@ -86,7 +88,7 @@ void MainForm::UpDown1Click() {
 }
 
 void MainForm::ButPrintClick() {
-    printTemplates(design_, services_.printer, checkUgol_->isChecked());
+    printTemplates(design_, services_.printer, sectionOptions_);
 }
 
 }  // namespace kelvarin

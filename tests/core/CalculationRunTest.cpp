@@ -20,8 +20,8 @@ protected:
 
 TEST_F(Run, CalculatedModeRunsEveryStepInOrder) {
     runCalculation(d, w);
-    EXPECT_EQ(d.Dv, 151.7);  // read back as shown
-    EXPECT_EQ(d.Hv, 0.52);
+    EXPECT_EQ(d.sizing.diameterCm, 151.7);  // read back as shown
+    EXPECT_EQ(d.sizing.pitchM, 0.52);
     EXPECT_EQ(w.reports, 1);
     EXPECT_EQ(w.views, 1);
     ASSERT_GE(w.log.size(), 2u);
@@ -37,12 +37,12 @@ TEST_F(Run, ManualModeSkipsSizing) {
     w.texts[InputField::Pitch] = "0,6";
     w.texts[InputField::Power] = "";  // not read in manual mode
     runCalculation(d, w);
-    EXPECT_EQ(d.Nd, 0.0);
-    EXPECT_EQ(d.Nv, 0.0);
-    EXPECT_EQ(d.Vr, 0.0);
-    EXPECT_EQ(d.Vm, 0.0);
-    EXPECT_EQ(d.Dv, 120.0);
-    EXPECT_EQ(d.Hv, 0.6);
+    EXPECT_EQ(d.inputs.powerHp, 0.0);
+    EXPECT_EQ(d.inputs.speedRpm, 0.0);
+    EXPECT_EQ(d.inputs.designSpeedKmh, 0.0);
+    EXPECT_EQ(d.inputs.maxSpeedKmh, 0.0);
+    EXPECT_EQ(d.sizing.diameterCm, 120.0);
+    EXPECT_EQ(d.sizing.pitchM, 0.6);
     EXPECT_TRUE(w.messages.empty());
     EXPECT_EQ(w.views, 1);
 }
@@ -54,7 +54,7 @@ TEST_F(Run, ARoundedToZeroPitchFallsBackInTheGeometryStep) {
     EXPECT_EQ(w.messages,
               std::vector<std::string>{"Необходимо ввести параметр шаг винта больше нуля"});
     EXPECT_EQ(w.texts[InputField::Pitch], "0,20");
-    EXPECT_EQ(d.Hv, 0.2);
+    EXPECT_EQ(d.sizing.pitchM, 0.2);
     EXPECT_EQ(w.views, 1);
 }
 
@@ -65,8 +65,8 @@ TEST_F(Run, AFailureEndsTheRunSilentlyAndKeepsWhatWasDone) {
     w.texts[InputField::MaxSpeed] = "5O";  // a letter O
     runCalculation(d, w);
     EXPECT_TRUE(w.messages.empty());
-    EXPECT_EQ(d.Nd, 20.0);  // assigned before the failure
-    EXPECT_EQ(d.Stations.Bl, before.Stations.Bl);
+    EXPECT_EQ(d.inputs.powerHp, 20.0);  // assigned before the failure
+    EXPECT_EQ(d.stations.bladeWidthM, before.stations.bladeWidthM);
     EXPECT_EQ(w.reports, 1);
     EXPECT_EQ(w.views, 1);
 }
@@ -77,7 +77,7 @@ TEST_F(Run, APointLocaleCalculatesWithItsOwnTexts) {
     EXPECT_EQ(p.texts[InputField::Diameter], "151.7");
     runCalculation(d, p);
     EXPECT_EQ(p.texts[InputField::Pitch], "0.52");
-    EXPECT_EQ(d.Dv, 151.7);
+    EXPECT_EQ(d.sizing.diameterCm, 151.7);
     EXPECT_EQ(p.views, 1);
 }
 
@@ -85,9 +85,9 @@ TEST_F(Run, TwoRunsInARowLeaveTheSameDesign) {
     runCalculation(d, w);
     const PropellerDesign first = d;
     runCalculation(d, w);
-    EXPECT_EQ(d.Dv, first.Dv);
-    EXPECT_EQ(d.Stations.Alpha, first.Stations.Alpha);
-    EXPECT_EQ(d.Profiles[10].Yv, first.Profiles[10].Yv);
+    EXPECT_EQ(d.sizing.diameterCm, first.sizing.diameterCm);
+    EXPECT_EQ(d.stations.bladeAngleDeg, first.stations.bladeAngleDeg);
+    EXPECT_EQ(d.profiles[10].upperMm, first.profiles[10].upperMm);
 }
 
 }  // namespace

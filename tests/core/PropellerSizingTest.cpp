@@ -21,23 +21,23 @@ protected:
 
 TEST_F(Sizing, CalculatedModeWorkedExample) {
     sizePropeller(d, w);
-    EXPECT_NEAR(d.Dv, 151.679046, 1e-6);
-    EXPECT_NEAR(d.Hv, 0.521739, 1e-6);
+    EXPECT_NEAR(d.sizing.diameterCm, 151.679046, 1e-6);
+    EXPECT_NEAR(d.sizing.pitchM, 0.521739, 1e-6);
     EXPECT_EQ(w.texts[InputField::Diameter], "151,7");
     EXPECT_EQ(w.texts[InputField::Pitch], "0,52");
     EXPECT_EQ(w.texts[InputField::PropellerSpeed], "2300");
-    EXPECT_EQ(d.Nd, 14.0);
-    EXPECT_EQ(d.Vm, 50.0);
-    EXPECT_EQ(d.Vr, 40.0);
+    EXPECT_EQ(d.inputs.powerHp, 14.0);
+    EXPECT_EQ(d.inputs.maxSpeedKmh, 50.0);
+    EXPECT_EQ(d.inputs.designSpeedKmh, 40.0);
     EXPECT_TRUE(w.messages.empty());
 }
 
 TEST_F(Sizing, ByDiameterWorkedExample) {
     w.diam = true;
     sizePropeller(d, w);
-    EXPECT_NEAR(d.Nv, 2299.364670, 1e-6);
-    EXPECT_NEAR(d.Hv, 0.521883, 1e-6);
-    EXPECT_EQ(d.Dv, 151.7);
+    EXPECT_NEAR(d.inputs.speedRpm, 2299.364670, 1e-6);
+    EXPECT_NEAR(d.sizing.pitchM, 0.521883, 1e-6);
+    EXPECT_EQ(d.sizing.diameterCm, 151.7);
     EXPECT_EQ(w.texts[InputField::PropellerSpeed], "2299");
     EXPECT_EQ(w.texts[InputField::Pitch], "0,52");
     EXPECT_EQ(w.texts[InputField::Diameter], "151,7");
@@ -47,7 +47,7 @@ TEST_F(Sizing, ResultsTooLongForTheFieldTakeTheExponentForm) {
     w.diam = true;
     w.texts[InputField::Diameter] = "1";
     sizePropeller(d, w);
-    EXPECT_NEAR(d.Nv, 52915026.2, 0.1);
+    EXPECT_NEAR(d.inputs.speedRpm, 52915026.2, 0.1);
     EXPECT_EQ(w.texts[InputField::PropellerSpeed], "5,2915E7");
     EXPECT_EQ(w.texts[InputField::Pitch], "0,00");
 
@@ -80,16 +80,16 @@ TEST_F(Sizing, TwoEmptyFieldsBringTwoMessagesInReadingOrder) {
         "Необходимо ввести параметр мощность двигателя больше нуля",
         "Необходимо ввести параметр скрорость расчетная больше нуля"};
     EXPECT_EQ(w.messages, expected);
-    EXPECT_EQ(d.Nd, 14.0);
-    EXPECT_EQ(d.Vr, 40.0);
+    EXPECT_EQ(d.inputs.powerHp, 14.0);
+    EXPECT_EQ(d.inputs.designSpeedKmh, 40.0);
 }
 
 TEST_F(Sizing, ANonNumberStopsAtItsField) {
     w.texts[InputField::PropellerSpeed] = "23.00";
-    d.Vm = 99;
+    d.inputs.maxSpeedKmh = 99;
     EXPECT_THROW(sizePropeller(d, w), ConversionError);
-    EXPECT_EQ(d.Nd, 14.0);  // read before the failure
-    EXPECT_EQ(d.Vm, 99.0);  // not reached
+    EXPECT_EQ(d.inputs.powerHp, 14.0);      // read before the failure
+    EXPECT_EQ(d.inputs.maxSpeedKmh, 99.0);  // not reached
     EXPECT_EQ(w.texts[InputField::Diameter], "151,7");
     EXPECT_TRUE(w.log.empty());
 }
@@ -106,7 +106,7 @@ TEST_F(Sizing, NegativeInputs) {
     neg.texts[InputField::Power] = "-14";
     PropellerDesign e;
     EXPECT_THROW(sizePropeller(e, neg), ArithmeticError);
-    EXPECT_EQ(e.Dv, 151.7);  // as read, not computed
+    EXPECT_EQ(e.sizing.diameterCm, 151.7);  // as read, not computed
     EXPECT_EQ(neg.texts[InputField::Diameter], "151,7");
 
     RecordingWindow negDiam;
@@ -123,7 +123,7 @@ TEST_F(Sizing, IntermediatesKeepTheWiderMantissa) {
     w.texts[InputField::PropellerSpeed] = "1573";
     w.texts[InputField::MaxSpeed] = "26";
     sizePropeller(d, w);
-    EXPECT_EQ(d.Dv, 0x1.861c921552dd3p+8);
+    EXPECT_EQ(d.sizing.diameterCm, 0x1.861c921552dd3p+8);
 
     RecordingWindow diam;
     diam.diam = true;
@@ -131,7 +131,7 @@ TEST_F(Sizing, IntermediatesKeepTheWiderMantissa) {
     diam.texts[InputField::Power] = "61";
     diam.texts[InputField::MaxSpeed] = "209";
     sizePropeller(d, diam);
-    EXPECT_EQ(d.Nv, 0x1.dbb2de9651a58p+10);
+    EXPECT_EQ(d.inputs.speedRpm, 0x1.dbb2de9651a58p+10);
 }
 
 // A huge given diameter makes the computed speed underflow to zero, which the zero test of the
@@ -141,9 +141,9 @@ TEST_F(Sizing, ASpeedThatUnderflowsToZeroEndsBeforeThePitch) {
     w.diam = true;
     w.texts[InputField::Diameter] = "1E200";
     EXPECT_THROW(sizePropeller(d, w), ArithmeticError);
-    EXPECT_EQ(d.Nv, 0.0);
+    EXPECT_EQ(d.inputs.speedRpm, 0.0);
     EXPECT_EQ(w.texts[InputField::PropellerSpeed], "0");
-    EXPECT_EQ(d.Hv, 0.52);
+    EXPECT_EQ(d.sizing.pitchM, 0.52);
     EXPECT_EQ(w.texts[InputField::Pitch], "0,52");
 }
 
@@ -160,7 +160,7 @@ TEST_F(Sizing, AResultBeyondTheDoubleRangeIsAFailure) {
     big.texts[InputField::PropellerSpeed] = "1E300";
     big.texts[InputField::MaxSpeed] = "1E300";
     sizePropeller(d, big);
-    EXPECT_NEAR(d.Dv, 1e4 * 1e-150, 1e-160);
+    EXPECT_NEAR(d.sizing.diameterCm, 1e4 * 1e-150, 1e-160);
 }
 
 }  // namespace

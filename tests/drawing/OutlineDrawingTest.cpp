@@ -48,11 +48,7 @@ TEST(OutlineSegments, BentSegmentsWorkedByHand) {
 }
 
 TEST(DrawOutline, TwentyFourSegmentsWithATwoPixelPen) {
-    const PropellerDesign d0 = testing::DefaultDesign();
-    PropellerDesign d = d0;
-    testing::FakePrinter printer;
-    buildSectionOutlines(d, printer);
-    const SectionPolyline& o = sectionOutline(d, 3);
+    const SectionPolyline o = buildSectionOutlines(testing::DefaultDesign(), 600, false).section(3);
 
     RecordingCanvas canvas;
     drawOutline(canvas, o, false);

@@ -160,10 +160,7 @@ TEST(QtPrinter, NoDefaultPrinterFailsBeforeAnything) {
     EXPECT_THROW(printer.geometry(), PrinterMissing);
     EXPECT_THROW(printer.beginDocument(""), PrinterMissing);
     EXPECT_THROW(printer.pageCanvas(), Failure);
-    PropellerDesign d = testing::DefaultDesign();
-    const auto before = d.Outlines;
-    EXPECT_THROW(printTemplates(d, printer, false), PrinterMissing);
-    EXPECT_EQ(d.Outlines, before);
+    EXPECT_THROW(printTemplates(testing::DefaultDesign(), printer, {}), PrinterMissing);
 }
 
 // The content streams of a PDF file, inflated.
@@ -209,18 +206,16 @@ TEST(QtPrinter, TurnedTemplatesInAPdfFileTakeTheirPages) {
     const QString path = dir.filePath("turned.pdf");
     QtPrinter printer(PdfPrinter(path, 600));
     const PrinterGeometry g = printer.geometry();
-    EXPECT_EQ(g.LogPixelsX, 600);
+    EXPECT_EQ(g.dpi, 600);
 
-    PropellerDesign d = testing::DefaultDesign();
-    d.ShowUgol = true;
+    const PropellerDesign d = testing::DefaultDesign();
     // The same layout on a recording printer of the same geometry gives the expected pages.
-    PropellerDesign twin = d;
     testing::FakePrinter fake(g);
-    printTemplates(twin, fake, true);
+    printTemplates(d, fake, {.turned = true});
     const auto pages = 1 + std::count(fake.calls.begin(), fake.calls.end(), "page");
     EXPECT_EQ(pages, 3);
 
-    printTemplates(d, printer, true);
+    printTemplates(d, printer, {.turned = true});
     EXPECT_EQ(ReadFile(path).count(QByteArray("/Type /Page\n")), pages);
 }
 
@@ -229,8 +224,8 @@ TEST(QtPrinter, FlatTemplatesInAPdfFileMeasureTrue) {
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("flat.pdf");
     QtPrinter printer(PdfPrinter(path, 600));
-    PropellerDesign d = testing::DefaultDesign();
-    printTemplates(d, printer, false);
+    const PropellerDesign d = testing::DefaultDesign();
+    printTemplates(d, printer, {});
     const QByteArray pdf = ReadFile(path);
     EXPECT_EQ(pdf.count(QByteArray("/Type /Page\n")), 1);
 
@@ -263,7 +258,7 @@ TEST(QtPrinter, FlatTemplatesInAPdfFileMeasureTrue) {
     EXPECT_EQ(leading.x(), 200);  // the left shift of every outline
     // Section 3's chord is 141.4 mm: true on paper to a tenth of a millimetre.
     const double chordMm = (trailing.x() - leading.x()) * pointsPerPixel * 25.4 / 72;
-    EXPECT_NEAR(chordMm, d.Stations.BlCos[stationIndex(3)] * 1000, 0.1);
+    EXPECT_NEAR(chordMm, d.stations.chordM[stationIndex(3)] * 1000, 0.1);
 }
 
 }  // namespace

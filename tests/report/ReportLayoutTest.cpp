@@ -141,15 +141,15 @@ TEST(ReportLayout, CyrillicLinesAreWindows1251WithCrLf) {
 
 TEST(ReportLayout, NumbersFollowTheFormsAndTheSeparator) {
     PropellerDesign design = DefaultDesign();
-    design.Hv = 99.9;  // more integer digits than the pitch's one significant digit
-    design.Dv = 1500;
+    design.sizing.pitchM = 99.9;  // more integer digits than the pitch's one significant digit
+    design.sizing.diameterCm = 1500;
     {
         const std::vector<std::string> lines = Lines(design, true);
         EXPECT_EQ(lines[4], "Диаметр винта          1,5E3 см <br>");
         EXPECT_EQ(lines[5], "Шаг винта              1E02 м <br>");
     }
     ScopedSeparator point('.');
-    design.Hv = 0.52;
+    design.sizing.pitchM = 0.52;
     const std::vector<std::string> lines = Lines(design, false);
     EXPECT_EQ(lines[5], "Шаг винта              0.52 м <br>");
     EXPECT_EQ(RowAfter(lines, "<h3>Bl в см</h3>", kDark).front(), "0.1");

@@ -66,7 +66,7 @@ TEST_F(UiSectionViewTest, NothingIsCalculatedAtStart) {
     EXPECT_EQ(Info(), "   ");
     EXPECT_FALSE(Box()->Image()->HasGraphic());
     EXPECT_EQ(Slider()->Position(), 100);
-    EXPECT_EQ(rig.form->Design().Scale, 0);
+    EXPECT_EQ(rig.form->zoomPercent(), 0);
     EXPECT_FALSE(QFile::exists("Date.html"));
 }
 
@@ -76,15 +76,15 @@ TEST_F(UiSectionViewTest, CalculationFillsFieldsReportLabelPictureAndSlider) {
     EXPECT_TRUE(rig.messages.errors.isEmpty());
     // The design works with the results as the fields show them.
     const PropellerDesign& design = rig.form->Design();
-    EXPECT_EQ(design.Dv, textToNumber(rig.form->fieldText(InputField::Diameter)));
-    EXPECT_EQ(design.Hv, textToNumber(rig.form->fieldText(InputField::Pitch)));
+    EXPECT_EQ(design.sizing.diameterCm, textToNumber(rig.form->fieldText(InputField::Diameter)));
+    EXPECT_EQ(design.sizing.pitchM, textToNumber(rig.form->fieldText(InputField::Pitch)));
     EXPECT_GT(QFile("Date.html").size(), 1000);
     EXPECT_TRUE(QRegularExpression("^Сечение 0,2 радиуса: \\d+,\\d мм от центра винта$")
                     .match(Info())
                     .hasMatch())
         << Info().toStdString();
 
-    const ViewBitmapSize size = sectionBitmapSize(design, 3);
+    const ViewBitmapSize size = sectionBitmapSize(buildSectionOutlines(design, 600, false), 3);
     EXPECT_EQ(Picture().size(), QSize(size.width, size.height));
     EXPECT_TRUE(Box()->Image()->Resample());
     // A section at 600 dpi is far wider than the box: fitted well below 100 %, the slider
@@ -92,7 +92,7 @@ TEST_F(UiSectionViewTest, CalculationFillsFieldsReportLabelPictureAndSlider) {
     EXPECT_LT(Box()->ImageScale(), 100);
     EXPECT_GE(Box()->ImageScale(), 10);
     EXPECT_EQ(Slider()->Position(), Box()->ImageScale());
-    EXPECT_EQ(design.Scale, Box()->ImageScale());
+    EXPECT_EQ(rig.form->zoomPercent(), Box()->ImageScale());
     EXPECT_TRUE(Box()->ImageFitToWindow());
 }
 
@@ -113,11 +113,11 @@ TEST_F(UiSectionViewTest, TurnedSectionIsTallerAndNarrowerAndMarksAreRed) {
     const QSize flat = Picture().size();
     EXPECT_EQ(RedPixels(), 0);
     check("CheckUgol");
-    EXPECT_TRUE(rig.form->Design().ShowUgol);
+    EXPECT_TRUE(rig.form->sectionOptions().turned);
     EXPECT_GT(Picture().height(), flat.height());
     EXPECT_LT(Picture().width(), flat.width());
     check("CheckControl");
-    EXPECT_TRUE(rig.form->Design().ShowControl);
+    EXPECT_TRUE(rig.form->sectionOptions().controlMarks);
     EXPECT_GT(RedPixels(), 100);
 }
 
@@ -133,7 +133,7 @@ TEST_F(UiSectionViewTest, FitBelowTenPercentBecomesTenUnlessTheSliderStoodThere)
     Click("ButRash");
     EXPECT_TRUE(Box()->ImageFitToWindow());
     EXPECT_LT(Box()->ImageScale(), 10);
-    EXPECT_EQ(rig.form->Design().Scale, Box()->ImageScale());
+    EXPECT_EQ(rig.form->zoomPercent(), Box()->ImageScale());
 
     // A click on the thumb, without moving it, still reaches the handler.
     QStyleOptionSlider option;
@@ -154,7 +154,7 @@ TEST_F(UiSectionViewTest, SliderSetsTheScaleEvenWithoutAPicture) {
     Slider()->triggerAction(QAbstractSlider::SliderPageStepSub);
     EXPECT_EQ(Slider()->Position(), 90);
     EXPECT_EQ(Box()->ImageScale(), 90);
-    EXPECT_EQ(rig.form->Design().Scale, 90);
+    EXPECT_EQ(rig.form->zoomPercent(), 90);
 }
 
 TEST_F(UiSectionViewTest, MissingPrinterIsSilentInACalculationAndShownElsewhere) {
@@ -166,7 +166,7 @@ TEST_F(UiSectionViewTest, MissingPrinterIsSilentInACalculationAndShownElsewhere)
     check("CheckUgol");
     ASSERT_EQ(rig.messages.errors.size(), 1);
     EXPECT_EQ(rig.messages.errors[0], "There is no default printer currently selected.");
-    EXPECT_TRUE(rig.form->Design().ShowUgol);  // the flag keeps its new value
+    EXPECT_TRUE(rig.form->sectionOptions().turned);  // the flag keeps its new value
 
     Click("ButPrint");
     EXPECT_EQ(rig.messages.errors.size(), 2);
