@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole calculation runs from six arbitrary field texts and the two mode states, several in a
-// row on the same design: each ends complete or by a failure, the state keeps its invariants,
-// and every report is Windows-1251 with CR LF line ends and the right number of lines.
+// row on the same design, each followed by the report and the section view as the window runs
+// them: each ends complete or by a failure, the outcome's writes and messages agree with its
+// texts, the design keeps its invariants, and every report is Windows-1251 with CR LF line ends
+// and the right number of lines.
 #include <array>
 #include <cstdio>
-#include <map>
 #include <string>
 
 #include "FuzzInput.h"
@@ -63,32 +64,36 @@ void checkReport(const std::string& bytes, bool manual) {
     check(lines == (manual ? 603 : 607), "line count");
 }
 
-class FuzzWindow : public kelvarin::CalculationWindow {
-public:
-    std::string fieldText(kelvarin::InputField f) const override { return texts.at(f); }
-    void setFieldText(kelvarin::InputField f, const std::string& t) override { texts[f] = t; }
-    bool manualChecked() const override { return manual; }
-    bool diamChecked() const override { return diam; }
-    void showMessage(std::string_view) override { ++messages; }
-    void writeReport() override { checkReport(kelvarin::reportText(*design, manual), manual); }
-    void showSelectedSection() override {
-        const kelvarin::SectionOutlines outlines =
-            kelvarin::buildViewOutlines(*design, 600, options.turned, section);
-        (void)kelvarin::sectionViewCaption(*design, section);
-        const kelvarin::ViewBitmapSize size = kelvarin::sectionBitmapSize(outlines, section);
-        check(size.width >= 0 && size.height >= 0, "negative bitmap");
-        NullCanvas canvas;
-        kelvarin::drawOutline(canvas, outlines.section(section), options.controlMarks);
-    }
+// The section view's step, as the window runs it after a completed calculation.
+void showSection(const kelvarin::PropellerDesign& design, const kelvarin::SectionOptions& options,
+                 int section) {
+    const kelvarin::SectionOutlines outlines =
+        kelvarin::buildViewOutlines(design, 600, options.turned, section);
+    (void)kelvarin::sectionViewCaption(design, section);
+    const kelvarin::ViewBitmapSize size = kelvarin::sectionBitmapSize(outlines, section);
+    check(size.width >= 0 && size.height >= 0, "negative bitmap");
+    NullCanvas canvas;
+    kelvarin::drawOutline(canvas, outlines.section(section), options.controlMarks);
+}
 
-    kelvarin::PropellerDesign* design = nullptr;
-    kelvarin::SectionOptions options;
-    std::map<kelvarin::InputField, std::string> texts;
-    bool manual = false;
-    bool diam = false;
-    int section = 3;
-    int messages = 0;
-};
+// The writes replayed over the texts the run started from give the texts it reports, and each
+// message lies within the writes.
+void checkFields(const kelvarin::FieldTexts& before, const kelvarin::CalculationOutcome& run) {
+    kelvarin::FieldTexts replayed = before;
+    for (const kelvarin::FieldWrite& w : run.fieldWrites) {
+        replayed[kelvarin::fieldIndex(w.field)] = w.text;
+    }
+    check(replayed == run.fieldTexts, "writes do not give the final texts");
+    std::size_t last = 0;
+    for (const kelvarin::FieldMessage& m : run.messages) {
+        check(m.writesBefore >= last && m.writesBefore < run.fieldWrites.size(),
+              "a message out of place among the writes");
+        last = m.writesBefore;
+    }
+    check(run.messages.size() <= 8, "too many messages");
+    check(run.notANumberField.has_value() == (run.end == kelvarin::RunEnd::NotANumber),
+          "a field named without a conversion failure");
+}
 
 }  // namespace
 
@@ -97,24 +102,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     separator = in.takeBool() ? ',' : '.';
     kelvarin::setDecimalSeparatorSource(&chosenSeparator);
     kelvarin::PropellerDesign design;
-    FuzzWindow window;
-    window.design = &design;
-    for (kelvarin::InputField f : kelvarin::kInputFields) {
-        window.texts[f] = kelvarin::startText(f);
-    }
+    kelvarin::FieldTexts texts = kelvarin::startTexts();
     for (int run = 0; run < 4 && in.take<std::uint8_t>() != 0; ++run) {
-        window.manual = in.takeBool();
-        window.diam = in.takeBool();
-        window.options.turned = in.takeBool();
-        window.options.controlMarks = in.takeBool();
-        window.section = 3 + in.take<std::uint8_t>() % 9;
+        const bool manual = in.takeBool();
+        const bool diam = in.takeBool();
+        kelvarin::SectionOptions options;
+        options.turned = in.takeBool();
+        options.controlMarks = in.takeBool();
+        const int section = 3 + in.take<std::uint8_t>() % 9;
         // Change some fields, as a user typing or pasting between runs.
         for (kelvarin::InputField f : kelvarin::kInputFields) {
             if (in.takeBool()) {
-                window.texts[f] = in.takeString(24);
+                texts[kelvarin::fieldIndex(f)] = in.takeString(24);
             }
         }
-        kelvarin::runCalculation(design, window);
+        const kelvarin::InputMode mode = manual ? kelvarin::InputMode::Manual
+                                         : diam ? kelvarin::InputMode::ByDiameter
+                                                : kelvarin::InputMode::Calculated;
+        const kelvarin::CalculationOutcome outcome = kelvarin::runCalculation(texts, mode, design);
+        checkFields(texts, outcome);
+        texts = outcome.fieldTexts;
+        design = outcome.design;
+        if (outcome.completed()) {
+            checkReport(kelvarin::reportText(design, mode), manual);
+            try {
+                showSection(design, options, section);
+            } catch (const kelvarin::Failure&) {
+            }
+        }
         for (int k = 1; k <= 2; ++k) {
             for (std::size_t j = 0; j < kelvarin::kProfilePointCount; ++j) {
                 const kelvarin::SectionProfile& p = design.profiles[kelvarin::stationIndex(k)];
@@ -127,7 +142,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 check(p.lowerMm[j] == 0, "the flat bottom is not flat");
             }
         }
-        check(window.messages <= 6 * (run + 1) + 2 * (run + 1), "too many messages");
     }
     return 0;
 }

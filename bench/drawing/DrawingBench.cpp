@@ -8,24 +8,21 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "core/BladeGeometry.h"
+#include "core/CalculationRun.h"
 #include "drawing/OutlineDrawing.h"
 #include "drawing/SectionOutline.h"
 #include "drawing/SectionView.h"
 #include "drawing/TemplatePrint.h"
 #include "qtdrawing/QtCanvas.h"
 #include "qtdrawing/QtPrinter.h"
-#include "support/RecordingWindow.h"
+#include "support/ScopedSeparator.h"
 
 namespace kelvarin {
 namespace {
 
 PropellerDesign DefaultDesign() {
     testing::ScopedSeparator comma{','};
-    testing::RecordingWindow window;
-    PropellerDesign design;
-    computeGeometry(design, window);
-    return design;
+    return runCalculation(startTexts(), InputMode::Manual).design;
 }
 
 void BM_BuildSectionOutlines(benchmark::State& state) {

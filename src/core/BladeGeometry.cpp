@@ -57,9 +57,9 @@ void computeProfiles(PropellerDesign& design) {
 
 }  // namespace
 
-void computeGeometry(PropellerDesign& design, CalculationWindow& window) {
-    readInput(window, InputField::Diameter, design.sizing.diameterCm);
-    readInput(window, InputField::Pitch, design.sizing.pitchM);
+void computeGeometry(PropellerDesign& design, FieldSheet& fields) {
+    design.sizing.diameterCm = readInput(fields, InputField::Diameter);
+    design.sizing.pitchM = readInput(fields, InputField::Pitch);
     try {
         computeStations(design);
         computeProfiles(design);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,9 +18,22 @@ enum class InputField {
     DesignSpeed,     // design flight speed, km/h
 };
 
-inline constexpr std::array<InputField, 6> kInputFields = {
+inline constexpr std::size_t kInputFieldCount = 6;
+
+inline constexpr std::array<InputField, kInputFieldCount> kInputFields = {
     InputField::Diameter,       InputField::Pitch,    InputField::Power,
     InputField::PropellerSpeed, InputField::MaxSpeed, InputField::DesignSpeed};
+
+// How the six fields are used: diameter and pitch sized from power, speed and flight speeds;
+// speed and pitch sized from a given diameter; or diameter and pitch typed by hand.
+enum class InputMode { Calculated, ByDiameter, Manual };
+
+constexpr std::size_t fieldIndex(InputField field) {
+    return static_cast<std::size_t>(field);
+}
+
+// The six texts, one per field at fieldIndex(field), UTF-8.
+using FieldTexts = std::array<std::string, kInputFieldCount>;
 
 // Shown when the field is empty or reads as zero.
 std::string_view emptyFieldMessage(InputField field);
@@ -28,5 +42,6 @@ std::string_view emptyFieldMessage(InputField field);
 // with the current decimal separator at the moment of the call, so that they always read back.
 std::string fallbackText(InputField field);
 std::string startText(InputField field);
+FieldTexts startTexts();
 
 }  // namespace kelvarin

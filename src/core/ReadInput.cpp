@@ -5,17 +5,30 @@
 
 namespace kelvarin {
 
-void readInput(CalculationWindow& window, InputField field, double& member) {
-    if (window.fieldText(field).empty()) {
-        window.showMessage(emptyFieldMessage(field));
-        window.setFieldText(field, fallbackText(field));
+namespace {
+
+double fieldNumber(const FieldSheet& fields, InputField field) {
+    try {
+        return textToNumber(fields.text(field));
+    } catch (const ConversionError& e) {
+        throw FieldNotANumber(field, e.what());
     }
-    member = textToNumber(window.fieldText(field));
-    if (member == 0.0) {  // minus zero too
-        window.showMessage(emptyFieldMessage(field));
-        window.setFieldText(field, fallbackText(field));
+}
+
+}  // namespace
+
+double readInput(FieldSheet& fields, InputField field) {
+    if (fields.text(field).empty()) {
+        fields.addMessage(field, emptyFieldMessage(field));
+        fields.write(field, fallbackText(field));
     }
-    member = textToNumber(window.fieldText(field));
+    double value = fieldNumber(fields, field);
+    if (value == 0.0) {  // minus zero too
+        fields.addMessage(field, emptyFieldMessage(field));
+        fields.write(field, fallbackText(field));
+        value = fieldNumber(fields, field);
+    }
+    return value;
 }
 
 }  // namespace kelvarin

@@ -29,8 +29,8 @@ std::size_t writeAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-void writeReport(const PropellerDesign& design, bool manual, const std::string& path) {
-    const std::string text = reportText(design, manual);
+void writeReport(const PropellerDesign& design, InputMode mode, const std::string& path) {
+    const std::string text = reportText(design, mode);
     // The file is emptied by cutting it after the new text rather than with O_TRUNC: on ext4 a
     // file truncated to zero is flushed to disk when it is closed, which costs milliseconds
     // on every calculation. Cutting at what was written leaves the same file in every case,

@@ -70,12 +70,12 @@ void figure(ReportLines& lines, std::string_view label, const std::string& numbe
     lines.endLine();
 }
 
-void writeFigures(ReportLines& lines, const PropellerDesign& d, bool manual) {
+void writeFigures(ReportLines& lines, const PropellerDesign& d, InputMode mode) {
     lines.addLine({"<h3>Технические характеристики винта</h3>"});
     // Each label is 23 characters, padded with spaces, the number right after it.
     figure(lines, "Диаметр винта          ", formatFixed(d.sizing.diameterCm, 3, 1), " см <br>");
     figure(lines, "Шаг винта              ", formatFixed(d.sizing.pitchM, 1, 2), " м <br>");
-    if (manual) {
+    if (mode == InputMode::Manual) {
         return;  // sizing did not run, so power, speed and flight speeds say nothing
     }
     figure(lines, "Мощность двигателя     ", formatFixed(d.inputs.powerHp, 3, 1), " л/с <br>");
@@ -165,12 +165,12 @@ void writeProfileTable(ReportLines& lines, const PropellerDesign& d, int section
 
 }  // namespace
 
-std::string reportText(const PropellerDesign& design, bool manual) {
+std::string reportText(const PropellerDesign& design, InputMode mode) {
     ReportLines lines;
     lines.addLine({"<html>"});
     lines.addLine({"<head>"});
     lines.addLine({"<body>"});
-    writeFigures(lines, design, manual);
+    writeFigures(lines, design, mode);
     for (const StationTableLayout& table : kStationTables) {
         writeStationTable(lines, design, table);
     }

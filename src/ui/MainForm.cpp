@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <exception>
+#include <utility>
 
 #include "core/CalculationRun.h"
 #include "report/DataReport.h"
@@ -240,25 +241,50 @@ void MainForm::setFieldText(InputField field, const std::string& text) {
     Field(field)->setText(QString::fromStdString(text));
 }
 
-bool MainForm::manualChecked() const {
-    return checkManual_->isChecked();
+FieldTexts MainForm::fieldTexts() const {
+    FieldTexts texts;
+    for (InputField f : kInputFields) {
+        texts[fieldIndex(f)] = fieldText(f);
+    }
+    return texts;
 }
 
-bool MainForm::diamChecked() const {
-    return checkDiam_->isChecked();
+InputMode MainForm::inputMode() const {
+    if (checkManual_->isChecked()) {
+        return InputMode::Manual;
+    }
+    return checkDiam_->isChecked() ? InputMode::ByDiameter : InputMode::Calculated;
 }
 
-void MainForm::showMessage(std::string_view text) {
-    services_.messages.Inform(this,
-                              QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-void MainForm::writeReport() {
-    kelvarin::writeReport(design_, manualChecked());
+void MainForm::showOutcomeInFields(const CalculationOutcome& outcome) {
+    std::size_t written = 0;
+    const auto writeUpTo = [&](std::size_t count) {
+        for (; written < count; ++written) {
+            const FieldWrite& w = outcome.fieldWrites[written];
+            setFieldText(w.field, w.text);
+        }
+    };
+    for (const FieldMessage& message : outcome.messages) {
+        writeUpTo(message.writesBefore);
+        services_.messages.Inform(this, QString::fromStdString(message.text));
+    }
+    writeUpTo(outcome.fieldWrites.size());
 }
 
 void MainForm::ButRashClick() {
-    runCalculation(design_, *this);
+    const InputMode mode = inputMode();
+    CalculationOutcome outcome = runCalculation(fieldTexts(), mode, design_);
+    showOutcomeInFields(outcome);
+    design_ = std::move(outcome.design);
+    if (!outcome.completed()) {
+        return;
+    }
+    try {
+        writeReport(design_, mode);
+        showSelectedSection();
+    } catch (...) {
+        // Inside a calculation a failing report or section view ends it without a message.
+    }
 }
 
 void MainForm::ButDateClick() {

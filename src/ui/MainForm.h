@@ -4,7 +4,8 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "core/CalculationWindow.h"
+#include "core/CalculationRun.h"
+#include "core/InputFields.h"
 #include "core/PropellerDesign.h"
 #include "drawing/SectionOptions.h"
 
@@ -33,7 +34,7 @@ struct MainFormServices {
 
 // The main window Form1: the input panel, the section view below it, and the one design
 // record, which lives exactly as long as the window.
-class MainForm : public QMainWindow, public CalculationWindow {
+class MainForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainForm(MainFormServices services, QWidget* parent = nullptr);
@@ -47,14 +48,13 @@ public:
     // The zoom of the section view, percent, as the slider and the image box last agreed it.
     int zoomPercent() const { return zoomPercent_; }
 
-    // CalculationWindow
-    std::string fieldText(InputField field) const override;
-    void setFieldText(InputField field, const std::string& text) override;
-    bool manualChecked() const override;
-    bool diamChecked() const override;
-    void showMessage(std::string_view text) override;
-    void writeReport() override;
-    void showSelectedSection() override;
+    std::string fieldText(InputField field) const;
+    void setFieldText(InputField field, const std::string& text);
+    FieldTexts fieldTexts() const;
+    // The mode the two check boxes select; CheckManual wins over CheckDiam.
+    InputMode inputMode() const;
+    // Draws the section the selector shows, with its caption, into the image box.
+    void showSelectedSection();
 
     NumericEdit* Field(InputField field) const;
 
@@ -81,6 +81,8 @@ private:
     // Runs a handler so that no failure crosses the event loop: a failure goes to the
     // default error display.
     void Guarded(const std::function<void()>& handler);
+    // Shows the run's messages at their places among its field writes, as they arose.
+    void showOutcomeInFields(const CalculationOutcome& outcome);
 
     MainFormServices services_;
     PropellerDesign design_{};

@@ -6,26 +6,35 @@
 #include <cmath>
 
 #include "core/Failure.h"
-#include "support/RecordingWindow.h"
+#include "core/ReadInput.h"
+#include "support/ScopedSeparator.h"
+#include "support/StartTexts.h"
 
 namespace kelvarin {
 namespace {
 
-using testing::RecordingWindow;
 using testing::ScopedSeparator;
+using testing::startTextsWith;
 
 class Geometry : public ::testing::Test {
 protected:
     ScopedSeparator comma{','};
-    RecordingWindow w;
     PropellerDesign d;
+
+    // The geometry of the start texts with some fields changed.
+    void Compute(std::initializer_list<std::pair<InputField, std::string>> changed = {}) {
+        fields = FieldSheet(startTextsWith(changed));
+        computeGeometry(d, fields);
+    }
+
+    FieldSheet fields{startTextsWith()};
 
     const StationTable& s() const { return d.stations; }
     const SectionProfile& profile(int station) const { return d.profiles[stationIndex(station)]; }
 };
 
 TEST_F(Geometry, DefaultDesignStations) {
-    computeGeometry(d, w);
+    Compute();
     EXPECT_EQ(d.sizing.diameterCm, 151.7);
     EXPECT_EQ(d.sizing.pitchM, 0.52);
     const std::size_t s3 = stationIndex(3), s11 = stationIndex(11);
@@ -50,7 +59,7 @@ TEST_F(Geometry, DefaultDesignStations) {
 }
 
 TEST_F(Geometry, ProfilesFollowTheOneShape) {
-    computeGeometry(d, w);
+    Compute();
     EXPECT_NEAR(profile(3).xMm[12], 141.4, 0.05);
     EXPECT_NEAR(profile(3).upperMm[5], 29.99, 0.005);
     EXPECT_NEAR(profile(3).upperMm[0], 8.996, 0.0005);
@@ -75,30 +84,26 @@ TEST_F(Geometry, ProfilesFollowTheOneShape) {
 }
 
 TEST_F(Geometry, EmptyOrZeroFieldsFallBack) {
-    w.texts[InputField::Diameter] = "";
-    w.texts[InputField::Pitch] = "0,0";
-    computeGeometry(d, w);
+    Compute({{InputField::Diameter, ""}, {InputField::Pitch, "0,0"}});
     EXPECT_EQ(d.sizing.diameterCm, 127.0);
     EXPECT_EQ(d.sizing.pitchM, 0.2);
-    EXPECT_EQ(w.texts[InputField::Diameter], "127");
-    EXPECT_EQ(w.texts[InputField::Pitch], "0,20");
-    EXPECT_EQ(w.messages.size(), 2u);
+    EXPECT_EQ(fields.text(InputField::Diameter), "127");
+    EXPECT_EQ(fields.text(InputField::Pitch), "0,20");
+    EXPECT_EQ(fields.messages().size(), 2u);
 }
 
 TEST_F(Geometry, AConversionFailureChangesNoTable) {
-    computeGeometry(d, w);
+    Compute();
     const PropellerDesign before = d;
-    w.texts[InputField::Diameter] = "300";
-    w.texts[InputField::Pitch] = "0.5";
-    EXPECT_THROW(computeGeometry(d, w), ConversionError);
+    EXPECT_THROW(Compute({{InputField::Diameter, "300"}, {InputField::Pitch, "0.5"}}),
+                 FieldNotANumber);
     EXPECT_EQ(d.sizing.diameterCm, 300.0);  // stored before the pitch failed
     EXPECT_EQ(d.stations.bladeWidthM, before.stations.bladeWidthM);
     EXPECT_EQ(d.profiles[2].xMm, before.profiles[2].xMm);
 }
 
 TEST_F(Geometry, ANegativeDiameterIsUsedAsItIs) {
-    w.texts[InputField::Diameter] = "-151,7";
-    computeGeometry(d, w);
+    Compute({{InputField::Diameter, "-151,7"}});
     EXPECT_EQ(d.sizing.diameterCm, -151.7);
     EXPECT_NEAR(d.stations.bladeWidthM[2], -0.09557, 5e-6);
 }
@@ -106,30 +111,25 @@ TEST_F(Geometry, ANegativeDiameterIsUsedAsItIs) {
 // The ratio t is rounded to a double before its arctangent; taking it unrounded would give the
 // neighbouring angle in both cases.
 TEST_F(Geometry, TheAngleIsTakenOfTheRatioStoredAsADouble) {
-    w.texts[InputField::Diameter] = "109";
-    w.texts[InputField::Pitch] = "0,39";
-    computeGeometry(d, w);
+    Compute({{InputField::Diameter, "109"}, {InputField::Pitch, "0,39"}});
     EXPECT_EQ(s().bladeAngleDeg[stationIndex(10)], 0x1.c67d214c3218cp+3);
 
-    w.texts[InputField::Diameter] = "149";
-    w.texts[InputField::Pitch] = "0,48";
-    computeGeometry(d, w);
+    Compute({{InputField::Diameter, "149"}, {InputField::Pitch, "0,48"}});
     EXPECT_EQ(s().bladeAngleDeg[stationIndex(7)], 0x1.2def38edf3dd3p+4);
 }
 
 // A fault in the tables ends the step quietly and keeps what was written so far.
 TEST_F(Geometry, AnArithmeticFaultEndsOnlyThisStep) {
-    computeGeometry(d, w);
-    w.texts[InputField::Diameter] = "1E-320";  // t is beyond the double range: overflow fault
-    w.texts[InputField::Pitch] = "1";
-    computeGeometry(d, w);
+    Compute();
+    // t is beyond the double range: overflow fault
+    Compute({{InputField::Diameter, "1E-320"}, {InputField::Pitch, "1"}});
     EXPECT_EQ(d.sizing.diameterCm, 1e-320);
     EXPECT_EQ(d.stations.bladeWidthM[0], 9.0 * 1e-320 / 100 / 100);  // written before the fault
     EXPECT_NEAR(d.stations.bladeAngleDeg[0], 65.38, 5e-3);           // the previous run's value
     EXPECT_NEAR(profile(3).xMm[12], 141.4, 0.05);                    // profiles untouched
 
-    w.texts[InputField::Diameter] = "1E308";  // in range with extended intermediates: no fault
-    computeGeometry(d, w);
+    // In range with extended intermediates: no fault.
+    Compute({{InputField::Diameter, "1E308"}, {InputField::Pitch, "1"}});
     EXPECT_EQ(d.sizing.diameterCm, 1e308);
 }
 

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "core/TextToNumber.h"
-#include "support/RecordingWindow.h"
+#include "support/ScopedSeparator.h"
 
 namespace kelvarin {
 namespace {

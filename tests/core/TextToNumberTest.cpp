@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "core/Failure.h"
-#include "support/RecordingWindow.h"
+#include "support/ScopedSeparator.h"
 
 namespace kelvarin {
 namespace {

@@ -6,7 +6,7 @@
 #include "core/Failure.h"
 #include "drawing/SectionOutline.h"
 #include "support/DefaultDesign.h"
-#include "support/RecordingWindow.h"
+#include "support/ScopedSeparator.h"
 
 namespace kelvarin {
 namespace {
@@ -64,14 +64,9 @@ TEST(SectionBitmapSize, RefusesNegativeAndHugeBitmaps) {
 // whole fraction of it where that bitmap would be too large: every section of ordinary designs,
 // flat and turned, must still be shown.
 TEST(SectionBitmapSize, OrdinaryDesignsFitAt1200Dpi) {
-    ScopedSeparator comma{','};
     for (const char* diameter : {"151,7", "170", "250", "300"}) {
         for (const char* pitch : {"0,52", "1", "1,5"}) {
-            testing::RecordingWindow window;
-            window.texts[InputField::Diameter] = diameter;
-            window.texts[InputField::Pitch] = pitch;
-            PropellerDesign d;
-            computeGeometry(d, window);
+            const PropellerDesign d = testing::DesignOf(diameter, pitch);
             for (const bool turned : {false, true}) {
                 for (int n = kFirstSection; n <= kLastSection; ++n) {
                     EXPECT_NO_THROW(sectionBitmapSize(buildViewOutlines(d, 1200, turned, n), n))
@@ -84,15 +79,10 @@ TEST(SectionBitmapSize, OrdinaryDesignsFitAt1200Dpi) {
 }
 
 TEST(BuildViewOutlines, StepsDownOnlyWhenTheBitmapWouldBeTooLarge) {
-    ScopedSeparator comma{','};
-    testing::RecordingWindow window;
-    PropellerDesign d;
-    computeGeometry(d, window);                                // the start design
+    PropellerDesign d = testing::DefaultDesign();
     EXPECT_EQ(buildViewOutlines(d, 1200, true, 3).dpi, 1200);  // about 29 million pixels
 
-    window.texts[InputField::Diameter] = "300";
-    window.texts[InputField::Pitch] = "1,5";
-    computeGeometry(d, window);
+    d = testing::DesignOf("300", "1,5");
     const OutlinePoint full = buildSectionOutlines(d, 1200, true).section(3)[0];
     EXPECT_GT(std::int64_t{full.x} * (full.y + 10), kMaxViewBitmapPixels);
     const SectionOutlines view = buildViewOutlines(d, 1200, true, 3);
@@ -102,8 +92,7 @@ TEST(BuildViewOutlines, StepsDownOnlyWhenTheBitmapWouldBeTooLarge) {
     EXPECT_NEAR(half.y, full.y / 2.0, 2);
 
     // Beyond a quarter of the resolution the view gives up rather than shrink further.
-    window.texts[InputField::Diameter] = "5000";
-    computeGeometry(d, window);
+    d = testing::DesignOf("5000", "1,5");
     const SectionOutlines quarter = buildViewOutlines(d, 1200, true, 3);
     EXPECT_EQ(quarter.dpi, 300);
     EXPECT_THROW(sectionBitmapSize(quarter, 3), Failure);

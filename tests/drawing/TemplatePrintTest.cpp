@@ -10,7 +10,7 @@
 #include "drawing/SectionOutline.h"
 #include "support/DefaultDesign.h"
 #include "support/RecordingCanvas.h"
-#include "support/RecordingWindow.h"
+#include "support/ScopedSeparator.h"
 
 namespace kelvarin {
 namespace {

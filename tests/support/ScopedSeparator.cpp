@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/ScopedSeparator.h"
 #include "core/DecimalSeparator.h"
-#include "support/RecordingWindow.h"
 
 namespace kelvarin::testing {
 

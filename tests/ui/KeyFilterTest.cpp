@@ -9,7 +9,7 @@
 #include <QTest>
 #include <memory>
 
-#include "support/RecordingWindow.h"
+#include "support/ScopedSeparator.h"
 #include "ui/KeyFilters.h"
 #include "ui/NumericEdit.h"
 #include "ui/UiDoubles.h"

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,13 +16,20 @@
 
 namespace kelvarin::testing {
 
-// Answers every message box at once and remembers it.
+// Answers every message box at once and remembers it; onInform sees the window as the box
+// would cover it.
 class RecordingMessages : public MessageBoxes {
 public:
-    void Inform(QWidget*, const QString& text) override { informed.push_back(text); }
+    void Inform(QWidget*, const QString& text) override {
+        informed.push_back(text);
+        if (onInform) {
+            onInform();
+        }
+    }
     void Critical(QWidget*, const QString& text) override { errors.push_back(text); }
     QStringList informed;
     QStringList errors;
+    std::function<void()> onInform;
 };
 
 class RecordingShell : public DesktopShell {
