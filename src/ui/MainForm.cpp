@@ -21,8 +21,8 @@
 #include "ui/NumericEdit.h"
 #include "ui/UiFonts.h"
 #include "ui/ZoomSlider.h"
-#include "widgets/VzImage.h"
-#include "widgets/VzImageBox.h"
+#include "widgets/PictureWidget.h"
+#include "widgets/ZoomableImageView.h"
 
 namespace kelvarin {
 
@@ -86,7 +86,7 @@ MainForm::MainForm(MainFormServices services, QWidget* parent)
     panel_->setObjectName(QStringLiteral("Panel1"));
     panel_->setFixedHeight(kPanelHeight);
     layout->addWidget(panel_);
-    vzImageBox1_ = new TVzImageBox(client);
+    vzImageBox1_ = new ZoomableImageView(client);
     vzImageBox1_->setObjectName(QStringLiteral("VzImageBox1"));
     // Focus only from a mouse press in it, never by Tab.
     vzImageBox1_->setFocusPolicy(Qt::ClickFocus);

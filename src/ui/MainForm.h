@@ -22,7 +22,7 @@ class DesktopShell;
 class MessageBoxes;
 class NumericEdit;
 class Printer;
-class TVzImageBox;
+class ZoomableImageView;
 class ZoomSlider;
 
 // What the window hands its work to outside itself: message boxes, the desktop, the printer.
@@ -109,7 +109,7 @@ private:
     QPushButton* butDate_ = nullptr;
     QPushButton* butRash_ = nullptr;
     QPushButton* butPrint_ = nullptr;
-    TVzImageBox* vzImageBox1_ = nullptr;
+    ZoomableImageView* vzImageBox1_ = nullptr;
     AboutForm* aboutForm_ = nullptr;
 };
 

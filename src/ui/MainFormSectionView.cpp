@@ -16,8 +16,8 @@
 #include "ui/ArrowSelector.h"
 #include "ui/MainForm.h"
 #include "ui/ZoomSlider.h"
-#include "widgets/VzImage.h"
-#include "widgets/VzImageBox.h"
+#include "widgets/PictureWidget.h"
+#include "widgets/ZoomableImageView.h"
 
 namespace kelvarin {
 
@@ -48,21 +48,21 @@ void MainForm::showSelectedSection() {
     labInfo_->setText(QString::fromStdString(sectionViewCaption(design_, section)));
     labInfo_->adjustSize();
 
-    TVzImage* image = vzImageBox1_->Image();
+    PictureWidget* image = vzImageBox1_->pictureWidget();
     QImage picture;
     try {
         picture = DrawSection(outlines, section, sectionOptions_.controlMarks);
     } catch (...) {
         // The label already names the new section: the old picture must not stay beside it.
-        image->ClearPicture();
+        image->clearPicture();
         throw;
     }
-    image->SetPicture(picture);
-    image->SetResample(true);
-    vzImageBox1_->SetImageFitToWindow(true);
-    vzImageBox1_->ResetImageView();
+    image->setPicture(picture);
+    image->setResample(true);
+    vzImageBox1_->setFitToWindow(true);
+    vzImageBox1_->resetView();
 
-    zoomPercent_ = vzImageBox1_->ImageScale();
+    zoomPercent_ = vzImageBox1_->zoomPercent();
     // Moving the slider runs Track at once, which hands the (clamped) value back to the box;
     // when the slider stays where it is, the box keeps its fit.
     trackBar1_->SetPosition(zoomPercent_);
@@ -70,7 +70,7 @@ void MainForm::showSelectedSection() {
 
 void MainForm::Track() {
     zoomPercent_ = trackBar1_->Position();
-    vzImageBox1_->SetImageScale(zoomPercent_);
+    vzImageBox1_->setZoomPercent(zoomPercent_);
 }
 
 void MainForm::UgolCheck() {

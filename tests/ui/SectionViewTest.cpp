@@ -18,8 +18,8 @@
 #include "ui/NumericEdit.h"
 #include "ui/UiDoubles.h"
 #include "ui/ZoomSlider.h"
-#include "widgets/VzImage.h"
-#include "widgets/VzImageBox.h"
+#include "widgets/PictureWidget.h"
+#include "widgets/ZoomableImageView.h"
 
 namespace kelvarin::testing {
 namespace {
@@ -45,11 +45,11 @@ protected:
         }
     }
     QString Info() const { return rig.Find<QLabel>("LabInfo")->text(); }
-    TVzImageBox* Box() const { return rig.Find<TVzImageBox>("VzImageBox1"); }
+    ZoomableImageView* Box() const { return rig.Find<ZoomableImageView>("VzImageBox1"); }
     ZoomSlider* Slider() const { return rig.Find<ZoomSlider>("TrackBar1"); }
-    QImage Picture() const { return Box()->Image()->Picture(); }
+    QImage ShownPicture() const { return Box()->pictureWidget()->picture(); }
     int RedPixels() const {
-        const QImage picture = Picture();
+        const QImage picture = ShownPicture();
         int red = 0;
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = 0; x < picture.width(); ++x) {
@@ -64,7 +64,7 @@ protected:
 
 TEST_F(UiSectionViewTest, NothingIsCalculatedAtStart) {
     EXPECT_EQ(Info(), "   ");
-    EXPECT_FALSE(Box()->Image()->HasGraphic());
+    EXPECT_FALSE(Box()->pictureWidget()->hasPicture());
     EXPECT_EQ(Slider()->Position(), 100);
     EXPECT_EQ(rig.form->zoomPercent(), 0);
     EXPECT_FALSE(QFile::exists("Date.html"));
@@ -85,23 +85,23 @@ TEST_F(UiSectionViewTest, CalculationFillsFieldsReportLabelPictureAndSlider) {
         << Info().toStdString();
 
     const ViewBitmapSize size = sectionBitmapSize(buildSectionOutlines(design, 600, false), 3);
-    EXPECT_EQ(Picture().size(), QSize(size.width, size.height));
-    EXPECT_TRUE(Box()->Image()->Resample());
+    EXPECT_EQ(ShownPicture().size(), QSize(size.width, size.height));
+    EXPECT_TRUE(Box()->pictureWidget()->resample());
     // A section at 600 dpi is far wider than the box: fitted well below 100 %, the slider
     // showing the same percentage, and the fit kept since the slider handed back an equal value.
-    EXPECT_LT(Box()->ImageScale(), 100);
-    EXPECT_GE(Box()->ImageScale(), 10);
-    EXPECT_EQ(Slider()->Position(), Box()->ImageScale());
-    EXPECT_EQ(rig.form->zoomPercent(), Box()->ImageScale());
-    EXPECT_TRUE(Box()->ImageFitToWindow());
+    EXPECT_LT(Box()->zoomPercent(), 100);
+    EXPECT_GE(Box()->zoomPercent(), 10);
+    EXPECT_EQ(Slider()->Position(), Box()->zoomPercent());
+    EXPECT_EQ(rig.form->zoomPercent(), Box()->zoomPercent());
+    EXPECT_TRUE(Box()->fitToWindow());
 }
 
 TEST_F(UiSectionViewTest, StartDesignLabelsAndBitmapOfTheFirstAndLastSection) {
     CalculateStartDesign();
     EXPECT_EQ(Info(), "Сечение 0,2 радиуса: 151,7 мм от центра винта");
     // A chord of 141.4 mm and a thickness of 30 mm at 600 dpi.
-    EXPECT_NEAR(Picture().width(), 3340, 5);
-    EXPECT_NEAR(Picture().height(), 719, 3);
+    EXPECT_NEAR(ShownPicture().width(), 3340, 5);
+    EXPECT_NEAR(ShownPicture().height(), 719, 3);
     StepSelector(20);  // stops at 11
     EXPECT_EQ(rig.Find<ArrowSelector>("UpDown1")->Position(), 11);
     EXPECT_EQ(Info(), "Сечение 1 радиуса: 758,5 мм от центра винта");
@@ -110,12 +110,12 @@ TEST_F(UiSectionViewTest, StartDesignLabelsAndBitmapOfTheFirstAndLastSection) {
 
 TEST_F(UiSectionViewTest, TurnedSectionIsTallerAndNarrowerAndMarksAreRed) {
     CalculateStartDesign();
-    const QSize flat = Picture().size();
+    const QSize flat = ShownPicture().size();
     EXPECT_EQ(RedPixels(), 0);
     check("CheckUgol");
     EXPECT_TRUE(rig.form->sectionOptions().turned);
-    EXPECT_GT(Picture().height(), flat.height());
-    EXPECT_LT(Picture().width(), flat.width());
+    EXPECT_GT(ShownPicture().height(), flat.height());
+    EXPECT_LT(ShownPicture().width(), flat.width());
     check("CheckControl");
     EXPECT_TRUE(rig.form->sectionOptions().controlMarks);
     EXPECT_GT(RedPixels(), 100);
@@ -126,14 +126,14 @@ TEST_F(UiSectionViewTest, FitBelowTenPercentBecomesTenUnlessTheSliderStoodThere)
     CalculateStartDesign();
     // The fit was under 10 %: the slider moved to 10 and its handler fixed the scale there.
     EXPECT_EQ(Slider()->Position(), 10);
-    EXPECT_EQ(Box()->ImageScale(), 10);
-    EXPECT_FALSE(Box()->ImageFitToWindow());
+    EXPECT_EQ(Box()->zoomPercent(), 10);
+    EXPECT_FALSE(Box()->fitToWindow());
 
     // Now the slider already stands at 10: no change event, and the picture stays fitted.
     Click("ButRash");
-    EXPECT_TRUE(Box()->ImageFitToWindow());
-    EXPECT_LT(Box()->ImageScale(), 10);
-    EXPECT_EQ(rig.form->zoomPercent(), Box()->ImageScale());
+    EXPECT_TRUE(Box()->fitToWindow());
+    EXPECT_LT(Box()->zoomPercent(), 10);
+    EXPECT_EQ(rig.form->zoomPercent(), Box()->zoomPercent());
 
     // A click on the thumb, without moving it, still reaches the handler.
     QStyleOptionSlider option;
@@ -146,14 +146,14 @@ TEST_F(UiSectionViewTest, FitBelowTenPercentBecomesTenUnlessTheSliderStoodThere)
                                                           QStyle::SC_SliderHandle, Slider());
     QTest::mouseClick(Slider(), Qt::LeftButton, {}, thumb.center());
     EXPECT_EQ(Slider()->Position(), 10);
-    EXPECT_EQ(Box()->ImageScale(), 10);
-    EXPECT_FALSE(Box()->ImageFitToWindow());
+    EXPECT_EQ(Box()->zoomPercent(), 10);
+    EXPECT_FALSE(Box()->fitToWindow());
 }
 
 TEST_F(UiSectionViewTest, SliderSetsTheScaleEvenWithoutAPicture) {
     Slider()->triggerAction(QAbstractSlider::SliderPageStepSub);
     EXPECT_EQ(Slider()->Position(), 90);
-    EXPECT_EQ(Box()->ImageScale(), 90);
+    EXPECT_EQ(Box()->zoomPercent(), 90);
     EXPECT_EQ(rig.form->zoomPercent(), 90);
 }
 
@@ -181,7 +181,7 @@ TEST_F(UiSectionViewTest, AbsurdDiameterFailsTheViewInsteadOfExhaustingMemory) {
     StepSelector(1);
     ASSERT_EQ(rig.messages.errors.size(), 1);
     EXPECT_TRUE(rig.messages.errors[0].endsWith('.'));
-    EXPECT_FALSE(Box()->Image()->HasGraphic());
+    EXPECT_FALSE(Box()->pictureWidget()->hasPicture());
 }
 
 // A large turned section at 1200 dpi would pass the bitmap bound: the view shows it at half the
@@ -194,19 +194,20 @@ TEST_F(UiSectionViewTest, LargeSectionsAreShownAtAFractionOfTheResolution) {
     check("CheckUgol");
     Click("ButRash");
     EXPECT_TRUE(rig.messages.errors.isEmpty());
-    ASSERT_FALSE(Picture().isNull());
-    EXPECT_LE(std::int64_t{Picture().width()} * Picture().height(), kMaxViewBitmapPixels);
-    EXPECT_GT(std::int64_t{Picture().width()} * Picture().height(), kMaxViewBitmapPixels / 8);
+    ASSERT_FALSE(ShownPicture().isNull());
+    EXPECT_LE(std::int64_t{ShownPicture().width()} * ShownPicture().height(), kMaxViewBitmapPixels);
+    EXPECT_GT(std::int64_t{ShownPicture().width()} * ShownPicture().height(),
+              kMaxViewBitmapPixels / 8);
 }
 
 TEST_F(UiSectionViewTest, FailedRedrawLeavesNoOldPictureBesideTheNewLabel) {
     CalculateStartDesign();
-    ASSERT_FALSE(Picture().isNull());
+    ASSERT_FALSE(ShownPicture().isNull());
     rig.form->setFieldText(InputField::Diameter, "99999");
     Click("ButRash");
     EXPECT_EQ(Info(), "Сечение 0,2 радиуса: 1E5 мм от центра винта");
-    EXPECT_FALSE(Box()->Image()->HasGraphic());
-    EXPECT_TRUE(Picture().isNull());
+    EXPECT_FALSE(Box()->pictureWidget()->hasPicture());
+    EXPECT_TRUE(ShownPicture().isNull());
 }
 
 TEST_F(UiSectionViewTest, HeldArrowStopsWhenAStepOpensAModalWindow) {

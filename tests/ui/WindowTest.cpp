@@ -15,7 +15,7 @@
 #include "ui/NumericEdit.h"
 #include "ui/UiDoubles.h"
 #include "ui/ZoomSlider.h"
-#include "widgets/VzImageBox.h"
+#include "widgets/ZoomableImageView.h"
 
 namespace kelvarin::testing {
 namespace {
