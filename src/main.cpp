@@ -24,5 +24,5 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
-    return kelvarin::RunApplication(argc, argv);
+    return kelvarin::runApplication(argc, argv);
 }

@@ -8,14 +8,14 @@
 #include "qtdrawing/QtPrinter.h"
 #include "ui/DesktopShell.h"
 #include "ui/LocaleSeparator.h"
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 
 namespace kelvarin {
 
 namespace {
 
-QIcon ApplicationIcon() {
+QIcon applicationIcon() {
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         icon.addFile(QStringLiteral(":/kelvarin/icons/kelvarin-%1.png").arg(size),
@@ -26,19 +26,19 @@ QIcon ApplicationIcon() {
 
 }  // namespace
 
-int RunApplication(int& argc, char** argv, bool quitWhenShown) {
+int runApplication(int& argc, char** argv, bool quitWhenShown) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvarin"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
     QGuiApplication::setDesktopFileName(QStringLiteral("kelvarin"));
-    QApplication::setWindowIcon(ApplicationIcon());
-    UseLocaleDecimalSeparator();
+    QApplication::setWindowIcon(applicationIcon());
+    useLocaleDecimalSeparator();
 
     QtMessageBoxes messages;
     QtDesktopShell shell;
     QtPrinter printer;
     // The main window creates the About window, hidden, right after itself.
-    MainForm form({messages, shell, printer});
+    MainWindow form({messages, shell, printer});
     form.show();
     if (quitWhenShown) {
         QTimer::singleShot(0, &app, &QCoreApplication::quit);

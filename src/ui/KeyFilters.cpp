@@ -11,11 +11,11 @@ bool isDigit(QChar c) {
 
 }  // namespace
 
-bool WholeNumberKeyAccepted(QChar typed) {
+bool wholeNumberKeyAccepted(QChar typed) {
     return isDigit(typed);
 }
 
-std::optional<QChar> DecimalKeyResult(const QString& text, int caret, QChar typed, QChar separator,
+std::optional<QChar> decimalKeyResult(const QString& text, int caret, QChar typed, QChar separator,
                                       int maxDecimals) {
     const auto length = text.size();
     // Counted from 1, 0 when there is none.

@@ -56,7 +56,7 @@ TEST_F(UiCalculationTest, ARunEndedByABadFieldLeavesReportAndViewAlone) {
     Calculate();
     const QByteArray before = Report();
     rig.Find<QLabel>("LabInfo")->clear();
-    rig.form->setFieldText(InputField::Power, "1.5");  // a point under a comma locale
+    rig.window->setFieldText(InputField::Power, "1.5");  // a point under a comma locale
     Calculate();
     EXPECT_EQ(Report(), before);
     EXPECT_TRUE(Info().isEmpty());
@@ -73,13 +73,13 @@ TEST_F(UiCalculationTest, AnUnwritableReportDoesNotStopTheView) {
 // Each message box covers the fields as they stood when its message arose: the first field's
 // fallback is already in when the second field's message shows.
 TEST_F(UiCalculationTest, MessagesShowOverTheFieldsAsTheyStoodThen) {
-    rig.form->setFieldText(InputField::Power, "");
-    rig.form->setFieldText(InputField::DesignSpeed, "0");
+    rig.window->setFieldText(InputField::Power, "");
+    rig.window->setFieldText(InputField::DesignSpeed, "0");
     QStringList powerShown;
     QStringList speedShown;
     rig.messages.onInform = [&] {
-        powerShown << QString::fromStdString(rig.form->fieldText(InputField::Power));
-        speedShown << QString::fromStdString(rig.form->fieldText(InputField::DesignSpeed));
+        powerShown << QString::fromStdString(rig.window->fieldText(InputField::Power));
+        speedShown << QString::fromStdString(rig.window->fieldText(InputField::DesignSpeed));
     };
     Calculate();
     EXPECT_EQ(rig.messages.informed,
@@ -87,7 +87,7 @@ TEST_F(UiCalculationTest, MessagesShowOverTheFieldsAsTheyStoodThen) {
                            "Необходимо ввести параметр скрорость расчетная больше нуля"}));
     EXPECT_EQ(powerShown, QStringList({"", "14"}));
     EXPECT_EQ(speedShown, QStringList({"0", "0"}));
-    EXPECT_EQ(rig.form->fieldText(InputField::DesignSpeed), "40");
+    EXPECT_EQ(rig.window->fieldText(InputField::DesignSpeed), "40");
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ protected:
     void StepSelector(int steps) {
         auto* selector = rig.Find<ArrowSelector>("UpDown1");
         for (int i = 0; i < steps; ++i) {
-            QTest::mouseClick(selector->UpArrow(), Qt::LeftButton);
+            QTest::mouseClick(selector->upArrow(), Qt::LeftButton);
         }
     }
     QString Info() const { return rig.Find<QLabel>("LabInfo")->text(); }
@@ -65,8 +65,8 @@ protected:
 TEST_F(UiSectionViewTest, NothingIsCalculatedAtStart) {
     EXPECT_EQ(Info(), "   ");
     EXPECT_FALSE(Box()->pictureWidget()->hasPicture());
-    EXPECT_EQ(Slider()->Position(), 100);
-    EXPECT_EQ(rig.form->zoomPercent(), 0);
+    EXPECT_EQ(Slider()->position(), 100);
+    EXPECT_EQ(rig.window->zoomPercent(), 0);
     EXPECT_FALSE(QFile::exists("Date.html"));
 }
 
@@ -75,9 +75,9 @@ TEST_F(UiSectionViewTest, CalculationFillsFieldsReportLabelPictureAndSlider) {
     EXPECT_TRUE(rig.messages.informed.isEmpty());
     EXPECT_TRUE(rig.messages.errors.isEmpty());
     // The design works with the results as the fields show them.
-    const PropellerDesign& design = rig.form->Design();
-    EXPECT_EQ(design.sizing.diameterCm, textToNumber(rig.form->fieldText(InputField::Diameter)));
-    EXPECT_EQ(design.sizing.pitchM, textToNumber(rig.form->fieldText(InputField::Pitch)));
+    const PropellerDesign& design = rig.window->design();
+    EXPECT_EQ(design.sizing.diameterCm, textToNumber(rig.window->fieldText(InputField::Diameter)));
+    EXPECT_EQ(design.sizing.pitchM, textToNumber(rig.window->fieldText(InputField::Pitch)));
     EXPECT_GT(QFile("Date.html").size(), 1000);
     EXPECT_TRUE(QRegularExpression("^Сечение 0,2 радиуса: \\d+,\\d мм от центра винта$")
                     .match(Info())
@@ -87,12 +87,12 @@ TEST_F(UiSectionViewTest, CalculationFillsFieldsReportLabelPictureAndSlider) {
     const ViewBitmapSize size = sectionBitmapSize(buildSectionOutlines(design, 600, false), 3);
     EXPECT_EQ(ShownPicture().size(), QSize(size.width, size.height));
     EXPECT_TRUE(Box()->pictureWidget()->resample());
-    // A section at 600 dpi is far wider than the box: fitted well below 100 %, the slider
+    // A section at 600 dpi is far wider than the view: fitted well below 100 %, the slider
     // showing the same percentage, and the fit kept since the slider handed back an equal value.
     EXPECT_LT(Box()->zoomPercent(), 100);
     EXPECT_GE(Box()->zoomPercent(), 10);
-    EXPECT_EQ(Slider()->Position(), Box()->zoomPercent());
-    EXPECT_EQ(rig.form->zoomPercent(), Box()->zoomPercent());
+    EXPECT_EQ(Slider()->position(), Box()->zoomPercent());
+    EXPECT_EQ(rig.window->zoomPercent(), Box()->zoomPercent());
     EXPECT_TRUE(Box()->fitToWindow());
 }
 
@@ -103,7 +103,7 @@ TEST_F(UiSectionViewTest, StartDesignLabelsAndBitmapOfTheFirstAndLastSection) {
     EXPECT_NEAR(ShownPicture().width(), 3340, 5);
     EXPECT_NEAR(ShownPicture().height(), 719, 3);
     StepSelector(20);  // stops at 11
-    EXPECT_EQ(rig.Find<ArrowSelector>("UpDown1")->Position(), 11);
+    EXPECT_EQ(rig.Find<ArrowSelector>("UpDown1")->position(), 11);
     EXPECT_EQ(Info(), "Сечение 1 радиуса: 758,5 мм от центра винта");
     EXPECT_TRUE(rig.messages.errors.isEmpty());
 }
@@ -113,19 +113,19 @@ TEST_F(UiSectionViewTest, TurnedSectionIsTallerAndNarrowerAndMarksAreRed) {
     const QSize flat = ShownPicture().size();
     EXPECT_EQ(RedPixels(), 0);
     check("CheckUgol");
-    EXPECT_TRUE(rig.form->sectionOptions().turned);
+    EXPECT_TRUE(rig.window->sectionOptions().turned);
     EXPECT_GT(ShownPicture().height(), flat.height());
     EXPECT_LT(ShownPicture().width(), flat.width());
     check("CheckControl");
-    EXPECT_TRUE(rig.form->sectionOptions().controlMarks);
+    EXPECT_TRUE(rig.window->sectionOptions().controlMarks);
     EXPECT_GT(RedPixels(), 100);
 }
 
 TEST_F(UiSectionViewTest, FitBelowTenPercentBecomesTenUnlessTheSliderStoodThere) {
-    rig.form->resize(260, 300);
+    rig.window->resize(260, 300);
     CalculateStartDesign();
     // The fit was under 10 %: the slider moved to 10 and its handler fixed the scale there.
-    EXPECT_EQ(Slider()->Position(), 10);
+    EXPECT_EQ(Slider()->position(), 10);
     EXPECT_EQ(Box()->zoomPercent(), 10);
     EXPECT_FALSE(Box()->fitToWindow());
 
@@ -133,7 +133,7 @@ TEST_F(UiSectionViewTest, FitBelowTenPercentBecomesTenUnlessTheSliderStoodThere)
     Click("ButRash");
     EXPECT_TRUE(Box()->fitToWindow());
     EXPECT_LT(Box()->zoomPercent(), 10);
-    EXPECT_EQ(rig.form->zoomPercent(), Box()->zoomPercent());
+    EXPECT_EQ(rig.window->zoomPercent(), Box()->zoomPercent());
 
     // A click on the thumb, without moving it, still reaches the handler.
     QStyleOptionSlider option;
@@ -145,16 +145,16 @@ TEST_F(UiSectionViewTest, FitBelowTenPercentBecomesTenUnlessTheSliderStoodThere)
     const QRect thumb = Slider()->style()->subControlRect(QStyle::CC_Slider, &option,
                                                           QStyle::SC_SliderHandle, Slider());
     QTest::mouseClick(Slider(), Qt::LeftButton, {}, thumb.center());
-    EXPECT_EQ(Slider()->Position(), 10);
+    EXPECT_EQ(Slider()->position(), 10);
     EXPECT_EQ(Box()->zoomPercent(), 10);
     EXPECT_FALSE(Box()->fitToWindow());
 }
 
 TEST_F(UiSectionViewTest, SliderSetsTheScaleEvenWithoutAPicture) {
     Slider()->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(Slider()->Position(), 90);
+    EXPECT_EQ(Slider()->position(), 90);
     EXPECT_EQ(Box()->zoomPercent(), 90);
-    EXPECT_EQ(rig.form->zoomPercent(), 90);
+    EXPECT_EQ(rig.window->zoomPercent(), 90);
 }
 
 TEST_F(UiSectionViewTest, MissingPrinterIsSilentInACalculationAndShownElsewhere) {
@@ -166,7 +166,7 @@ TEST_F(UiSectionViewTest, MissingPrinterIsSilentInACalculationAndShownElsewhere)
     check("CheckUgol");
     ASSERT_EQ(rig.messages.errors.size(), 1);
     EXPECT_EQ(rig.messages.errors[0], "There is no default printer currently selected.");
-    EXPECT_TRUE(rig.form->sectionOptions().turned);  // the flag keeps its new value
+    EXPECT_TRUE(rig.window->sectionOptions().turned);  // the flag keeps its new value
 
     Click("ButPrint");
     EXPECT_EQ(rig.messages.errors.size(), 2);
@@ -175,7 +175,7 @@ TEST_F(UiSectionViewTest, MissingPrinterIsSilentInACalculationAndShownElsewhere)
 
 TEST_F(UiSectionViewTest, AbsurdDiameterFailsTheViewInsteadOfExhaustingMemory) {
     check("CheckManual");
-    rig.form->setFieldText(InputField::Diameter, "99999");
+    rig.window->setFieldText(InputField::Diameter, "99999");
     Click("ButRash");  // the run swallows the failure
     EXPECT_TRUE(rig.messages.errors.isEmpty());
     StepSelector(1);
@@ -189,8 +189,8 @@ TEST_F(UiSectionViewTest, AbsurdDiameterFailsTheViewInsteadOfExhaustingMemory) {
 TEST_F(UiSectionViewTest, LargeSectionsAreShownAtAFractionOfTheResolution) {
     rig.printer.dpi = 1200;
     check("CheckManual");
-    rig.form->setFieldText(InputField::Diameter, "300");
-    rig.form->setFieldText(InputField::Pitch, "1,5");
+    rig.window->setFieldText(InputField::Diameter, "300");
+    rig.window->setFieldText(InputField::Pitch, "1,5");
     check("CheckUgol");
     Click("ButRash");
     EXPECT_TRUE(rig.messages.errors.isEmpty());
@@ -203,7 +203,7 @@ TEST_F(UiSectionViewTest, LargeSectionsAreShownAtAFractionOfTheResolution) {
 TEST_F(UiSectionViewTest, FailedRedrawLeavesNoOldPictureBesideTheNewLabel) {
     CalculateStartDesign();
     ASSERT_FALSE(ShownPicture().isNull());
-    rig.form->setFieldText(InputField::Diameter, "99999");
+    rig.window->setFieldText(InputField::Diameter, "99999");
     Click("ButRash");
     EXPECT_EQ(Info(), "Сечение 0,2 радиуса: 1E5 мм от центра винта");
     EXPECT_FALSE(Box()->pictureWidget()->hasPicture());
@@ -212,20 +212,20 @@ TEST_F(UiSectionViewTest, FailedRedrawLeavesNoOldPictureBesideTheNewLabel) {
 
 TEST_F(UiSectionViewTest, HeldArrowStopsWhenAStepOpensAModalWindow) {
     auto* selector = rig.Find<ArrowSelector>("UpDown1");
-    QDialog message(rig.form.get());
+    QDialog message(rig.window.get());
     int clicks = 0;
-    QObject::connect(selector, &ArrowSelector::Clicked, [&] {
+    QObject::connect(selector, &ArrowSelector::positionChanged, [&] {
         ++clicks;
         message.setModal(true);
         message.show();
     });
-    QTest::mousePress(selector->UpArrow(), Qt::LeftButton);
+    QTest::mousePress(selector->upArrow(), Qt::LeftButton);
     // Long enough for the arrow's auto-repeat to fire several times.
-    QTest::qWait(selector->UpArrow()->autoRepeatDelay() +
-                 4 * selector->UpArrow()->autoRepeatInterval());
+    QTest::qWait(selector->upArrow()->autoRepeatDelay() +
+                 4 * selector->upArrow()->autoRepeatInterval());
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(selector->Position(), 4);
-    EXPECT_FALSE(selector->UpArrow()->isDown());
+    EXPECT_EQ(selector->position(), 4);
+    EXPECT_FALSE(selector->upArrow()->isDown());
     message.hide();
 }
 
@@ -239,13 +239,13 @@ TEST_F(UiSectionViewTest, PrintGoesToThePrinter) {
 TEST_F(UiSectionViewTest, SelectorAtTheEndOfItsRangeFiresNothing) {
     auto* selector = rig.Find<ArrowSelector>("UpDown1");
     int clicks = 0;
-    QObject::connect(selector, &ArrowSelector::Clicked, [&clicks] { ++clicks; });
-    QTest::mouseClick(selector->DownArrow(), Qt::LeftButton);
+    QObject::connect(selector, &ArrowSelector::positionChanged, [&clicks] { ++clicks; });
+    QTest::mouseClick(selector->downArrow(), Qt::LeftButton);
     EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(selector->Position(), 3);
-    QTest::mouseClick(selector->UpArrow(), Qt::LeftButton);
+    EXPECT_EQ(selector->position(), 3);
+    QTest::mouseClick(selector->upArrow(), Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(selector->Position(), 4);
+    EXPECT_EQ(selector->position(), 4);
     // Before any calculation the outlines are all zero: a blank view, and the label says so.
     EXPECT_EQ(Info(), "Сечение 0,3 радиуса: 0,0 мм от центра винта");
     EXPECT_TRUE(rig.messages.errors.isEmpty());

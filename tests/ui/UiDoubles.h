@@ -11,7 +11,7 @@
 
 #include "drawing/Printer.h"
 #include "ui/DesktopShell.h"
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 
 namespace kelvarin::testing {
@@ -20,13 +20,13 @@ namespace kelvarin::testing {
 // would cover it.
 class RecordingMessages : public MessageBoxes {
 public:
-    void Inform(QWidget*, const QString& text) override {
+    void inform(QWidget*, const QString& text) override {
         informed.push_back(text);
         if (onInform) {
             onInform();
         }
     }
-    void Critical(QWidget*, const QString& text) override { errors.push_back(text); }
+    void critical(QWidget*, const QString& text) override { errors.push_back(text); }
     QStringList informed;
     QStringList errors;
     std::function<void()> onInform;
@@ -34,7 +34,7 @@ public:
 
 class RecordingShell : public DesktopShell {
 public:
-    void Open(const QUrl& url) override { opened.push_back(url); }
+    void open(const QUrl& url) override { opened.push_back(url); }
     std::vector<QUrl> opened;
 };
 
@@ -84,11 +84,11 @@ struct WindowRig {
     WindowRig() {
         previousDir = QDir::currentPath();
         QDir::setCurrent(workDir.path());
-        form = std::make_unique<MainForm>(MainFormServices{messages, shell, printer});
-        form->show();
+        window = std::make_unique<MainWindow>(MainWindowServices{messages, shell, printer});
+        window->show();
     }
     ~WindowRig() {
-        form.reset();
+        window.reset();
         QDir::setCurrent(previousDir);
     }
     WindowRig(const WindowRig&) = delete;
@@ -96,7 +96,7 @@ struct WindowRig {
 
     template <typename T>
     T* Find(const char* name) const {
-        return form->findChild<T*>(QLatin1String(name));
+        return window->findChild<T*>(QLatin1String(name));
     }
 
     QTemporaryDir workDir;
@@ -104,7 +104,7 @@ struct WindowRig {
     RecordingMessages messages;
     RecordingShell shell;
     FakePrinter printer;
-    std::unique_ptr<MainForm> form;
+    std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace kelvarin::testing

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The section view: the selected section drawn at printer resolution into the image box, its
-// description line, the zoom slider, and the print job that draws the same outlines on paper.
+// The section view: the selected section drawn at the printer's resolution into the image view,
+// its caption, the zoom slider, and the print job that draws the same outlines on paper.
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -14,7 +14,7 @@
 #include "drawing/TemplatePrint.h"
 #include "qtdrawing/QtCanvas.h"
 #include "ui/ArrowSelector.h"
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 #include "ui/ZoomSlider.h"
 #include "widgets/PictureWidget.h"
 #include "widgets/ZoomableImageView.h"
@@ -23,7 +23,7 @@ namespace kelvarin {
 
 namespace {
 
-QImage DrawSection(const SectionOutlines& outlines, int section, bool controlMarks) {
+QImage drawSection(const SectionOutlines& outlines, int section, bool controlMarks) {
     const ViewBitmapSize size = sectionBitmapSize(outlines, section);
     if (size.width == 0 || size.height == 0) {
         return {};
@@ -41,17 +41,17 @@ QImage DrawSection(const SectionOutlines& outlines, int section, bool controlMar
 
 }  // namespace
 
-void MainForm::showSelectedSection() {
-    const int section = upDown1_->Position();
+void MainWindow::showSelectedSection() {
+    const int section = sectionSelector_->position();
     const SectionOutlines outlines = buildViewOutlines(design_, services_.printer.geometry().dpi,
                                                        sectionOptions_.turned, section);
-    labInfo_->setText(QString::fromStdString(sectionViewCaption(design_, section)));
-    labInfo_->adjustSize();
+    sectionCaption_->setText(QString::fromStdString(sectionViewCaption(design_, section)));
+    sectionCaption_->adjustSize();
 
-    PictureWidget* image = vzImageBox1_->pictureWidget();
+    PictureWidget* image = imageView_->pictureWidget();
     QImage picture;
     try {
-        picture = DrawSection(outlines, section, sectionOptions_.controlMarks);
+        picture = drawSection(outlines, section, sectionOptions_.controlMarks);
     } catch (...) {
         // The label already names the new section: the old picture must not stay beside it.
         image->clearPicture();
@@ -59,35 +59,31 @@ void MainForm::showSelectedSection() {
     }
     image->setPicture(picture);
     image->setResample(true);
-    vzImageBox1_->setFitToWindow(true);
-    vzImageBox1_->resetView();
+    imageView_->setFitToWindow(true);
+    imageView_->resetView();
 
-    zoomPercent_ = vzImageBox1_->zoomPercent();
-    // Moving the slider runs Track at once, which hands the (clamped) value back to the box;
-    // when the slider stays where it is, the box keeps its fit.
-    trackBar1_->SetPosition(zoomPercent_);
+    zoomPercent_ = imageView_->zoomPercent();
+    // Moving the slider runs applySliderZoom at once, which hands the (clamped) value back to the
+    // view; when the slider stays where it is, the view keeps its fit.
+    zoomSlider_->setPosition(zoomPercent_);
 }
 
-void MainForm::Track() {
-    zoomPercent_ = trackBar1_->Position();
-    vzImageBox1_->setZoomPercent(zoomPercent_);
+void MainWindow::applySliderZoom() {
+    zoomPercent_ = zoomSlider_->position();
+    imageView_->setZoomPercent(zoomPercent_);
 }
 
-void MainForm::UgolCheck() {
-    sectionOptions_.turned = checkUgol_->isChecked();
+void MainWindow::updateTurned() {
+    sectionOptions_.turned = turnedCheck_->isChecked();
     showSelectedSection();
 }
 
-void MainForm::ControlCheck() {
-    sectionOptions_.controlMarks = checkControl_->isChecked();
+void MainWindow::updateControlMarks() {
+    sectionOptions_.controlMarks = controlMarksCheck_->isChecked();
     showSelectedSection();
 }
 
-void MainForm::UpDown1Click() {
-    showSelectedSection();
-}
-
-void MainForm::ButPrintClick() {
+void MainWindow::print() {
     printTemplates(design_, services_.printer, sectionOptions_);
 }
 
