@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/ScopedSeparator.h"
+
 #include "core/DecimalSeparator.h"
 
 namespace kelvarin::testing {
@@ -7,7 +8,7 @@ namespace kelvarin::testing {
 namespace {
 
 char chosen = ',';
-char Chosen() {
+char chosenSeparator() {
     return chosen;
 }
 
@@ -15,7 +16,7 @@ char Chosen() {
 
 ScopedSeparator::ScopedSeparator(char separator) {
     chosen = separator;
-    setDecimalSeparatorSource(&Chosen);
+    setDecimalSeparatorSource(&chosenSeparator);
 }
 
 ScopedSeparator::~ScopedSeparator() {
