@@ -275,18 +275,18 @@ void MainWindow::showOutcomeInFields(const CalculationOutcome& outcome) {
 }
 
 void MainWindow::calculate() {
-    const InputMode mode = inputMode();
-    CalculationOutcome outcome = runCalculation(fieldTexts(), mode, design_);
-    showOutcomeInFields(outcome);
-    design_ = std::move(outcome.design);
-    if (!outcome.completed()) {
-        return;
-    }
+    // A calculation never brings up the error display: a failure ends it silently, and what was
+    // shown and kept before stays. The report and the section view follow a completed run only.
     try {
-        writeReport(design_, mode);
-        showSelectedSection();
+        const InputMode mode = inputMode();
+        CalculationOutcome outcome = runCalculation(fieldTexts(), mode, design_);
+        showOutcomeInFields(outcome);
+        design_ = std::move(outcome.design);
+        if (outcome.completed()) {
+            writeReport(design_, mode);
+            showSelectedSection();
+        }
     } catch (...) {
-        // Inside a calculation a failing report or section view ends it without a message.
     }
 }
 
