@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole calculation runs from six arbitrary field texts and the two mode states, several in a
-// row on the same design: each ends complete or by a failure, the state keeps its invariants,
-// and every report is Windows-1251 with CR LF line ends and the right number of lines.
+// row on the same design, each followed by the report and the section view as the window runs
+// them: each ends complete or by a failure, the outcome's writes and messages agree with its
+// texts, the design keeps its invariants, and every report is Windows-1251 with CR LF line ends
+// and the right number of lines.
 #include <array>
 #include <cstdio>
-#include <map>
 #include <string>
 
 #include "FuzzInput.h"
@@ -12,13 +13,14 @@
 #include "core/DecimalSeparator.h"
 #include "core/Failure.h"
 #include "drawing/OutlineDrawing.h"
+#include "drawing/SectionOptions.h"
 #include "drawing/SectionOutline.h"
 #include "drawing/SectionView.h"
 #include "report/DataReport.h"
 
 namespace {
 
-void Check(bool condition, const char* what) {
+void check(bool condition, const char* what) {
     if (!condition) {
         std::fprintf(stderr, "check failed: %s\n", what);
         __builtin_trap();
@@ -26,118 +28,120 @@ void Check(bool condition, const char* what) {
 }
 
 char separator = ',';
-char Separator() {
+char chosenSeparator() {
     return separator;
 }
 
 class NullCanvas : public kelvarin::Canvas {
 public:
-    void SetPenWidth(std::int32_t) override {}
-    void SetPenColor(kelvarin::Rgb) override {}
-    void SetPenStyle(kelvarin::PenStyle) override {}
-    void PolyBezier(const std::array<kelvarin::OutlinePoint, 4>&) override {}
-    void Ellipse(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
-    void Line(kelvarin::OutlinePoint, kelvarin::OutlinePoint) override {}
-    void Text(kelvarin::OutlinePoint, std::string_view) override {}
-    std::string FontName() const override { return "DejaVu Sans"; }
-    void SetFontName(std::string_view) override {}
-    int FontSizePoints() const override { return 8; }
+    void setPenWidth(std::int32_t) override {}
+    void setPenColor(kelvarin::Rgb) override {}
+    void setPenStyle(kelvarin::PenStyle) override {}
+    void polyBezier(const std::array<kelvarin::OutlinePoint, 4>&) override {}
+    void ellipse(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+    void line(kelvarin::OutlinePoint, kelvarin::OutlinePoint) override {}
+    void text(kelvarin::OutlinePoint, std::string_view) override {}
+    std::string fontName() const override { return "DejaVu Sans"; }
+    void setFontName(std::string_view) override {}
+    int fontSizePoints() const override { return 8; }
 };
 
-class FakePrinter : public kelvarin::Printer {
-public:
-    kelvarin::PrinterGeometry Geometry() override { return {600, 4760, 6814}; }
-    void BeginDocument(std::string_view) override {}
-    void NewPage() override {}
-    void EndDocument() override {}
-    kelvarin::Canvas& PageCanvas() override { return canvas_; }
-
-private:
-    NullCanvas canvas_;
-};
-
-void CheckReport(const std::string& bytes, bool manual) {
+void checkReport(const std::string& bytes, bool manual) {
     int lines = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto c = static_cast<unsigned char>(bytes[i]);
-        Check(c != 0x98, "a byte Windows-1251 leaves undefined");
-        Check(c >= 0x20 || c == '\r' || c == '\n', "a control character in the report");
+        check(c != 0x98, "a byte Windows-1251 leaves undefined");
+        check(c >= 0x20 || c == '\r' || c == '\n', "a control character in the report");
         if (c == '\r') {
-            Check(i + 1 < bytes.size() && bytes[i + 1] == '\n', "CR without LF");
+            check(i + 1 < bytes.size() && bytes[i + 1] == '\n', "CR without LF");
         }
         if (c == '\n') {
-            Check(i > 0 && bytes[i - 1] == '\r', "LF without CR");
+            check(i > 0 && bytes[i - 1] == '\r', "LF without CR");
             ++lines;
         }
     }
-    Check(!bytes.empty() && bytes.back() == '\n', "last line not ended");
-    Check(lines == (manual ? 603 : 607), "line count");
+    check(!bytes.empty() && bytes.back() == '\n', "last line not ended");
+    check(lines == (manual ? 603 : 607), "line count");
 }
 
-class FuzzWindow : public kelvarin::CalculationWindow {
-public:
-    std::string FieldText(kelvarin::InputField f) const override { return texts.at(f); }
-    void SetFieldText(kelvarin::InputField f, const std::string& t) override { texts[f] = t; }
-    bool ManualChecked() const override { return manual; }
-    bool DiamChecked() const override { return diam; }
-    void ShowMessage(std::string_view) override { ++messages; }
-    void WriteReport() override { CheckReport(kelvarin::ReportText(*design, manual), manual); }
-    void ShowSelectedSection() override {
-        FakePrinter printer;
-        kelvarin::BuildSectionOutlines(*design, printer);
-        (void)kelvarin::SectionViewCaption(*design, section);
-        const kelvarin::ViewBitmapSize size = kelvarin::SectionBitmapSize(*design, section);
-        Check(size.width >= 0 && size.height >= 0, "negative bitmap");
-        NullCanvas canvas;
-        kelvarin::DrawOutline(canvas, kelvarin::SectionOutline(*design, section),
-                              design->ShowControl);
-    }
+// The section view's step, as the window runs it after a completed calculation.
+void showSection(const kelvarin::PropellerDesign& design, const kelvarin::SectionOptions& options,
+                 int section) {
+    const kelvarin::SectionOutlines outlines =
+        kelvarin::buildViewOutlines(design, 600, options.turned, section);
+    (void)kelvarin::sectionViewCaption(design, section);
+    const kelvarin::ViewBitmapSize size = kelvarin::sectionBitmapSize(outlines, section);
+    check(size.width >= 0 && size.height >= 0, "negative bitmap");
+    NullCanvas canvas;
+    kelvarin::drawOutline(canvas, outlines.section(section), options.controlMarks);
+}
 
-    kelvarin::PropellerDesign* design = nullptr;
-    std::map<kelvarin::InputField, std::string> texts;
-    bool manual = false;
-    bool diam = false;
-    int section = 3;
-    int messages = 0;
-};
+// The writes replayed over the texts the run started from give the texts it reports, and each
+// message lies within the writes.
+void checkFields(const kelvarin::FieldTexts& before, const kelvarin::CalculationOutcome& run) {
+    kelvarin::FieldTexts replayed = before;
+    for (const kelvarin::FieldWrite& w : run.fieldWrites) {
+        replayed[kelvarin::fieldIndex(w.field)] = w.text;
+    }
+    check(replayed == run.fieldTexts, "writes do not give the final texts");
+    std::size_t last = 0;
+    for (const kelvarin::FieldMessage& m : run.messages) {
+        check(m.writesBefore >= last && m.writesBefore < run.fieldWrites.size(),
+              "a message out of place among the writes");
+        last = m.writesBefore;
+    }
+    check(run.messages.size() <= 8, "too many messages");
+    check(run.notANumberField.has_value() == (run.end == kelvarin::RunEnd::NotANumber),
+          "a field named without a conversion failure");
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
-    separator = in.TakeBool() ? ',' : '.';
-    kelvarin::SetDecimalSeparatorSource(&Separator);
+    separator = in.takeBool() ? ',' : '.';
+    kelvarin::setDecimalSeparatorSource(&chosenSeparator);
     kelvarin::PropellerDesign design;
-    FuzzWindow window;
-    window.design = &design;
-    for (kelvarin::InputField f : kelvarin::kInputFields) {
-        window.texts[f] = kelvarin::StartText(f);
-    }
-    for (int run = 0; run < 4 && in.Take<std::uint8_t>() != 0; ++run) {
-        window.manual = in.TakeBool();
-        window.diam = in.TakeBool();
-        design.ShowUgol = in.TakeBool();
-        design.ShowControl = in.TakeBool();
-        window.section = 3 + in.Take<std::uint8_t>() % 9;
+    kelvarin::FieldTexts texts = kelvarin::startTexts();
+    for (int run = 0; run < 4 && in.take<std::uint8_t>() != 0; ++run) {
+        const bool manual = in.takeBool();
+        const bool diam = in.takeBool();
+        kelvarin::SectionOptions options;
+        options.turned = in.takeBool();
+        options.controlMarks = in.takeBool();
+        const int section = 3 + in.take<std::uint8_t>() % 9;
         // Change some fields, as a user typing or pasting between runs.
         for (kelvarin::InputField f : kelvarin::kInputFields) {
-            if (in.TakeBool()) {
-                window.texts[f] = in.TakeString(24);
+            if (in.takeBool()) {
+                texts[kelvarin::fieldIndex(f)] = in.takeString(24);
             }
         }
-        kelvarin::RunCalculation(design, window);
+        const kelvarin::InputMode mode = manual ? kelvarin::InputMode::Manual
+                                         : diam ? kelvarin::InputMode::ByDiameter
+                                                : kelvarin::InputMode::Calculated;
+        const kelvarin::CalculationOutcome outcome = kelvarin::runCalculation(texts, mode, design);
+        checkFields(texts, outcome);
+        texts = outcome.fieldTexts;
+        design = outcome.design;
+        if (outcome.completed()) {
+            checkReport(kelvarin::reportText(design, mode), manual);
+            try {
+                showSection(design, options, section);
+            } catch (const kelvarin::Failure&) {
+            }
+        }
         for (int k = 1; k <= 2; ++k) {
             for (std::size_t j = 0; j < kelvarin::kProfilePointCount; ++j) {
-                const kelvarin::SectionProfile& p = design.Profiles[kelvarin::StationIndex(k)];
-                Check(p.X[j] == 0 && p.Yv[j] == 0 && p.Yn[j] == 0, "hub stations got a profile");
+                const kelvarin::SectionProfile& p = design.profiles[kelvarin::stationIndex(k)];
+                check(p.xMm[j] == 0 && p.upperMm[j] == 0 && p.lowerMm[j] == 0,
+                      "hub stations got a profile");
             }
         }
-        for (const kelvarin::SectionProfile& p : design.Profiles) {
+        for (const kelvarin::SectionProfile& p : design.profiles) {
             for (std::size_t j = 5; j < kelvarin::kProfilePointCount; ++j) {
-                Check(p.Yn[j] == 0, "the flat bottom is not flat");
+                check(p.lowerMm[j] == 0, "the flat bottom is not flat");
             }
         }
-        Check(window.messages <= 6 * (run + 1) + 2 * (run + 1), "too many messages");
     }
     return 0;
 }

@@ -12,7 +12,7 @@ public:
     FuzzInput(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
     template <typename T>
-    T Take() {
+    T take() {
         T value{};
         const std::size_t n = size_ < sizeof(T) ? size_ : sizeof(T);
         if (n > 0) {
@@ -23,10 +23,10 @@ public:
         return value;
     }
 
-    bool TakeBool() { return (Take<std::uint8_t>() & 1) != 0; }
+    bool takeBool() { return (take<std::uint8_t>() & 1) != 0; }
 
     // A string of up to `limit` bytes, ended by a zero byte or the input's end.
-    std::string TakeString(std::size_t limit) {
+    std::string takeString(std::size_t limit) {
         std::string s;
         while (size_ > 0 && s.size() < limit) {
             const char c = static_cast<char>(*data_++);
@@ -39,7 +39,7 @@ public:
         return s;
     }
 
-    std::string Rest() {
+    std::string rest() {
         std::string s(reinterpret_cast<const char*>(data_), size_);
         size_ = 0;
         return s;

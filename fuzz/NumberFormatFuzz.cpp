@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// FormatFixed and FormatGeneral over every finite double and any precision and decimals: the
+// formatFixed and formatGeneral over every finite double and any precision and decimals: the
 // text keeps its documented shape and reads back as the value, rounded.
 #include <algorithm>
 #include <cmath>
@@ -15,11 +15,11 @@
 namespace {
 
 char separator = ',';
-char Separator() {
+char chosenSeparator() {
     return separator;
 }
 
-#define Check(condition) CheckAt(condition, __LINE__)
+#define check(condition) CheckAt(condition, __LINE__)
 
 void CheckAt(bool condition, int line) {
     if (!condition) {
@@ -31,10 +31,10 @@ void CheckAt(bool condition, int line) {
 // Reads a text back; near the top of the double range a rounded text may lie beyond it.
 bool ReadBack(const std::string& text, double value, double& back) {
     try {
-        back = kelvarin::TextToNumber(text);
+        back = kelvarin::textToNumber(text);
         return true;
     } catch (const kelvarin::ConversionError&) {
-        Check(std::fabs(value) > 1e307);
+        check(std::fabs(value) > 1e307);
         return false;
     }
 }
@@ -44,7 +44,7 @@ double Slack(double value) {
     return std::fabs(value) * 1e-15;
 }
 
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
@@ -55,7 +55,7 @@ bool Shape(const std::string& t, int& fraction, bool& exponent) {
         ++i;
     }
     const std::size_t start = i;
-    while (i < t.size() && IsDigit(t[i])) {
+    while (i < t.size() && isDigit(t[i])) {
         ++i;
     }
     if (i == start) {
@@ -64,7 +64,7 @@ bool Shape(const std::string& t, int& fraction, bool& exponent) {
     fraction = -1;
     if (i < t.size() && t[i] == separator) {
         const std::size_t f = ++i;
-        while (i < t.size() && IsDigit(t[i])) {
+        while (i < t.size() && isDigit(t[i])) {
             ++i;
         }
         fraction = static_cast<int>(i - f);
@@ -80,7 +80,7 @@ bool Shape(const std::string& t, int& fraction, bool& exponent) {
             ++i;
         }
         const std::size_t e = i;
-        while (i < t.size() && IsDigit(t[i])) {
+        while (i < t.size() && isDigit(t[i])) {
             ++i;
         }
         if (i == e) {
@@ -94,20 +94,20 @@ bool Shape(const std::string& t, int& fraction, bool& exponent) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
-    separator = in.TakeBool() ? ',' : '.';
-    kelvarin::SetDecimalSeparatorSource(&Separator);
-    const double value = in.Take<double>();
-    const int precision = in.Take<std::int8_t>();
-    const int decimals = in.Take<std::int8_t>();
-    const int exponentDigits = in.Take<std::int8_t>();
+    separator = in.takeBool() ? ',' : '.';
+    kelvarin::setDecimalSeparatorSource(&chosenSeparator);
+    const double value = in.take<double>();
+    const int precision = in.take<std::int8_t>();
+    const int decimals = in.take<std::int8_t>();
+    const int exponentDigits = in.take<std::int8_t>();
     if (!std::isfinite(value)) {
         return 0;
     }
 
-    const std::string fixed = kelvarin::FormatFixed(value, precision, decimals);
+    const std::string fixed = kelvarin::formatFixed(value, precision, decimals);
     int fraction = -1;
     bool exponent = false;
-    Check(Shape(fixed, fraction, exponent));
+    check(Shape(fixed, fraction, exponent));
     const int p = std::clamp(precision, 2, 18);
     const int d = std::clamp(decimals, 0, 18);
     double back = 0;
@@ -116,28 +116,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (exponent) {
         // Only a value with more integer digits than the precision takes the exponent form.
-        Check(std::fabs(value) >= std::pow(10.0, p) * (1 - 1e-15) * 0.95);
-        Check(std::fabs(back - value) <= std::fabs(value) * std::pow(10.0, 1 - p));
+        check(std::fabs(value) >= std::pow(10.0, p) * (1 - 1e-15) * 0.95);
+        check(std::fabs(back - value) <= std::fabs(value) * std::pow(10.0, 1 - p));
     } else {
-        Check(fraction == (d > 0 ? d : -1));
+        check(fraction == (d > 0 ? d : -1));
         const double ulp = std::fabs(value) * std::pow(10.0, 1 - p);
-        Check(std::fabs(back - value) <= std::fmax(ulp, 0.5 * std::pow(10.0, -d)) + Slack(value));
+        check(std::fabs(back - value) <= std::fmax(ulp, 0.5 * std::pow(10.0, -d)) + Slack(value));
     }
-    Check(std::signbit(back) == (fixed[0] == '-'));
+    check(std::signbit(back) == (fixed[0] == '-'));
 
-    const std::string general = kelvarin::FormatGeneral(value, precision, exponentDigits);
-    Check(Shape(general, fraction, exponent));
+    const std::string general = kelvarin::formatGeneral(value, precision, exponentDigits);
+    check(Shape(general, fraction, exponent));
     const int g = std::clamp(precision, 1, 18);
     double generalBack = 0;
     if (!ReadBack(general, value, generalBack)) {
         return 0;
     }
-    Check(std::fabs(generalBack - value) <=
+    check(std::fabs(generalBack - value) <=
           std::fabs(value) * std::pow(10.0, 1 - g) * 0.5 + Slack(value));
     if (!exponent) {
         // The plain form is used only from 1E-4 up to the precision's integer digits.
         const double smallest = 0.0001 * (1 - 0.5 * std::pow(10.0, 1 - g)) * (1 - 1e-12);
-        Check(value == 0 || (std::fabs(value) >= smallest && std::fabs(value) < std::pow(10.0, g)));
+        check(value == 0 || (std::fabs(value) >= smallest && std::fabs(value) < std::pow(10.0, g)));
     }
     return 0;
 }

@@ -17,7 +17,7 @@
 
 namespace {
 
-void Check(bool condition, const char* what) {
+void check(bool condition, const char* what) {
     if (!condition) {
         std::fprintf(stderr, "check failed: %s\n", what);
         __builtin_trap();
@@ -26,19 +26,19 @@ void Check(bool condition, const char* what) {
 
 class NullCanvas : public kelvarin::Canvas {
 public:
-    void SetPenWidth(std::int32_t width) override { Check(width >= 0, "negative pen"); }
-    void SetPenColor(kelvarin::Rgb) override {}
-    void SetPenStyle(kelvarin::PenStyle) override {}
-    void PolyBezier(const std::array<kelvarin::OutlinePoint, 4>&) override {}
-    void Ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
+    void setPenWidth(std::int32_t width) override { check(width >= 0, "negative pen"); }
+    void setPenColor(kelvarin::Rgb) override {}
+    void setPenStyle(kelvarin::PenStyle) override {}
+    void polyBezier(const std::array<kelvarin::OutlinePoint, 4>&) override {}
+    void ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
                  std::int32_t bottom) override {
-        Check(right > left && bottom > top, "inverted mark");
+        check(right > left && bottom > top, "inverted mark");
     }
-    void Line(kelvarin::OutlinePoint, kelvarin::OutlinePoint) override {}
-    void Text(kelvarin::OutlinePoint, std::string_view) override {}
-    std::string FontName() const override { return font_; }
-    void SetFontName(std::string_view name) override { font_ = name; }
-    int FontSizePoints() const override { return 10; }
+    void line(kelvarin::OutlinePoint, kelvarin::OutlinePoint) override {}
+    void text(kelvarin::OutlinePoint, std::string_view) override {}
+    std::string fontName() const override { return font_; }
+    void setFontName(std::string_view name) override { font_ = name; }
+    int fontSizePoints() const override { return 10; }
 
 private:
     std::string font_ = "DejaVu Sans";
@@ -47,27 +47,27 @@ private:
 class FakePrinter : public kelvarin::Printer {
 public:
     explicit FakePrinter(kelvarin::PrinterGeometry g, bool present) : g_(g), present_(present) {}
-    kelvarin::PrinterGeometry Geometry() override {
+    kelvarin::PrinterGeometry geometry() override {
         if (!present_) {
             throw kelvarin::PrinterMissing();
         }
         return g_;
     }
-    void BeginDocument(std::string_view) override {
-        Check(!open_, "document begun twice");
+    void beginDocument(std::string_view) override {
+        check(!open_, "document begun twice");
         open_ = true;
         pages_ = 1;
     }
-    void NewPage() override {
-        Check(open_, "page outside a document");
+    void newPage() override {
+        check(open_, "page outside a document");
         ++pages_;
-        Check(pages_ <= 20, "more pages than sections");
+        check(pages_ <= 20, "more pages than sections");
     }
-    void EndDocument() override {
-        Check(open_, "end without a document");
+    void endDocument() override {
+        check(open_, "end without a document");
         open_ = false;
     }
-    kelvarin::Canvas& PageCanvas() override { return canvas_; }
+    kelvarin::Canvas& pageCanvas() override { return canvas_; }
     bool open_ = false;
 
 private:
@@ -77,8 +77,8 @@ private:
     NullCanvas canvas_;
 };
 
-double TakeValue(FuzzInput& in) {
-    const double v = in.Take<double>();
+double takeValue(FuzzInput& in) {
+    const double v = in.take<double>();
     return std::isfinite(v) ? v : 0.0;
 }
 
@@ -87,77 +87,79 @@ double TakeValue(FuzzInput& in) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
     kelvarin::PropellerDesign d;
-    d.ShowUgol = in.TakeBool();
-    d.ShowControl = in.TakeBool();
-    const bool ugolChecked = in.TakeBool();
-    const bool present = (in.Take<std::uint8_t>() % 16) != 0;
+    kelvarin::SectionOptions options;
+    options.turned = in.takeBool();
+    options.controlMarks = in.takeBool();
+    const bool turnedTemplates = in.takeBool();
+    const bool present = (in.take<std::uint8_t>() % 16) != 0;
     kelvarin::PrinterGeometry g;
-    g.LogPixelsX = in.Take<std::int32_t>();
-    g.HorzRes = in.Take<std::int32_t>();
-    g.VertRes = in.Take<std::int32_t>();
-    d.Dv = TakeValue(in);
+    g.dpi = in.take<std::int32_t>();
+    g.pageWidthPx = in.take<std::int32_t>();
+    g.pageHeightPx = in.take<std::int32_t>();
+    d.sizing.diameterCm = takeValue(in);
     // A few stations' values and profile points from the input, the rest a plausible design.
     for (std::size_t i = 0; i < kelvarin::kStationCount; ++i) {
-        d.Stations.Bl[i] = 0.06;
-        d.Stations.Alpha[i] = 30;
-        d.Stations.BlCos[i] = 0.07;
-        d.Stations.Hc[i] = 0.03;
+        d.stations.bladeWidthM[i] = 0.06;
+        d.stations.bladeAngleDeg[i] = 30;
+        d.stations.chordM[i] = 0.07;
+        d.stations.axialDepthM[i] = 0.03;
         for (std::size_t j = 0; j < kelvarin::kProfilePointCount; ++j) {
-            d.Profiles[i].X[j] = 5.0 * static_cast<double>(j);
-            d.Profiles[i].Yv[j] = 3;
+            d.profiles[i].xMm[j] = 5.0 * static_cast<double>(j);
+            d.profiles[i].upperMm[j] = 3;
         }
     }
-    while (in.Take<std::uint8_t>() != 0) {
-        const std::size_t i = in.Take<std::uint8_t>() % kelvarin::kStationCount;
-        const std::size_t j = in.Take<std::uint8_t>() % kelvarin::kProfilePointCount;
-        switch (in.Take<std::uint8_t>() % 7) {
+    while (in.take<std::uint8_t>() != 0) {
+        const std::size_t i = in.take<std::uint8_t>() % kelvarin::kStationCount;
+        const std::size_t j = in.take<std::uint8_t>() % kelvarin::kProfilePointCount;
+        switch (in.take<std::uint8_t>() % 7) {
             case 0:
-                d.Stations.Bl[i] = TakeValue(in);
+                d.stations.bladeWidthM[i] = takeValue(in);
                 break;
             case 1:
-                d.Stations.Alpha[i] = TakeValue(in);
+                d.stations.bladeAngleDeg[i] = takeValue(in);
                 break;
             case 2:
-                d.Stations.BlCos[i] = TakeValue(in);
+                d.stations.chordM[i] = takeValue(in);
                 break;
             case 3:
-                d.Stations.Hc[i] = TakeValue(in);
+                d.stations.axialDepthM[i] = takeValue(in);
                 break;
             case 4:
-                d.Profiles[i].X[j] = TakeValue(in);
+                d.profiles[i].xMm[j] = takeValue(in);
                 break;
             case 5:
-                d.Profiles[i].Yv[j] = TakeValue(in);
+                d.profiles[i].upperMm[j] = takeValue(in);
                 break;
             default:
-                d.Profiles[i].Yn[j] = TakeValue(in);
+                d.profiles[i].lowerMm[j] = takeValue(in);
                 break;
         }
     }
 
     FakePrinter printer(g, present);
     try {
-        kelvarin::BuildSectionOutlines(d, printer);
+        const kelvarin::SectionOutlines outlines =
+            kelvarin::buildSectionOutlines(d, g.dpi, options.turned);
         for (int n = kelvarin::kFirstSection; n <= kelvarin::kLastSection; ++n) {
-            const kelvarin::SectionPolyline& o = kelvarin::SectionOutline(d, n);
+            const kelvarin::SectionPolyline& o = outlines.section(n);
             try {
-                const kelvarin::ViewBitmapSize s = kelvarin::SectionBitmapSize(d, n);
-                Check(s.width >= 0 && s.height >= 0, "negative bitmap");
-                Check(
+                const kelvarin::ViewBitmapSize s = kelvarin::sectionBitmapSize(outlines, n);
+                check(s.width >= 0 && s.height >= 0, "negative bitmap");
+                check(
                     static_cast<std::int64_t>(s.width) * s.height <= kelvarin::kMaxViewBitmapPixels,
                     "bitmap beyond its bound");
             } catch (const kelvarin::Failure&) {
             }
-            (void)kelvarin::SectionViewCaption(d, n);
+            (void)kelvarin::sectionViewCaption(d, n);
             NullCanvas canvas;
-            kelvarin::DrawOutline(canvas, o, d.ShowControl);
+            kelvarin::drawOutline(canvas, o, options.controlMarks);
         }
     } catch (const kelvarin::Failure&) {
     }
     try {
-        kelvarin::PrintTemplates(d, printer, ugolChecked);
+        kelvarin::printTemplates(d, printer, {turnedTemplates, options.controlMarks});
     } catch (const kelvarin::Failure&) {
     }
-    Check(!printer.open_, "a failed print job left its document open");
+    check(!printer.open_, "a failed print job left its document open");
     return 0;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TextToNumber against a second, independent reading of the same grammar (a regular
+// textToNumber against a second, independent reading of the same grammar (a regular
 // expression for the shape, the C library's strtod for the value), under both separators, and
 // the number forms read back.
 #include <cerrno>
@@ -18,7 +18,7 @@
 namespace {
 
 char separator = ',';
-char Separator() {
+char chosenSeparator() {
     return separator;
 }
 
@@ -28,7 +28,7 @@ bool Matches(const std::string& text, char sep) {
     return std::regex_match(text, sep == ',' ? comma : point);
 }
 
-void Check(bool condition, const char* what) {
+void check(bool condition, const char* what) {
     if (!condition) {
         std::fprintf(stderr, "check failed: %s\n", what);
         __builtin_trap();
@@ -39,21 +39,21 @@ void Check(bool condition, const char* what) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
-    separator = in.TakeBool() ? ',' : '.';
-    kelvarin::SetDecimalSeparatorSource(&Separator);
+    separator = in.takeBool() ? ',' : '.';
+    kelvarin::setDecimalSeparatorSource(&chosenSeparator);
     // The regular expression engine recurses per character: keep texts short enough for it.
-    const std::string text = in.TakeString(200);
+    const std::string text = in.takeString(200);
 
     bool failed = false;
     double value = 0;
     try {
-        value = kelvarin::TextToNumber(text);
+        value = kelvarin::textToNumber(text);
     } catch (const kelvarin::ConversionError&) {
         failed = true;
     }
 
     if (!Matches(text, separator)) {
-        Check(failed, "accepted a text outside the grammar");
+        check(failed, "accepted a text outside the grammar");
         return 0;
     }
     std::string c = text;
@@ -68,17 +68,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     errno = 0;
     const double expected = onlySeparator ? 0.0 : std::strtod(c.c_str(), nullptr);
     const bool overflow = std::isinf(expected);
-    Check(failed == overflow, "range decision differs");
+    check(failed == overflow, "range decision differs");
     if (!failed) {
-        Check(value == expected || (value == 0 && expected == 0), "value differs");
+        check(value == expected || (value == 0 && expected == 0), "value differs");
         // What the number forms write reads back.
-        const double general = kelvarin::TextToNumber(kelvarin::FormatGeneral(value, 17, 0));
-        Check(general == value, "FormatGeneral(17) does not round-trip");
-        const std::string fixed = kelvarin::FormatFixed(value, 18, 3);
-        const double back = kelvarin::TextToNumber(fixed);
-        Check(std::fabs(back - value) <=
+        const double general = kelvarin::textToNumber(kelvarin::formatGeneral(value, 17, 0));
+        check(general == value, "formatGeneral(17) does not round-trip");
+        const std::string fixed = kelvarin::formatFixed(value, 18, 3);
+        const double back = kelvarin::textToNumber(fixed);
+        check(std::fabs(back - value) <=
                   std::fmax(std::fabs(value) * 1e-15, 0.0005) + std::fabs(value) * 1e-15,
-              "FormatFixed does not read back");
+              "formatFixed does not read back");
     }
     return 0;
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-bool HasDisplay() {
+bool hasDisplay() {
     const auto set = [](const char* name) {
         const char* value = std::getenv(name);
         return value != nullptr && *value != '\0';
@@ -24,12 +24,12 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    const kelvarin::CommandLineRequest request = kelvarin::ReadCommandLine(arguments, false);
+    const kelvarin::CommandLineRequest request = kelvarin::readCommandLine(arguments, false);
     if (request.action != kelvarin::CommandLineRequest::Action::Run) {
         std::fputs(qPrintable(request.text), stdout);
         return 0;
     }
-    if (!HasDisplay()) {
+    if (!hasDisplay()) {
         std::fputs(
             "Для работы Kelvarin нужен графический дисплей, а он не найден (не заданы DISPLAY и "
             "WAYLAND_DISPLAY). Запустите программу в графическом сеансе, а без дисплея так: "
@@ -37,5 +37,5 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
-    return kelvarin::RunApplication(argc, argv);
+    return kelvarin::runApplication(argc, argv);
 }

@@ -8,59 +8,43 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "core/BladeGeometry.h"
+#include "core/CalculationRun.h"
 #include "drawing/OutlineDrawing.h"
 #include "drawing/SectionOutline.h"
 #include "drawing/SectionView.h"
 #include "drawing/TemplatePrint.h"
-#include "support/RecordingWindow.h"
-#include "ui/QtCanvas.h"
-#include "ui/QtPrinter.h"
+#include "qtdrawing/QtCanvas.h"
+#include "qtdrawing/QtPrinter.h"
+#include "support/ScopedSeparator.h"
 
 namespace kelvarin {
 namespace {
 
-class FixedPrinter : public Printer {
-public:
-    PrinterGeometry Geometry() override { return {600, 4760, 6814}; }
-    void BeginDocument(std::string_view) override {}
-    void NewPage() override {}
-    void EndDocument() override {}
-    Canvas& PageCanvas() override { std::abort(); }
-};
-
 PropellerDesign DefaultDesign() {
     testing::ScopedSeparator comma{','};
-    testing::RecordingWindow window;
-    PropellerDesign design;
-    ComputeGeometry(design, window);
-    return design;
+    return runCalculation(startTexts(), InputMode::Manual).design;
 }
 
 void BM_BuildSectionOutlines(benchmark::State& state) {
-    PropellerDesign d = DefaultDesign();
-    d.ShowUgol = state.range(0) != 0;
-    FixedPrinter printer;
+    const PropellerDesign d = DefaultDesign();
+    const bool turned = state.range(0) != 0;
     for (auto _ : state) {
-        BuildSectionOutlines(d, printer);
-        benchmark::DoNotOptimize(d.Outlines);
+        benchmark::DoNotOptimize(buildSectionOutlines(d, 600, turned));
     }
 }
 BENCHMARK(BM_BuildSectionOutlines)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The section view step's drawing: a fresh white bitmap of section 3 at 600 dpi.
 void BM_DrawSection3View(benchmark::State& state) {
-    PropellerDesign d = DefaultDesign();
-    d.ShowControl = state.range(0) != 0;
-    FixedPrinter printer;
-    BuildSectionOutlines(d, printer);
-    const ViewBitmapSize size = SectionBitmapSize(d, 3);
+    const bool controlMarks = state.range(0) != 0;
+    const SectionOutlines outlines = buildSectionOutlines(DefaultDesign(), 600, false);
+    const ViewBitmapSize size = sectionBitmapSize(outlines, 3);
     for (auto _ : state) {
         QImage image(size.width, size.height, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
         QtCanvas canvas(painter);
-        DrawOutline(canvas, SectionOutline(d, 3), d.ShowControl);
+        drawOutline(canvas, outlines.section(3), controlMarks);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
@@ -71,8 +55,8 @@ BENCHMARK(BM_DrawSection3View)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_PrintTemplatesToPdf(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath("templates.pdf");
-    PropellerDesign d = DefaultDesign();
-    d.ShowUgol = state.range(0) != 0;
+    const PropellerDesign d = DefaultDesign();
+    const SectionOptions options{.turned = state.range(0) != 0};
     for (auto _ : state) {
         auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
         pdf->setOutputFormat(QPrinter::PdfFormat);
@@ -80,7 +64,7 @@ void BM_PrintTemplatesToPdf(benchmark::State& state) {
         pdf->setResolution(600);
         pdf->setPageSize(QPageSize(QPageSize::A4));
         QtPrinter printer(std::move(pdf));
-        PrintTemplates(d, printer, d.ShowUgol);
+        printTemplates(d, printer, options);
     }
 }
 BENCHMARK(BM_PrintTemplatesToPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -7,17 +7,13 @@
 
 #include "core/CalculationRun.h"
 #include "report/DataReport.h"
-#include "support/RecordingWindow.h"
 
 namespace {
 
 using kelvarin::PropellerDesign;
 
 PropellerDesign DefaultDesign() {
-    PropellerDesign design;
-    kelvarin::testing::RecordingWindow window;
-    kelvarin::RunCalculation(design, window);
-    return design;
+    return kelvarin::runCalculation(kelvarin::startTexts(), kelvarin::InputMode::Calculated).design;
 }
 
 // The whole report step of a run: lay out the default design and rewrite the file.
@@ -30,7 +26,7 @@ void BM_WriteReport(benchmark::State& state) {
     const std::string path = dir + "/Date.html";
     const PropellerDesign design = DefaultDesign();
     for (auto _ : state) {
-        kelvarin::WriteReport(design, false, path);
+        kelvarin::writeReport(design, kelvarin::InputMode::Calculated, path);
     }
     state.SetBytesProcessed(state.iterations() *
                             static_cast<std::int64_t>(std::filesystem::file_size(path)));
@@ -42,7 +38,7 @@ BENCHMARK(BM_WriteReport)->Unit(benchmark::kMicrosecond);
 void BM_ReportText(benchmark::State& state) {
     const PropellerDesign design = DefaultDesign();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kelvarin::ReportText(design, false));
+        benchmark::DoNotOptimize(kelvarin::reportText(design, kelvarin::InputMode::Calculated));
     }
 }
 BENCHMARK(BM_ReportText)->Unit(benchmark::kMicrosecond);

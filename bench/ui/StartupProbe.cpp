@@ -4,5 +4,5 @@
 #include "ui/Application.h"
 
 int main(int argc, char* argv[]) {
-    return kelvarin::RunApplication(argc, argv, true);
+    return kelvarin::runApplication(argc, argv, true);
 }

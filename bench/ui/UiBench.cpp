@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 #include "ui/UiDoubles.h"
 
 namespace {
@@ -18,7 +18,7 @@ namespace {
 using namespace kelvarin;
 
 // A click on Calculate with the start texts: sizing, geometry, the report on disk, the
-// outlines at 600 dpi, the drawing into the view bitmap and the fit in the image box.
+// outlines at 600 dpi, the drawing into the view bitmap and the fit in the image view.
 void BM_CalculateToFittedSection(benchmark::State& state, bool manual) {
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
@@ -26,17 +26,17 @@ void BM_CalculateToFittedSection(benchmark::State& state, bool manual) {
     testing::RecordingMessages messages;
     testing::RecordingShell shell;
     testing::FakePrinter printer;
-    MainForm form({messages, shell, printer});
+    MainWindow form({messages, shell, printer});
     form.show();
     form.findChild<QCheckBox*>(QStringLiteral("CheckManual"))->setChecked(manual);
     for (auto _ : state) {
-        form.ButRashClick();
-        benchmark::DoNotOptimize(form.Design().Scale);
+        form.calculate();
+        benchmark::DoNotOptimize(form.zoomPercent());
     }
     // One more run after a reset label proves that every run reached the section view.
     auto* info = form.findChild<QLabel*>(QStringLiteral("LabInfo"));
     info->clear();
-    form.ButRashClick();
+    form.calculate();
     if (!info->text().startsWith(QStringLiteral("Сечение")) || !messages.errors.isEmpty()) {
         state.SkipWithError("the calculation did not reach the section view");
     }

@@ -1,22 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CalculationRun.h"
+#include "core/CalculationRun.h"
 
-#include "BladeGeometry.h"
-#include "PropellerSizing.h"
+#include <utility>
+
+#include "core/BladeGeometry.h"
+#include "core/PropellerSizing.h"
+#include "core/ReadInput.h"
 
 namespace kelvarin {
 
-void RunCalculation(PropellerDesign& design, CalculationWindow& window) noexcept {
+CalculationOutcome runCalculation(const FieldTexts& texts, InputMode mode, PropellerDesign design) {
+    CalculationOutcome outcome;
+    FieldSheet fields(texts);
     try {
-        if (!window.ManualChecked()) {
-            SizePropeller(design, window);
+        if (mode != InputMode::Manual) {
+            sizePropeller(design, fields, mode == InputMode::ByDiameter);
         }
-        ComputeGeometry(design, window);
-        window.WriteReport();
-        window.ShowSelectedSection();
-    } catch (...) {
-        // No message names the field or the cause.
+        computeGeometry(design, fields);
+    } catch (const FieldNotANumber& e) {
+        outcome.end = RunEnd::NotANumber;
+        outcome.notANumberField = e.field();
+        outcome.failure = e.what();
+    } catch (const ArithmeticError& e) {
+        outcome.end = RunEnd::ArithmeticFault;
+        outcome.failure = e.what();
     }
+    outcome.fieldTexts = fields.texts();
+    outcome.fieldWrites = fields.writes();
+    outcome.messages = fields.messages();
+    outcome.design = std::move(design);
+    return outcome;
 }
 
 }  // namespace kelvarin

@@ -1,13 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CalculationWindow.h"
-#include "PropellerDesign.h"
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/FieldSheet.h"
+#include "core/InputFields.h"
+#include "core/PropellerDesign.h"
 
 namespace kelvarin {
 
-// The whole of a click on Calculate: sizing (unless manual), geometry, report, section view.
-// Any failure ends the run silently; what was done before it stays.
-void RunCalculation(PropellerDesign& design, CalculationWindow& window) noexcept;
+enum class RunEnd {
+    Completed,        // the tables are done: the report and the section view come next
+    NotANumber,       // a field's text is not a number; notANumberField names it
+    ArithmeticFault,  // the sizing met a fault (a root of a negative number, say)
+};
+
+// Everything a calculation did. Nothing is shown or written by the calculation itself: a
+// window shows the messages among the field writes, keeps the design and, when the run
+// completed, writes the report and shows the section.
+struct CalculationOutcome {
+    FieldTexts fieldTexts;                // the six texts as the run leaves them
+    std::vector<FieldWrite> fieldWrites;  // every text the run put into a field, in order
+    std::vector<FieldMessage> messages;   // in the order they arose
+    RunEnd end = RunEnd::Completed;
+    std::optional<InputField> notANumberField;
+    std::string failure;  // the failure's own text when the run did not complete
+    // The design with everything the run assigned, also before a failure.
+    PropellerDesign design;
+
+    bool completed() const { return end == RunEnd::Completed; }
+};
+
+// The calculation of a click on Calculate: reads the fields (an empty or zero field brings its
+// message and its fallback text), sizes the propeller unless in the manual mode, and fills the
+// blade tables of `design` from the diameter and pitch as their fields then show them. A
+// failure ends the run where it arose and keeps what was assigned before.
+CalculationOutcome runCalculation(const FieldTexts& texts, InputMode mode,
+                                  PropellerDesign design = {});
 
 }  // namespace kelvarin

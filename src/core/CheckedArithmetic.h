@@ -3,15 +3,18 @@
 
 #include <cmath>
 
-#include "Failure.h"
+#include "core/Failure.h"
 
-// The x87 unit of the original design traps invalid operations, division by zero and
-// overflow; C++ does not, so each operation that can fault is checked where it happens.
-// Intermediates are long double (the 64-bit mantissa extended format on this platform);
-// storing a result into a double member is where an overflow shows.
+// Every floating operation of the calculation that can fault is checked where it happens. A
+// square root of a negative number, a division by zero or a result beyond the double range ends
+// the calculation with an ArithmeticError rather than carrying a NaN or an infinity on into the
+// fields, the report and the templates, where it would be printed as "NAN" or drawn as an
+// outline of nonsense. Intermediates are long double (the 64-bit mantissa extended format on
+// this platform), so a product that leaves the double range on its way to a result inside it
+// is no fault; storing a result into a double member is where an overflow shows.
 namespace kelvarin::checked {
 
-inline long double Divide(long double numerator, long double denominator) {
+inline long double divide(long double numerator, long double denominator) {
     if (denominator == 0.0L) {
         throw ArithmeticError("Floating point division by zero");
     }
@@ -22,7 +25,7 @@ inline long double Divide(long double numerator, long double denominator) {
     return q;
 }
 
-inline long double Sqrt(long double x) {
+inline long double sqrt(long double x) {
     if (x < 0.0L || std::isnan(x)) {
         throw ArithmeticError("Invalid floating point operation");
     }
@@ -31,7 +34,7 @@ inline long double Sqrt(long double x) {
 
 // Rounds an intermediate to double as a store into a member does; beyond the double range is
 // an overflow, an underflow to zero is not a fault.
-inline double Store(long double x) {
+inline double store(long double x) {
     if (std::isnan(x)) {
         throw ArithmeticError("Invalid floating point operation");
     }

@@ -1,28 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DecimalSeparator.h"
+#include "core/DecimalSeparator.h"
 
 namespace kelvarin {
 
 namespace {
 
-char CommaSeparator() {
+char commaSeparator() {
     return ',';
 }
 
-DecimalSeparatorSource currentSource = &CommaSeparator;
+DecimalSeparatorSource currentSource = &commaSeparator;
 
 }  // namespace
 
-void SetDecimalSeparatorSource(DecimalSeparatorSource source) {
-    currentSource = source != nullptr ? source : &CommaSeparator;
+void setDecimalSeparatorSource(DecimalSeparatorSource source) {
+    currentSource = source != nullptr ? source : &commaSeparator;
 }
 
-char DecimalSeparator() {
+char decimalSeparator() {
     return currentSource();
 }
 
-std::string LocalizeDecimalText(std::string_view commaText) {
-    const char separator = DecimalSeparator();
+std::string localizeDecimalText(std::string_view commaText) {
+    const char separator = decimalSeparator();
     std::string text(commaText);
     for (char& c : text) {
         if (c == ',') {

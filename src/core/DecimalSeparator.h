@@ -12,11 +12,11 @@ namespace kelvarin {
 using DecimalSeparatorSource = char (*)();
 
 // Installs the source; nullptr restores the built-in comma.
-void SetDecimalSeparatorSource(DecimalSeparatorSource source);
+void setDecimalSeparatorSource(DecimalSeparatorSource source);
 
-char DecimalSeparator();
+char decimalSeparator();
 
 // Writes a built-in number text, spelt with a comma, with the current separator instead.
-std::string LocalizeDecimalText(std::string_view commaText);
+std::string localizeDecimalText(std::string_view commaText);
 
 }  // namespace kelvarin

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InputFields.h"
+#include "core/InputFields.h"
 
-#include "DecimalSeparator.h"
+#include "core/DecimalSeparator.h"
 
 namespace kelvarin {
 
 namespace {
 
-struct FieldTexts {
+struct BuiltInTexts {
     std::string_view message;
     std::string_view fallback;  // spelt with a comma
     std::string_view start;     // spelt with a comma
 };
 
-const FieldTexts& Texts(InputField field) {
-    static constexpr std::array<FieldTexts, 6> kTexts = {{
+const BuiltInTexts& builtInTexts(InputField field) {
+    static constexpr std::array<BuiltInTexts, kInputFieldCount> kTexts = {{
         {"Необходимо ввести параметр диаметр винта больше нуля", "127", "151,7"},
         {"Необходимо ввести параметр шаг винта больше нуля", "0,20", "0,52"},
         {"Необходимо ввести параметр мощность двигателя больше нуля", "14", "14"},
@@ -22,21 +22,29 @@ const FieldTexts& Texts(InputField field) {
         {"Необходимо ввести параметр скрорость максимальная больше нуля", "50", "50"},
         {"Необходимо ввести параметр скрорость расчетная больше нуля", "40", "40"},
     }};
-    return kTexts[static_cast<std::size_t>(field)];
+    return kTexts[fieldIndex(field)];
 }
 
 }  // namespace
 
-std::string_view EmptyFieldMessage(InputField field) {
-    return Texts(field).message;
+std::string_view emptyFieldMessage(InputField field) {
+    return builtInTexts(field).message;
 }
 
-std::string FallbackText(InputField field) {
-    return LocalizeDecimalText(Texts(field).fallback);
+std::string fallbackText(InputField field) {
+    return localizeDecimalText(builtInTexts(field).fallback);
 }
 
-std::string StartText(InputField field) {
-    return LocalizeDecimalText(Texts(field).start);
+std::string startText(InputField field) {
+    return localizeDecimalText(builtInTexts(field).start);
+}
+
+FieldTexts startTexts() {
+    FieldTexts texts;
+    for (InputField field : kInputFields) {
+        texts[fieldIndex(field)] = startText(field);
+    }
+    return texts;
 }
 
 }  // namespace kelvarin

@@ -2,23 +2,46 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace kelvarin {
 
 // The six numeric input fields of the main window, in the order the sizing step reads them.
-enum class InputField { Dv, Hv, Nd, Nv, Vm, Vr };
+enum class InputField {
+    Diameter,        // propeller diameter, cm
+    Pitch,           // propeller pitch, m
+    Power,           // engine power, hp
+    PropellerSpeed,  // rev/min
+    MaxSpeed,        // maximum flight speed, km/h
+    DesignSpeed,     // design flight speed, km/h
+};
 
-inline constexpr std::array<InputField, 6> kInputFields = {
-    InputField::Dv, InputField::Hv, InputField::Nd, InputField::Nv, InputField::Vm, InputField::Vr};
+inline constexpr std::size_t kInputFieldCount = 6;
+
+inline constexpr std::array<InputField, kInputFieldCount> kInputFields = {
+    InputField::Diameter,       InputField::Pitch,    InputField::Power,
+    InputField::PropellerSpeed, InputField::MaxSpeed, InputField::DesignSpeed};
+
+// How the six fields are used: diameter and pitch sized from power, speed and flight speeds;
+// speed and pitch sized from a given diameter; or diameter and pitch typed by hand.
+enum class InputMode { Calculated, ByDiameter, Manual };
+
+constexpr std::size_t fieldIndex(InputField field) {
+    return static_cast<std::size_t>(field);
+}
+
+// The six texts, one per field at fieldIndex(field), UTF-8.
+using FieldTexts = std::array<std::string, kInputFieldCount>;
 
 // Shown when the field is empty or reads as zero.
-std::string_view EmptyFieldMessage(InputField field);
+std::string_view emptyFieldMessage(InputField field);
 
 // The texts put into a field when it is empty or zero, and at program start. They are spelt
 // with the current decimal separator at the moment of the call, so that they always read back.
-std::string FallbackText(InputField field);
-std::string StartText(InputField field);
+std::string fallbackText(InputField field);
+std::string startText(InputField field);
+FieldTexts startTexts();
 
 }  // namespace kelvarin

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NumberFormat.h"
+#include "core/NumberFormat.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include "DecimalSeparator.h"
+#include "core/DecimalSeparator.h"
 
 namespace kelvarin {
 
@@ -24,7 +24,7 @@ struct Decimal {
 };
 
 template <typename Float>
-Decimal Expand(Float value) {
+Decimal expand(Float value) {
     Decimal d;
     d.negative = std::signbit(value);
     if (value == 0.0) {
@@ -50,7 +50,7 @@ Decimal Expand(Float value) {
 }
 
 // Keeps `keep` significant digits, an exact or larger half rounding away from zero.
-void RoundTo(Decimal& d, int keep) {
+void roundTo(Decimal& d, int keep) {
     if (d.zero || keep >= d.count) {
         return;
     }
@@ -82,7 +82,7 @@ void RoundTo(Decimal& d, int keep) {
     d.count = i + 1;
 }
 
-void DropTrailingZeros(Decimal& d) {
+void dropTrailingZeros(Decimal& d) {
     while (d.count > 0 && d.digits[static_cast<std::size_t>(d.count - 1)] == '0') {
         --d.count;
     }
@@ -91,12 +91,12 @@ void DropTrailingZeros(Decimal& d) {
     }
 }
 
-char DigitAt(const Decimal& d, int i) {
+char digitAt(const Decimal& d, int i) {
     return i >= 0 && i < d.count ? d.digits[static_cast<std::size_t>(i)] : '0';
 }
 
 template <typename Float>
-bool NonFinite(Float value, std::string& text) {
+bool nonFinite(Float value, std::string& text) {
     if (std::isnan(value)) {
         text = "NAN";
         return true;
@@ -110,20 +110,20 @@ bool NonFinite(Float value, std::string& text) {
 
 // Both forms for doubles and for extended values alike; a double widens to the same digits.
 template <typename Float>
-std::string GeneralForm(Float value, int precision, int minExponentDigits) {
+std::string generalForm(Float value, int precision, int minExponentDigits) {
     std::string text;
-    if (NonFinite(value, text)) {
+    if (nonFinite(value, text)) {
         return text;
     }
     precision = std::clamp(precision, 1, kExpansionDigits);
     minExponentDigits = std::clamp(minExponentDigits, 0, 20);
-    Decimal d = Expand(value);
-    RoundTo(d, precision);
-    DropTrailingZeros(d);
+    Decimal d = expand(value);
+    roundTo(d, precision);
+    dropTrailingZeros(d);
     if (d.zero) {
         return "0";
     }
-    const char separator = DecimalSeparator();
+    const char separator = decimalSeparator();
     if (d.negative) {
         text += '-';
     }
@@ -148,7 +148,7 @@ std::string GeneralForm(Float value, int precision, int minExponentDigits) {
     }
     if (d.exponent > 0) {
         for (int i = 0; i < d.exponent; ++i) {
-            text += DigitAt(d, i);
+            text += digitAt(d, i);
         }
     } else {
         text += '0';
@@ -166,34 +166,34 @@ std::string GeneralForm(Float value, int precision, int minExponentDigits) {
 }
 
 template <typename Float>
-std::string FixedForm(Float value, int precision, int decimals) {
+std::string fixedForm(Float value, int precision, int decimals) {
     std::string text;
-    if (NonFinite(value, text)) {
+    if (nonFinite(value, text)) {
         return text;
     }
     precision = std::clamp(precision, 2, kExpansionDigits);
     decimals = std::clamp(decimals, 0, kExpansionDigits);
-    Decimal d = Expand(value);
+    Decimal d = expand(value);
     if (!d.zero) {
-        RoundTo(d, std::min(precision, d.exponent + decimals));
+        roundTo(d, std::min(precision, d.exponent + decimals));
     }
     if (!d.zero && d.exponent > precision) {
-        return GeneralForm(value, precision, decimals <= 4 ? decimals : 0);
+        return generalForm(value, precision, decimals <= 4 ? decimals : 0);
     }
     if (!d.zero && d.negative) {
         text += '-';  // a value that rounds to zero loses its sign
     }
     if (!d.zero && d.exponent > 0) {
         for (int i = 0; i < d.exponent; ++i) {
-            text += DigitAt(d, i);
+            text += digitAt(d, i);
         }
     } else {
         text += '0';
     }
     if (decimals > 0) {
-        text += DecimalSeparator();
+        text += decimalSeparator();
         for (int i = 0; i < decimals; ++i) {
-            text += d.zero ? '0' : DigitAt(d, d.exponent + i);
+            text += d.zero ? '0' : digitAt(d, d.exponent + i);
         }
     }
     return text;
@@ -201,16 +201,16 @@ std::string FixedForm(Float value, int precision, int decimals) {
 
 }  // namespace
 
-std::string FormatGeneral(double value, int precision, int minExponentDigits) {
-    return GeneralForm(value, precision, minExponentDigits);
+std::string formatGeneral(double value, int precision, int minExponentDigits) {
+    return generalForm(value, precision, minExponentDigits);
 }
 
-std::string FormatFixed(double value, int precision, int decimals) {
-    return FixedForm(value, precision, decimals);
+std::string formatFixed(double value, int precision, int decimals) {
+    return fixedForm(value, precision, decimals);
 }
 
-std::string FormatFixedExtended(long double value, int precision, int decimals) {
-    return FixedForm(value, precision, decimals);
+std::string formatFixedExtended(long double value, int precision, int decimals) {
+    return fixedForm(value, precision, decimals);
 }
 
 }  // namespace kelvarin

@@ -13,17 +13,17 @@ namespace kelvarin {
 // the separator (clamped to 0..18), whichever rounding cuts more. A value with more integer
 // digits than the precision is written in the general form instead, with a minimum exponent
 // length of `decimals` when that is 4 or less.
-std::string FormatFixed(double value, int precision, int decimals);
+std::string formatFixed(double value, int precision, int decimals);
 
 // Rounded to `precision` significant digits (clamped to 1..18), trailing zeros dropped; the
 // scientific form ("1,5E20", "5E-5") when the first significant digit lies more than
 // `precision` places before the point or more than 3 after it, with the exponent padded to
-// `minExponentDigits` (clamped to 0..20). FormatGeneral(x, 15, 0) is the plain form.
-std::string FormatGeneral(double value, int precision, int minExponentDigits);
+// `minExponentDigits` (clamped to 0..20). formatGeneral(x, 15, 0) is the plain form.
+std::string formatGeneral(double value, int precision, int minExponentDigits);
 
-// FormatFixed for a value computed in extended precision and written without being stored in
+// formatFixed for a value computed in extended precision and written without being stored in
 // a double first (a product such as a width in metres times 100): rounding it to a double on
 // the way could carry a value lying just beside a half across it.
-std::string FormatFixedExtended(long double value, int precision, int decimals);
+std::string formatFixedExtended(long double value, int precision, int decimals);
 
 }  // namespace kelvarin

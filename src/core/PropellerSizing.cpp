@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PropellerSizing.h"
+#include "core/PropellerSizing.h"
 
-#include "CheckedArithmetic.h"
-#include "NumberFormat.h"
-#include "ReadInput.h"
+#include "core/CheckedArithmetic.h"
+#include "core/NumberFormat.h"
+#include "core/ReadInput.h"
 
 namespace kelvarin {
 
@@ -15,34 +15,36 @@ constexpr long double kPitchCoefficient = 30.0L;
 
 }  // namespace
 
-void SizePropeller(PropellerDesign& design, CalculationWindow& window) {
+void sizePropeller(PropellerDesign& design, FieldSheet& fields, bool byDiameter) {
     // All six are validated in both modes, the ones about to be replaced too.
-    ReadInput(window, InputField::Dv, design.Dv);
-    ReadInput(window, InputField::Hv, design.Hv);
-    ReadInput(window, InputField::Nd, design.Nd);
-    ReadInput(window, InputField::Nv, design.Nv);
-    ReadInput(window, InputField::Vm, design.Vm);
-    ReadInput(window, InputField::Vr, design.Vr);
+    design.sizing.diameterCm = readInput(fields, InputField::Diameter);
+    design.sizing.pitchM = readInput(fields, InputField::Pitch);
+    design.inputs.powerHp = readInput(fields, InputField::Power);
+    design.inputs.speedRpm = readInput(fields, InputField::PropellerSpeed);
+    design.inputs.maxSpeedKmh = readInput(fields, InputField::MaxSpeed);
+    design.inputs.designSpeedKmh = readInput(fields, InputField::DesignSpeed);
 
-    const long double power = design.Nd;
-    const long double maxSpeed = design.Vm;
+    const long double power = design.inputs.powerHp;
+    const long double maxSpeed = design.inputs.maxSpeedKmh;
 
-    if (!window.DiamChecked()) {
-        const long double speed = design.Nv;
-        const long double q = checked::Divide(power, (maxSpeed * speed) * speed);
-        design.Dv = checked::Store(kDiameterCoefficient * checked::Sqrt(checked::Sqrt(q)));
-        window.SetFieldText(InputField::Dv, FormatFixed(design.Dv, 5, 1));
+    if (!byDiameter) {
+        const long double speed = design.inputs.speedRpm;
+        const long double q = checked::divide(power, (maxSpeed * speed) * speed);
+        design.sizing.diameterCm =
+            checked::store(kDiameterCoefficient * checked::sqrt(checked::sqrt(q)));
+        fields.write(InputField::Diameter, formatFixed(design.sizing.diameterCm, 5, 1));
+    } else {
+        const long double metres = design.sizing.diameterCm / kCentimetresPerMetre;
+        const long double t = checked::divide(kDiameterCoefficient, metres * metres);
+        design.inputs.speedRpm =
+            checked::store(t * checked::sqrt(checked::divide(power, maxSpeed)));
+        fields.write(InputField::PropellerSpeed, formatFixed(design.inputs.speedRpm, 5, 0));
     }
-    if (window.DiamChecked()) {
-        const long double metres = design.Dv / kCentimetresPerMetre;
-        const long double t = checked::Divide(kDiameterCoefficient, metres * metres);
-        design.Nv = checked::Store(t * checked::Sqrt(checked::Divide(power, maxSpeed)));
-        window.SetFieldText(InputField::Nv, FormatFixed(design.Nv, 5, 0));
-    }
 
-    design.Hv = checked::Store(
-        checked::Divide(kPitchCoefficient * static_cast<long double>(design.Vr), design.Nv));
-    window.SetFieldText(InputField::Hv, FormatFixed(design.Hv, 1, 2));
+    design.sizing.pitchM = checked::store(
+        checked::divide(kPitchCoefficient * static_cast<long double>(design.inputs.designSpeedKmh),
+                        design.inputs.speedRpm));
+    fields.write(InputField::Pitch, formatFixed(design.sizing.pitchM, 1, 2));
 }
 
 }  // namespace kelvarin

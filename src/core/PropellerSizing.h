@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CalculationWindow.h"
-#include "PropellerDesign.h"
+#include "core/FieldSheet.h"
+#include "core/PropellerDesign.h"
 
 namespace kelvarin {
 
 // Diameter and pitch from power, speed and flight speeds (or, sizing by diameter, propeller
 // speed and pitch from the given diameter), written back into their fields as rounded texts.
-// Throws ConversionError or ArithmeticError, leaving what was assigned before.
-void SizePropeller(PropellerDesign& design, CalculationWindow& window);
+// Throws FieldNotANumber or ArithmeticError, leaving what was assigned before.
+void sizePropeller(PropellerDesign& design, FieldSheet& fields, bool byDiameter);
 
 }  // namespace kelvarin

@@ -1,21 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ReadInput.h"
+#include "core/ReadInput.h"
 
-#include "TextToNumber.h"
+#include "core/TextToNumber.h"
 
 namespace kelvarin {
 
-void ReadInput(CalculationWindow& window, InputField field, double& member) {
-    if (window.FieldText(field).empty()) {
-        window.ShowMessage(EmptyFieldMessage(field));
-        window.SetFieldText(field, FallbackText(field));
+namespace {
+
+double fieldNumber(const FieldSheet& fields, InputField field) {
+    try {
+        return textToNumber(fields.text(field));
+    } catch (const ConversionError& e) {
+        throw FieldNotANumber(field, e.what());
     }
-    member = TextToNumber(window.FieldText(field));
-    if (member == 0.0) {  // minus zero too
-        window.ShowMessage(EmptyFieldMessage(field));
-        window.SetFieldText(field, FallbackText(field));
+}
+
+}  // namespace
+
+double readInput(FieldSheet& fields, InputField field) {
+    if (fields.text(field).empty()) {
+        fields.addMessage(field, emptyFieldMessage(field));
+        fields.write(field, fallbackText(field));
     }
-    member = TextToNumber(window.FieldText(field));
+    double value = fieldNumber(fields, field);
+    if (value == 0.0) {  // minus zero too
+        fields.addMessage(field, emptyFieldMessage(field));
+        fields.write(field, fallbackText(field));
+        value = fieldNumber(fields, field);
+    }
+    return value;
 }
 
 }  // namespace kelvarin

@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TextToNumber.h"
+#include "core/TextToNumber.h"
 
 #include <charconv>
 #include <cmath>
 #include <string>
 
-#include "DecimalSeparator.h"
-#include "Failure.h"
+#include "core/DecimalSeparator.h"
+#include "core/Failure.h"
 
 namespace kelvarin {
 
 namespace {
 
-[[noreturn]] void NotANumber(std::string_view text) {
+[[noreturn]] void notANumber(std::string_view text) {
     throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
 }
 
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
@@ -26,8 +26,8 @@ constexpr long long kExponentLimit = 1'000'000'000'000LL;
 
 }  // namespace
 
-double TextToNumber(std::string_view text) {
-    const char separator = DecimalSeparator();
+double textToNumber(std::string_view text) {
+    const char separator = decimalSeparator();
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && text[i] == ' ') {
@@ -43,7 +43,7 @@ double TextToNumber(std::string_view text) {
     long long firstDigitPower = 0;  // for digits "d..." the value is 0.d... * 10^firstDigitPower
     bool sawMantissa = false;
     long long integerDigits = 0;
-    while (i < n && IsDigit(text[i])) {
+    while (i < n && isDigit(text[i])) {
         sawMantissa = true;
         if (!digits.empty() || text[i] != '0') {
             digits += text[i];
@@ -57,7 +57,7 @@ double TextToNumber(std::string_view text) {
     if (i < n && text[i] == separator) {
         sawMantissa = true;
         ++i;
-        while (i < n && IsDigit(text[i])) {
+        while (i < n && isDigit(text[i])) {
             if (digits.empty() && text[i] == '0') {
                 if (firstDigitPower > -kExponentLimit) {
                     --firstDigitPower;
@@ -69,7 +69,7 @@ double TextToNumber(std::string_view text) {
         }
     }
     if (!sawMantissa) {
-        NotANumber(text);
+        notANumber(text);
     }
     long long exponent = 0;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
@@ -79,10 +79,10 @@ double TextToNumber(std::string_view text) {
             negativeExponent = text[i] == '-';
             ++i;
         }
-        if (i >= n || !IsDigit(text[i])) {
-            NotANumber(text);
+        if (i >= n || !isDigit(text[i])) {
+            notANumber(text);
         }
-        while (i < n && IsDigit(text[i])) {
+        while (i < n && isDigit(text[i])) {
             if (exponent < kExponentLimit) {
                 exponent = exponent * 10 + (text[i] - '0');
             }
@@ -96,14 +96,14 @@ double TextToNumber(std::string_view text) {
         ++i;
     }
     if (i != n) {
-        NotANumber(text);
+        notANumber(text);
     }
     if (digits.empty()) {
         return negative ? -0.0 : 0.0;
     }
     const long long power = firstDigitPower + exponent;  // value is 0.d... * 10^power
     if (power > 400) {
-        NotANumber(text);
+        notANumber(text);
     }
     if (power < -400) {
         return negative ? -0.0 : 0.0;
@@ -120,11 +120,11 @@ double TextToNumber(std::string_view text) {
         std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (power > 0) {
-            NotANumber(text);
+            notANumber(text);
         }
         value = 0.0;
     } else if (result.ec != std::errc() || !std::isfinite(value)) {
-        NotANumber(text);
+        notANumber(text);
     }
     return negative ? -value : value;
 }

@@ -10,6 +10,6 @@ namespace kelvarin {
 // "e", optional sign, digits), trailing spaces, nothing else. A separator alone reads as 0.
 // Throws ConversionError for anything else and for a value beyond the double range; a value
 // too small for a double reads as zero.
-double TextToNumber(std::string_view text);
+double textToNumber(std::string_view text);
 
 }  // namespace kelvarin

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/PropellerDesign.h"
+#include "drawing/SectionPolyline.h"
 
 namespace kelvarin {
 
@@ -28,22 +28,22 @@ class Canvas {
 public:
     virtual ~Canvas() = default;
 
-    virtual void SetPenWidth(std::int32_t width) = 0;
-    virtual void SetPenColor(Rgb color) = 0;
-    virtual void SetPenStyle(PenStyle style) = 0;
+    virtual void setPenWidth(std::int32_t width) = 0;
+    virtual void setPenColor(Rgb color) = 0;
+    virtual void setPenStyle(PenStyle style) = 0;
 
     // A cubic Bezier from points[0] to points[3] with points[1] and points[2] as controls.
-    virtual void PolyBezier(const std::array<OutlinePoint, 4>& points) = 0;
+    virtual void polyBezier(const std::array<OutlinePoint, 4>& points) = 0;
     // An ellipse in the rectangle; right and bottom edges are exclusive. Filled with the brush.
-    virtual void Ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
+    virtual void ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
                          std::int32_t bottom) = 0;
-    virtual void Line(OutlinePoint from, OutlinePoint to) = 0;
+    virtual void line(OutlinePoint from, OutlinePoint to) = 0;
     // UTF-8 text with its top-left corner at the point, in the current font.
-    virtual void Text(OutlinePoint topLeft, std::string_view text) = 0;
+    virtual void text(OutlinePoint topLeft, std::string_view text) = 0;
 
-    virtual std::string FontName() const = 0;
-    virtual void SetFontName(std::string_view name) = 0;
-    virtual int FontSizePoints() const = 0;
+    virtual std::string fontName() const = 0;
+    virtual void setFontName(std::string_view name) = 0;
+    virtual int fontSizePoints() const = 0;
 };
 
 }  // namespace kelvarin

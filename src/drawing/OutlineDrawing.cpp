@@ -15,64 +15,64 @@ constexpr std::int32_t kMarkPenWidth = 1;
 constexpr std::int32_t kMarkReachBefore = 5;  // left and top of the mark from its point
 constexpr std::int32_t kMarkReachAfter = 6;   // right and bottom, exclusive
 
-double Radians(double degrees) {
+double radians(double degrees) {
     return degrees * std::numbers::pi / 180.0;
 }
 
-BezierSegment BentSegment(OutlinePoint p0, OutlinePoint p1, const SegmentBend& bend) {
-    const double cosA = std::cos(Radians(bend.CosAngle));
-    const double sinB = std::sin(Radians(bend.SinAngle));
+BezierSegment bentSegment(OutlinePoint p0, OutlinePoint p1, const SegmentBend& bend) {
+    const double cosA = std::cos(radians(bend.cosAngleDeg));
+    const double sinB = std::sin(radians(bend.sinAngleDeg));
     // The straight one-third point seen from p1, and the third of the segment back to p0.
-    const double dx = SubtractInt32(p0.x, p1.x);
-    const double dy = SubtractInt32(p0.y, p1.y);
-    const OutlinePoint third{AddInt32(p1.x, RoundToInt32(2 * dx / 3)),
-                             AddInt32(p1.y, RoundToInt32(2 * dy / 3))};
-    const double wx = SubtractInt32(p0.x, third.x);
-    const double wy = SubtractInt32(p0.y, third.y);
+    const double dx = subtractInt32(p0.x, p1.x);
+    const double dy = subtractInt32(p0.y, p1.y);
+    const OutlinePoint third{addInt32(p1.x, roundToInt32(2 * dx / 3)),
+                             addInt32(p1.y, roundToInt32(2 * dy / 3))};
+    const double wx = subtractInt32(p0.x, third.x);
+    const double wy = subtractInt32(p0.y, third.y);
 
-    const OutlinePoint q1{AddInt32(p0.x, RoundToInt32(-wx * cosA + wy * sinB)),
-                          AddInt32(p0.y, RoundToInt32(-wx * sinB - wy * cosA))};
-    const OutlinePoint q2{AddInt32(p1.x, RoundToInt32(wx * cosA + wy * sinB)),
-                          AddInt32(p1.y, RoundToInt32(-wx * sinB + wy * cosA))};
+    const OutlinePoint q1{addInt32(p0.x, roundToInt32(-wx * cosA + wy * sinB)),
+                          addInt32(p0.y, roundToInt32(-wx * sinB - wy * cosA))};
+    const OutlinePoint q2{addInt32(p1.x, roundToInt32(wx * cosA + wy * sinB)),
+                          addInt32(p1.y, roundToInt32(-wx * sinB + wy * cosA))};
     return {p0, q1, q2, p1};
 }
 
 }  // namespace
 
-std::array<BezierSegment, kSegmentCount> OutlineSegments(const SectionPolyline& outline) {
+std::array<BezierSegment, kSegmentCount> outlineSegments(const SectionPolyline& outline) {
     std::array<BezierSegment, kSegmentCount> segments{};
     for (std::size_t i = 0; i < kSegmentCount; ++i) {
-        segments[i] = BentSegment(outline[i], outline[i + 1], SegmentBendAngles[i]);
+        segments[i] = bentSegment(outline[i], outline[i + 1], kSegmentBends[i]);
     }
     return segments;
 }
 
-MarkRect ControlMarkRect(OutlinePoint point) {
-    return {SubtractInt32(point.x, kMarkReachBefore), SubtractInt32(point.y, kMarkReachBefore),
-            AddInt32(point.x, kMarkReachAfter), AddInt32(point.y, kMarkReachAfter)};
+MarkRect controlMarkRect(OutlinePoint point) {
+    return {subtractInt32(point.x, kMarkReachBefore), subtractInt32(point.y, kMarkReachBefore),
+            addInt32(point.x, kMarkReachAfter), addInt32(point.y, kMarkReachAfter)};
 }
 
-void DrawOutline(Canvas& canvas, const SectionPolyline& outline, bool showControl) {
-    const auto segments = OutlineSegments(outline);
+void drawOutline(Canvas& canvas, const SectionPolyline& outline, bool controlMarks) {
+    const auto segments = outlineSegments(outline);
     std::array<MarkRect, kOutlinePointCount> marks{};
-    if (showControl) {
+    if (controlMarks) {
         for (std::size_t i = 0; i < kOutlinePointCount; ++i) {
-            marks[i] = ControlMarkRect(outline[i]);
+            marks[i] = controlMarkRect(outline[i]);
         }
     }
 
-    canvas.SetPenWidth(kOutlinePenWidth);
+    canvas.setPenWidth(kOutlinePenWidth);
     for (const BezierSegment& segment : segments) {
-        canvas.PolyBezier(segment);
+        canvas.polyBezier(segment);
     }
-    if (showControl) {
-        canvas.SetPenStyle(PenStyle::Solid);
-        canvas.SetPenWidth(kMarkPenWidth);
-        canvas.SetPenColor(kPureRed);
+    if (controlMarks) {
+        canvas.setPenStyle(PenStyle::Solid);
+        canvas.setPenWidth(kMarkPenWidth);
+        canvas.setPenColor(kPureRed);
         for (const MarkRect& m : marks) {
-            canvas.Ellipse(m.left, m.top, m.right, m.bottom);
+            canvas.ellipse(m.left, m.top, m.right, m.bottom);
         }
-        canvas.SetPenColor(kBlack);
+        canvas.setPenColor(kBlack);
     }
 }
 

@@ -4,21 +4,21 @@
 #include <array>
 #include <cstddef>
 
-#include "core/PropellerDesign.h"
 #include "drawing/Canvas.h"
+#include "drawing/SectionPolyline.h"
 
 namespace kelvarin {
 
 // How far each of the 24 segments of an outline bows outward, in degrees: the first angle is
 // used through its cosine, the second through its sine. Segment i runs from point i to i + 1.
 struct SegmentBend {
-    double CosAngle;
-    double SinAngle;
+    double cosAngleDeg;
+    double sinAngleDeg;
 };
 
 inline constexpr std::size_t kSegmentCount = kOutlinePointCount - 1;
 
-inline constexpr std::array<SegmentBend, kSegmentCount> SegmentBendAngles = {{
+inline constexpr std::array<SegmentBend, kSegmentCount> kSegmentBends = {{
     {5, 5},    // upper surface 100 % to 90 %
     {3, 1},    // upper 90 % to 80 %
     {1, 1},    // upper 80 % to 70 %
@@ -44,7 +44,7 @@ using BezierSegment = std::array<OutlinePoint, 4>;
 
 // The 24 bent segments of an outline. Throws ArithmeticError when a control point does not fit
 // 32 bits.
-std::array<BezierSegment, kSegmentCount> OutlineSegments(const SectionPolyline& outline);
+std::array<BezierSegment, kSegmentCount> outlineSegments(const SectionPolyline& outline);
 
 // The bounding rectangle of the control mark of a point: an 11-pixel circle centred on it,
 // right and bottom edges exclusive. Throws ArithmeticError on overflow.
@@ -54,12 +54,12 @@ struct MarkRect {
     std::int32_t right;
     std::int32_t bottom;
 };
-MarkRect ControlMarkRect(OutlinePoint point);
+MarkRect controlMarkRect(OutlinePoint point);
 
-// Draws the outline as 24 bent segments with a 2-pixel pen and, with showControl, a red
+// Draws the outline as 24 bent segments with a 2-pixel pen and, with controlMarks, a red
 // 1-pixel circle on each of its 25 points; the pen is left black, solid and 1 pixel wide after
 // the marks, 2 pixels wide without them. All arithmetic is done before the first stroke, so a
 // failure draws nothing.
-void DrawOutline(Canvas& canvas, const SectionPolyline& outline, bool showControl);
+void drawOutline(Canvas& canvas, const SectionPolyline& outline, bool controlMarks);
 
 }  // namespace kelvarin

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "core/Failure.h"
-#include "core/PropellerDesign.h"
 #include "drawing/Canvas.h"
 
 namespace kelvarin {
@@ -18,19 +18,26 @@ public:
     PrinterMissing() : Failure(std::string(kNoDefaultPrinter)) {}
 };
 
+// What the drawing needs to know of a printer's page.
+struct PrinterGeometry {
+    std::int32_t dpi = 0;           // dots per inch, the same across and down the page
+    std::int32_t pageWidthPx = 0;   // printable width, device pixels
+    std::int32_t pageHeightPx = 0;  // printable height, device pixels
+};
+
 // The default printer as the drawing sees it.
 class Printer {
 public:
     virtual ~Printer() = default;
 
-    // LogPixelsX, HorzRes and VertRes of the default printer; throws PrinterMissing.
-    virtual PrinterGeometry Geometry() = 0;
+    // The geometry of the default printer; throws PrinterMissing.
+    virtual PrinterGeometry geometry() = 0;
 
-    virtual void BeginDocument(std::string_view name) = 0;  // the document and its first page
-    virtual void NewPage() = 0;
-    virtual void EndDocument() = 0;
-    // The page canvas; valid between BeginDocument and EndDocument.
-    virtual Canvas& PageCanvas() = 0;
+    virtual void beginDocument(std::string_view name) = 0;  // the document and its first page
+    virtual void newPage() = 0;
+    virtual void endDocument() = 0;
+    // The page canvas; valid between beginDocument and endDocument.
+    virtual Canvas& pageCanvas() = 0;
 };
 
 }  // namespace kelvarin

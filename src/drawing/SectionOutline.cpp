@@ -16,105 +16,98 @@ namespace {
 
 constexpr const char* kOutlineTooLarge = "Размеры сечений слишком велики для построения";
 
-std::size_t OutlineIndex(int section) {
+std::size_t outlineIndex(int section) {
     if (section < kFirstSection || section > kLastSection) {
         throw std::out_of_range("No outline for section " + std::to_string(section));
     }
-    return SectionIndex(section);
-}
-
-// The 13 profile points as a closed outline in tenths of a millimetre: the upper surface from
-// the trailing edge to the leading edge, then the lower surface back.
-SectionPolyline WorkOutlineOf(const SectionProfile& p) {
-    SectionPolyline w{};
-    for (std::size_t m = 0; m <= 12; ++m) {
-        w[m] = {RoundToInt32(10.0 * p.X[12 - m]), RoundToInt32(10.0 * p.Yv[12 - m])};
-    }
-    for (std::size_t m = 0; m <= 11; ++m) {
-        w[13 + m] = {RoundToInt32(10.0 * p.X[1 + m]), RoundToInt32(10.0 * p.Yn[1 + m])};
-    }
-    return w;
+    return sectionIndex(section);
 }
 
 // A work point in device pixels with the highest point of the section on Y = 0.
-OutlinePoint FlatPoint(OutlinePoint w, std::int32_t top, double g) {
+OutlinePoint flatPoint(OutlinePoint w, std::int32_t top, double g) {
     const double topPixels = top * g;
     const double yPixels = w.y * g;
-    return {RoundToInt32(w.x * g), RoundToInt32(topPixels - yPixels)};
+    return {roundToInt32(w.x * g), roundToInt32(topPixels - yPixels)};
 }
 
-SectionPolyline FlatOutline(const SectionPolyline& work, std::int32_t top, double g) {
+SectionPolyline flatOutline(const SectionPolyline& work, std::int32_t top, double g) {
     SectionPolyline out{};
     for (std::size_t i = 0; i < kOutlinePointCount; ++i) {
-        out[i] = FlatPoint(work[i], top, g);
+        out[i] = flatPoint(work[i], top, g);
     }
     return out;
 }
 
 // Turns the flat section about the trailing end of its chord line by the blade angle and moves
 // that end to (Lp, U + Hp), so that the leading end of the chord stays at (0, U).
-SectionPolyline TurnedOutlineOf(PropellerDesign& design, const SectionPolyline& work,
-                                std::int32_t top, double g, std::size_t station) {
-    const StationTable& s = design.Stations;
-    const std::int32_t lp = RoundToInt32(s.Bl[station] * kTenthsPerMetre * g);
-    const std::int32_t hp = RoundToInt32(s.Hc[station] * kTenthsPerMetre * g);
-    const std::int32_t cp = RoundToInt32(s.BlCos[station] * kTenthsPerMetre * g);
-    const double angle = s.Alpha[station] * std::numbers::pi / 180.0;
+SectionPolyline turnedOutline(const StationTable& s, const SectionPolyline& work, std::int32_t top,
+                              double g, std::size_t station) {
+    const std::int32_t lp = roundToInt32(s.bladeWidthM[station] * kTenthsPerMetre * g);
+    const std::int32_t hp = roundToInt32(s.axialDepthM[station] * kTenthsPerMetre * g);
+    const std::int32_t cp = roundToInt32(s.chordM[station] * kTenthsPerMetre * g);
+    const double angle = s.bladeAngleDeg[station] * std::numbers::pi / 180.0;
     const double cosA = std::cos(angle);
     const double sinA = std::sin(angle);
-    const std::int32_t u = RoundToInt32(top * g);
+    const std::int32_t u = roundToInt32(top * g);
 
     SectionPolyline out{};
     for (std::size_t i = 0; i < kOutlinePointCount; ++i) {
-        const OutlinePoint flat = FlatPoint(work[i], top, g);
-        design.TurnedOutline[i] = flat;
-        const double dx = SubtractInt32(flat.x, cp);
-        const double dy = SubtractInt32(flat.y, u);
-        out[i].x = AddInt32(RoundToInt32(dx * cosA - dy * sinA), lp);
-        out[i].y = AddInt32(AddInt32(RoundToInt32(dx * sinA + dy * cosA), hp), u);
+        const OutlinePoint flat = flatPoint(work[i], top, g);
+        const double dx = subtractInt32(flat.x, cp);
+        const double dy = subtractInt32(flat.y, u);
+        out[i].x = addInt32(roundToInt32(dx * cosA - dy * sinA), lp);
+        out[i].y = addInt32(addInt32(roundToInt32(dx * sinA + dy * cosA), hp), u);
     }
     return out;
 }
 
 }  // namespace
 
-void ReadPrinterGeometry(PropellerDesign& design, Printer& printer) {
-    design.Printer = printer.Geometry();
+const SectionPolyline& SectionOutlines::section(int section) const {
+    return polylines[outlineIndex(section)];
 }
 
-void BuildSectionOutlines(PropellerDesign& design, Printer& printer) {
-    ReadPrinterGeometry(design, printer);
-    const double g = design.Printer.LogPixelsX / kTenthsPerInch;
+SectionPolyline& SectionOutlines::section(int section) {
+    return polylines[outlineIndex(section)];
+}
 
-    // Built aside and stored together, so that a section that cannot be built leaves the
-    // outlines of the last good build rather than a mix of two designs.
-    std::array<SectionPolyline, kSectionCount> built{};
+SectionPolyline workOutline(const SectionProfile& p) {
+    SectionPolyline w{};
+    for (std::size_t m = 0; m <= 12; ++m) {
+        w[m] = {roundToInt32(10.0 * p.xMm[12 - m]), roundToInt32(10.0 * p.upperMm[12 - m])};
+    }
+    for (std::size_t m = 0; m <= 11; ++m) {
+        w[13 + m] = {roundToInt32(10.0 * p.xMm[1 + m]), roundToInt32(10.0 * p.lowerMm[1 + m])};
+    }
+    return w;
+}
+
+SectionOutlines buildSectionOutlines(const PropellerDesign& design, std::int32_t dpi, bool turned) {
+    const double g = dpi / kTenthsPerInch;
+    SectionOutlines built;
+    built.dpi = dpi;
     try {
         for (int n = kFirstSection; n <= kLastSection; ++n) {
-            const std::size_t station = StationIndex(n);
-            design.WorkOutline = WorkOutlineOf(design.Profiles[station]);
-            const std::int32_t top = design.WorkOutline[7].y;
-            built[SectionIndex(n)] =
-                design.ShowUgol ? TurnedOutlineOf(design, design.WorkOutline, top, g, station)
-                                : FlatOutline(design.WorkOutline, top, g);
+            const std::size_t station = stationIndex(n);
+            const SectionPolyline work = workOutline(design.profiles[station]);
+            const std::int32_t top = work[7].y;
+            built.polylines[sectionIndex(n)] =
+                turned ? turnedOutline(design.stations, work, top, g, station)
+                       : flatOutline(work, top, g);
         }
     } catch (const ArithmeticError&) {
         throw ArithmeticError(kOutlineTooLarge);
     }
-    design.Outlines = built;
+    return built;
 }
 
-void TranslateOutline(PropellerDesign& design, int section, std::int32_t dx, std::int32_t dy) {
-    SectionPolyline& outline = design.Outlines[OutlineIndex(section)];
+void translateOutline(SectionOutlines& outlines, int section, std::int32_t dx, std::int32_t dy) {
+    SectionPolyline& outline = outlines.section(section);
     SectionPolyline moved = outline;
     for (OutlinePoint& p : moved) {
-        p = {AddInt32(p.x, dx), AddInt32(p.y, dy)};
+        p = {addInt32(p.x, dx), addInt32(p.y, dy)};
     }
     outline = moved;
-}
-
-const SectionPolyline& SectionOutline(const PropellerDesign& design, int section) {
-    return design.Outlines[OutlineIndex(section)];
 }
 
 }  // namespace kelvarin

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/PropellerDesign.h"
-#include "drawing/Printer.h"
+#include "drawing/SectionOutline.h"
 
 namespace kelvarin {
 
@@ -17,14 +17,15 @@ inline constexpr std::int64_t kMaxViewBitmapPixels = 60'000'000;
 // How far the view may step down from the printer's resolution to stay within the bound.
 inline constexpr std::int32_t kMaxViewResolutionDivisor = 4;
 
-// Builds the outlines for the section view. The view draws at the printer's resolution; where
-// the section's bitmap would pass kMaxViewBitmapPixels (a large turned section at 1200 dpi, say)
-// it draws at the largest whole fraction of it, down to a quarter, that fits. Only the view
-// steps down: the print job rebuilds the outlines at the printer's own resolution.
-void BuildViewOutlines(PropellerDesign& design, Printer& printer, int section);
+// The outlines for the view of `section`. The view draws at the printer's resolution; where the
+// section's bitmap would pass kMaxViewBitmapPixels (a large turned section at 1200 dpi, say) it
+// draws at the largest whole fraction of it, down to a quarter, that fits. Only the view steps
+// down: the print job builds its outlines at the printer's own resolution.
+SectionOutlines buildViewOutlines(const PropellerDesign& design, std::int32_t printerDpi,
+                                  bool turned, int section);
 
 // "Сечение 0,2 радиуса: 151,7 мм от центра винта": where the section lies on the blade.
-std::string SectionViewCaption(const PropellerDesign& design, int section);
+std::string sectionViewCaption(const PropellerDesign& design, int section);
 
 struct ViewBitmapSize {
     std::int32_t width;
@@ -34,6 +35,6 @@ struct ViewBitmapSize {
 // The view bitmap of a built section: as wide as the X of its trailing edge (point 0) and 10
 // pixels taller than that point's Y. Throws Failure when either is negative or the bitmap
 // would exceed kMaxViewBitmapPixels.
-ViewBitmapSize SectionBitmapSize(const PropellerDesign& design, int section);
+ViewBitmapSize sectionBitmapSize(const SectionOutlines& outlines, int section);
 
 }  // namespace kelvarin

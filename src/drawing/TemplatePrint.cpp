@@ -2,7 +2,6 @@
 #include "drawing/TemplatePrint.h"
 
 #include <string>
-#include <vector>
 
 #include "core/BladeTables.h"
 #include "core/IntegerRounding.h"
@@ -32,120 +31,109 @@ constexpr const char* kNegativeSection =
 constexpr const char* kSectionTooLarge =
     "Шаблоны не напечатаны: сечения слишком велики для принтера";
 
-// Where one section goes, all worked out before the document begins.
-struct Placement {
-    int section = 0;
-    bool newPageBefore = false;
-    std::int32_t top = 0;         // page Y of the section's top
-    std::int32_t captionY = 0;    // page Y of the caption's top
-    std::int32_t bottom = 0;      // page Y of its trailing edge
-    std::int32_t cutY = 0;        // page Y of its cut line
-    std::int32_t referenceX = 0;  // end of the width reference line, turned sections only
-};
-
-std::string Caption(int section) {
-    return "Профиль сечения лопасти " + FormatGeneral((section - 1) / 10.0, 15, 0) + " радиуса";
+std::string captionOf(int section) {
+    return "Профиль сечения лопасти " + formatGeneral((section - 1) / 10.0, 15, 0) + " радиуса";
 }
 
-// Places every section, moving its outline to its page position. A section starts a new page
-// when it is not the first on its page and its outline or cut line would reach past the
-// printable height; no page follows the last section.
-std::vector<Placement> LayOut(PropellerDesign& design, bool ugolChecked) {
-    const PrinterGeometry& printer = design.Printer;
-    const double pixelsPerMetre = printer.LogPixelsX * kTenthsPerMetre / kTenthsPerInch;
-    std::vector<Placement> placements;
+void drawScissors(Canvas& canvas, std::int32_t cutY) {
+    const std::string face = canvas.fontName();
+    canvas.setFontName(kScissorsFont);
+    const int size = canvas.fontSizePoints();
+    canvas.text({kCaptionLeft, subtractInt32(cutY, roundToInt32(size / 2.0))}, kScissors);
+    canvas.setFontName(face);
+}
+
+void drawTemplate(Canvas& canvas, const TemplateLayout& layout, const TemplatePlacement& p,
+                  const SectionOptions& options) {
+    canvas.text({kCaptionLeft, p.captionY}, captionOf(p.section));
+    const SectionPolyline& o = layout.outlines.section(p.section);
+    drawOutline(canvas, o, options.controlMarks);
+    if (options.turned) {
+        const OutlinePoint corner{p.referenceX, p.bottom};
+        canvas.line({o[0].x, p.bottom}, corner);
+        canvas.line(corner, {p.referenceX, o[12].y});
+    }
+    drawScissors(canvas, p.cutY);
+    canvas.setPenStyle(PenStyle::Dotted);
+    canvas.line({0, p.cutY}, {layout.page.pageWidthPx, p.cutY});
+    canvas.setPenStyle(PenStyle::Solid);
+}
+
+}  // namespace
+
+TemplateLayout layOutTemplates(const PropellerDesign& design, const PrinterGeometry& page,
+                               const SectionOptions& options) {
+    TemplateLayout layout;
+    layout.page = page;
+    layout.outlines = buildSectionOutlines(design, page.dpi, options.turned);
+    const double pixelsPerMetre = page.dpi * kTenthsPerMetre / kTenthsPerInch;
     std::int32_t y = kPageTop;
     bool firstOnPage = true;
     for (int n = kFirstSection; n <= kLastSection; ++n) {
-        const OutlinePoint trailingEdge = SectionOutline(design, n)[0];
+        const OutlinePoint trailingEdge = layout.outlines.section(n)[0];
         const std::int32_t h = trailingEdge.y;
         if (h < 0 || trailingEdge.x < 0) {
             throw Failure(kNegativeSection);
         }
-        Placement p;
+        TemplatePlacement p;
         p.section = n;
-        if (!firstOnPage && AddInt32(AddInt32(y, h), kCutLineDrop) > printer.VertRes) {
+        if (!firstOnPage && addInt32(addInt32(y, h), kCutLineDrop) > page.pageHeightPx) {
             p.newPageBefore = true;
             y = kPageTop;
         }
         firstOnPage = false;
         p.top = y;
-        TranslateOutline(design, n, kOutlineLeft, y);
-        const SectionPolyline& o = SectionOutline(design, n);
-        // Every stroke's arithmetic is tried here, so that nothing can fail once paper is used.
-        OutlineSegments(o);
-        if (design.ShowControl) {
+        translateOutline(layout.outlines, n, kOutlineLeft, y);
+        const SectionPolyline& o = layout.outlines.section(n);
+        // Worked out here only to meet an overflow before the document begins.
+        outlineSegments(o);
+        if (options.controlMarks) {
             for (const OutlinePoint& point : o) {
-                ControlMarkRect(point);
+                controlMarkRect(point);
             }
         }
-        p.captionY = SubtractInt32(p.top, kCaptionRise);
-        p.bottom = AddInt32(y, h);
-        p.cutY = AddInt32(p.bottom, kCutLineDrop);
-        if (ugolChecked) {
-            const double width = design.Stations.Bl[StationIndex(n)];
-            p.referenceX = SubtractInt32(o[0].x, RoundToInt32(pixelsPerMetre * width));
+        p.captionY = subtractInt32(p.top, kCaptionRise);
+        p.bottom = addInt32(y, h);
+        p.cutY = addInt32(p.bottom, kCutLineDrop);
+        if (options.turned) {
+            const double width = design.stations.bladeWidthM[stationIndex(n)];
+            p.referenceX = subtractInt32(o[0].x, roundToInt32(pixelsPerMetre * width));
         }
-        y = AddInt32(p.bottom, kSectionPitch);
-        placements.push_back(p);
+        y = addInt32(p.bottom, kSectionPitch);
+        layout.placements.push_back(p);
     }
-    return placements;
+    return layout;
 }
 
-void DrawScissors(Canvas& canvas, std::int32_t cutY) {
-    const std::string face = canvas.FontName();
-    canvas.SetFontName(kScissorsFont);
-    const int size = canvas.FontSizePoints();
-    canvas.Text({kCaptionLeft, SubtractInt32(cutY, RoundToInt32(size / 2.0))}, kScissors);
-    canvas.SetFontName(face);
-}
-
-void DrawTemplate(Canvas& canvas, const PropellerDesign& design, const Placement& p,
-                  bool ugolChecked) {
-    canvas.Text({kCaptionLeft, p.captionY}, Caption(p.section));
-    const SectionPolyline& o = SectionOutline(design, p.section);
-    DrawOutline(canvas, o, design.ShowControl);
-    if (ugolChecked) {
-        const OutlinePoint corner{p.referenceX, p.bottom};
-        canvas.Line({o[0].x, p.bottom}, corner);
-        canvas.Line(corner, {p.referenceX, o[12].y});
-    }
-    DrawScissors(canvas, p.cutY);
-    canvas.SetPenStyle(PenStyle::Dotted);
-    canvas.Line({0, p.cutY}, {design.Printer.HorzRes, p.cutY});
-    canvas.SetPenStyle(PenStyle::Solid);
-}
-
-}  // namespace
-
-void PrintTemplates(PropellerDesign& design, Printer& printer, bool ugolChecked) {
-    std::vector<Placement> placements;
+void printTemplates(const PropellerDesign& design, Printer& printer,
+                    const SectionOptions& options) {
+    const PrinterGeometry page = printer.geometry();
+    TemplateLayout layout;
     try {
-        BuildSectionOutlines(design, printer);
-        placements = LayOut(design, ugolChecked);
+        layout = layOutTemplates(design, page, options);
     } catch (const ArithmeticError&) {
         throw Failure(kSectionTooLarge);
     }
 
-    printer.BeginDocument("");
+    printer.beginDocument("");
     try {
-        Canvas& canvas = printer.PageCanvas();
-        for (const Placement& p : placements) {
+        Canvas& canvas = printer.pageCanvas();
+        for (const TemplatePlacement& p : layout.placements) {
             if (p.newPageBefore) {
-                printer.NewPage();
+                printer.newPage();
             }
-            DrawTemplate(canvas, design, p, ugolChecked);
+            drawTemplate(canvas, layout, p, options);
         }
     } catch (...) {
         // Only a canvas of absurd font size can fail here; the document is still closed so
         // that the printer is free for the next job.
         try {
-            printer.EndDocument();
+            printer.endDocument();
         } catch (...) {
         }
         throw;
     }
-    printer.EndDocument();
+    printer.endDocument();
 }
 
 }  // namespace kelvarin

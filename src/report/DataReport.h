@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/InputFields.h"
 #include "core/PropellerDesign.h"
 
 namespace kelvarin {
@@ -12,15 +13,15 @@ namespace kelvarin {
 inline constexpr std::string_view kReportFileName = "Date.html";
 
 // The whole report file as bytes: Windows-1251, every line ended by CR LF, numbers with the
-// current decimal separator. `manual` is the state of CheckManual: the manual mode shows only
-// the diameter and the pitch among the figures. Reads the design and changes nothing.
-std::string ReportText(const PropellerDesign& design, bool manual);
+// current decimal separator. In the manual mode, where nothing was sized, the figures are only
+// the diameter and the pitch. Reads the design and changes nothing.
+std::string reportText(const PropellerDesign& design, InputMode mode);
 
 // Creates or empties the file and writes the report into it. Errors while opening, writing or
-// closing are ignored, so the calculation goes on; a file that cannot be opened keeps what it
-// held. The text is made before the file is touched, so a fault in making it (an encoding
-// error, no memory) propagates and leaves the file as it was.
-void WriteReport(const PropellerDesign& design, bool manual,
+// closing are ignored, so that the calculation goes on to the section view; a file that cannot be
+// opened keeps what it held. The text is made before the file is touched, so a fault in making it
+// (an encoding error, no memory) propagates and leaves the file as it was.
+void writeReport(const PropellerDesign& design, InputMode mode,
                  const std::string& path = std::string(kReportFileName));
 
 }  // namespace kelvarin

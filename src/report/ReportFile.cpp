@@ -12,7 +12,7 @@ namespace kelvarin {
 namespace {
 
 // Writes until done or the first error (a short count counts as one); returns the bytes written.
-std::size_t WriteAll(int fd, std::string_view bytes) {
+std::size_t writeAll(int fd, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -29,8 +29,8 @@ std::size_t WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-void WriteReport(const PropellerDesign& design, bool manual, const std::string& path) {
-    const std::string text = ReportText(design, manual);
+void writeReport(const PropellerDesign& design, InputMode mode, const std::string& path) {
+    const std::string text = reportText(design, mode);
     // The file is emptied by cutting it after the new text rather than with O_TRUNC: on ext4 a
     // file truncated to zero is flushed to disk when it is closed, which costs milliseconds
     // on every calculation. Cutting at what was written leaves the same file in every case,
@@ -44,7 +44,7 @@ void WriteReport(const PropellerDesign& design, bool manual, const std::string& 
     if (fd < 0) {
         return;
     }
-    const std::size_t written = WriteAll(fd, text);
+    const std::size_t written = writeAll(fd, text);
     if (::ftruncate(fd, static_cast<off_t>(written)) != 0) {
         // A pipe or a device has no length to cut; nothing else to do either way.
     }

@@ -31,57 +31,58 @@ class ReportLines {
 public:
     ReportLines() { bytes_.reserve(kReportBytesHint); }
 
-    void Line(std::initializer_list<std::string_view> utf8Parts) {
+    void addLine(std::initializer_list<std::string_view> utf8Parts) {
         for (std::string_view part : utf8Parts) {
-            encoder_.Append(bytes_, part);
+            encoder_.append(bytes_, part);
         }
         bytes_.append(kLineEnd);
     }
 
     // One line in parts: literal texts are encoded, numbers (ASCII digits and the separator)
     // go in as they are.
-    void Text(std::string_view utf8) { encoder_.Append(bytes_, utf8); }
-    void Number(const std::string& number) { bytes_.append(number); }
-    void End() { bytes_.append(kLineEnd); }
+    void addText(std::string_view utf8) { encoder_.append(bytes_, utf8); }
+    void addNumber(const std::string& number) { bytes_.append(number); }
+    void endLine() { bytes_.append(kLineEnd); }
 
-    void Cell(const std::string& number) {
+    void addCell(const std::string& number) {
         bytes_.append(kCell);
         bytes_.append(number);
         bytes_.append(kCellEnd);
         bytes_.append(kLineEnd);
     }
 
-    std::string Take() { return std::move(bytes_); }
+    std::string take() { return std::move(bytes_); }
 
 private:
     Windows1251Encoder encoder_;
     std::string bytes_;
 };
 
-std::string RelRadiusText(int station) {
-    return FormatGeneral(RelRadius[StationIndex(station)], 15, 0);
+std::string relativeRadiusText(int station) {
+    return formatGeneral(kRelativeRadius[stationIndex(station)], 15, 0);
 }
 
-void Figure(ReportLines& lines, std::string_view label, const std::string& number,
+void figure(ReportLines& lines, std::string_view label, const std::string& number,
             std::string_view unit) {
-    lines.Text(label);
-    lines.Number(number);
-    lines.Text(unit);
-    lines.End();
+    lines.addText(label);
+    lines.addNumber(number);
+    lines.addText(unit);
+    lines.endLine();
 }
 
-void WriteFigures(ReportLines& lines, const PropellerDesign& d, bool manual) {
-    lines.Line({"<h3>Технические характеристики винта</h3>"});
+void writeFigures(ReportLines& lines, const PropellerDesign& d, InputMode mode) {
+    lines.addLine({"<h3>Технические характеристики винта</h3>"});
     // Each label is 23 characters, padded with spaces, the number right after it.
-    Figure(lines, "Диаметр винта          ", FormatFixed(d.Dv, 3, 1), " см <br>");
-    Figure(lines, "Шаг винта              ", FormatFixed(d.Hv, 1, 2), " м <br>");
-    if (manual) {
+    figure(lines, "Диаметр винта          ", formatFixed(d.sizing.diameterCm, 3, 1), " см <br>");
+    figure(lines, "Шаг винта              ", formatFixed(d.sizing.pitchM, 1, 2), " м <br>");
+    if (mode == InputMode::Manual) {
         return;  // sizing did not run, so power, speed and flight speeds say nothing
     }
-    Figure(lines, "Мощность двигателя     ", FormatFixed(d.Nd, 3, 1), " л/с <br>");
-    Figure(lines, "Частота вращения винта ", FormatFixed(d.Nv, 5, 0), " об/мин <br>");
-    Figure(lines, "Скорость расченая      ", FormatFixed(d.Vr, 3, 0), " км/ч <br>");
-    Figure(lines, "Скорость максимальная  ", FormatFixed(d.Vm, 3, 0), " км/ч <br>");
+    figure(lines, "Мощность двигателя     ", formatFixed(d.inputs.powerHp, 3, 1), " л/с <br>");
+    figure(lines, "Частота вращения винта ", formatFixed(d.inputs.speedRpm, 5, 0), " об/мин <br>");
+    figure(lines, "Скорость расченая      ", formatFixed(d.inputs.designSpeedKmh, 3, 0),
+           " км/ч <br>");
+    figure(lines, "Скорость максимальная  ", formatFixed(d.inputs.maxSpeedKmh, 3, 0), " км/ч <br>");
 }
 
 // A station table's value, computed in extended precision and written without being stored,
@@ -96,89 +97,91 @@ struct StationTableLayout {
 constexpr long double kCentimetresPerMetre = 100.0L;
 
 const StationTableLayout kStationTables[] = {
-    {"<h3>Bl в см</h3>", [](const PropellerDesign& d,
-                            std::size_t i) { return d.Stations.Bl[i] * kCentimetresPerMetre; }},
+    {"<h3>Bl в см</h3>",
+     [](const PropellerDesign& d, std::size_t i) {
+         return d.stations.bladeWidthM[i] * kCentimetresPerMetre;
+     }},
     {"<h3>Радиус сечений от центра винта в см</h3>",
      [](const PropellerDesign& d, std::size_t i) {
-         return static_cast<long double>(RelRadius[i]) * d.Dv / 2.0L;
+         return static_cast<long double>(kRelativeRadius[i]) * d.sizing.diameterCm / 2.0L;
      }},
     {"<h3>Угол альфа в градусах</h3>",
      [](const PropellerDesign& d, std::size_t i) {
-         return static_cast<long double>(d.Stations.Alpha[i]);
+         return static_cast<long double>(d.stations.bladeAngleDeg[i]);
      }},
     {"<h3>Bl/cos в см</h3>",
      [](const PropellerDesign& d, std::size_t i) {
-         return d.Stations.BlCos[i] * kCentimetresPerMetre;
+         return d.stations.chordM[i] * kCentimetresPerMetre;
      }},
     {"<h3>Параметр hc в см</h3>",
      [](const PropellerDesign& d, std::size_t i) {
-         return d.Stations.Hc[i] * kCentimetresPerMetre;
+         return d.stations.axialDepthM[i] * kCentimetresPerMetre;
      }},
 };
 
 // Station 1 shares its r/R with station 2 and is left out of the report.
 constexpr int kFirstReportedStation = 2;
 
-void WriteStationTable(ReportLines& lines, const PropellerDesign& d,
+void writeStationTable(ReportLines& lines, const PropellerDesign& d,
                        const StationTableLayout& table) {
-    lines.Line({table.heading});
-    lines.Line({kTableStart});
-    lines.Line({kDarkRow});
+    lines.addLine({table.heading});
+    lines.addLine({kTableStart});
+    lines.addLine({kDarkRow});
     for (int k = kFirstReportedStation; k <= kLastStation; ++k) {
-        lines.Cell(RelRadiusText(k));
+        lines.addCell(relativeRadiusText(k));
     }
-    lines.Line({kRowEnd});
-    lines.Line({kLightRow});
+    lines.addLine({kRowEnd});
+    lines.addLine({kLightRow});
     for (int k = kFirstReportedStation; k <= kLastStation; ++k) {
-        lines.Cell(FormatFixedExtended(table.value(d, StationIndex(k)), 4, 1));
+        lines.addCell(formatFixedExtended(table.value(d, stationIndex(k)), 4, 1));
     }
-    lines.Line({kRowEnd});
-    lines.Line({kTableEnd});
+    lines.addLine({kRowEnd});
+    lines.addLine({kTableEnd});
 }
 
 template <std::size_t N>
-void WriteProfileRow(ReportLines& lines, std::string_view rowStart, std::string_view label,
+void writeProfileRow(ReportLines& lines, std::string_view rowStart, std::string_view label,
                      const std::array<double, N>& values, int precision) {
-    lines.Line({rowStart});
-    lines.Line({kCell, label, kCellEnd});
+    lines.addLine({rowStart});
+    lines.addLine({kCell, label, kCellEnd});
     for (double v : values) {
-        lines.Cell(FormatFixed(v, precision, 1));
+        lines.addCell(formatFixed(v, precision, 1));
     }
-    lines.Line({kRowEnd});
+    lines.addLine({kRowEnd});
 }
 
-void WriteProfileTable(ReportLines& lines, const PropellerDesign& d, int section) {
-    const SectionProfile& p = d.Profiles[StationIndex(section)];
-    lines.Text("<h3>Координаты профиля лопасти ");
-    lines.Number(RelRadiusText(section));
-    lines.Text(" радиуса винта в мм</h3>");
-    lines.End();
-    lines.Line({kTableStart});
-    WriteProfileRow(lines, kDarkRow, "X", p.X, 4);
-    WriteProfileRow(lines, kMiddleRow, "Yв", p.Yv, 3);
-    WriteProfileRow(lines, kLightRow, "Yн", p.Yn, 3);
-    lines.Line({kTableEnd});
+void writeProfileTable(ReportLines& lines, const PropellerDesign& d, int section) {
+    const SectionProfile& p = d.profiles[stationIndex(section)];
+    lines.addText("<h3>Координаты профиля лопасти ");
+    lines.addNumber(relativeRadiusText(section));
+    lines.addText(" радиуса винта в мм</h3>");
+    lines.endLine();
+    lines.addLine({kTableStart});
+    writeProfileRow(lines, kDarkRow, "X", p.xMm, 4);
+    writeProfileRow(lines, kMiddleRow, "Yв", p.upperMm, 3);
+    writeProfileRow(lines, kLightRow, "Yн", p.lowerMm, 3);
+    lines.addLine({kTableEnd});
 }
 
 }  // namespace
 
-std::string ReportText(const PropellerDesign& design, bool manual) {
+std::string reportText(const PropellerDesign& design, InputMode mode) {
     ReportLines lines;
-    lines.Line({"<html>"});
-    lines.Line({"<head>"});
-    lines.Line({"<body>"});
-    WriteFigures(lines, design, manual);
+    lines.addLine({"<html>"});
+    lines.addLine({"<head>"});
+    lines.addLine({"<body>"});
+    writeFigures(lines, design, mode);
     for (const StationTableLayout& table : kStationTables) {
-        WriteStationTable(lines, design, table);
+        writeStationTable(lines, design, table);
     }
     for (int section = kFirstSection; section <= kLastSection; ++section) {
-        WriteProfileTable(lines, design, section);
+        writeProfileTable(lines, design, section);
     }
     // The head is closed after the body; readers of the file take it as it has always been.
-    lines.Line({"</body>"});
-    lines.Line({"</head>"});
-    lines.Line({"</html>"});
-    return lines.Take();
+    lines.addLine({"</body>"});
+    lines.addLine({"</head>"});
+    lines.addLine({"</html>"});
+    return lines.take();
 }
 
 }  // namespace kelvarin

@@ -10,11 +10,11 @@ namespace kelvarin {
 
 namespace {
 
-iconv_t Handle(void* converter) {
+iconv_t iconvHandle(void* converter) {
     return static_cast<iconv_t>(converter);
 }
 
-bool IsAscii(std::string_view text) {
+bool isAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
@@ -31,12 +31,12 @@ Windows1251Encoder::Windows1251Encoder() {
 }
 
 Windows1251Encoder::~Windows1251Encoder() {
-    iconv_close(Handle(converter_));
+    iconv_close(iconvHandle(converter_));
 }
 
-void Windows1251Encoder::Append(std::string& out, std::string_view utf8) {
+void Windows1251Encoder::append(std::string& out, std::string_view utf8) {
     // ASCII reads the same in both; most of the report is ASCII and skips the converter.
-    if (IsAscii(utf8)) {
+    if (isAscii(utf8)) {
         out.append(utf8);
         return;
     }
@@ -47,8 +47,8 @@ void Windows1251Encoder::Append(std::string& out, std::string_view utf8) {
     std::size_t inLeft = utf8.size();
     char* next = out.data() + start;
     std::size_t outLeft = utf8.size();
-    iconv(Handle(converter_), nullptr, nullptr, nullptr, nullptr);
-    const std::size_t result = iconv(Handle(converter_), &in, &inLeft, &next, &outLeft);
+    iconv(iconvHandle(converter_), nullptr, nullptr, nullptr, nullptr);
+    const std::size_t result = iconv(iconvHandle(converter_), &in, &inLeft, &next, &outLeft);
     if (result == static_cast<std::size_t>(-1)) {
         out.resize(start);
         throw EncodingError("Text cannot be written in Windows-1251: \"" + std::string(utf8) +
@@ -57,9 +57,9 @@ void Windows1251Encoder::Append(std::string& out, std::string_view utf8) {
     out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
-std::string Windows1251Encoder::Encode(std::string_view utf8) {
+std::string Windows1251Encoder::encode(std::string_view utf8) {
     std::string out;
-    Append(out, utf8);
+    append(out, utf8);
     return out;
 }
 

@@ -24,8 +24,8 @@ public:
     Windows1251Encoder& operator=(const Windows1251Encoder&) = delete;
 
     // Appends the encoded text to `out`; on EncodingError `out` is left as it was.
-    void Append(std::string& out, std::string_view utf8);
-    std::string Encode(std::string_view utf8);
+    void append(std::string& out, std::string_view utf8);
+    std::string encode(std::string_view utf8);
 
 private:
     void* converter_;  // iconv_t, kept out of the header

@@ -6,19 +6,19 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "qtdrawing/QtPrinter.h"
 #include "ui/CommandLine.h"
 #include "ui/DesktopShell.h"
 #include "ui/LocaleSeparator.h"
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgramInfo.h"
-#include "ui/QtPrinter.h"
 
 namespace kelvarin {
 
 namespace {
 
-QIcon ApplicationIcon() {
+QIcon applicationIcon() {
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         icon.addFile(QStringLiteral(":/kelvarin/icons/kelvarin-%1.png").arg(size),
@@ -29,10 +29,10 @@ QIcon ApplicationIcon() {
 
 }  // namespace
 
-int RunApplication(int& argc, char** argv, bool quitWhenShown) {
+int runApplication(int& argc, char** argv, bool quitWhenShown) {
     QApplication app(argc, argv);
     // What is left once Qt has taken its own options must be nothing the program does not know.
-    const CommandLineRequest request = ReadCommandLine(QCoreApplication::arguments(), true);
+    const CommandLineRequest request = readCommandLine(QCoreApplication::arguments(), true);
     if (request.action == CommandLineRequest::Action::Refuse) {
         std::fputs(qPrintable(request.text), stderr);
         return 1;
@@ -40,14 +40,14 @@ int RunApplication(int& argc, char** argv, bool quitWhenShown) {
     QApplication::setApplicationName(QStringLiteral("Kelvarin"));
     QApplication::setApplicationVersion(QLatin1String(kProgramVersion));
     QGuiApplication::setDesktopFileName(QLatin1String(kApplicationId));
-    QApplication::setWindowIcon(ApplicationIcon());
-    UseLocaleDecimalSeparator();
+    QApplication::setWindowIcon(applicationIcon());
+    useLocaleDecimalSeparator();
 
     QtMessageBoxes messages;
     QtDesktopShell shell;
     QtPrinter printer;
     // The main window creates the About window, hidden, right after itself.
-    MainForm form({messages, shell, printer});
+    MainWindow form({messages, shell, printer});
     form.show();
     if (quitWhenShown) {
         QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -22,21 +22,21 @@ ArrowSelector::ArrowSelector(int minimum, int maximum, int position, QWidget* pa
         arrow->setAutoRepeat(true);
         arrow->setFocusPolicy(Qt::NoFocus);
     }
-    connect(down_, &QToolButton::clicked, this, [this] { ArrowClicked(down_, -1); });
-    connect(up_, &QToolButton::clicked, this, [this] { ArrowClicked(up_, +1); });
+    connect(down_, &QToolButton::clicked, this, [this] { arrowClicked(down_, -1); });
+    connect(up_, &QToolButton::clicked, this, [this] { arrowClicked(up_, +1); });
     setFocusPolicy(Qt::TabFocus);
 }
 
-void ArrowSelector::Step(int delta) {
+void ArrowSelector::step(int delta) {
     const int next = std::clamp(position_ + delta, minimum_, maximum_);
     if (next == position_) {
         return;
     }
     position_ = next;
-    emit Clicked();
+    emit positionChanged();
 }
 
-void ArrowSelector::ArrowClicked(QToolButton* arrow, int delta) {
+void ArrowSelector::arrowClicked(QToolButton* arrow, int delta) {
     // A modal window opened by a step (an error message) takes the mouse from the arrow, as it
     // takes the capture from a spin control: the held arrow stops instead of stepping on behind
     // the window and opening one message after another.
@@ -44,18 +44,18 @@ void ArrowSelector::ArrowClicked(QToolButton* arrow, int delta) {
         arrow->setDown(false);
         return;
     }
-    Step(delta);
+    step(delta);
 }
 
 void ArrowSelector::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Left:
         case Qt::Key_Down:
-            Step(-1);
+            step(-1);
             break;
         case Qt::Key_Right:
         case Qt::Key_Up:
-            Step(+1);
+            step(+1);
             break;
         default:
             QWidget::keyPressEvent(event);

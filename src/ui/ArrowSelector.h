@@ -8,31 +8,31 @@ class QToolButton;
 namespace kelvarin {
 
 // A pair of horizontal arrow buttons without a field: left steps down, right steps up, one at
-// a time, without wrapping. Clicked fires only when an arrow changed the position.
+// a time, without wrapping. positionChanged fires only when a step changed the position.
 class ArrowSelector : public QWidget {
     Q_OBJECT
 public:
     ArrowSelector(int minimum, int maximum, int position, QWidget* parent = nullptr);
 
-    int Position() const { return position_; }
-    int Minimum() const { return minimum_; }
-    int Maximum() const { return maximum_; }
+    int position() const { return position_; }
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
 
     // The user's step by one arrow.
-    void Step(int delta);
+    void step(int delta);
 
-    QToolButton* DownArrow() const { return down_; }
-    QToolButton* UpArrow() const { return up_; }
+    QToolButton* downArrow() const { return down_; }
+    QToolButton* upArrow() const { return up_; }
 
 signals:
-    void Clicked();
+    void positionChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void ArrowClicked(QToolButton* arrow, int delta);
+    void arrowClicked(QToolButton* arrow, int delta);
 
     int minimum_;
     int maximum_;

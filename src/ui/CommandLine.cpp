@@ -49,7 +49,7 @@ QString Refusal(const QCommandLineParser& parser) {
 
 }  // namespace
 
-CommandLineRequest ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved) {
+CommandLineRequest readCommandLine(const QStringList& arguments, bool qtOptionsRemoved) {
     using Action = CommandLineRequest::Action;
     QCommandLineParser parser;
     const QCommandLineOption help(

@@ -16,6 +16,6 @@ struct CommandLineRequest {
 // Reads the program's arguments, the first being the program itself. Before Qt has taken its
 // own options (-platform, -style, ...) out of them, only --help and --version are looked for,
 // so that both work where no display is; once Qt has, anything else is refused.
-CommandLineRequest ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved);
+CommandLineRequest readCommandLine(const QStringList& arguments, bool qtOptionsRemoved);
 
 }  // namespace kelvarin

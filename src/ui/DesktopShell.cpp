@@ -11,7 +11,7 @@ namespace {
 
 // Without a desktop launcher (no xdg-open on a bare X session) the desktop opens nothing;
 // the help viewer and the system's browser can still be started by name.
-bool OpenWithoutLauncher(const QUrl& url) {
+bool openWithoutLauncher(const QUrl& url) {
     const bool help = url.isLocalFile() &&
                       url.toLocalFile().endsWith(QStringLiteral(".chm"), Qt::CaseInsensitive);
     const QString program = help ? QStringLiteral("xchm") : QStringLiteral("sensible-browser");
@@ -24,9 +24,9 @@ bool OpenWithoutLauncher(const QUrl& url) {
 
 }  // namespace
 
-void QtDesktopShell::Open(const QUrl& url) {
+void QtDesktopShell::open(const QUrl& url) {
     if (!QDesktopServices::openUrl(url)) {
-        OpenWithoutLauncher(url);
+        openWithoutLauncher(url);
     }
 }
 

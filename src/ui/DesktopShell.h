@@ -10,13 +10,13 @@ namespace kelvarin {
 class DesktopShell {
 public:
     virtual ~DesktopShell() = default;
-    virtual void Open(const QUrl& url) = 0;
+    virtual void open(const QUrl& url) = 0;
 };
 
 // QDesktopServices.
 class QtDesktopShell : public DesktopShell {
 public:
-    void Open(const QUrl& url) override;
+    void open(const QUrl& url) override;
 };
 
 }  // namespace kelvarin

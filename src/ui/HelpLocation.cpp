@@ -16,20 +16,20 @@ const QString kHelpFile = QStringLiteral("Help.chm");
 
 }  // namespace
 
-QStringList InstalledHelpCandidates(const QString& programDir) {
+QStringList installedHelpCandidates(const QString& programDir) {
     const QDir dir(programDir);
     return {dir.absoluteFilePath(kHelpFile),
             QDir::cleanPath(dir.absoluteFilePath(QString::fromUtf8(kDataDirFromProgram) +
                                                  QLatin1Char('/') + kHelpFile))};
 }
 
-QString HelpFilePath() {
+QString helpFilePath() {
     const QString local = QDir::current().absoluteFilePath(kHelpFile);
     if (QFileInfo(local).isFile()) {
         return local;
     }
     for (const QString& candidate :
-         InstalledHelpCandidates(QCoreApplication::applicationDirPath())) {
+         installedHelpCandidates(QCoreApplication::applicationDirPath())) {
         if (QFileInfo(candidate).isFile()) {
             return candidate;
         }

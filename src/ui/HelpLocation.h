@@ -8,9 +8,9 @@ namespace kelvarin {
 // "Help.chm" of the current directory when there is one; otherwise the copy that came with
 // the program (next to it in a build, in its data folder when installed), so that Help works
 // when Kelvarin is started from a desktop menu. Without any, the current directory's name.
-QString HelpFilePath();
+QString helpFilePath();
 
 // The places searched after the current directory, in order.
-QStringList InstalledHelpCandidates(const QString& programDir);
+QStringList installedHelpCandidates(const QString& programDir);
 
 }  // namespace kelvarin

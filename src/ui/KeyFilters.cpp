@@ -5,17 +5,17 @@ namespace kelvarin {
 
 namespace {
 
-bool IsDigit(QChar c) {
+bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 }  // namespace
 
-bool WholeNumberKeyAccepted(QChar typed) {
-    return IsDigit(typed);
+bool wholeNumberKeyAccepted(QChar typed) {
+    return isDigit(typed);
 }
 
-std::optional<QChar> DecimalKeyResult(const QString& text, int caret, QChar typed, QChar separator,
+std::optional<QChar> decimalKeyResult(const QString& text, int caret, QChar typed, QChar separator,
                                       int maxDecimals) {
     const auto length = text.size();
     // Counted from 1, 0 when there is none.
@@ -27,7 +27,7 @@ std::optional<QChar> DecimalKeyResult(const QString& text, int caret, QChar type
         }
         return std::nullopt;
     }
-    if (IsDigit(typed)) {
+    if (isDigit(typed)) {
         if (separatorPos > 0 && length - separatorPos > maxDecimals && caret >= separatorPos) {
             return std::nullopt;
         }

@@ -11,13 +11,13 @@ namespace kelvarin {
 // text the program writes and text pasted from the context menu go in as they are.
 
 // Power, propeller speed and the two flight speeds: digits only.
-bool WholeNumberKeyAccepted(QChar typed);
+bool wholeNumberKeyAccepted(QChar typed);
 
 // Diameter and pitch: digits and one decimal separator, never first. A typed "," or "." is
 // turned into `separator`, the separator the numbers are read with. A digit is refused when
 // more than `maxDecimals` characters already follow the separator and the caret stands at or
 // after it. `caret` is the start of the selection. Returns the character to insert.
-std::optional<QChar> DecimalKeyResult(const QString& text, int caret, QChar typed, QChar separator,
+std::optional<QChar> decimalKeyResult(const QString& text, int caret, QChar typed, QChar separator,
                                       int maxDecimals);
 
 inline constexpr int kMaxDecimals = 3;

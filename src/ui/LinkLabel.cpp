@@ -7,10 +7,10 @@ namespace kelvarin {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
-    SetColour(kBlue);
+    setColour(kBlue);
 }
 
-void LinkLabel::SetColour(const QColor& colour) {
+void LinkLabel::setColour(const QColor& colour) {
     colour_ = colour;
     QPalette look = palette();
     look.setColor(QPalette::WindowText, colour);
@@ -21,7 +21,7 @@ void LinkLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         leftPressed_ = true;
     }
-    SetColour(kRed);
+    setColour(kRed);
     event->accept();
 }
 
@@ -34,11 +34,11 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
         const bool click = leftPressed_ && inside;
         leftPressed_ = false;
         if (click) {
-            emit Clicked();
+            emit clicked();
         }
-        SetColour(kPurple);
+        setColour(kPurple);
     } else if (inside) {
-        SetColour(kPurple);
+        setColour(kPurple);
     }
     event->accept();
 }

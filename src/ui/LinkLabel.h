@@ -13,21 +13,21 @@ class LinkLabel : public QLabel {
 public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
 
-    QColor Colour() const { return colour_; }
+    QColor colour() const { return colour_; }
 
     static inline const QColor kBlue{0, 0, 255};
     static inline const QColor kRed{255, 0, 0};
     static inline const QColor kPurple{128, 0, 128};
 
 signals:
-    void Clicked();
+    void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void SetColour(const QColor& colour);
+    void setColour(const QColor& colour);
 
     QColor colour_;
     bool leftPressed_ = false;

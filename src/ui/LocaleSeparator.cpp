@@ -9,7 +9,7 @@ namespace kelvarin {
 
 namespace {
 
-char SystemSeparator() {
+char systemSeparator() {
     const QString point = QLocale::system().decimalPoint();
     // The core works in single bytes (the report is Windows-1251); a separator outside ASCII
     // has no place there, so such a locale gets the point.
@@ -21,8 +21,8 @@ char SystemSeparator() {
 
 }  // namespace
 
-void UseLocaleDecimalSeparator() {
-    SetDecimalSeparatorSource(&SystemSeparator);
+void useLocaleDecimalSeparator() {
+    setDecimalSeparatorSource(&systemSeparator);
 }
 
 }  // namespace kelvarin

@@ -4,6 +4,6 @@
 namespace kelvarin {
 
 // Points the core's decimal separator at the user's locale (QLocale::system()).
-void UseLocaleDecimalSeparator();
+void useLocaleDecimalSeparator();
 
 }  // namespace kelvarin

@@ -8,22 +8,22 @@ namespace kelvarin {
 
 namespace {
 
-void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
     QMessageBox box(icon, QApplication::applicationName(), text, QMessageBox::Ok, parent);
     box.exec();
 }
 
 }  // namespace
 
-void QtMessageBoxes::Inform(QWidget* parent, const QString& text) {
-    ShowBox(parent, QMessageBox::NoIcon, text);
+void QtMessageBoxes::inform(QWidget* parent, const QString& text) {
+    showBox(parent, QMessageBox::NoIcon, text);
 }
 
-void QtMessageBoxes::Critical(QWidget* parent, const QString& text) {
-    ShowBox(parent, QMessageBox::Critical, text);
+void QtMessageBoxes::critical(QWidget* parent, const QString& text) {
+    showBox(parent, QMessageBox::Critical, text);
 }
 
-QString ErrorDisplayText(const QString& failure) {
+QString errorDisplayText(const QString& failure) {
     if (failure.endsWith(QLatin1Char('.'))) {
         return failure;
     }

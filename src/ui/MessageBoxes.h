@@ -14,19 +14,19 @@ public:
     virtual ~MessageBoxes() = default;
 
     // A plain message (the empty-field messages of the calculation).
-    virtual void Inform(QWidget* parent, const QString& text) = 0;
+    virtual void inform(QWidget* parent, const QString& text) = 0;
     // The default error display: an error icon and the failure text.
-    virtual void Critical(QWidget* parent, const QString& text) = 0;
+    virtual void critical(QWidget* parent, const QString& text) = 0;
 };
 
 // The real boxes, QMessageBox.
 class QtMessageBoxes : public MessageBoxes {
 public:
-    void Inform(QWidget* parent, const QString& text) override;
-    void Critical(QWidget* parent, const QString& text) override;
+    void inform(QWidget* parent, const QString& text) override;
+    void critical(QWidget* parent, const QString& text) override;
 };
 
 // The text the error display shows for a failure: a full stop is added unless one is there.
-QString ErrorDisplayText(const QString& failure);
+QString errorDisplayText(const QString& failure);
 
 }  // namespace kelvarin

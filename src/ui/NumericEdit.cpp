@@ -15,15 +15,15 @@ namespace kelvarin {
 
 namespace {
 
-bool IsCtrlOnly(Qt::KeyboardModifiers modifiers) {
+bool isCtrlOnly(Qt::KeyboardModifiers modifiers) {
     modifiers &= ~Qt::KeypadModifier;
     return modifiers == Qt::ControlModifier;
 }
 
 // The editing shortcuts that typed control characters used to be, and so do nothing here.
 // Redo goes with them: the field keeps one level of undo only through its context menu.
-bool IsRefusedShortcut(const QKeyEvent* event) {
-    if (!IsCtrlOnly(event->modifiers()) &&
+bool isRefusedShortcut(const QKeyEvent* event) {
+    if (!isCtrlOnly(event->modifiers()) &&
         event->modifiers() != (Qt::ControlModifier | Qt::ShiftModifier)) {
         return false;
     }
@@ -40,7 +40,7 @@ bool IsRefusedShortcut(const QKeyEvent* event) {
 }
 
 // A key that would put its text into the field (as QLineEdit itself decides it).
-bool IsTyping(const QKeyEvent* event) {
+bool isTyping(const QKeyEvent* event) {
     const QString text = event->text();
     if (text.isEmpty() || !text.at(0).isPrint()) {
         return false;
@@ -52,7 +52,7 @@ bool IsTyping(const QKeyEvent* event) {
 
 }  // namespace
 
-QColor ShadedFieldColour(const QPalette& palette) {
+QColor shadedFieldColour(const QPalette& palette) {
     // Midlight sits between the button face and white in light schemes; dark schemes and
     // schemes where it is white get a fixed light grey so that the two field colours differ.
     const QColor candidate = palette.color(QPalette::Active, QPalette::Midlight);
@@ -67,44 +67,44 @@ NumericEdit::NumericEdit(FieldFilter filter, int typingLimit, QWidget* parent)
     // Drops, input methods and the like would bypass the filter and the limit.
     setAcceptDrops(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    ApplyLook();
+    applyLook();
 }
 
-void NumericEdit::SetShaded(bool shaded) {
+void NumericEdit::setShaded(bool shaded) {
     if (shaded_ != shaded) {
         shaded_ = shaded;
-        ApplyLook();
+        applyLook();
     }
 }
 
-QColor NumericEdit::Background() const {
-    return shaded_ ? ShadedFieldColour(palette()) : kWhiteField;
+QColor NumericEdit::background() const {
+    return shaded_ ? shadedFieldColour(palette()) : kWhiteField;
 }
 
-void NumericEdit::ApplyLook() {
+void NumericEdit::applyLook() {
     // A flat one-pixel frame; black text, as the background is always light.
     setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #7a7a7a; padding: 0px 1px; "
                                  "background-color: %1; color: #000000; }"
                                  "QLineEdit:disabled { color: #6d6d6d; }")
-                      .arg(Background().name()));
+                      .arg(background().name()));
 }
 
 void NumericEdit::keyPressEvent(QKeyEvent* event) {
-    if (IsRefusedShortcut(event)) {
+    if (isRefusedShortcut(event)) {
         event->accept();
         return;
     }
     if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier) {
         if (!isReadOnly()) {
-            PasteUnfiltered();
+            pasteUnfiltered();
         }
         event->accept();
         return;
     }
-    if (IsTyping(event)) {
+    if (isTyping(event)) {
         if (!isReadOnly()) {
             for (QChar typed : event->text()) {
-                TypeCharacter(typed);
+                typeCharacter(typed);
             }
         }
         event->accept();
@@ -113,23 +113,23 @@ void NumericEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-void NumericEdit::TypeCharacter(QChar typed) {
+void NumericEdit::typeCharacter(QChar typed) {
     std::optional<QChar> accepted;
     if (filter_ == FieldFilter::WholeNumber) {
-        if (WholeNumberKeyAccepted(typed)) {
+        if (wholeNumberKeyAccepted(typed)) {
             accepted = typed;
         }
     } else {
         const int caret = hasSelectedText() ? selectionStart() : cursorPosition();
-        accepted = DecimalKeyResult(text(), caret, typed, QLatin1Char(kelvarin::DecimalSeparator()),
+        accepted = decimalKeyResult(text(), caret, typed, QLatin1Char(kelvarin::decimalSeparator()),
                                     kMaxDecimals);
     }
     if (accepted) {
-        InsertWithinLimit(QString(*accepted));
+        insertWithinLimit(QString(*accepted));
     }
 }
 
-void NumericEdit::InsertWithinLimit(const QString& inserted) {
+void NumericEdit::insertWithinLimit(const QString& inserted) {
     const auto kept = text().size() - selectedText().size();
     const auto room = typingLimit_ - kept;
     if (room <= 0) {
@@ -144,14 +144,14 @@ void NumericEdit::InsertWithinLimit(const QString& inserted) {
     insert(piece.left(room));
 }
 
-void NumericEdit::PasteUnfiltered() {
+void NumericEdit::pasteUnfiltered() {
     if (isReadOnly()) {
         return;
     }
-    InsertWithinLimit(QApplication::clipboard()->text(QClipboard::Clipboard));
+    insertWithinLimit(QApplication::clipboard()->text(QClipboard::Clipboard));
 }
 
-QMenu* NumericEdit::CreateContextMenu() {
+QMenu* NumericEdit::createContextMenu() {
     // The field's own menu: the editing shortcuts are gone, so it names none, and its Paste
     // keeps to the typing limit.
     auto* menu = new QMenu(this);
@@ -170,7 +170,7 @@ QMenu* NumericEdit::CreateContextMenu() {
     add("edit-copy", QStringLiteral("Копировать"), selected && echoMode() == Normal,
         [this] { copy(); });
     add("edit-paste", QStringLiteral("Вставить"),
-        editable && !QApplication::clipboard()->text().isEmpty(), [this] { PasteUnfiltered(); });
+        editable && !QApplication::clipboard()->text().isEmpty(), [this] { pasteUnfiltered(); });
     add("edit-delete", QStringLiteral("Удалить"), editable && selected, [this] { del(); });
     menu->addSeparator();
     add("select-all", QStringLiteral("Выделить все"), !text().isEmpty(), [this] { selectAll(); });
@@ -178,7 +178,7 @@ QMenu* NumericEdit::CreateContextMenu() {
 }
 
 void NumericEdit::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = CreateContextMenu();
+    QMenu* menu = createContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }
@@ -188,7 +188,7 @@ void NumericEdit::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::MiddleButton) {
         QClipboard* clipboard = QApplication::clipboard();
         if (clipboard->supportsSelection() && !isReadOnly()) {
-            InsertWithinLimit(clipboard->text(QClipboard::Selection));
+            insertWithinLimit(clipboard->text(QClipboard::Selection));
         }
         event->accept();
         return;

@@ -19,18 +19,18 @@ class NumericEdit : public QLineEdit {
 public:
     NumericEdit(FieldFilter filter, int typingLimit, QWidget* parent = nullptr);
 
-    int TypingLimit() const { return typingLimit_; }
+    int typingLimit() const { return typingLimit_; }
 
     // The field's background: white, or the shaded colour of an inactive field.
-    void SetShaded(bool shaded);
-    bool Shaded() const { return shaded_; }
-    QColor Background() const;
+    void setShaded(bool shaded);
+    bool isShaded() const { return shaded_; }
+    QColor background() const;
 
     // Paste as the context menu does: unfiltered, cut to what the typing limit leaves room for.
-    void PasteUnfiltered();
+    void pasteUnfiltered();
 
     // The context menu, with its Paste going through PasteUnfiltered.
-    QMenu* CreateContextMenu();
+    QMenu* createContextMenu();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -38,9 +38,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void TypeCharacter(QChar typed);
-    void InsertWithinLimit(const QString& text);
-    void ApplyLook();
+    void typeCharacter(QChar typed);
+    void insertWithinLimit(const QString& text);
+    void applyLook();
 
     FieldFilter filter_;
     int typingLimit_;
@@ -48,7 +48,7 @@ private:
 };
 
 // The colour of a shaded field: a light neutral colour from the palette, never white.
-QColor ShadedFieldColour(const QPalette& palette);
+QColor shadedFieldColour(const QPalette& palette);
 inline const QColor kWhiteField{255, 255, 255};
 
 }  // namespace kelvarin

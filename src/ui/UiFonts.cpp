@@ -7,7 +7,7 @@ namespace kelvarin {
 
 namespace {
 
-QFont PixelFont(const QStringList& families, QFont::StyleHint hint, int pixels, bool bold) {
+QFont pixelFont(const QStringList& families, QFont::StyleHint hint, int pixels, bool bold) {
     QFont font;
     font.setFamilies(families);
     font.setStyleHint(hint);
@@ -16,7 +16,7 @@ QFont PixelFont(const QStringList& families, QFont::StyleHint hint, int pixels, 
     return font;
 }
 
-const QStringList& SansFamilies() {
+const QStringList& sansFamilies() {
     static const QStringList families = {QStringLiteral("DejaVu Sans"),
                                          QStringLiteral("Liberation Sans"),
                                          QStringLiteral("Noto Sans"), QStringLiteral("Sans Serif")};
@@ -33,16 +33,16 @@ constexpr int kMonospacePixels = 13;
 
 }  // namespace
 
-QFont WindowFont() {
-    return PixelFont(SansFamilies(), QFont::SansSerif, kWindowPixels, false);
+QFont windowFont() {
+    return pixelFont(sansFamilies(), QFont::SansSerif, kWindowPixels, false);
 }
 
-QFont FieldFont() {
-    return PixelFont(SansFamilies(), QFont::SansSerif, kFieldPixels, true);
+QFont fieldFont() {
+    return pixelFont(sansFamilies(), QFont::SansSerif, kFieldPixels, true);
 }
 
-QFont MonospaceBoldFont() {
-    return PixelFont({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
+QFont monospaceBoldFont() {
+    return pixelFont({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
                       QStringLiteral("Noto Mono"), QStringLiteral("Monospace")},
                      QFont::TypeWriter, kMonospacePixels, true);
 }

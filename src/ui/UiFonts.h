@@ -6,10 +6,10 @@
 namespace kelvarin {
 
 // The window font: a sans serif with Cyrillic letters, sized for the designed controls.
-QFont WindowFont();
+QFont windowFont();
 // The input fields: the same face, bold and larger.
-QFont FieldFont();
+QFont fieldFont();
 // The section line and the About title: a monospace face, bold, 13 pixels.
-QFont MonospaceBoldFont();
+QFont monospaceBoldFont();
 
 }  // namespace kelvarin

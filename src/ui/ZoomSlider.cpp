@@ -9,14 +9,14 @@ ZoomSlider::ZoomSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
     setSingleStep(1);
     setPageStep(10);
     setTickPosition(QSlider::NoTicks);
-    connect(this, &QSlider::valueChanged, this, &ZoomSlider::Changed);
+    connect(this, &QSlider::valueChanged, this, &ZoomSlider::zoomRequested);
     // A user's action that leaves the value as it is brings no valueChanged; it still counts.
     connect(this, &QSlider::actionTriggered, this, [this](int) {
         if (sliderPosition() == value()) {
-            emit Changed();
+            emit zoomRequested();
         }
     });
-    connect(this, &QSlider::sliderReleased, this, &ZoomSlider::Changed);
+    connect(this, &QSlider::sliderReleased, this, &ZoomSlider::zoomRequested);
 }
 
 }  // namespace kelvarin

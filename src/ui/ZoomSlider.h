@@ -5,7 +5,7 @@
 
 namespace kelvarin {
 
-// The zoom slider, 10 to 100 percent. Changed fires on every notification of the user's
+// The zoom slider, 10 to 100 percent. zoomRequested fires on every notification of the user's
 // operation, also when the position stays (a click on the thumb, the end of a drag); a
 // position set by the program is clamped and fires only when it differs from the old one.
 class ZoomSlider : public QSlider {
@@ -13,11 +13,11 @@ class ZoomSlider : public QSlider {
 public:
     explicit ZoomSlider(QWidget* parent = nullptr);
 
-    int Position() const { return value(); }
-    void SetPosition(int position) { setValue(position); }
+    int position() const { return value(); }
+    void setPosition(int position) { setValue(position); }
 
 signals:
-    void Changed();
+    void zoomRequested();
 };
 
 }  // namespace kelvarin

@@ -12,22 +12,22 @@ namespace {
 constexpr std::int64_t kMaxControlExtent = 16777215;
 
 // trunc() of a double that may lie far outside the int range.
-int TruncToInt(double value) {
+int truncToInt(double value) {
     constexpr double kLimit = 1e9;
     return static_cast<int>(std::clamp(value, -kLimit, kLimit));
 }
 
 }  // namespace
 
-std::optional<int> NextScaleStep(int scale, bool up) {
+std::optional<int> nextZoomStep(int scale, bool up) {
     if (up) {
-        for (int step : ImageScaleSteps) {
+        for (int step : kZoomSteps) {
             if (step > scale) {
                 return step;
             }
         }
     } else {
-        for (auto it = ImageScaleSteps.rbegin(); it != ImageScaleSteps.rend(); ++it) {
+        for (auto it = kZoomSteps.rbegin(); it != kZoomSteps.rend(); ++it) {
             if (*it < scale) {
                 return *it;
             }
@@ -36,11 +36,11 @@ std::optional<int> NextScaleStep(int scale, bool up) {
     return std::nullopt;
 }
 
-int PageStep(int n) {
+int pageStep(int n) {
     return std::max(n - 20, (n / 3) * 2);
 }
 
-int ScaledExtent(int extent, int scale) {
+int scaledExtent(int extent, int scale) {
     // 64 bits: a wide picture at a large zoom overflows a 32-bit product.
     const std::int64_t product = static_cast<std::int64_t>(extent) * scale;
     std::int64_t quotient = product / 100;
@@ -51,7 +51,7 @@ int ScaledExtent(int extent, int scale) {
     return static_cast<int>(std::clamp<std::int64_t>(quotient, 0, kMaxControlExtent));
 }
 
-QRect PictureRect(QSize picture, QSize control, bool stretch, bool proportional, bool center) {
+QRect pictureRect(QSize picture, QSize control, bool stretch, bool proportional, bool centered) {
     const int pw = picture.width();
     const int ph = picture.height();
     const int cw = control.width();
@@ -63,17 +63,17 @@ QRect PictureRect(QSize picture, QSize control, bool stretch, bool proportional,
             const double r = static_cast<double>(pw) / ph;
             if (pw > ph) {
                 w = cw;
-                h = TruncToInt(cw / r);
+                h = truncToInt(cw / r);
                 if (h > ch) {
                     h = ch;
-                    w = TruncToInt(ch * r);
+                    w = truncToInt(ch * r);
                 }
             } else {
                 h = ch;
-                w = TruncToInt(ch * r);
+                w = truncToInt(ch * r);
                 if (w > cw) {
                     w = cw;
-                    h = TruncToInt(cw / r);
+                    h = truncToInt(cw / r);
                 }
             }
         } else {
@@ -82,13 +82,13 @@ QRect PictureRect(QSize picture, QSize control, bool stretch, bool proportional,
         }
     }
     QRect rect(0, 0, w, h);
-    if (center) {
+    if (centered) {
         rect.translate((cw - w) / 2, (ch - h) / 2);
     }
     return rect;
 }
 
-void ScrollBarsFor(QSize extent, QSize fullClient, QSize barExtent, bool& horizontal,
+void scrollBarsFor(QSize extent, QSize fullClient, QSize barExtent, bool& horizontal,
                    bool& vertical) {
     horizontal = extent.width() > fullClient.width();
     vertical = extent.height() > fullClient.height();
@@ -100,7 +100,7 @@ void ScrollBarsFor(QSize extent, QSize fullClient, QSize barExtent, bool& horizo
     }
 }
 
-LayoutResult ComputeLayout(const LayoutInput& in) {
+LayoutResult computeLayout(const LayoutInput& in) {
     LayoutResult out;
     const bool keep = in.keepPosition && !in.reset;
 
@@ -121,10 +121,10 @@ LayoutResult ComputeLayout(const LayoutInput& in) {
     };
 
     out.autoScroll = !in.fitToWindow;
-    out.imageScale = in.imageScale;
+    out.zoomPercent = in.zoomPercent;
 
-    const int iw = in.imageWidth;
-    const int ih = in.imageHeight;
+    const int iw = in.pictureWidth;
+    const int ih = in.pictureHeight;
     int w = 0;
     int h = 0;
     if (in.fitToWindow) {
@@ -133,32 +133,32 @@ LayoutResult ComputeLayout(const LayoutInput& in) {
         const int ch = std::max(in.fullClient.height(), 0);
         w = iw;
         h = ih;
-        if (in.fitOnlyBig && cw >= iw && ch >= ih) {
-            out.imageScale = 100;
+        if (in.fitOnlyLarger && cw >= iw && ch >= ih) {
+            out.zoomPercent = 100;
         } else if (cw > 0 && ch > 0 && iw > 0 && ih > 0) {
             const double rw = static_cast<double>(cw) / ch;
             const double ri = static_cast<double>(iw) / ih;
             if (rw >= ri) {
                 h = ch;
-                w = TruncToInt(ch * ri);
-                out.imageScale = static_cast<int>(static_cast<std::int64_t>(ch) * 100 / ih);
+                w = truncToInt(ch * ri);
+                out.zoomPercent = static_cast<int>(static_cast<std::int64_t>(ch) * 100 / ih);
             } else {
                 w = cw;
-                h = TruncToInt(cw / ri);
-                out.imageScale = static_cast<int>(static_cast<std::int64_t>(cw) * 100 / iw);
+                h = truncToInt(cw / ri);
+                out.zoomPercent = static_cast<int>(static_cast<std::int64_t>(cw) * 100 / iw);
             }
         }
         w = std::max(w, 0);
         h = std::max(h, 0);
     } else {
-        w = ScaledExtent(iw, in.imageScale);
-        h = ScaledExtent(ih, in.imageScale);
+        w = scaledExtent(iw, in.zoomPercent);
+        h = scaledExtent(ih, in.zoomPercent);
     }
 
     // The bars follow the new size at once rather than one resize later, so the centring
     // below sees the client area that will actually be on the screen.
     if (out.autoScroll) {
-        ScrollBarsFor(QSize(w, h), in.fullClient, in.barExtent, out.horizontalBar, out.verticalBar);
+        scrollBarsFor(QSize(w, h), in.fullClient, in.barExtent, out.horizontalBar, out.verticalBar);
     }
     const int cw =
         std::max(in.fullClient.width() - (out.verticalBar ? in.barExtent.width() : 0), 0);
@@ -168,7 +168,7 @@ LayoutResult ComputeLayout(const LayoutInput& in) {
 
     int dx = 0;
     int dy = 0;
-    if (in.center) {
+    if (in.centered) {
         if (cw > w) {
             dx = (cw - w) / 2;
         }

@@ -8,36 +8,36 @@
 #include <array>
 #include <optional>
 
-// The arithmetic of the image box, kept apart from the widgets so that it can be checked
+// The arithmetic of ZoomableImageView, kept apart from the widgets so that it can be checked
 // without a window. All sizes are in logical (device-independent) pixels.
 namespace kelvarin {
 
 // Zoom steps of the wheel, in percent, ascending.
-inline constexpr std::array<int, 30> ImageScaleSteps = {
+inline constexpr std::array<int, 30> kZoomSteps = {
     7,   10,  15,  20,  25,  30,  40,  50,  60,  70,  80,  90,   100,  125,  150,
     175, 200, 250, 300, 350, 400, 450, 500, 600, 700, 800, 1000, 1200, 1400, 1600};
 
-// The range a caller may write into ImageScale.
-inline constexpr int kMinImageScale = 0;
-inline constexpr int kMaxImageScale = 32766;
+// The range a caller may write into zoomPercent.
+inline constexpr int kMinZoomPercent = 0;
+inline constexpr int kMaxZoomPercent = 32766;
 
 // How far the keys and the wheel move the view, in pixels.
 inline constexpr int kScrollStep = 50;
 
 // The next zoom step above (up) or below the current scale; none at the ends.
-std::optional<int> NextScaleStep(int scale, bool up);
+std::optional<int> nextZoomStep(int scale, bool up);
 
 // The page step of a client extent n: a page less a small overlap, never under two thirds.
-int PageStep(int n);
+int pageStep(int n);
 
 // The extent of a picture side shown at scale percent, rounded half to even and limited to
 // what a widget can be.
-int ScaledExtent(int extent, int scale);
+int scaledExtent(int extent, int scale);
 
 // Where the picture is painted inside the picture control of the given client size.
-QRect PictureRect(QSize picture, QSize control, bool stretch, bool proportional, bool center);
+QRect pictureRect(QSize picture, QSize control, bool stretch, bool proportional, bool centered);
 
-// Everything LayoutImage reads from the box.
+// Everything a layout reads from the view.
 struct LayoutInput {
     QSize client;      // the client area as it stands, scroll bars excluded
     QSize fullClient;  // the client area with no scroll bars shown
@@ -47,16 +47,16 @@ struct LayoutInput {
     bool reset = false;
     bool keepPosition = true;
     bool fitToWindow = false;
-    bool fitOnlyBig = true;
-    bool center = true;
-    int imageWidth = 0;
-    int imageHeight = 0;
-    int imageScale = 100;
+    bool fitOnlyLarger = true;
+    bool centered = true;
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+    int zoomPercent = 100;
 };
 
-// Everything LayoutImage decides.
+// Everything a layout decides.
 struct LayoutResult {
-    int imageScale = 100;
+    int zoomPercent = 100;
     bool autoScroll = false;  // scroll bars allowed at all
     bool horizontalBar = false;
     bool verticalBar = false;
@@ -67,9 +67,9 @@ struct LayoutResult {
 };
 
 // Which scroll bars a content extent needs in a client area of fullClient without bars.
-void ScrollBarsFor(QSize extent, QSize fullClient, QSize barExtent, bool& horizontal,
+void scrollBarsFor(QSize extent, QSize fullClient, QSize barExtent, bool& horizontal,
                    bool& vertical);
 
-LayoutResult ComputeLayout(const LayoutInput& in);
+LayoutResult computeLayout(const LayoutInput& in);
 
 }  // namespace kelvarin

@@ -13,13 +13,13 @@ namespace {
 // A smooth cache up to this many device pixels is always fine, whatever the picture's size.
 constexpr std::int64_t kScreenfulPixels = 4096 * 1024;
 
-std::int64_t Area(QSize size) {
+std::int64_t area(QSize size) {
     return static_cast<std::int64_t>(size.width()) * size.height();
 }
 
 }  // namespace
 
-QRectF SourceRectFor(const QRect& target, const QRect& area, QSize source) {
+QRectF sourceRectFor(const QRect& target, const QRect& area, QSize source) {
     if (target.width() <= 0 || target.height() <= 0) {
         return {};
     }
@@ -29,15 +29,15 @@ QRectF SourceRectFor(const QRect& target, const QRect& area, QSize source) {
                   area.height() * sy);
 }
 
-bool KeepsWholeSmooth(QSize picture, QSize device) {
+bool keepsWholeSmooth(QSize picture, QSize device) {
     if (device.isEmpty()) {
         return false;
     }
     const bool reduces = device.width() < picture.width() || device.height() < picture.height();
-    return reduces && Area(device) <= std::max(Area(picture), kScreenfulPixels);
+    return reduces && area(device) <= std::max(area(picture), kScreenfulPixels);
 }
 
-QImage SmoothScaled(const QImage& picture, QSize size, const QColor& back) {
+QImage smoothScaled(const QImage& picture, QSize size, const QColor& back) {
     // Area averaging keeps a thin line continuous; a filtered painter stretch samples only a
     // few source pixels per target pixel and breaks it into dots.
     QImage scaled = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -53,7 +53,7 @@ QImage SmoothScaled(const QImage& picture, QSize size, const QColor& back) {
     return result;
 }
 
-QImage TransparentKeyed(const QImage& picture) {
+QImage transparentKeyed(const QImage& picture) {
     QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
     if (keyed.isNull()) {
         return keyed;

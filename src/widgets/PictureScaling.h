@@ -12,17 +12,17 @@ namespace kelvarin {
 
 // The part of a source image that lands on area when the whole source is stretched into
 // target. area lies within target.
-QRectF SourceRectFor(const QRect& target, const QRect& area, QSize source);
+QRectF sourceRectFor(const QRect& target, const QRect& area, QSize source);
 
 // Whether the smooth paint keeps the whole picture scaled to device pixels: only for a
 // reduction, so the result is never larger than the picture itself (or a screenful).
-bool KeepsWholeSmooth(QSize picture, QSize device);
+bool keepsWholeSmooth(QSize picture, QSize device);
 
 // The picture scaled to size by area averaging, laid over back where it is see-through.
 // An opaque picture is scaled straight, without a copy at its own size.
-QImage SmoothScaled(const QImage& picture, QSize size, const QColor& back);
+QImage smoothScaled(const QImage& picture, QSize size, const QColor& back);
 
 // The picture with every pixel of its bottom-left pixel's colour made see-through.
-QImage TransparentKeyed(const QImage& picture);
+QImage transparentKeyed(const QImage& picture);
 
 }  // namespace kelvarin

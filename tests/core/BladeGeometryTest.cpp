@@ -6,131 +6,131 @@
 #include <cmath>
 
 #include "core/Failure.h"
-#include "support/RecordingWindow.h"
+#include "core/ReadInput.h"
+#include "support/ScopedSeparator.h"
+#include "support/StartTexts.h"
 
 namespace kelvarin {
 namespace {
 
-using testing::RecordingWindow;
 using testing::ScopedSeparator;
+using testing::startTextsWith;
 
 class Geometry : public ::testing::Test {
 protected:
     ScopedSeparator comma{','};
-    RecordingWindow w;
     PropellerDesign d;
 
-    const StationTable& s() const { return d.Stations; }
-    const SectionProfile& profile(int station) const { return d.Profiles[StationIndex(station)]; }
+    // The geometry of the start texts with some fields changed.
+    void Compute(std::initializer_list<std::pair<InputField, std::string>> changed = {}) {
+        fields = FieldSheet(startTextsWith(changed));
+        computeGeometry(d, fields);
+    }
+
+    FieldSheet fields{startTextsWith()};
+
+    const StationTable& s() const { return d.stations; }
+    const SectionProfile& profile(int station) const { return d.profiles[stationIndex(station)]; }
 };
 
 TEST_F(Geometry, DefaultDesignStations) {
-    ComputeGeometry(d, w);
-    EXPECT_EQ(d.Dv, 151.7);
-    EXPECT_EQ(d.Hv, 0.52);
-    const std::size_t s3 = StationIndex(3), s11 = StationIndex(11);
-    EXPECT_NEAR(s().Bl[s3], 0.09557, 5e-6);
-    EXPECT_NEAR(s().Alpha[s3], 47.49, 5e-3);
-    EXPECT_NEAR(s().BlCos[s3], 0.1414, 5e-5);
-    EXPECT_NEAR(s().Hc[s3], 0.1043, 5e-5);
-    EXPECT_NEAR(s().Bl[s11], 0.06371, 5e-6);
-    EXPECT_NEAR(s().Alpha[s11], 12.31, 5e-3);
-    EXPECT_NEAR(s().BlCos[s11], 0.06521, 5e-6);
-    EXPECT_NEAR(s().Hc[s11], 0.01390, 5e-6);
+    Compute();
+    EXPECT_EQ(d.sizing.diameterCm, 151.7);
+    EXPECT_EQ(d.sizing.pitchM, 0.52);
+    const std::size_t s3 = stationIndex(3), s11 = stationIndex(11);
+    EXPECT_NEAR(s().bladeWidthM[s3], 0.09557, 5e-6);
+    EXPECT_NEAR(s().bladeAngleDeg[s3], 47.49, 5e-3);
+    EXPECT_NEAR(s().chordM[s3], 0.1414, 5e-5);
+    EXPECT_NEAR(s().axialDepthM[s3], 0.1043, 5e-5);
+    EXPECT_NEAR(s().bladeWidthM[s11], 0.06371, 5e-6);
+    EXPECT_NEAR(s().bladeAngleDeg[s11], 12.31, 5e-3);
+    EXPECT_NEAR(s().chordM[s11], 0.06521, 5e-6);
+    EXPECT_NEAR(s().axialDepthM[s11], 0.01390, 5e-6);
     // Stations 1 and 2 share their radius, so their angle, but not their width.
-    EXPECT_NEAR(s().Alpha[0], 65.38, 5e-3);
-    EXPECT_EQ(s().Alpha[0], s().Alpha[1]);
-    EXPECT_NE(s().Bl[0], s().Bl[1]);
+    EXPECT_NEAR(s().bladeAngleDeg[0], 65.38, 5e-3);
+    EXPECT_EQ(s().bladeAngleDeg[0], s().bladeAngleDeg[1]);
+    EXPECT_NE(s().bladeWidthM[0], s().bladeWidthM[1]);
     // Hc is Bl * tan(Alpha), BlCos is Bl / cos(Alpha).
     for (std::size_t i = 0; i < kStationCount; ++i) {
-        const double a = s().Alpha[i] * M_PI / 180;
-        EXPECT_NEAR(s().Hc[i], s().Bl[i] * std::tan(a), 1e-12);
-        EXPECT_NEAR(s().BlCos[i], s().Bl[i] / std::cos(a), 1e-12);
+        const double a = s().bladeAngleDeg[i] * M_PI / 180;
+        EXPECT_NEAR(s().axialDepthM[i], s().bladeWidthM[i] * std::tan(a), 1e-12);
+        EXPECT_NEAR(s().chordM[i], s().bladeWidthM[i] / std::cos(a), 1e-12);
     }
 }
 
 TEST_F(Geometry, ProfilesFollowTheOneShape) {
-    ComputeGeometry(d, w);
-    EXPECT_NEAR(profile(3).X[12], 141.4, 0.05);
-    EXPECT_NEAR(profile(3).Yv[5], 29.99, 0.005);
-    EXPECT_NEAR(profile(3).Yv[0], 8.996, 0.0005);
+    Compute();
+    EXPECT_NEAR(profile(3).xMm[12], 141.4, 0.05);
+    EXPECT_NEAR(profile(3).upperMm[5], 29.99, 0.005);
+    EXPECT_NEAR(profile(3).upperMm[0], 8.996, 0.0005);
     for (int k = 3; k <= 11; ++k) {
         const SectionProfile& p = profile(k);
-        EXPECT_EQ(p.X[0], 0.0);
-        EXPECT_NEAR(p.X[12], s().BlCos[StationIndex(k)] * 1000, 1e-9);
-        EXPECT_EQ(p.Yv[0], p.Yn[0]);
-        EXPECT_EQ(p.Yv[12], 0.0);
+        EXPECT_EQ(p.xMm[0], 0.0);
+        EXPECT_NEAR(p.xMm[12], s().chordM[stationIndex(k)] * 1000, 1e-9);
+        EXPECT_EQ(p.upperMm[0], p.lowerMm[0]);
+        EXPECT_EQ(p.upperMm[12], 0.0);
         for (std::size_t j = 5; j < kProfilePointCount; ++j) {
-            EXPECT_EQ(p.Yn[j], 0.0);
+            EXPECT_EQ(p.lowerMm[j], 0.0);
         }
-        // Maximum thickness is ThickRatio percent of the chord.
-        EXPECT_NEAR(p.Yv[5], ThickRatio[StationIndex(k)] / 100 * p.X[12], 1e-9);
+        // Maximum thickness is kThicknessPercent percent of the chord.
+        EXPECT_NEAR(p.upperMm[5], kThicknessPercent[stationIndex(k)] / 100 * p.xMm[12], 1e-9);
     }
     for (int k = 1; k <= 2; ++k) {
         for (std::size_t j = 0; j < kProfilePointCount; ++j) {
-            EXPECT_EQ(profile(k).X[j], 0.0);
-            EXPECT_EQ(profile(k).Yv[j], 0.0);
+            EXPECT_EQ(profile(k).xMm[j], 0.0);
+            EXPECT_EQ(profile(k).upperMm[j], 0.0);
         }
     }
 }
 
 TEST_F(Geometry, EmptyOrZeroFieldsFallBack) {
-    w.texts[InputField::Dv] = "";
-    w.texts[InputField::Hv] = "0,0";
-    ComputeGeometry(d, w);
-    EXPECT_EQ(d.Dv, 127.0);
-    EXPECT_EQ(d.Hv, 0.2);
-    EXPECT_EQ(w.texts[InputField::Dv], "127");
-    EXPECT_EQ(w.texts[InputField::Hv], "0,20");
-    EXPECT_EQ(w.messages.size(), 2u);
+    Compute({{InputField::Diameter, ""}, {InputField::Pitch, "0,0"}});
+    EXPECT_EQ(d.sizing.diameterCm, 127.0);
+    EXPECT_EQ(d.sizing.pitchM, 0.2);
+    EXPECT_EQ(fields.text(InputField::Diameter), "127");
+    EXPECT_EQ(fields.text(InputField::Pitch), "0,20");
+    EXPECT_EQ(fields.messages().size(), 2u);
 }
 
 TEST_F(Geometry, AConversionFailureChangesNoTable) {
-    ComputeGeometry(d, w);
+    Compute();
     const PropellerDesign before = d;
-    w.texts[InputField::Dv] = "300";
-    w.texts[InputField::Hv] = "0.5";
-    EXPECT_THROW(ComputeGeometry(d, w), ConversionError);
-    EXPECT_EQ(d.Dv, 300.0);  // stored before the pitch failed
-    EXPECT_EQ(d.Stations.Bl, before.Stations.Bl);
-    EXPECT_EQ(d.Profiles[2].X, before.Profiles[2].X);
+    EXPECT_THROW(Compute({{InputField::Diameter, "300"}, {InputField::Pitch, "0.5"}}),
+                 FieldNotANumber);
+    EXPECT_EQ(d.sizing.diameterCm, 300.0);  // stored before the pitch failed
+    EXPECT_EQ(d.stations.bladeWidthM, before.stations.bladeWidthM);
+    EXPECT_EQ(d.profiles[2].xMm, before.profiles[2].xMm);
 }
 
 TEST_F(Geometry, ANegativeDiameterIsUsedAsItIs) {
-    w.texts[InputField::Dv] = "-151,7";
-    ComputeGeometry(d, w);
-    EXPECT_EQ(d.Dv, -151.7);
-    EXPECT_NEAR(d.Stations.Bl[2], -0.09557, 5e-6);
+    Compute({{InputField::Diameter, "-151,7"}});
+    EXPECT_EQ(d.sizing.diameterCm, -151.7);
+    EXPECT_NEAR(d.stations.bladeWidthM[2], -0.09557, 5e-6);
 }
 
 // The ratio t is rounded to a double before its arctangent; taking it unrounded would give the
 // neighbouring angle in both cases.
 TEST_F(Geometry, TheAngleIsTakenOfTheRatioStoredAsADouble) {
-    w.texts[InputField::Dv] = "109";
-    w.texts[InputField::Hv] = "0,39";
-    ComputeGeometry(d, w);
-    EXPECT_EQ(s().Alpha[StationIndex(10)], 0x1.c67d214c3218cp+3);
+    Compute({{InputField::Diameter, "109"}, {InputField::Pitch, "0,39"}});
+    EXPECT_EQ(s().bladeAngleDeg[stationIndex(10)], 0x1.c67d214c3218cp+3);
 
-    w.texts[InputField::Dv] = "149";
-    w.texts[InputField::Hv] = "0,48";
-    ComputeGeometry(d, w);
-    EXPECT_EQ(s().Alpha[StationIndex(7)], 0x1.2def38edf3dd3p+4);
+    Compute({{InputField::Diameter, "149"}, {InputField::Pitch, "0,48"}});
+    EXPECT_EQ(s().bladeAngleDeg[stationIndex(7)], 0x1.2def38edf3dd3p+4);
 }
 
 // A fault in the tables ends the step quietly and keeps what was written so far.
 TEST_F(Geometry, AnArithmeticFaultEndsOnlyThisStep) {
-    ComputeGeometry(d, w);
-    w.texts[InputField::Dv] = "1E-320";  // t is beyond the double range: overflow fault
-    w.texts[InputField::Hv] = "1";
-    ComputeGeometry(d, w);
-    EXPECT_EQ(d.Dv, 1e-320);
-    EXPECT_EQ(d.Stations.Bl[0], 9.0 * 1e-320 / 100 / 100);  // written before the fault
-    EXPECT_NEAR(d.Stations.Alpha[0], 65.38, 5e-3);          // the previous run's value
-    EXPECT_NEAR(profile(3).X[12], 141.4, 0.05);             // profiles untouched
+    Compute();
+    // t is beyond the double range: overflow fault
+    Compute({{InputField::Diameter, "1E-320"}, {InputField::Pitch, "1"}});
+    EXPECT_EQ(d.sizing.diameterCm, 1e-320);
+    EXPECT_EQ(d.stations.bladeWidthM[0], 9.0 * 1e-320 / 100 / 100);  // written before the fault
+    EXPECT_NEAR(d.stations.bladeAngleDeg[0], 65.38, 5e-3);           // the previous run's value
+    EXPECT_NEAR(profile(3).xMm[12], 141.4, 0.05);                    // profiles untouched
 
-    w.texts[InputField::Dv] = "1E308";  // in range with extended intermediates: no fault
-    ComputeGeometry(d, w);
-    EXPECT_EQ(d.Dv, 1e308);
+    // In range with extended intermediates: no fault.
+    Compute({{InputField::Diameter, "1E308"}, {InputField::Pitch, "1"}});
+    EXPECT_EQ(d.sizing.diameterCm, 1e308);
 }
 
 }  // namespace

@@ -3,91 +3,91 @@
 
 #include <gtest/gtest.h>
 
-#include "support/RecordingWindow.h"
+#include "support/ScopedSeparator.h"
+#include "support/StartTexts.h"
 
 namespace kelvarin {
 namespace {
 
-using testing::RecordingWindow;
+using testing::messageTexts;
 using testing::ScopedSeparator;
+using testing::startTextsWith;
 
 class Run : public ::testing::Test {
 protected:
     ScopedSeparator comma{','};
-    RecordingWindow w;
-    PropellerDesign d;
 };
 
-TEST_F(Run, CalculatedModeRunsEveryStepInOrder) {
-    RunCalculation(d, w);
-    EXPECT_EQ(d.Dv, 151.7);  // read back as shown
-    EXPECT_EQ(d.Hv, 0.52);
-    EXPECT_EQ(w.reports, 1);
-    EXPECT_EQ(w.views, 1);
-    ASSERT_GE(w.log.size(), 2u);
-    EXPECT_EQ(w.log[w.log.size() - 2], "report");
-    EXPECT_EQ(w.log.back(), "view");
-    EXPECT_TRUE(w.messages.empty());
+TEST_F(Run, CalculatedModeCompletesWithTheResultsAsTheFieldsShowThem) {
+    const CalculationOutcome run = runCalculation(startTextsWith(), InputMode::Calculated);
+    EXPECT_TRUE(run.completed());
+    EXPECT_EQ(run.design.sizing.diameterCm, 151.7);  // read back as shown
+    EXPECT_EQ(run.design.sizing.pitchM, 0.52);
+    EXPECT_EQ(run.fieldTexts, startTextsWith());
+    EXPECT_EQ(run.fieldWrites.size(), 2u);  // diameter and pitch, rewritten as they were
+    EXPECT_TRUE(run.messages.empty());
+
+    // A second click on what the first left gives the same design.
+    const CalculationOutcome again =
+        runCalculation(run.fieldTexts, InputMode::Calculated, run.design);
+    EXPECT_EQ(again.design.stations.bladeAngleDeg, run.design.stations.bladeAngleDeg);
+    EXPECT_EQ(again.design.profiles[10].upperMm, run.design.profiles[10].upperMm);
 }
 
 TEST_F(Run, ManualModeSkipsSizing) {
-    w.manual = true;
-    w.diam = true;
-    w.texts[InputField::Dv] = "120";
-    w.texts[InputField::Hv] = "0,6";
-    w.texts[InputField::Nd] = "";  // not read in manual mode
-    RunCalculation(d, w);
-    EXPECT_EQ(d.Nd, 0.0);
-    EXPECT_EQ(d.Nv, 0.0);
-    EXPECT_EQ(d.Vr, 0.0);
-    EXPECT_EQ(d.Vm, 0.0);
-    EXPECT_EQ(d.Dv, 120.0);
-    EXPECT_EQ(d.Hv, 0.6);
-    EXPECT_TRUE(w.messages.empty());
-    EXPECT_EQ(w.views, 1);
+    const CalculationOutcome run = runCalculation(
+        startTextsWith(
+            {{InputField::Diameter, "120"}, {InputField::Pitch, "0,6"}, {InputField::Power, ""}}),
+        InputMode::Manual);
+    EXPECT_TRUE(run.completed());
+    EXPECT_EQ(run.design.inputs.powerHp, 0.0);  // the empty field is not read
+    EXPECT_EQ(run.design.inputs.speedRpm, 0.0);
+    EXPECT_EQ(run.design.sizing.diameterCm, 120.0);
+    EXPECT_EQ(run.design.sizing.pitchM, 0.6);
+    EXPECT_TRUE(run.messages.empty());
+    EXPECT_TRUE(run.fieldWrites.empty());
 }
 
+// The pitch is written as "0,00", and the geometry step, reading it again, falls back: the
+// message arises after the sizing's two writes, before the fallback.
 TEST_F(Run, ARoundedToZeroPitchFallsBackInTheGeometryStep) {
-    w.texts[InputField::Vr] = "1";
-    w.texts[InputField::Nv] = "10000";
-    RunCalculation(d, w);
-    EXPECT_EQ(w.messages,
+    const CalculationOutcome run = runCalculation(
+        startTextsWith({{InputField::DesignSpeed, "1"}, {InputField::PropellerSpeed, "10000"}}),
+        InputMode::Calculated);
+    EXPECT_EQ(messageTexts(run.messages),
               std::vector<std::string>{"Необходимо ввести параметр шаг винта больше нуля"});
-    EXPECT_EQ(w.texts[InputField::Hv], "0,20");
-    EXPECT_EQ(d.Hv, 0.2);
-    EXPECT_EQ(w.views, 1);
+    EXPECT_EQ(run.messages[0].writesBefore, 2u);
+    ASSERT_EQ(run.fieldWrites.size(), 3u);
+    EXPECT_EQ(run.fieldWrites[1].text, "0,00");
+    EXPECT_EQ(run.fieldTexts[fieldIndex(InputField::Pitch)], "0,20");
+    EXPECT_EQ(run.design.sizing.pitchM, 0.2);
+    EXPECT_TRUE(run.completed());
 }
 
-TEST_F(Run, AFailureEndsTheRunSilentlyAndKeepsWhatWasDone) {
-    RunCalculation(d, w);
-    const PropellerDesign before = d;
-    w.texts[InputField::Nd] = "20";
-    w.texts[InputField::Vm] = "5O";  // a letter O
-    RunCalculation(d, w);
-    EXPECT_TRUE(w.messages.empty());
-    EXPECT_EQ(d.Nd, 20.0);  // assigned before the failure
-    EXPECT_EQ(d.Stations.Bl, before.Stations.Bl);
-    EXPECT_EQ(w.reports, 1);
-    EXPECT_EQ(w.views, 1);
+TEST_F(Run, AFailureEndsTheRunAndKeepsWhatWasAssignedBefore) {
+    const PropellerDesign before = runCalculation(startTextsWith(), InputMode::Calculated).design;
+    const CalculationOutcome run = runCalculation(
+        startTextsWith({{InputField::Power, "20"}, {InputField::MaxSpeed, "5O"}}),  // a letter O
+        InputMode::Calculated, before);
+    EXPECT_EQ(run.end, RunEnd::NotANumber);
+    EXPECT_EQ(run.notANumberField, InputField::MaxSpeed);
+    EXPECT_TRUE(run.messages.empty());
+    EXPECT_EQ(run.design.inputs.powerHp, 20.0);  // assigned before the failure
+    EXPECT_EQ(run.design.stations.bladeWidthM, before.stations.bladeWidthM);
+
+    const CalculationOutcome fault =
+        runCalculation(startTextsWith({{InputField::Power, "-14"}}), InputMode::Calculated);
+    EXPECT_EQ(fault.end, RunEnd::ArithmeticFault);
+    EXPECT_FALSE(fault.notANumberField);
+    EXPECT_EQ(fault.failure, "Invalid floating point operation");
 }
 
 TEST_F(Run, APointLocaleCalculatesWithItsOwnTexts) {
     ScopedSeparator point('.');
-    RecordingWindow p;  // start texts written under the point locale
-    EXPECT_EQ(p.texts[InputField::Dv], "151.7");
-    RunCalculation(d, p);
-    EXPECT_EQ(p.texts[InputField::Hv], "0.52");
-    EXPECT_EQ(d.Dv, 151.7);
-    EXPECT_EQ(p.views, 1);
-}
-
-TEST_F(Run, TwoRunsInARowLeaveTheSameDesign) {
-    RunCalculation(d, w);
-    const PropellerDesign first = d;
-    RunCalculation(d, w);
-    EXPECT_EQ(d.Dv, first.Dv);
-    EXPECT_EQ(d.Stations.Alpha, first.Stations.Alpha);
-    EXPECT_EQ(d.Profiles[10].Yv, first.Profiles[10].Yv);
+    const CalculationOutcome run = runCalculation(startTexts(), InputMode::ByDiameter);
+    EXPECT_EQ(run.fieldTexts[fieldIndex(InputField::Pitch)], "0.52");
+    EXPECT_EQ(run.design.sizing.diameterCm, 151.7);
+    EXPECT_TRUE(run.completed());
 }
 
 }  // namespace

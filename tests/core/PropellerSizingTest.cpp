@@ -4,163 +4,163 @@
 #include <gtest/gtest.h>
 
 #include "core/Failure.h"
-#include "support/RecordingWindow.h"
+#include "core/ReadInput.h"
+#include "support/ScopedSeparator.h"
+#include "support/StartTexts.h"
 
 namespace kelvarin {
 namespace {
 
-using testing::RecordingWindow;
+using testing::messageTexts;
 using testing::ScopedSeparator;
+using testing::startTextsWith;
+
+constexpr bool kCalculated = false;
+constexpr bool kByDiameter = true;
 
 class Sizing : public ::testing::Test {
 protected:
     ScopedSeparator comma{','};
-    RecordingWindow w;
     PropellerDesign d;
+
+    // Sizes from the start texts with some fields changed; the sheet stays for inspection.
+    void Size(std::initializer_list<std::pair<InputField, std::string>> changed, bool byDiameter) {
+        fields = FieldSheet(startTextsWith(changed));
+        sizePropeller(d, fields, byDiameter);
+    }
+    const std::string& text(InputField field) const { return fields.text(field); }
+
+    FieldSheet fields{startTextsWith()};
 };
 
 TEST_F(Sizing, CalculatedModeWorkedExample) {
-    SizePropeller(d, w);
-    EXPECT_NEAR(d.Dv, 151.679046, 1e-6);
-    EXPECT_NEAR(d.Hv, 0.521739, 1e-6);
-    EXPECT_EQ(w.texts[InputField::Dv], "151,7");
-    EXPECT_EQ(w.texts[InputField::Hv], "0,52");
-    EXPECT_EQ(w.texts[InputField::Nv], "2300");
-    EXPECT_EQ(d.Nd, 14.0);
-    EXPECT_EQ(d.Vm, 50.0);
-    EXPECT_EQ(d.Vr, 40.0);
-    EXPECT_TRUE(w.messages.empty());
+    Size({}, kCalculated);
+    EXPECT_NEAR(d.sizing.diameterCm, 151.679046, 1e-6);
+    EXPECT_NEAR(d.sizing.pitchM, 0.521739, 1e-6);
+    EXPECT_EQ(text(InputField::Diameter), "151,7");
+    EXPECT_EQ(text(InputField::Pitch), "0,52");
+    EXPECT_EQ(text(InputField::PropellerSpeed), "2300");
+    EXPECT_EQ(d.inputs.powerHp, 14.0);
+    EXPECT_EQ(d.inputs.maxSpeedKmh, 50.0);
+    EXPECT_EQ(d.inputs.designSpeedKmh, 40.0);
+    EXPECT_TRUE(fields.messages().empty());
 }
 
 TEST_F(Sizing, ByDiameterWorkedExample) {
-    w.diam = true;
-    SizePropeller(d, w);
-    EXPECT_NEAR(d.Nv, 2299.364670, 1e-6);
-    EXPECT_NEAR(d.Hv, 0.521883, 1e-6);
-    EXPECT_EQ(d.Dv, 151.7);
-    EXPECT_EQ(w.texts[InputField::Nv], "2299");
-    EXPECT_EQ(w.texts[InputField::Hv], "0,52");
-    EXPECT_EQ(w.texts[InputField::Dv], "151,7");
+    Size({}, kByDiameter);
+    EXPECT_NEAR(d.inputs.speedRpm, 2299.364670, 1e-6);
+    EXPECT_NEAR(d.sizing.pitchM, 0.521883, 1e-6);
+    EXPECT_EQ(d.sizing.diameterCm, 151.7);
+    EXPECT_EQ(text(InputField::PropellerSpeed), "2299");
+    EXPECT_EQ(text(InputField::Pitch), "0,52");
+    EXPECT_EQ(text(InputField::Diameter), "151,7");
 }
 
 TEST_F(Sizing, ResultsTooLongForTheFieldTakeTheExponentForm) {
-    w.diam = true;
-    w.texts[InputField::Dv] = "1";
-    SizePropeller(d, w);
-    EXPECT_NEAR(d.Nv, 52915026.2, 0.1);
-    EXPECT_EQ(w.texts[InputField::Nv], "5,2915E7");
-    EXPECT_EQ(w.texts[InputField::Hv], "0,00");
+    Size({{InputField::Diameter, "1"}}, kByDiameter);
+    EXPECT_NEAR(d.inputs.speedRpm, 52915026.2, 0.1);
+    EXPECT_EQ(text(InputField::PropellerSpeed), "5,2915E7");
+    EXPECT_EQ(text(InputField::Pitch), "0,00");
 
-    RecordingWindow calc;
-    calc.texts[InputField::Nv] = "1";
-    calc.texts[InputField::Vr] = "999";
-    SizePropeller(d, calc);
-    EXPECT_EQ(calc.texts[InputField::Dv], "7274,3");
-    EXPECT_EQ(calc.texts[InputField::Hv], "3E04");
+    Size({{InputField::PropellerSpeed, "1"}, {InputField::DesignSpeed, "999"}}, kCalculated);
+    EXPECT_EQ(text(InputField::Diameter), "7274,3");
+    EXPECT_EQ(text(InputField::Pitch), "3E04");
 }
 
 TEST_F(Sizing, ReplacedFieldsAreStillValidatedFirst) {
-    w.diam = true;
-    w.texts[InputField::Nv] = "0";
-    SizePropeller(d, w);
-    ASSERT_EQ(w.messages.size(), 1u);
-    EXPECT_EQ(w.messages[0], "Необходимо ввести параметр число оборотов винта больше нуля");
-    // The fallback is written first, then replaced by the computed speed.
-    const std::vector<std::string> expected = {
-        "message Необходимо ввести параметр число оборотов винта больше нуля", "set 3 2300",
-        "set 3 2299", "set 1 0,52"};
-    EXPECT_EQ(w.log, expected);
+    Size({{InputField::PropellerSpeed, "0"}}, kByDiameter);
+    ASSERT_EQ(fields.messages().size(), 1u);
+    EXPECT_EQ(fields.messages()[0].text,
+              "Необходимо ввести параметр число оборотов винта больше нуля");
+    // The fallback is written after the message, then replaced by the computed speed.
+    EXPECT_EQ(fields.messages()[0].writesBefore, 0u);
+    const std::vector<std::pair<InputField, std::string>> expected = {
+        {InputField::PropellerSpeed, "2300"},
+        {InputField::PropellerSpeed, "2299"},
+        {InputField::Pitch, "0,52"}};
+    ASSERT_EQ(fields.writes().size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(fields.writes()[i].field, expected[i].first);
+        EXPECT_EQ(fields.writes()[i].text, expected[i].second);
+    }
 }
 
 TEST_F(Sizing, TwoEmptyFieldsBringTwoMessagesInReadingOrder) {
-    w.texts[InputField::Nd] = "";
-    w.texts[InputField::Vr] = "";
-    SizePropeller(d, w);
+    Size({{InputField::Power, ""}, {InputField::DesignSpeed, ""}}, kCalculated);
     const std::vector<std::string> expected = {
         "Необходимо ввести параметр мощность двигателя больше нуля",
         "Необходимо ввести параметр скрорость расчетная больше нуля"};
-    EXPECT_EQ(w.messages, expected);
-    EXPECT_EQ(d.Nd, 14.0);
-    EXPECT_EQ(d.Vr, 40.0);
+    EXPECT_EQ(messageTexts(fields.messages()), expected);
+    EXPECT_EQ(fields.messages()[1].writesBefore, 1u);  // after the power's fallback
+    EXPECT_EQ(d.inputs.powerHp, 14.0);
+    EXPECT_EQ(d.inputs.designSpeedKmh, 40.0);
 }
 
 TEST_F(Sizing, ANonNumberStopsAtItsField) {
-    w.texts[InputField::Nv] = "23.00";
-    d.Vm = 99;
-    EXPECT_THROW(SizePropeller(d, w), ConversionError);
-    EXPECT_EQ(d.Nd, 14.0);  // read before the failure
-    EXPECT_EQ(d.Vm, 99.0);  // not reached
-    EXPECT_EQ(w.texts[InputField::Dv], "151,7");
-    EXPECT_TRUE(w.log.empty());
+    d.inputs.maxSpeedKmh = 99;
+    EXPECT_THROW(Size({{InputField::PropellerSpeed, "23.00"}}, kCalculated), FieldNotANumber);
+    EXPECT_EQ(d.inputs.powerHp, 14.0);      // read before the failure
+    EXPECT_EQ(d.inputs.maxSpeedKmh, 99.0);  // not reached
+    EXPECT_TRUE(fields.writes().empty());
 }
 
 TEST_F(Sizing, NegativeInputs) {
     // A negative speed enters squared: a valid diameter and a negative pitch.
-    w.texts[InputField::Nv] = "-2300";
-    SizePropeller(d, w);
-    EXPECT_EQ(w.texts[InputField::Dv], "151,7");
-    EXPECT_EQ(w.texts[InputField::Hv], "-0,52");
+    Size({{InputField::PropellerSpeed, "-2300"}}, kCalculated);
+    EXPECT_EQ(text(InputField::Diameter), "151,7");
+    EXPECT_EQ(text(InputField::Pitch), "-0,52");
 
     // A negative power makes the root's argument negative: an arithmetic failure before Dv.
-    RecordingWindow neg;
-    neg.texts[InputField::Nd] = "-14";
-    PropellerDesign e;
-    EXPECT_THROW(SizePropeller(e, neg), ArithmeticError);
-    EXPECT_EQ(e.Dv, 151.7);  // as read, not computed
-    EXPECT_EQ(neg.texts[InputField::Dv], "151,7");
+    d = {};
+    EXPECT_THROW(Size({{InputField::Power, "-14"}}, kCalculated), ArithmeticError);
+    EXPECT_EQ(d.sizing.diameterCm, 151.7);  // as read, not computed
+    EXPECT_TRUE(fields.writes().empty());
 
-    RecordingWindow negDiam;
-    negDiam.diam = true;
-    negDiam.texts[InputField::Vm] = "-50";
-    EXPECT_THROW(SizePropeller(e, negDiam), ArithmeticError);
-    EXPECT_EQ(negDiam.texts[InputField::Nv], "2300");
+    EXPECT_THROW(Size({{InputField::MaxSpeed, "-50"}}, kByDiameter), ArithmeticError);
+    EXPECT_TRUE(fields.writes().empty());
 }
 
 // Each product, quotient and root is rounded to the 64-bit mantissa and only the result to a
 // double; all-double arithmetic would end one bit lower in the first case, higher in the second.
 TEST_F(Sizing, IntermediatesKeepTheWiderMantissa) {
-    w.texts[InputField::Nd] = "149";
-    w.texts[InputField::Nv] = "1573";
-    w.texts[InputField::Vm] = "26";
-    SizePropeller(d, w);
-    EXPECT_EQ(d.Dv, 0x1.861c921552dd3p+8);
+    Size({{InputField::Power, "149"},
+          {InputField::PropellerSpeed, "1573"},
+          {InputField::MaxSpeed, "26"}},
+         kCalculated);
+    EXPECT_EQ(d.sizing.diameterCm, 0x1.861c921552dd3p+8);
 
-    RecordingWindow diam;
-    diam.diam = true;
-    diam.texts[InputField::Dv] = "168,5";
-    diam.texts[InputField::Nd] = "61";
-    diam.texts[InputField::Vm] = "209";
-    SizePropeller(d, diam);
-    EXPECT_EQ(d.Nv, 0x1.dbb2de9651a58p+10);
+    Size(
+        {{InputField::Diameter, "168,5"}, {InputField::Power, "61"}, {InputField::MaxSpeed, "209"}},
+        kByDiameter);
+    EXPECT_EQ(d.inputs.speedRpm, 0x1.dbb2de9651a58p+10);
 }
 
 // A huge given diameter makes the computed speed underflow to zero, which the zero test of the
 // field reading never sees: the pitch would divide by it, so the run ends there instead of
 // writing an infinite pitch.
 TEST_F(Sizing, ASpeedThatUnderflowsToZeroEndsBeforeThePitch) {
-    w.diam = true;
-    w.texts[InputField::Dv] = "1E200";
-    EXPECT_THROW(SizePropeller(d, w), ArithmeticError);
-    EXPECT_EQ(d.Nv, 0.0);
-    EXPECT_EQ(w.texts[InputField::Nv], "0");
-    EXPECT_EQ(d.Hv, 0.52);
-    EXPECT_EQ(w.texts[InputField::Hv], "0,52");
+    EXPECT_THROW(Size({{InputField::Diameter, "1E200"}}, kByDiameter), ArithmeticError);
+    EXPECT_EQ(d.inputs.speedRpm, 0.0);
+    EXPECT_EQ(text(InputField::PropellerSpeed), "0");
+    EXPECT_EQ(d.sizing.pitchM, 0.52);
+    EXPECT_EQ(text(InputField::Pitch), "0,52");
 }
 
 TEST_F(Sizing, AResultBeyondTheDoubleRangeIsAFailure) {
-    w.texts[InputField::Nd] = "1E308";
-    w.texts[InputField::Nv] = "1E-308";
-    w.texts[InputField::Vm] = "1E-308";  // the fourth root is 1E308, times 10000
-    EXPECT_THROW(SizePropeller(d, w), ArithmeticError);
-    EXPECT_EQ(w.texts[InputField::Dv], "151,7");
+    // The fourth root is 1E308, times 10000.
+    EXPECT_THROW(Size({{InputField::Power, "1E308"},
+                       {InputField::PropellerSpeed, "1E-308"},
+                       {InputField::MaxSpeed, "1E-308"}},
+                      kCalculated),
+                 ArithmeticError);
+    EXPECT_EQ(text(InputField::Diameter), "151,7");
 
     // Extended intermediates: a product far beyond double range is no failure by itself.
-    RecordingWindow big;
-    big.texts[InputField::Nd] = "1E300";
-    big.texts[InputField::Nv] = "1E300";
-    big.texts[InputField::Vm] = "1E300";
-    SizePropeller(d, big);
-    EXPECT_NEAR(d.Dv, 1e4 * 1e-150, 1e-160);
+    Size({{InputField::Power, "1E300"},
+          {InputField::PropellerSpeed, "1E300"},
+          {InputField::MaxSpeed, "1E300"}},
+         kCalculated);
+    EXPECT_NEAR(d.sizing.diameterCm, 1e4 * 1e-150, 1e-160);
 }
 
 }  // namespace

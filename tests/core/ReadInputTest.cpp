@@ -3,100 +3,90 @@
 
 #include <gtest/gtest.h>
 
-#include "core/Failure.h"
-#include "support/RecordingWindow.h"
+#include "support/ScopedSeparator.h"
+#include "support/StartTexts.h"
 
 namespace kelvarin {
 namespace {
 
-using testing::RecordingWindow;
+using testing::messageTexts;
 using testing::ScopedSeparator;
+using testing::startTextsWith;
 
 TEST(ReadInput, ANumberIsReadWithoutAMessage) {
     ScopedSeparator comma(',');
-    RecordingWindow w;
-    double member = 0;
-    ReadInput(w, InputField::Dv, member);
-    EXPECT_EQ(member, 151.7);
-    EXPECT_TRUE(w.messages.empty());
+    for (const auto& [text, value] : {std::pair<const char*, double>{"151,7", 151.7},
+                                      {"-5", -5.0}}) {  // a negative number passes the zero test
+        FieldSheet fields(startTextsWith({{InputField::Diameter, text}}));
+        EXPECT_EQ(readInput(fields, InputField::Diameter), value) << text;
+        EXPECT_TRUE(fields.messages().empty());
+        EXPECT_TRUE(fields.writes().empty());
+    }
 }
 
 TEST(ReadInput, EmptyOrZeroBringsTheMessageAndTheFallback) {
     ScopedSeparator comma(',');
-    RecordingWindow w;
-    double member = 0;
-    w.texts[InputField::Nd] = "";
-    ReadInput(w, InputField::Nd, member);
-    EXPECT_EQ(w.messages, std::vector<std::string>{
-                              "Необходимо ввести параметр мощность двигателя больше нуля"});
-    EXPECT_EQ(w.texts[InputField::Nd], "14");
-    EXPECT_EQ(member, 14.0);
+    FieldSheet empty(startTextsWith({{InputField::Power, ""}}));
+    EXPECT_EQ(readInput(empty, InputField::Power), 14.0);
+    EXPECT_EQ(
+        messageTexts(empty.messages()),
+        std::vector<std::string>{"Необходимо ввести параметр мощность двигателя больше нуля"});
+    EXPECT_EQ(empty.text(InputField::Power), "14");
+    // The message comes before the fallback is written.
+    EXPECT_EQ(empty.messages()[0].writesBefore, 0u);
+    ASSERT_EQ(empty.writes().size(), 1u);
 
     for (const char* zero : {"0", "0,0", ",", "-0", "1E-400"}) {
-        RecordingWindow z;
-        z.texts[InputField::Hv] = zero;
-        ReadInput(z, InputField::Hv, member);
-        EXPECT_EQ(z.messages,
-                  std::vector<std::string>{"Необходимо ввести параметр шаг винта больше нуля"})
-            << zero;
-        EXPECT_EQ(z.texts[InputField::Hv], "0,20");
-        EXPECT_EQ(member, 0.2);
+        FieldSheet z(startTextsWith({{InputField::Pitch, zero}}));
+        EXPECT_EQ(readInput(z, InputField::Pitch), 0.2) << zero;
+        EXPECT_EQ(messageTexts(z.messages()),
+                  std::vector<std::string>{"Необходимо ввести параметр шаг винта больше нуля"});
+        EXPECT_EQ(z.text(InputField::Pitch), "0,20");
     }
 }
 
 TEST(ReadInput, EveryFieldHasItsOwnMessageAndFallback) {
     ScopedSeparator comma(',');
     const std::pair<InputField, const char*> fallbacks[] = {
-        {InputField::Dv, "127"},  {InputField::Hv, "0,20"}, {InputField::Nd, "14"},
-        {InputField::Nv, "2300"}, {InputField::Vm, "50"},   {InputField::Vr, "40"}};
+        {InputField::Diameter, "127"}, {InputField::Pitch, "0,20"},
+        {InputField::Power, "14"},     {InputField::PropellerSpeed, "2300"},
+        {InputField::MaxSpeed, "50"},  {InputField::DesignSpeed, "40"}};
     for (const auto& [field, fallback] : fallbacks) {
-        RecordingWindow w;
-        w.texts[field].assign(1, '0');  // not = "0": GCC 12 -O3 warns falsely (-Wrestrict)
-        double member = 0;
-        ReadInput(w, field, member);
-        EXPECT_EQ(w.texts[field], fallback);
-        ASSERT_EQ(w.messages.size(), 1u);
-        EXPECT_EQ(w.messages[0], EmptyFieldMessage(field));
+        FieldSheet fields(startTextsWith({{field, "0"}}));
+        readInput(fields, field);
+        EXPECT_EQ(fields.text(field), fallback);
+        ASSERT_EQ(fields.messages().size(), 1u);
+        EXPECT_EQ(fields.messages()[0].text, emptyFieldMessage(field));
+        EXPECT_EQ(fields.messages()[0].field, field);
     }
-    EXPECT_EQ(EmptyFieldMessage(InputField::Vm),
+    EXPECT_EQ(emptyFieldMessage(InputField::MaxSpeed),
               "Необходимо ввести параметр скрорость максимальная больше нуля");
-    EXPECT_EQ(EmptyFieldMessage(InputField::Vr),
+    EXPECT_EQ(emptyFieldMessage(InputField::DesignSpeed),
               "Необходимо ввести параметр скрорость расчетная больше нуля");
 }
 
-TEST(ReadInput, ANegativeNumberPassesTheZeroTest) {
+TEST(ReadInput, ANonNumberFailsNamingItsField) {
     ScopedSeparator comma(',');
-    RecordingWindow w;
-    w.texts[InputField::Dv] = "-5";
-    double member = 0;
-    ReadInput(w, InputField::Dv, member);
-    EXPECT_EQ(member, -5.0);
-    EXPECT_TRUE(w.messages.empty());
-}
-
-TEST(ReadInput, ANonNumberFailsAndKeepsTheMember) {
-    ScopedSeparator comma(',');
-    RecordingWindow w;
-    w.texts[InputField::Nv] = "   ";  // spaces only are not empty
-    double member = 7;
-    EXPECT_THROW(ReadInput(w, InputField::Nv, member), ConversionError);
-    EXPECT_EQ(member, 7.0);
-    EXPECT_TRUE(w.messages.empty());
+    FieldSheet fields(startTextsWith({{InputField::PropellerSpeed, "   "}}));  // not empty
+    try {
+        readInput(fields, InputField::PropellerSpeed);
+        FAIL() << "expected FieldNotANumber";
+    } catch (const FieldNotANumber& e) {
+        EXPECT_EQ(e.field(), InputField::PropellerSpeed);
+    }
+    EXPECT_TRUE(fields.messages().empty());
 }
 
 // Under a point locale the built-in texts are written with a point, so they read back.
 TEST(ReadInput, BuiltInTextsFollowTheLocale) {
     ScopedSeparator point('.');
-    EXPECT_EQ(StartText(InputField::Dv), "151.7");
-    EXPECT_EQ(StartText(InputField::Hv), "0.52");
-    EXPECT_EQ(FallbackText(InputField::Hv), "0.20");
-    EXPECT_EQ(FallbackText(InputField::Dv), "127");
-    RecordingWindow w;
-    w.texts[InputField::Hv] = "0";
-    double member = 0;
-    ReadInput(w, InputField::Hv, member);
-    EXPECT_EQ(w.texts[InputField::Hv], "0.20");
-    EXPECT_EQ(member, 0.2);
+    EXPECT_EQ(startText(InputField::Diameter), "151.7");
+    EXPECT_EQ(startText(InputField::Pitch), "0.52");
+    EXPECT_EQ(fallbackText(InputField::Pitch), "0.20");
+    EXPECT_EQ(fallbackText(InputField::Diameter), "127");
+    FieldSheet fields(startTextsWith({{InputField::Pitch, "0"}}));
+    EXPECT_EQ(readInput(fields, InputField::Pitch), 0.2);
+    EXPECT_EQ(fields.text(InputField::Pitch), "0.20");
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 
 #include <limits>
 
-#include "DefaultDesign.h"
-#include "RecordingCanvas.h"
 #include "drawing/SectionOutline.h"
+#include "support/DefaultDesign.h"
+#include "support/RecordingCanvas.h"
 
 namespace kelvarin {
 namespace {
@@ -29,7 +29,7 @@ SectionPolyline WithSegment(std::size_t i, OutlinePoint a, OutlinePoint b) {
 
 TEST(OutlineSegments, StraightSegmentHasControlsAtTheThirds) {
     // Segment 16 lies on the flat bottom: no bend at all.
-    const auto s = OutlineSegments(WithSegment(16, P(1000, 100), P(400, 100)))[16];
+    const auto s = outlineSegments(WithSegment(16, P(1000, 100), P(400, 100)))[16];
     EXPECT_EQ(s[0], P(1000, 100));
     EXPECT_EQ(s[1], P(800, 100));
     EXPECT_EQ(s[2], P(600, 100));
@@ -38,26 +38,22 @@ TEST(OutlineSegments, StraightSegmentHasControlsAtTheThirds) {
 
 TEST(OutlineSegments, BentSegmentsWorkedByHand) {
     // Segment 12 (30°, 30°): d = (-100, -54), one-third point (33, 94), w = (-33, -18).
-    const auto nose = OutlineSegments(WithSegment(12, P(0, 76), P(100, 130)))[12];
+    const auto nose = outlineSegments(WithSegment(12, P(0, 76), P(100, 130)))[12];
     EXPECT_EQ(nose[1], P(20, 108));
     EXPECT_EQ(nose[2], P(62, 131));
     // Segment 11 mixes cos 1° with sin 20°: w = (10, -10).
-    const auto mixed = OutlineSegments(WithSegment(11, P(30, 10), P(0, 40)))[11];
+    const auto mixed = outlineSegments(WithSegment(11, P(30, 10), P(0, 40)))[11];
     EXPECT_EQ(mixed[1], P(17, 17));
     EXPECT_EQ(mixed[2], P(7, 27));
 }
 
 TEST(DrawOutline, TwentyFourSegmentsWithATwoPixelPen) {
-    const PropellerDesign d0 = testing::DefaultDesign();
-    PropellerDesign d = d0;
-    testing::FakePrinter printer;
-    BuildSectionOutlines(d, printer);
-    const SectionPolyline& o = SectionOutline(d, 3);
+    const SectionPolyline o = buildSectionOutlines(testing::DefaultDesign(), 600, false).section(3);
 
     RecordingCanvas canvas;
-    DrawOutline(canvas, o, false);
+    drawOutline(canvas, o, false);
     ASSERT_EQ(canvas.strokes.size(), kSegmentCount);
-    const auto segments = OutlineSegments(o);
+    const auto segments = outlineSegments(o);
     for (std::size_t i = 0; i < kSegmentCount; ++i) {
         const Stroke& s = canvas.strokes[i];
         EXPECT_EQ(s.kind, Stroke::Bezier);
@@ -82,7 +78,7 @@ TEST(DrawOutline, ControlMarksAreRedCirclesAndLeaveAOnePixelBlackPen) {
     }
     RecordingCanvas canvas;
     canvas.style_ = PenStyle::Dotted;
-    DrawOutline(canvas, o, true);
+    drawOutline(canvas, o, true);
     const auto marks = canvas.Of(Stroke::Ellipse);
     ASSERT_EQ(marks.size(), kOutlinePointCount);
     for (std::size_t i = 0; i < kOutlinePointCount; ++i) {
@@ -105,11 +101,11 @@ TEST(DrawOutline, OverflowDrawsNothing) {
     o.fill(P(far, 0));
     RecordingCanvas canvas;
     // The segments fit; the marks' right edges do not.
-    EXPECT_NO_THROW(OutlineSegments(o));
-    EXPECT_THROW(DrawOutline(canvas, o, true), ArithmeticError);
+    EXPECT_NO_THROW(outlineSegments(o));
+    EXPECT_THROW(drawOutline(canvas, o, true), ArithmeticError);
     // A control point beyond 32 bits.
     const SectionPolyline bent = WithSegment(12, P(-far, 0), P(far, 0));
-    EXPECT_THROW(DrawOutline(canvas, bent, false), ArithmeticError);
+    EXPECT_THROW(drawOutline(canvas, bent, false), ArithmeticError);
     EXPECT_TRUE(canvas.strokes.empty());
 }
 

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "DefaultDesign.h"
-#include "RecordingCanvas.h"
+#include "core/Failure.h"
 #include "drawing/SectionOutline.h"
-#include "support/RecordingWindow.h"
+#include "support/DefaultDesign.h"
+#include "support/ScopedSeparator.h"
 
 namespace kelvarin {
 namespace {
@@ -16,72 +16,60 @@ using testing::ScopedSeparator;
 TEST(SectionViewCaption, PlaceOnTheBlade) {
     ScopedSeparator comma{','};
     PropellerDesign d;
-    EXPECT_EQ(SectionViewCaption(d, 3), "Сечение 0,2 радиуса: 0,0 мм от центра винта");
-    d.Dv = 151.7;
-    EXPECT_EQ(SectionViewCaption(d, 3), "Сечение 0,2 радиуса: 151,7 мм от центра винта");
-    EXPECT_EQ(SectionViewCaption(d, 11), "Сечение 1 радиуса: 758,5 мм от центра винта");
-    d.Dv = 2500;
-    EXPECT_EQ(SectionViewCaption(d, 11), "Сечение 1 радиуса: 1,25E4 мм от центра винта");
+    EXPECT_EQ(sectionViewCaption(d, 3), "Сечение 0,2 радиуса: 0,0 мм от центра винта");
+    d.sizing.diameterCm = 151.7;
+    EXPECT_EQ(sectionViewCaption(d, 3), "Сечение 0,2 радиуса: 151,7 мм от центра винта");
+    EXPECT_EQ(sectionViewCaption(d, 11), "Сечение 1 радиуса: 758,5 мм от центра винта");
+    d.sizing.diameterCm = 2500;
+    EXPECT_EQ(sectionViewCaption(d, 11), "Сечение 1 радиуса: 1,25E4 мм от центра винта");
     ScopedSeparator point{'.'};
-    EXPECT_EQ(SectionViewCaption(d, 7), "Сечение 0.6 радиуса: 7500.0 мм от центра винта");
+    EXPECT_EQ(sectionViewCaption(d, 7), "Сечение 0.6 радиуса: 7500.0 мм от центра винта");
 }
 
 TEST(SectionBitmapSize, TrailingEdgeAndTenPixelsBelow) {
-    PropellerDesign d = testing::DefaultDesign();
-    testing::FakePrinter printer;
-    BuildSectionOutlines(d, printer);
-    const OutlinePoint te = SectionOutline(d, 3)[0];
-    const ViewBitmapSize flat = SectionBitmapSize(d, 3);
+    const PropellerDesign d = testing::DefaultDesign();
+    const SectionOutlines flatOutlines = buildSectionOutlines(d, 600, false);
+    const OutlinePoint te = flatOutlines.section(3)[0];
+    const ViewBitmapSize flat = sectionBitmapSize(flatOutlines, 3);
     EXPECT_EQ(flat.width, te.x);
     EXPECT_EQ(flat.height, te.y + 10);
 
-    // Turned, the section is narrower (Bl instead of BlCos) and taller (the drop Hc).
-    d.ShowUgol = true;
-    BuildSectionOutlines(d, printer);
-    const ViewBitmapSize turned = SectionBitmapSize(d, 3);
+    // Turned, the section is narrower (its width instead of its chord) and taller (the drop).
+    const ViewBitmapSize turned = sectionBitmapSize(buildSectionOutlines(d, 600, true), 3);
     EXPECT_LT(turned.width, flat.width);
     EXPECT_GT(turned.height, flat.height);
 
-    const PropellerDesign empty;
-    const ViewBitmapSize none = SectionBitmapSize(empty, 3);
+    const ViewBitmapSize none = sectionBitmapSize(SectionOutlines{}, 3);
     EXPECT_EQ(none.width, 0);
     EXPECT_EQ(none.height, 10);
 }
 
 TEST(SectionBitmapSize, RefusesNegativeAndHugeBitmaps) {
-    PropellerDesign d;
-    auto& te = d.Outlines[SectionIndex(5)][0];
+    SectionOutlines o;
+    auto& te = o.section(5)[0];
     te = {-1, 100};
-    EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
+    EXPECT_THROW(sectionBitmapSize(o, 5), Failure);
     te = {100, -11};
-    EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
+    EXPECT_THROW(sectionBitmapSize(o, 5), Failure);
     te = {6000, 10000 - 10};  // exactly at the limit
-    EXPECT_EQ(SectionBitmapSize(d, 5).height, 10000);
+    EXPECT_EQ(sectionBitmapSize(o, 5).height, 10000);
     te = {6000, 10001 - 10};
-    EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
+    EXPECT_THROW(sectionBitmapSize(o, 5), Failure);
     te = {0, std::numeric_limits<std::int32_t>::max()};  // the margin would overflow
-    EXPECT_THROW(SectionBitmapSize(d, 5), Failure);
-    EXPECT_THROW(SectionBitmapSize(d, 2), std::out_of_range);
+    EXPECT_THROW(sectionBitmapSize(o, 5), Failure);
+    EXPECT_THROW(sectionBitmapSize(o, 2), std::out_of_range);
 }
 
 // Qt prints to a CUPS queue at 1200 dpi, and the view draws at the printer's resolution, or a
 // whole fraction of it where that bitmap would be too large: every section of ordinary designs,
 // flat and turned, must still be shown.
 TEST(SectionBitmapSize, OrdinaryDesignsFitAt1200Dpi) {
-    ScopedSeparator comma{','};
-    testing::FakePrinter printer({1200, 9520, 13628});
     for (const char* diameter : {"151,7", "170", "250", "300"}) {
         for (const char* pitch : {"0,52", "1", "1,5"}) {
-            testing::RecordingWindow window;
-            window.texts[InputField::Dv] = diameter;
-            window.texts[InputField::Hv] = pitch;
-            PropellerDesign d;
-            ComputeGeometry(d, window);
+            const PropellerDesign d = testing::DesignOf(diameter, pitch);
             for (const bool turned : {false, true}) {
-                d.ShowUgol = turned;
                 for (int n = kFirstSection; n <= kLastSection; ++n) {
-                    BuildViewOutlines(d, printer, n);
-                    EXPECT_NO_THROW(SectionBitmapSize(d, n))
+                    EXPECT_NO_THROW(sectionBitmapSize(buildViewOutlines(d, 1200, turned, n), n))
                         << diameter << " cm, " << pitch << " m, section " << n
                         << (turned ? " turned" : " flat");
                 }
@@ -91,33 +79,23 @@ TEST(SectionBitmapSize, OrdinaryDesignsFitAt1200Dpi) {
 }
 
 TEST(BuildViewOutlines, StepsDownOnlyWhenTheBitmapWouldBeTooLarge) {
-    ScopedSeparator comma{','};
-    testing::FakePrinter printer({1200, 9520, 13628});
-    testing::RecordingWindow window;
-    PropellerDesign d;
-    ComputeGeometry(d, window);  // the start design
-    d.ShowUgol = true;
-    BuildViewOutlines(d, printer, 3);
-    EXPECT_EQ(d.Printer.LogPixelsX, 1200);  // about 29 million pixels: full resolution
+    PropellerDesign d = testing::DefaultDesign();
+    EXPECT_EQ(buildViewOutlines(d, 1200, true, 3).dpi, 1200);  // about 29 million pixels
 
-    window.texts[InputField::Dv] = "300";
-    window.texts[InputField::Hv] = "1,5";
-    ComputeGeometry(d, window);
-    BuildSectionOutlines(d, printer);
-    const OutlinePoint full = SectionOutline(d, 3)[0];
+    d = testing::DesignOf("300", "1,5");
+    const OutlinePoint full = buildSectionOutlines(d, 1200, true).section(3)[0];
     EXPECT_GT(std::int64_t{full.x} * (full.y + 10), kMaxViewBitmapPixels);
-    BuildViewOutlines(d, printer, 3);
-    EXPECT_EQ(d.Printer.LogPixelsX, 600);  // a half is enough
-    const OutlinePoint half = SectionOutline(d, 3)[0];
+    const SectionOutlines view = buildViewOutlines(d, 1200, true, 3);
+    EXPECT_EQ(view.dpi, 600);  // a half is enough
+    const OutlinePoint half = view.section(3)[0];
     EXPECT_NEAR(half.x, full.x / 2.0, 2);
     EXPECT_NEAR(half.y, full.y / 2.0, 2);
 
     // Beyond a quarter of the resolution the view gives up rather than shrink further.
-    window.texts[InputField::Dv] = "5000";
-    ComputeGeometry(d, window);
-    BuildViewOutlines(d, printer, 3);
-    EXPECT_EQ(d.Printer.LogPixelsX, 300);
-    EXPECT_THROW(SectionBitmapSize(d, 3), Failure);
+    d = testing::DesignOf("5000", "1,5");
+    const SectionOutlines quarter = buildViewOutlines(d, 1200, true, 3);
+    EXPECT_EQ(quarter.dpi, 300);
+    EXPECT_THROW(sectionBitmapSize(quarter, 3), Failure);
 }
 
 }  // namespace

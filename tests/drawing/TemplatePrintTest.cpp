@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <map>
 
-#include "DefaultDesign.h"
-#include "RecordingCanvas.h"
 #include "drawing/OutlineDrawing.h"
 #include "drawing/SectionOutline.h"
-#include "support/RecordingWindow.h"
+#include "support/DefaultDesign.h"
+#include "support/RecordingCanvas.h"
+#include "support/ScopedSeparator.h"
 
 namespace kelvarin {
 namespace {
@@ -87,7 +87,7 @@ protected:
 };
 
 TEST_F(Printing, FlatDefaultDesignFitsOnePageAt600Dpi) {
-    PrintTemplates(d, printer, false);
+    printTemplates(d, printer, {});
     EXPECT_EQ(printer.calls, (std::vector<std::string>{"begin ''", "end"}));
     const auto sections = Sections();
     ASSERT_EQ(sections.size(), 9u);
@@ -105,7 +105,7 @@ TEST_F(Printing, FlatDefaultDesignFitsOnePageAt600Dpi) {
 }
 
 TEST_F(Printing, CaptionsNameTheRadius) {
-    PrintTemplates(d, printer, false);
+    printTemplates(d, printer, {});
     const auto captions = Captions();
     ASSERT_EQ(captions.size(), 9u);
     EXPECT_EQ(captions[0].text, "Профиль сечения лопасти 0,2 радиуса");
@@ -117,20 +117,19 @@ TEST_F(Printing, CaptionsNameTheRadius) {
     }
 }
 
-TEST_F(Printing, OutlinesAreShiftedAndLeftAtPagePositions) {
-    PropellerDesign flat = d;
-    BuildSectionOutlines(flat, printer);
-    PrintTemplates(d, printer, false);
+TEST_F(Printing, OutlinesAreShiftedToTheirPagePositions) {
+    const SectionOutlines flat = buildSectionOutlines(d, 600, false);
+    printTemplates(d, printer, {});
     const auto beziers = canvas().Of(Stroke::Bezier);
     ASSERT_EQ(beziers.size(), 9 * kSegmentCount);
     EXPECT_EQ(beziers[0].points[0],
-              (OutlinePoint{flat.Outlines[0][0].x + 200, flat.Outlines[0][0].y + 200}));
-    EXPECT_EQ(d.Outlines[1][12], (OutlinePoint{200, flat.Outlines[1][12].y + 1109}));
+              (OutlinePoint{flat.section(3)[0].x + 200, flat.section(3)[0].y + 200}));
+    const TemplateLayout layout = layOutTemplates(d, printer.fixedGeometry, {});
+    EXPECT_EQ(layout.outlines.section(4)[12], (OutlinePoint{200, flat.section(4)[12].y + 1109}));
 }
 
 TEST_F(Printing, TurnedDefaultDesignTakesThreePages) {
-    d.ShowUgol = true;
-    PrintTemplates(d, printer, true);
+    printTemplates(d, printer, {.turned = true});
     EXPECT_EQ(printer.calls, (std::vector<std::string>{"begin ''", "page", "page", "end"}));
     const auto sections = Sections();
     ASSERT_EQ(sections.size(), 9u);
@@ -146,13 +145,12 @@ TEST_F(Printing, TurnedDefaultDesignTakesThreePages) {
 TEST_F(Printing, CutLinesStayOnThePageAt300Dpi) {
     // A4 at 300 dpi; the last cut line would fall off the first page, and a page break after
     // the last section would leave an empty page.
-    printer.geometry = {300, 2380, 3407};
+    printer.fixedGeometry = {300, 2380, 3407};
     for (bool turned : {false, true}) {
         SCOPED_TRACE(turned);
         printer.calls.clear();
         printer.canvas = RecordingCanvas{};
-        d.ShowUgol = turned;
-        PrintTemplates(d, printer, turned);
+        printTemplates(d, printer, {.turned = turned});
         const auto sections = Sections();
         ASSERT_EQ(sections.size(), 9u);
         int lastPage = 0;
@@ -173,24 +171,23 @@ TEST_F(Printing, CutLinesStayOnThePageAt300Dpi) {
     }
     // Flat at 300 dpi: sections 3 to 10 fill the first page; section 11 alone, whose cut line
     // would land at 3474, goes to the second.
-    d.ShowUgol = false;
     printer.canvas = RecordingCanvas{};
-    PrintTemplates(d, printer, false);
+    printTemplates(d, printer, {});
     EXPECT_EQ(Sections()[7].page, 0);
     EXPECT_EQ(Sections()[8].page, 1);
     EXPECT_EQ(Sections()[8].cutY, 354);
 }
 
 TEST_F(Printing, ReferenceLinesOfTurnedSections) {
-    d.ShowUgol = true;
-    PrintTemplates(d, printer, true);
+    printTemplates(d, printer, {.turned = true});
+    const TemplateLayout layout = layOutTemplates(d, printer.fixedGeometry, {.turned = true});
     const auto lines = ReferenceLines();
     ASSERT_EQ(lines.size(), 18u);
     for (int n = kFirstSection; n <= kLastSection; ++n) {
         SCOPED_TRACE(n);
-        const SectionPolyline& o = SectionOutline(d, n);
-        const Stroke& across = lines[2 * SectionIndex(n)];
-        const Stroke& up = lines[2 * SectionIndex(n) + 1];
+        const SectionPolyline& o = layout.outlines.section(n);
+        const Stroke& across = lines[2 * sectionIndex(n)];
+        const Stroke& up = lines[2 * sectionIndex(n) + 1];
         EXPECT_EQ(across.points[0], o[0]);
         EXPECT_NEAR(across.points[1].x, 200, 2);  // below the leading end of the chord
         EXPECT_EQ(across.points[1].y, o[0].y);
@@ -202,9 +199,7 @@ TEST_F(Printing, ReferenceLinesOfTurnedSections) {
 }
 
 TEST_F(Printing, ControlMarksThinTheReferenceLinesButNotTheCutLineStyle) {
-    d.ShowUgol = true;
-    d.ShowControl = true;
-    PrintTemplates(d, printer, true);
+    printTemplates(d, printer, {.turned = true, .controlMarks = true});
     EXPECT_EQ(canvas().Of(Stroke::Ellipse).size(), 9 * kOutlinePointCount);
     for (const Stroke& s : ReferenceLines()) {
         EXPECT_EQ(s.penWidth, 1);
@@ -215,16 +210,9 @@ TEST_F(Printing, ControlMarksThinTheReferenceLinesButNotTheCutLineStyle) {
     }
 }
 
-TEST_F(Printing, CheckUgolWithAFlatBuildStillDrawsReferenceLines) {
-    // The check box is read at print time; the outlines follow ShowUgol.
-    PrintTemplates(d, printer, true);
-    EXPECT_EQ(ReferenceLines().size(), 18u);
-    EXPECT_EQ(printer.calls.size(), 2u);
-}
-
 TEST_F(Printing, CutLineAndScissors) {
     printer.canvas.fontPoints = 9;
-    PrintTemplates(d, printer, false);
+    printTemplates(d, printer, {});
     const auto cuts = CutLines();
     ASSERT_EQ(cuts.size(), 9u);
     for (const Stroke& c : cuts) {
@@ -247,21 +235,22 @@ TEST_F(Printing, CutLineAndScissors) {
 }
 
 TEST_F(Printing, EmptyDesignPrintsDegenerateOutlinesTwoHundredApart) {
-    PropellerDesign empty;
-    PrintTemplates(empty, printer, false);
+    const PropellerDesign empty;
+    printTemplates(empty, printer, {});
     const auto sections = Sections();
     ASSERT_EQ(sections.size(), 9u);
     for (std::size_t k = 0; k < sections.size(); ++k) {
         EXPECT_EQ(sections[k].top, 200 + 200 * static_cast<std::int32_t>(k));
         EXPECT_EQ(sections[k].bottom, sections[k].top);
     }
-    EXPECT_EQ(empty.Outlines[8][0], (OutlinePoint{200, 1800}));
+    EXPECT_EQ(layOutTemplates(empty, printer.fixedGeometry, {}).outlines.section(11)[0],
+              (OutlinePoint{200, 1800}));
 }
 
 TEST_F(Printing, FailuresComeBeforeAnyDocument) {
     printer.missing = true;
     try {
-        PrintTemplates(d, printer, false);
+        printTemplates(d, printer, {});
         FAIL() << "expected PrinterMissing";
     } catch (const PrinterMissing& e) {
         EXPECT_STREQ(e.what(), "There is no default printer currently selected");
@@ -271,31 +260,30 @@ TEST_F(Printing, FailuresComeBeforeAnyDocument) {
 
     // A pasted negative diameter: every section has a negative size.
     PropellerDesign negative = d;
-    for (SectionProfile& p : negative.Profiles) {
-        for (auto* a : {&p.X, &p.Yv, &p.Yn}) {
+    for (SectionProfile& p : negative.profiles) {
+        for (auto* a : {&p.xMm, &p.upperMm, &p.lowerMm}) {
             for (double& v : *a) {
                 v = -v;
             }
         }
     }
-    EXPECT_THROW(PrintTemplates(negative, printer, false), Failure);
+    EXPECT_THROW(printTemplates(negative, printer, {}), Failure);
     // A pasted negative pitch turns the trailing edge up above the chord.
     PropellerDesign upward = d;
-    upward.ShowUgol = true;
     for (std::size_t s = 0; s < kStationCount; ++s) {
-        upward.Stations.Alpha[s] = -upward.Stations.Alpha[s];
-        upward.Stations.Hc[s] = -upward.Stations.Hc[s];
+        upward.stations.bladeAngleDeg[s] = -upward.stations.bladeAngleDeg[s];
+        upward.stations.axialDepthM[s] = -upward.stations.axialDepthM[s];
     }
-    EXPECT_THROW(PrintTemplates(upward, printer, true), Failure);
+    EXPECT_THROW(printTemplates(upward, printer, {.turned = true}), Failure);
     // A diameter of 1E12 cm.
     PropellerDesign huge = d;
-    for (SectionProfile& p : huge.Profiles) {
-        for (double& x : p.X) {
+    for (SectionProfile& p : huge.profiles) {
+        for (double& x : p.xMm) {
             x *= 1e10;
         }
     }
     try {
-        PrintTemplates(huge, printer, false);
+        printTemplates(huge, printer, {});
         FAIL() << "expected a failure";
     } catch (const ArithmeticError&) {
         FAIL() << "an overflow must not surface as such";
@@ -304,11 +292,11 @@ TEST_F(Printing, FailuresComeBeforeAnyDocument) {
     }
     // Sections that together run past 32 bits down the page.
     PropellerDesign tall = d;
-    for (SectionProfile& p : tall.Profiles) {
-        p.Yv[5] *= 1e6;
+    for (SectionProfile& p : tall.profiles) {
+        p.upperMm[5] *= 1e6;
     }
-    printer.geometry.VertRes = std::numeric_limits<std::int32_t>::max();
-    EXPECT_THROW(PrintTemplates(tall, printer, false), Failure);
+    printer.fixedGeometry.pageHeightPx = std::numeric_limits<std::int32_t>::max();
+    EXPECT_THROW(printTemplates(tall, printer, {}), Failure);
     EXPECT_TRUE(printer.calls.empty());
     EXPECT_TRUE(printer.canvas.strokes.empty());
 }
@@ -317,25 +305,25 @@ TEST_F(Printing, MarksThatAreNotDrawnCannotFailTheJob) {
     // A trailing edge 3 pixels short of the 32-bit limit on the page: its control mark would
     // not fit, but without marks every stroke does.
     PropellerDesign edge;
-    edge.Profiles[StationIndex(3)].X[12] = 214748344.4;
-    printer.geometry = {254, 4760, 6814};
-    PrintTemplates(edge, printer, false);
-    EXPECT_EQ(edge.Outlines[0][0].x, std::numeric_limits<std::int32_t>::max() - 3);
+    edge.profiles[stationIndex(3)].xMm[12] = 214748344.4;
+    printer.fixedGeometry = {254, 4760, 6814};
+    printTemplates(edge, printer, {});
+    EXPECT_EQ(layOutTemplates(edge, printer.fixedGeometry, {}).outlines.section(3)[0].x,
+              std::numeric_limits<std::int32_t>::max() - 3);
     EXPECT_EQ(printer.calls.back(), "end");
 
     printer.calls.clear();
-    edge.ShowControl = true;
-    EXPECT_THROW(PrintTemplates(edge, printer, false), Failure);
+    EXPECT_THROW(printTemplates(edge, printer, {.controlMarks = true}), Failure);
     EXPECT_TRUE(printer.calls.empty());
 }
 
 TEST_F(Printing, AFailureInsideTheDocumentStillClosesIt) {
     // A section 1.5e9 pixels tall and a canvas whose font size is absurd: the scissors mark
     // cannot be placed, and that is only known once the canvas exists.
-    d.Profiles[StationIndex(3)].Yv[5] = 6.4e7;
-    printer.geometry.VertRes = std::numeric_limits<std::int32_t>::max();
+    d.profiles[stationIndex(3)].upperMm[5] = 6.4e7;
+    printer.fixedGeometry.pageHeightPx = std::numeric_limits<std::int32_t>::max();
     printer.canvas.fontPoints = std::numeric_limits<int>::min() + 1;
-    EXPECT_THROW(PrintTemplates(d, printer, false), ArithmeticError);
+    EXPECT_THROW(printTemplates(d, printer, {}), ArithmeticError);
     EXPECT_EQ(printer.calls, (std::vector<std::string>{"begin ''", "end"}));
 }
 

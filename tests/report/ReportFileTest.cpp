@@ -17,40 +17,43 @@ TEST(ReportFile, EachRunReplacesTheWholeFile) {
     const std::string path = dir.File("Date.html");
     WriteBytes(path, std::string(100000, 'x'));  // an earlier, longer file
     const PropellerDesign design = DefaultDesign();
-    WriteReport(design, false, path);
-    EXPECT_EQ(ReadBytes(path), ReportText(design, false));
-    WriteReport(design, true, path);  // four lines shorter
-    EXPECT_EQ(ReadBytes(path), ReportText(design, true));
+    writeReport(design, InputMode::Calculated, path);
+    EXPECT_EQ(ReadBytes(path), reportText(design, InputMode::Calculated));
+    writeReport(design, InputMode::Manual, path);  // four lines shorter
+    EXPECT_EQ(ReadBytes(path), reportText(design, InputMode::Manual));
 }
 
 TEST(ReportFile, FileErrorsAreIgnoredAndARefusingFileKeepsWhatItHeld) {
     const SealedFile sealed("<html>old report</html>");
-    EXPECT_NO_THROW(WriteReport(DefaultDesign(), false, sealed.Path()));
+    EXPECT_NO_THROW(writeReport(DefaultDesign(), InputMode::Calculated, sealed.Path()));
     EXPECT_EQ(ReadBytes(sealed.Path()), "<html>old report</html>");
 
     TempDir dir;
     const std::string folder = dir.File("Date.html");
     std::filesystem::create_directory(folder);
-    EXPECT_NO_THROW(WriteReport(DefaultDesign(), false, folder));
+    EXPECT_NO_THROW(writeReport(DefaultDesign(), InputMode::Calculated, folder));
     EXPECT_TRUE(std::filesystem::is_directory(folder));
-    EXPECT_NO_THROW(WriteReport(DefaultDesign(), false, dir.File("missing/Date.html")));
-    EXPECT_NO_THROW(WriteReport(DefaultDesign(), false, "/dev/full"));  // every write fails
+    EXPECT_NO_THROW(
+        writeReport(DefaultDesign(), InputMode::Calculated, dir.File("missing/Date.html")));
+    EXPECT_NO_THROW(
+        writeReport(DefaultDesign(), InputMode::Calculated, "/dev/full"));  // every write fails
 }
 
 TEST(ReportFile, APipeWithoutReaderDoesNotHoldUpTheRun) {
     TempDir dir;
     const std::string path = dir.File("Date.html");
     ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
-    WriteReport(DefaultDesign(), false, path);  // returns instead of waiting for a reader
+    writeReport(DefaultDesign(), InputMode::Calculated,
+                path);  // returns instead of waiting for a reader
 }
 
 TEST(ReportFile, TheBareNameLandsInTheCurrentDirectory) {
     TempDir dir;
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(dir.Path());
-    WriteReport(DefaultDesign(), false);
+    writeReport(DefaultDesign(), InputMode::Calculated);
     std::filesystem::current_path(before);
-    EXPECT_EQ(ReadBytes(dir.File("Date.html")), ReportText(DefaultDesign(), false));
+    EXPECT_EQ(ReadBytes(dir.File("Date.html")), reportText(DefaultDesign(), InputMode::Calculated));
 }
 
 }  // namespace

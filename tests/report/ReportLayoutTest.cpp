@@ -7,15 +7,15 @@
 
 #include "ReportTestSupport.h"
 #include "report/DataReport.h"
-#include "support/RecordingWindow.h"
+#include "support/ScopedSeparator.h"
 
 namespace kelvarin::testing {
 namespace {
 
 constexpr std::string_view kCell = " <td width=\"50\" height=\"30\">";
 
-std::vector<std::string> Lines(const PropellerDesign& design, bool manual) {
-    return ReportLinesOf(ReportText(design, manual));
+std::vector<std::string> Lines(const PropellerDesign& design, InputMode mode) {
+    return ReportLinesOf(reportText(design, mode));
 }
 
 std::size_t IndexOf(const std::vector<std::string>& lines, const std::string& line) {
@@ -46,7 +46,7 @@ const std::string kMiddle = "<tr align=\"center\" bgcolor=\"#bbbbbb\">";
 const std::string kLight = "<tr align=\"center\" bgcolor=\"#dddddd\">";
 
 TEST(ReportLayout, DefaultDesignShowsTheFiguresOfTheCalculatedMode) {
-    const std::vector<std::string> lines = Lines(DefaultDesign(), false);
+    const std::vector<std::string> lines = Lines(DefaultDesign(), InputMode::Calculated);
     ASSERT_EQ(lines.size(), 607u);
     const std::vector<std::string> head(lines.begin(), lines.begin() + 10);
     EXPECT_EQ(head, (std::vector<std::string>{
@@ -66,7 +66,7 @@ TEST(ReportLayout, DefaultDesignShowsTheFiguresOfTheCalculatedMode) {
 }
 
 TEST(ReportLayout, StationTablesRunFromStationTwoToTheTip) {
-    const std::vector<std::string> lines = Lines(DefaultDesign(), false);
+    const std::vector<std::string> lines = Lines(DefaultDesign(), InputMode::Calculated);
     const std::vector<std::string> relRadius = {"0,1", "0,2", "0,3", "0,4", "0,5",
                                                 "0,6", "0,7", "0,8", "0,9", "1"};
     const char* headings[] = {"<h3>Bl в см</h3>", "<h3>Радиус сечений от центра винта в см</h3>",
@@ -92,7 +92,7 @@ TEST(ReportLayout, StationTablesRunFromStationTwoToTheTip) {
 }
 
 TEST(ReportLayout, ProfileTablesNameTheirRadiusAndEndOnAFlatLowerSurface) {
-    const std::vector<std::string> lines = Lines(DefaultDesign(), false);
+    const std::vector<std::string> lines = Lines(DefaultDesign(), InputMode::Calculated);
     const std::string first = "<h3>Координаты профиля лопасти 0,2 радиуса винта в мм</h3>";
     const std::string last = "<h3>Координаты профиля лопасти 1 радиуса винта в мм</h3>";
     EXPECT_EQ(IndexOf(lines, last) - IndexOf(lines, first), 8u * 51u);
@@ -119,8 +119,8 @@ TEST(ReportLayout, ProfileTablesNameTheirRadiusAndEndOnAFlatLowerSurface) {
 
 TEST(ReportLayout, ManualModeShowsOnlyDiameterAndPitch) {
     const PropellerDesign design = DefaultDesign();
-    const std::vector<std::string> calculated = Lines(design, false);
-    const std::vector<std::string> manual = Lines(design, true);
+    const std::vector<std::string> calculated = Lines(design, InputMode::Calculated);
+    const std::vector<std::string> manual = Lines(design, InputMode::Manual);
     ASSERT_EQ(manual.size(), 603u);
     EXPECT_EQ(manual[5], "Шаг винта              0,52 м <br>");
     EXPECT_EQ(std::vector<std::string>(manual.begin() + 6, manual.end()),
@@ -128,7 +128,7 @@ TEST(ReportLayout, ManualModeShowsOnlyDiameterAndPitch) {
 }
 
 TEST(ReportLayout, CyrillicLinesAreWindows1251WithCrLf) {
-    const std::string bytes = ReportText(DefaultDesign(), false);
+    const std::string bytes = reportText(DefaultDesign(), InputMode::Calculated);
     // "<h3>Bl в см</h3>" as the file holds it, spelled out byte by byte.
     EXPECT_NE(bytes.find("\r\n<h3>Bl \xE2 \xF1\xEC</h3>\r\n<table"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n\xD8\xE0\xE3 \xE2\xE8\xED\xF2\xE0              0,52 \xEC <br>\r\n"),
@@ -141,16 +141,16 @@ TEST(ReportLayout, CyrillicLinesAreWindows1251WithCrLf) {
 
 TEST(ReportLayout, NumbersFollowTheFormsAndTheSeparator) {
     PropellerDesign design = DefaultDesign();
-    design.Hv = 99.9;  // more integer digits than the pitch's one significant digit
-    design.Dv = 1500;
+    design.sizing.pitchM = 99.9;  // more integer digits than the pitch's one significant digit
+    design.sizing.diameterCm = 1500;
     {
-        const std::vector<std::string> lines = Lines(design, true);
+        const std::vector<std::string> lines = Lines(design, InputMode::Manual);
         EXPECT_EQ(lines[4], "Диаметр винта          1,5E3 см <br>");
         EXPECT_EQ(lines[5], "Шаг винта              1E02 м <br>");
     }
     ScopedSeparator point('.');
-    design.Hv = 0.52;
-    const std::vector<std::string> lines = Lines(design, false);
+    design.sizing.pitchM = 0.52;
+    const std::vector<std::string> lines = Lines(design, InputMode::Calculated);
     EXPECT_EQ(lines[5], "Шаг винта              0.52 м <br>");
     EXPECT_EQ(RowAfter(lines, "<h3>Bl в см</h3>", kDark).front(), "0.1");
     EXPECT_NE(IndexOf(lines, "<h3>Координаты профиля лопасти 0.2 радиуса винта в мм</h3>"),
@@ -160,20 +160,18 @@ TEST(ReportLayout, NumbersFollowTheFormsAndTheSeparator) {
 // The station values are products computed in extended precision; written without a stop in
 // a double, a width of 6.3 % of 50 cm (3.15 cm) rounds up as it reads.
 TEST(ReportLayout, StationProductsAreNotRoundedToDoubleBeforeWriting) {
-    RecordingWindow window;
-    window.manual = true;
-    window.texts[InputField::Dv] = "50";
-    window.texts[InputField::Hv] = "0,3";
-    PropellerDesign design;
-    RunCalculation(design, window);
-    const auto bl = RowAfter(Lines(design, true), "<h3>Bl в см</h3>", kLight);
+    const PropellerDesign design =
+        runCalculation(startTextsWith({{InputField::Diameter, "50"}, {InputField::Pitch, "0,3"}}),
+                       InputMode::Manual)
+            .design;
+    const auto bl = RowAfter(Lines(design, InputMode::Manual), "<h3>Bl в см</h3>", kLight);
     ASSERT_EQ(bl.size(), 10u);
     EXPECT_EQ(bl[1], "3,2");  // station 3
 }
 
 TEST(ReportLayout, AZeroDesignStillGivesTheWholeLayout) {
     // Manual mode right after start: nothing sized, nothing computed.
-    const std::vector<std::string> lines = Lines(PropellerDesign{}, false);
+    const std::vector<std::string> lines = Lines(PropellerDesign{}, InputMode::Calculated);
     ASSERT_EQ(lines.size(), 607u);
     EXPECT_EQ(lines[4], "Диаметр винта          0,0 см <br>");
     EXPECT_EQ(lines[7], "Частота вращения винта 0 об/мин <br>");

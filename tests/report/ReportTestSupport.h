@@ -18,7 +18,7 @@
 #include "core/CalculationRun.h"
 #include "core/PropellerDesign.h"
 #include "report/DataReport.h"
-#include "support/RecordingWindow.h"
+#include "support/StartTexts.h"
 
 namespace kelvarin::testing {
 
@@ -109,28 +109,9 @@ inline std::vector<std::string> ReportLinesOf(const std::string& windows1251) {
     return lines;
 }
 
-// A calculation window whose report step writes the real report into `path`.
-class ReportingWindow : public RecordingWindow {
-public:
-    ReportingWindow(const PropellerDesign& design, std::string path)
-        : design_(design), path_(std::move(path)) {}
-
-    void WriteReport() override {
-        RecordingWindow::WriteReport();
-        kelvarin::WriteReport(design_, manual, path_);
-    }
-
-private:
-    const PropellerDesign& design_;
-    std::string path_;
-};
-
-// The design after one run from the start texts in the calculated mode (no report written).
+// The design after one run from the start texts in the calculated mode.
 inline PropellerDesign DefaultDesign() {
-    PropellerDesign design;
-    RecordingWindow window;
-    RunCalculation(design, window);
-    return design;
+    return runCalculation(startTexts(), InputMode::Calculated).design;
 }
 
 }  // namespace kelvarin::testing

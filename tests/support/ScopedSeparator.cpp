@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/ScopedSeparator.h"
+
 #include "core/DecimalSeparator.h"
-#include "support/RecordingWindow.h"
 
 namespace kelvarin::testing {
 
 namespace {
 
 char chosen = ',';
-char Chosen() {
+char chosenSeparator() {
     return chosen;
 }
 
@@ -15,11 +16,11 @@ char Chosen() {
 
 ScopedSeparator::ScopedSeparator(char separator) {
     chosen = separator;
-    SetDecimalSeparatorSource(&Chosen);
+    setDecimalSeparatorSource(&chosenSeparator);
 }
 
 ScopedSeparator::~ScopedSeparator() {
-    SetDecimalSeparatorSource(nullptr);
+    setDecimalSeparatorSource(nullptr);
 }
 
 }  // namespace kelvarin::testing

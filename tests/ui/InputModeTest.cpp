@@ -31,11 +31,11 @@ const Fields kByDiameter = {kTyped, kResult, kTyped, kResult, kTyped, kTyped};
 const Fields kManual = {kTyped, kTyped, kOff, kOff, kOff, kOff};
 const Fields kManualAfterDiameter = {kTyped, kTyped, kOff, kOffRo, kOff, kOff};
 
-Fields StateOf(const MainForm& form) {
+Fields StateOf(const MainWindow& form) {
     Fields out{};
     for (std::size_t i = 0; i < kInputFields.size(); ++i) {
-        const NumericEdit* e = form.Field(kInputFields[i]);
-        out[i] = {e->isEnabled(), e->isReadOnly(), e->Shaded()};
+        const NumericEdit* e = form.fieldEdit(kInputFields[i]);
+        out[i] = {e->isEnabled(), e->isReadOnly(), e->isShaded()};
     }
     return out;
 }
@@ -57,7 +57,7 @@ protected:
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
     void ExpectMode(const Fields& expected, bool manual, bool diam) {
-        EXPECT_EQ(Describe(StateOf(*rig.form)), Describe(expected));
+        EXPECT_EQ(Describe(StateOf(*rig.window)), Describe(expected));
         EXPECT_EQ(Manual()->isChecked(), manual);
         EXPECT_EQ(Diam()->isChecked(), diam);
     }
@@ -98,29 +98,29 @@ TEST_F(UiInputModeTest, EveryTransitionOfTheModeTable) {
 }
 
 TEST_F(UiInputModeTest, TextsSurviveModeChanges) {
-    rig.form->SetFieldText(InputField::Nv, "3100");
+    rig.window->setFieldText(InputField::PropellerSpeed, "3100");
     Click(Manual());
     Click(Diam());
     Click(Diam());
-    EXPECT_EQ(rig.form->FieldText(InputField::Nv), "3100");
-    EXPECT_EQ(rig.form->FieldText(InputField::Dv), "151,7");
+    EXPECT_EQ(rig.window->fieldText(InputField::PropellerSpeed), "3100");
+    EXPECT_EQ(rig.window->fieldText(InputField::Diameter), "151,7");
 }
 
 TEST_F(UiInputModeTest, TheTwoColoursAreReallyPaintedAndDiffer) {
-    NumericEdit* dv = rig.form->Field(InputField::Dv);
-    NumericEdit* nd = rig.form->Field(InputField::Nd);
-    EXPECT_EQ(nd->Background(), kWhiteField);
-    EXPECT_NE(dv->Background(), kWhiteField);
-    EXPECT_GE(dv->Background().lightness(), 160);  // light, not a dark scheme's colour
+    NumericEdit* dv = rig.window->fieldEdit(InputField::Diameter);
+    NumericEdit* nd = rig.window->fieldEdit(InputField::Power);
+    EXPECT_EQ(nd->background(), kWhiteField);
+    EXPECT_NE(dv->background(), kWhiteField);
+    EXPECT_GE(dv->background().lightness(), 160);  // light, not a dark scheme's colour
 
     // Sample just inside the frame, left of the text.
     const auto painted = [](NumericEdit* e) {
         return QColor(e->grab().toImage().pixel(2, e->height() / 2));
     };
     EXPECT_EQ(painted(nd), kWhiteField);
-    EXPECT_EQ(painted(dv), dv->Background());
+    EXPECT_EQ(painted(dv), dv->background());
     Click(Manual());
-    EXPECT_EQ(painted(nd), ShadedFieldColour(nd->palette()));  // disabled and shaded
+    EXPECT_EQ(painted(nd), shadedFieldColour(nd->palette()));  // disabled and shaded
     EXPECT_EQ(painted(dv), kWhiteField);
 }
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <memory>
 
-#include "support/RecordingWindow.h"
+#include "support/ScopedSeparator.h"
 #include "ui/KeyFilters.h"
 #include "ui/NumericEdit.h"
 #include "ui/UiDoubles.h"
@@ -21,7 +21,7 @@ class UiKeyFilterTest : public ::testing::Test {
 protected:
     // Types into a field with its text set by the program and the caret where asked.
     QString TypeInto(InputField field, const QString& start, int caret, const QString& typed) {
-        NumericEdit* edit = rig.form->Field(field);
+        NumericEdit* edit = rig.window->fieldEdit(field);
         edit->setText(start);
         edit->setCursorPosition(caret < 0 ? static_cast<int>(start.size()) : caret);
         QTest::keyClicks(edit, typed);
@@ -35,52 +35,52 @@ protected:
 
 TEST_F(UiKeyFilterTest, DecimalSeparatorOnlyOnceAndNeverFirst) {
     SetManualMode();
-    EXPECT_EQ(TypeInto(InputField::Dv, "151", -1, "."), "151,");
-    EXPECT_EQ(TypeInto(InputField::Dv, "151", -1, ","), "151,");
-    EXPECT_EQ(TypeInto(InputField::Dv, "", 0, ",."), "");
-    EXPECT_EQ(TypeInto(InputField::Dv, "151", 0, ","), "151");
-    EXPECT_EQ(TypeInto(InputField::Dv, "1,5", -1, ".,"), "1,5");
-    EXPECT_EQ(TypeInto(InputField::Hv, "0,5", 1, "."), "0,5");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "151", -1, "."), "151,");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "151", -1, ","), "151,");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "", 0, ",."), "");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "151", 0, ","), "151");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "1,5", -1, ".,"), "1,5");
+    EXPECT_EQ(TypeInto(InputField::Pitch, "0,5", 1, "."), "0,5");
 }
 
 TEST_F(UiKeyFilterTest, DecimalFieldsRefuseEverythingButDigitsAndTheSeparator) {
     SetManualMode();
-    EXPECT_EQ(TypeInto(InputField::Dv, "12", -1, "a- E+"), "12");
-    QTest::keyClick(rig.form->Field(InputField::Dv), Qt::Key_Return);
-    EXPECT_EQ(rig.form->Field(InputField::Dv)->text(), "12");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "12", -1, "a- E+"), "12");
+    QTest::keyClick(rig.window->fieldEdit(InputField::Diameter), Qt::Key_Return);
+    EXPECT_EQ(rig.window->fieldEdit(InputField::Diameter)->text(), "12");
 }
 
 TEST_F(UiKeyFilterTest, PitchTakesOneDecimalThenItsLengthStops) {
     SetManualMode();
-    EXPECT_EQ(TypeInto(InputField::Hv, "1,2", -1, "3"), "1,23");
-    EXPECT_EQ(TypeInto(InputField::Hv, "1,23", -1, "4"), "1,23");
+    EXPECT_EQ(TypeInto(InputField::Pitch, "1,2", -1, "3"), "1,23");
+    EXPECT_EQ(TypeInto(InputField::Pitch, "1,23", -1, "4"), "1,23");
 }
 
 TEST_F(UiKeyFilterTest, DecimalsLimitActsOnlyAfterMoreThanThreeFollowTheSeparator) {
     const QChar comma(',');
-    EXPECT_EQ(DecimalKeyResult("1,234", 5, '5', comma, kMaxDecimals), QChar('5'));
-    EXPECT_EQ(DecimalKeyResult("1,2345", 6, '6', comma, kMaxDecimals), std::nullopt);
-    EXPECT_EQ(DecimalKeyResult("1,2345", 2, '6', comma, kMaxDecimals), std::nullopt);
+    EXPECT_EQ(decimalKeyResult("1,234", 5, '5', comma, kMaxDecimals), QChar('5'));
+    EXPECT_EQ(decimalKeyResult("1,2345", 6, '6', comma, kMaxDecimals), std::nullopt);
+    EXPECT_EQ(decimalKeyResult("1,2345", 2, '6', comma, kMaxDecimals), std::nullopt);
     // Before the separator a digit always passes.
-    EXPECT_EQ(DecimalKeyResult("1,2345", 1, '6', comma, kMaxDecimals), QChar('6'));
-    EXPECT_EQ(DecimalKeyResult("1,2345", 0, '6', comma, kMaxDecimals), QChar('6'));
+    EXPECT_EQ(decimalKeyResult("1,2345", 1, '6', comma, kMaxDecimals), QChar('6'));
+    EXPECT_EQ(decimalKeyResult("1,2345", 0, '6', comma, kMaxDecimals), QChar('6'));
 }
 
 TEST_F(UiKeyFilterTest, TypedSeparatorFollowsTheLocale) {
     ScopedSeparator point('.');
     SetManualMode();
-    EXPECT_EQ(TypeInto(InputField::Dv, "151", -1, ","), "151.");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "151", -1, ","), "151.");
     // A comma is no separator there, so a point still goes in after it.
-    EXPECT_EQ(TypeInto(InputField::Dv, "1,5", -1, "."), "1,5.");
+    EXPECT_EQ(TypeInto(InputField::Diameter, "1,5", -1, "."), "1,5.");
 }
 
 TEST_F(UiKeyFilterTest, WholeNumberFieldsTakeDigitsUpToTheirLimit) {
-    EXPECT_EQ(TypeInto(InputField::Nd, "14", -1, "a-,. +5"), "145");
-    EXPECT_EQ(TypeInto(InputField::Nd, "145", -1, "6"), "145");
-    EXPECT_EQ(TypeInto(InputField::Nv, "2300", -1, "12"), "23001");
-    EXPECT_EQ(TypeInto(InputField::Vr, "4", 0, "9"), "94");
+    EXPECT_EQ(TypeInto(InputField::Power, "14", -1, "a-,. +5"), "145");
+    EXPECT_EQ(TypeInto(InputField::Power, "145", -1, "6"), "145");
+    EXPECT_EQ(TypeInto(InputField::PropellerSpeed, "2300", -1, "12"), "23001");
+    EXPECT_EQ(TypeInto(InputField::DesignSpeed, "4", 0, "9"), "94");
     // Typing over a selection replaces it even at the limit.
-    NumericEdit* vm = rig.form->Field(InputField::Vm);
+    NumericEdit* vm = rig.window->fieldEdit(InputField::MaxSpeed);
     vm->setText("123");
     vm->selectAll();
     QTest::keyClicks(vm, "7");
@@ -89,16 +89,17 @@ TEST_F(UiKeyFilterTest, WholeNumberFieldsTakeDigitsUpToTheirLimit) {
 
 TEST_F(UiKeyFilterTest, BackspaceWorksInEveryEditableField) {
     SetManualMode();
-    for (InputField f : {InputField::Dv, InputField::Hv}) {
-        NumericEdit* edit = rig.form->Field(f);
+    for (InputField f : {InputField::Diameter, InputField::Pitch}) {
+        NumericEdit* edit = rig.window->fieldEdit(f);
         edit->setText("1,5");
         edit->end(false);
         QTest::keyClick(edit, Qt::Key_Backspace);
         EXPECT_EQ(edit->text(), "1,");
     }
     rig.Find<QCheckBox>("CheckManual")->setChecked(false);
-    for (InputField f : {InputField::Nd, InputField::Nv, InputField::Vm, InputField::Vr}) {
-        NumericEdit* edit = rig.form->Field(f);
+    for (InputField f : {InputField::Power, InputField::PropellerSpeed, InputField::MaxSpeed,
+                         InputField::DesignSpeed}) {
+        NumericEdit* edit = rig.window->fieldEdit(f);
         edit->setText("12");
         edit->end(false);
         QTest::keyClick(edit, Qt::Key_Backspace);
@@ -108,7 +109,7 @@ TEST_F(UiKeyFilterTest, BackspaceWorksInEveryEditableField) {
 
 TEST_F(UiKeyFilterTest, EditingShortcutsDoNothingButTheContextMenuPastes) {
     QClipboard* clipboard = QApplication::clipboard();
-    NumericEdit* nd = rig.form->Field(InputField::Nd);
+    NumericEdit* nd = rig.window->fieldEdit(InputField::Power);
     nd->setText("1");
     nd->end(false);
     clipboard->setText("-7x");
@@ -123,7 +124,7 @@ TEST_F(UiKeyFilterTest, EditingShortcutsDoNothingButTheContextMenuPastes) {
 
     nd->setText("1");
     nd->end(false);
-    std::unique_ptr<QMenu> menu(nd->CreateContextMenu());
+    std::unique_ptr<QMenu> menu(nd->createContextMenu());
     auto* paste = menu->findChild<QAction*>("edit-paste");
     ASSERT_NE(paste, nullptr);
     paste->trigger();
@@ -135,23 +136,23 @@ TEST_F(UiKeyFilterTest, EditingShortcutsDoNothingButTheContextMenuPastes) {
 
 TEST_F(UiKeyFilterTest, PasteIntoAFullFieldInsertsNothing) {
     QApplication::clipboard()->setText("99");
-    NumericEdit* vr = rig.form->Field(InputField::Vr);
+    NumericEdit* vr = rig.window->fieldEdit(InputField::DesignSpeed);
     vr->setText("400");
     vr->end(false);
-    vr->PasteUnfiltered();
+    vr->pasteUnfiltered();
     EXPECT_EQ(vr->text(), "400");
 }
 
 TEST_F(UiKeyFilterTest, ProgramWrittenTextIsKeptWholeBeyondTheLimit) {
-    rig.form->SetFieldText(InputField::Dv, "5,2915E7");
-    rig.form->SetFieldText(InputField::Nv, "3E04");
-    rig.form->SetFieldText(InputField::Hv, "12345,678");
-    EXPECT_EQ(rig.form->FieldText(InputField::Dv), "5,2915E7");
-    EXPECT_EQ(rig.form->FieldText(InputField::Nv), "3E04");
-    EXPECT_EQ(rig.form->FieldText(InputField::Hv), "12345,678");
+    rig.window->setFieldText(InputField::Diameter, "5,2915E7");
+    rig.window->setFieldText(InputField::PropellerSpeed, "3E04");
+    rig.window->setFieldText(InputField::Pitch, "12345,678");
+    EXPECT_EQ(rig.window->fieldText(InputField::Diameter), "5,2915E7");
+    EXPECT_EQ(rig.window->fieldText(InputField::PropellerSpeed), "3E04");
+    EXPECT_EQ(rig.window->fieldText(InputField::Pitch), "12345,678");
 
     // Over the limit typing adds nothing, but deleting still works.
-    NumericEdit* nv = rig.form->Field(InputField::Nv);
+    NumericEdit* nv = rig.window->fieldEdit(InputField::PropellerSpeed);
     nv->setText("123456");
     nv->end(false);
     QTest::keyClicks(nv, "7");
@@ -162,7 +163,7 @@ TEST_F(UiKeyFilterTest, ProgramWrittenTextIsKeptWholeBeyondTheLimit) {
 
 TEST_F(UiKeyFilterTest, ReadOnlyFieldsTakeNoTyping) {
     // The calculated mode: diameter and pitch are results.
-    NumericEdit* dv = rig.form->Field(InputField::Dv);
+    NumericEdit* dv = rig.window->fieldEdit(InputField::Diameter);
     dv->end(false);
     QTest::keyClicks(dv, "9");
     QTest::keyClick(dv, Qt::Key_Backspace);

@@ -18,8 +18,8 @@
 #include "ui/NumericEdit.h"
 #include "ui/UiDoubles.h"
 #include "ui/ZoomSlider.h"
-#include "widgets/VzImage.h"
-#include "widgets/VzImageBox.h"
+#include "widgets/PictureWidget.h"
+#include "widgets/ZoomableImageView.h"
 
 namespace kelvarin::testing {
 namespace {
@@ -29,27 +29,27 @@ protected:
     void Click(const char* button) {
         QTest::mouseClick(rig.Find<QPushButton>(button), Qt::LeftButton);
     }
-    void Check(const char* box) {
+    void check(const char* box) {
         QCheckBox* check = rig.Find<QCheckBox>(box);
         QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
     }
     // The manual mode with the start texts: diameter 151,7 cm, pitch 0,52 m.
     void CalculateStartDesign() {
-        Check("CheckManual");
+        check("CheckManual");
         Click("ButRash");
     }
     void StepSelector(int steps) {
         auto* selector = rig.Find<ArrowSelector>("UpDown1");
         for (int i = 0; i < steps; ++i) {
-            QTest::mouseClick(selector->UpArrow(), Qt::LeftButton);
+            QTest::mouseClick(selector->upArrow(), Qt::LeftButton);
         }
     }
     QString Info() const { return rig.Find<QLabel>("LabInfo")->text(); }
-    TVzImageBox* Box() const { return rig.Find<TVzImageBox>("VzImageBox1"); }
+    ZoomableImageView* Box() const { return rig.Find<ZoomableImageView>("VzImageBox1"); }
     ZoomSlider* Slider() const { return rig.Find<ZoomSlider>("TrackBar1"); }
-    QImage Picture() const { return Box()->Image()->Picture(); }
+    QImage ShownPicture() const { return Box()->pictureWidget()->picture(); }
     int RedPixels() const {
-        const QImage picture = Picture();
+        const QImage picture = ShownPicture();
         int red = 0;
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = 0; x < picture.width(); ++x) {
@@ -64,9 +64,9 @@ protected:
 
 TEST_F(UiSectionViewTest, NothingIsCalculatedAtStart) {
     EXPECT_EQ(Info(), "   ");
-    EXPECT_FALSE(Box()->Image()->HasGraphic());
-    EXPECT_EQ(Slider()->Position(), 100);
-    EXPECT_EQ(rig.form->Design().Scale, 0);
+    EXPECT_FALSE(Box()->pictureWidget()->hasPicture());
+    EXPECT_EQ(Slider()->position(), 100);
+    EXPECT_EQ(rig.window->zoomPercent(), 0);
     EXPECT_FALSE(QFile::exists("Date.html"));
 }
 
@@ -75,65 +75,65 @@ TEST_F(UiSectionViewTest, CalculationFillsFieldsReportLabelPictureAndSlider) {
     EXPECT_TRUE(rig.messages.informed.isEmpty());
     EXPECT_TRUE(rig.messages.errors.isEmpty());
     // The design works with the results as the fields show them.
-    const PropellerDesign& design = rig.form->Design();
-    EXPECT_EQ(design.Dv, TextToNumber(rig.form->FieldText(InputField::Dv)));
-    EXPECT_EQ(design.Hv, TextToNumber(rig.form->FieldText(InputField::Hv)));
+    const PropellerDesign& design = rig.window->design();
+    EXPECT_EQ(design.sizing.diameterCm, textToNumber(rig.window->fieldText(InputField::Diameter)));
+    EXPECT_EQ(design.sizing.pitchM, textToNumber(rig.window->fieldText(InputField::Pitch)));
     EXPECT_GT(QFile("Date.html").size(), 1000);
     EXPECT_TRUE(QRegularExpression("^Сечение 0,2 радиуса: \\d+,\\d мм от центра винта$")
                     .match(Info())
                     .hasMatch())
         << Info().toStdString();
 
-    const ViewBitmapSize size = SectionBitmapSize(design, 3);
-    EXPECT_EQ(Picture().size(), QSize(size.width, size.height));
-    EXPECT_TRUE(Box()->Image()->Resample());
-    // A section at 600 dpi is far wider than the box: fitted well below 100 %, the slider
+    const ViewBitmapSize size = sectionBitmapSize(buildSectionOutlines(design, 600, false), 3);
+    EXPECT_EQ(ShownPicture().size(), QSize(size.width, size.height));
+    EXPECT_TRUE(Box()->pictureWidget()->resample());
+    // A section at 600 dpi is far wider than the view: fitted well below 100 %, the slider
     // showing the same percentage, and the fit kept since the slider handed back an equal value.
-    EXPECT_LT(Box()->ImageScale(), 100);
-    EXPECT_GE(Box()->ImageScale(), 10);
-    EXPECT_EQ(Slider()->Position(), Box()->ImageScale());
-    EXPECT_EQ(design.Scale, Box()->ImageScale());
-    EXPECT_TRUE(Box()->ImageFitToWindow());
+    EXPECT_LT(Box()->zoomPercent(), 100);
+    EXPECT_GE(Box()->zoomPercent(), 10);
+    EXPECT_EQ(Slider()->position(), Box()->zoomPercent());
+    EXPECT_EQ(rig.window->zoomPercent(), Box()->zoomPercent());
+    EXPECT_TRUE(Box()->fitToWindow());
 }
 
 TEST_F(UiSectionViewTest, StartDesignLabelsAndBitmapOfTheFirstAndLastSection) {
     CalculateStartDesign();
     EXPECT_EQ(Info(), "Сечение 0,2 радиуса: 151,7 мм от центра винта");
     // A chord of 141.4 mm and a thickness of 30 mm at 600 dpi.
-    EXPECT_NEAR(Picture().width(), 3340, 5);
-    EXPECT_NEAR(Picture().height(), 719, 3);
+    EXPECT_NEAR(ShownPicture().width(), 3340, 5);
+    EXPECT_NEAR(ShownPicture().height(), 719, 3);
     StepSelector(20);  // stops at 11
-    EXPECT_EQ(rig.Find<ArrowSelector>("UpDown1")->Position(), 11);
+    EXPECT_EQ(rig.Find<ArrowSelector>("UpDown1")->position(), 11);
     EXPECT_EQ(Info(), "Сечение 1 радиуса: 758,5 мм от центра винта");
     EXPECT_TRUE(rig.messages.errors.isEmpty());
 }
 
 TEST_F(UiSectionViewTest, TurnedSectionIsTallerAndNarrowerAndMarksAreRed) {
     CalculateStartDesign();
-    const QSize flat = Picture().size();
+    const QSize flat = ShownPicture().size();
     EXPECT_EQ(RedPixels(), 0);
-    Check("CheckUgol");
-    EXPECT_TRUE(rig.form->Design().ShowUgol);
-    EXPECT_GT(Picture().height(), flat.height());
-    EXPECT_LT(Picture().width(), flat.width());
-    Check("CheckControl");
-    EXPECT_TRUE(rig.form->Design().ShowControl);
+    check("CheckUgol");
+    EXPECT_TRUE(rig.window->sectionOptions().turned);
+    EXPECT_GT(ShownPicture().height(), flat.height());
+    EXPECT_LT(ShownPicture().width(), flat.width());
+    check("CheckControl");
+    EXPECT_TRUE(rig.window->sectionOptions().controlMarks);
     EXPECT_GT(RedPixels(), 100);
 }
 
 TEST_F(UiSectionViewTest, FitBelowTenPercentBecomesTenUnlessTheSliderStoodThere) {
-    rig.form->resize(260, 300);
+    rig.window->resize(260, 300);
     CalculateStartDesign();
     // The fit was under 10 %: the slider moved to 10 and its handler fixed the scale there.
-    EXPECT_EQ(Slider()->Position(), 10);
-    EXPECT_EQ(Box()->ImageScale(), 10);
-    EXPECT_FALSE(Box()->ImageFitToWindow());
+    EXPECT_EQ(Slider()->position(), 10);
+    EXPECT_EQ(Box()->zoomPercent(), 10);
+    EXPECT_FALSE(Box()->fitToWindow());
 
     // Now the slider already stands at 10: no change event, and the picture stays fitted.
     Click("ButRash");
-    EXPECT_TRUE(Box()->ImageFitToWindow());
-    EXPECT_LT(Box()->ImageScale(), 10);
-    EXPECT_EQ(rig.form->Design().Scale, Box()->ImageScale());
+    EXPECT_TRUE(Box()->fitToWindow());
+    EXPECT_LT(Box()->zoomPercent(), 10);
+    EXPECT_EQ(rig.window->zoomPercent(), Box()->zoomPercent());
 
     // A click on the thumb, without moving it, still reaches the handler.
     QStyleOptionSlider option;
@@ -145,16 +145,16 @@ TEST_F(UiSectionViewTest, FitBelowTenPercentBecomesTenUnlessTheSliderStoodThere)
     const QRect thumb = Slider()->style()->subControlRect(QStyle::CC_Slider, &option,
                                                           QStyle::SC_SliderHandle, Slider());
     QTest::mouseClick(Slider(), Qt::LeftButton, {}, thumb.center());
-    EXPECT_EQ(Slider()->Position(), 10);
-    EXPECT_EQ(Box()->ImageScale(), 10);
-    EXPECT_FALSE(Box()->ImageFitToWindow());
+    EXPECT_EQ(Slider()->position(), 10);
+    EXPECT_EQ(Box()->zoomPercent(), 10);
+    EXPECT_FALSE(Box()->fitToWindow());
 }
 
 TEST_F(UiSectionViewTest, SliderSetsTheScaleEvenWithoutAPicture) {
     Slider()->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(Slider()->Position(), 90);
-    EXPECT_EQ(Box()->ImageScale(), 90);
-    EXPECT_EQ(rig.form->Design().Scale, 90);
+    EXPECT_EQ(Slider()->position(), 90);
+    EXPECT_EQ(Box()->zoomPercent(), 90);
+    EXPECT_EQ(rig.window->zoomPercent(), 90);
 }
 
 TEST_F(UiSectionViewTest, MissingPrinterIsSilentInACalculationAndShownElsewhere) {
@@ -163,10 +163,10 @@ TEST_F(UiSectionViewTest, MissingPrinterIsSilentInACalculationAndShownElsewhere)
     EXPECT_TRUE(rig.messages.errors.isEmpty());
     EXPECT_EQ(Info(), "   ");
 
-    Check("CheckUgol");
+    check("CheckUgol");
     ASSERT_EQ(rig.messages.errors.size(), 1);
     EXPECT_EQ(rig.messages.errors[0], "There is no default printer currently selected.");
-    EXPECT_TRUE(rig.form->Design().ShowUgol);  // the flag keeps its new value
+    EXPECT_TRUE(rig.window->sectionOptions().turned);  // the flag keeps its new value
 
     Click("ButPrint");
     EXPECT_EQ(rig.messages.errors.size(), 2);
@@ -174,57 +174,58 @@ TEST_F(UiSectionViewTest, MissingPrinterIsSilentInACalculationAndShownElsewhere)
 }
 
 TEST_F(UiSectionViewTest, AbsurdDiameterFailsTheViewInsteadOfExhaustingMemory) {
-    Check("CheckManual");
-    rig.form->SetFieldText(InputField::Dv, "99999");
+    check("CheckManual");
+    rig.window->setFieldText(InputField::Diameter, "99999");
     Click("ButRash");  // the run swallows the failure
     EXPECT_TRUE(rig.messages.errors.isEmpty());
     StepSelector(1);
     ASSERT_EQ(rig.messages.errors.size(), 1);
     EXPECT_TRUE(rig.messages.errors[0].endsWith('.'));
-    EXPECT_FALSE(Box()->Image()->HasGraphic());
+    EXPECT_FALSE(Box()->pictureWidget()->hasPicture());
 }
 
 // A large turned section at 1200 dpi would pass the bitmap bound: the view shows it at half the
 // printer's resolution instead of refusing it, and printing still uses the full resolution.
 TEST_F(UiSectionViewTest, LargeSectionsAreShownAtAFractionOfTheResolution) {
     rig.printer.dpi = 1200;
-    Check("CheckManual");
-    rig.form->SetFieldText(InputField::Dv, "300");
-    rig.form->SetFieldText(InputField::Hv, "1,5");
-    Check("CheckUgol");
+    check("CheckManual");
+    rig.window->setFieldText(InputField::Diameter, "300");
+    rig.window->setFieldText(InputField::Pitch, "1,5");
+    check("CheckUgol");
     Click("ButRash");
     EXPECT_TRUE(rig.messages.errors.isEmpty());
-    ASSERT_FALSE(Picture().isNull());
-    EXPECT_LE(std::int64_t{Picture().width()} * Picture().height(), kMaxViewBitmapPixels);
-    EXPECT_GT(std::int64_t{Picture().width()} * Picture().height(), kMaxViewBitmapPixels / 8);
+    ASSERT_FALSE(ShownPicture().isNull());
+    EXPECT_LE(std::int64_t{ShownPicture().width()} * ShownPicture().height(), kMaxViewBitmapPixels);
+    EXPECT_GT(std::int64_t{ShownPicture().width()} * ShownPicture().height(),
+              kMaxViewBitmapPixels / 8);
 }
 
 TEST_F(UiSectionViewTest, FailedRedrawLeavesNoOldPictureBesideTheNewLabel) {
     CalculateStartDesign();
-    ASSERT_FALSE(Picture().isNull());
-    rig.form->SetFieldText(InputField::Dv, "99999");
+    ASSERT_FALSE(ShownPicture().isNull());
+    rig.window->setFieldText(InputField::Diameter, "99999");
     Click("ButRash");
     EXPECT_EQ(Info(), "Сечение 0,2 радиуса: 1E5 мм от центра винта");
-    EXPECT_FALSE(Box()->Image()->HasGraphic());
-    EXPECT_TRUE(Picture().isNull());
+    EXPECT_FALSE(Box()->pictureWidget()->hasPicture());
+    EXPECT_TRUE(ShownPicture().isNull());
 }
 
 TEST_F(UiSectionViewTest, HeldArrowStopsWhenAStepOpensAModalWindow) {
     auto* selector = rig.Find<ArrowSelector>("UpDown1");
-    QDialog message(rig.form.get());
+    QDialog message(rig.window.get());
     int clicks = 0;
-    QObject::connect(selector, &ArrowSelector::Clicked, [&] {
+    QObject::connect(selector, &ArrowSelector::positionChanged, [&] {
         ++clicks;
         message.setModal(true);
         message.show();
     });
-    QTest::mousePress(selector->UpArrow(), Qt::LeftButton);
+    QTest::mousePress(selector->upArrow(), Qt::LeftButton);
     // Long enough for the arrow's auto-repeat to fire several times.
-    QTest::qWait(selector->UpArrow()->autoRepeatDelay() +
-                 4 * selector->UpArrow()->autoRepeatInterval());
+    QTest::qWait(selector->upArrow()->autoRepeatDelay() +
+                 4 * selector->upArrow()->autoRepeatInterval());
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(selector->Position(), 4);
-    EXPECT_FALSE(selector->UpArrow()->isDown());
+    EXPECT_EQ(selector->position(), 4);
+    EXPECT_FALSE(selector->upArrow()->isDown());
     message.hide();
 }
 
@@ -238,13 +239,13 @@ TEST_F(UiSectionViewTest, PrintGoesToThePrinter) {
 TEST_F(UiSectionViewTest, SelectorAtTheEndOfItsRangeFiresNothing) {
     auto* selector = rig.Find<ArrowSelector>("UpDown1");
     int clicks = 0;
-    QObject::connect(selector, &ArrowSelector::Clicked, [&clicks] { ++clicks; });
-    QTest::mouseClick(selector->DownArrow(), Qt::LeftButton);
+    QObject::connect(selector, &ArrowSelector::positionChanged, [&clicks] { ++clicks; });
+    QTest::mouseClick(selector->downArrow(), Qt::LeftButton);
     EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(selector->Position(), 3);
-    QTest::mouseClick(selector->UpArrow(), Qt::LeftButton);
+    EXPECT_EQ(selector->position(), 3);
+    QTest::mouseClick(selector->upArrow(), Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(selector->Position(), 4);
+    EXPECT_EQ(selector->position(), 4);
     // Before any calculation the outlines are all zero: a blank view, and the label says so.
     EXPECT_EQ(Info(), "Сечение 0,3 радиуса: 0,0 мм от центра винта");
     EXPECT_TRUE(rig.messages.errors.isEmpty());

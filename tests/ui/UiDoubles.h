@@ -5,64 +5,72 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "drawing/Printer.h"
 #include "ui/DesktopShell.h"
-#include "ui/MainForm.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 
 namespace kelvarin::testing {
 
-// Answers every message box at once and remembers it.
+// Answers every message box at once and remembers it; onInform sees the window as the box
+// would cover it.
 class RecordingMessages : public MessageBoxes {
 public:
-    void Inform(QWidget*, const QString& text) override { informed.push_back(text); }
-    void Critical(QWidget*, const QString& text) override { errors.push_back(text); }
+    void inform(QWidget*, const QString& text) override {
+        informed.push_back(text);
+        if (onInform) {
+            onInform();
+        }
+    }
+    void critical(QWidget*, const QString& text) override { errors.push_back(text); }
     QStringList informed;
     QStringList errors;
+    std::function<void()> onInform;
 };
 
 class RecordingShell : public DesktopShell {
 public:
-    void Open(const QUrl& url) override { opened.push_back(url); }
+    void open(const QUrl& url) override { opened.push_back(url); }
     std::vector<QUrl> opened;
 };
 
 // A canvas that draws nothing.
 class NullCanvas : public Canvas {
 public:
-    void SetPenWidth(std::int32_t) override {}
-    void SetPenColor(Rgb) override {}
-    void SetPenStyle(PenStyle) override {}
-    void PolyBezier(const std::array<OutlinePoint, 4>&) override {}
-    void Ellipse(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
-    void Line(OutlinePoint, OutlinePoint) override {}
-    void Text(OutlinePoint, std::string_view) override {}
-    std::string FontName() const override { return "DejaVu Sans"; }
-    void SetFontName(std::string_view) override {}
-    int FontSizePoints() const override { return 8; }
+    void setPenWidth(std::int32_t) override {}
+    void setPenColor(Rgb) override {}
+    void setPenStyle(PenStyle) override {}
+    void polyBezier(const std::array<OutlinePoint, 4>&) override {}
+    void ellipse(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+    void line(OutlinePoint, OutlinePoint) override {}
+    void text(OutlinePoint, std::string_view) override {}
+    std::string fontName() const override { return "DejaVu Sans"; }
+    void setFontName(std::string_view) override {}
+    int fontSizePoints() const override { return 8; }
 };
 
 // A printer with an A4 page, 600 dpi unless a test says otherwise, or none at all.
 class FakePrinter : public Printer {
 public:
-    PrinterGeometry Geometry() override {
+    PrinterGeometry geometry() override {
         if (missing) {
             throw PrinterMissing();
         }
         return {dpi, 4960 * dpi / 600, 7016 * dpi / 600};
     }
-    void BeginDocument(std::string_view) override {
+    void beginDocument(std::string_view) override {
         if (missing) {
             throw PrinterMissing();
         }
         ++documents;
     }
-    void NewPage() override { ++pages; }
-    void EndDocument() override {}
-    Canvas& PageCanvas() override { return canvas; }
+    void newPage() override { ++pages; }
+    void endDocument() override {}
+    Canvas& pageCanvas() override { return canvas; }
 
     bool missing = false;
     std::int32_t dpi = 600;
@@ -76,11 +84,11 @@ struct WindowRig {
     WindowRig() {
         previousDir = QDir::currentPath();
         QDir::setCurrent(workDir.path());
-        form = std::make_unique<MainForm>(MainFormServices{messages, shell, printer});
-        form->show();
+        window = std::make_unique<MainWindow>(MainWindowServices{messages, shell, printer});
+        window->show();
     }
     ~WindowRig() {
-        form.reset();
+        window.reset();
         QDir::setCurrent(previousDir);
     }
     WindowRig(const WindowRig&) = delete;
@@ -88,7 +96,7 @@ struct WindowRig {
 
     template <typename T>
     T* Find(const char* name) const {
-        return form->findChild<T*>(QLatin1String(name));
+        return window->findChild<T*>(QLatin1String(name));
     }
 
     QTemporaryDir workDir;
@@ -96,7 +104,7 @@ struct WindowRig {
     RecordingMessages messages;
     RecordingShell shell;
     FakePrinter printer;
-    std::unique_ptr<MainForm> form;
+    std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace kelvarin::testing

@@ -9,13 +9,13 @@
 #include <QTimer>
 #include <cmath>
 
-#include "ui/AboutForm.h"
+#include "ui/AboutDialog.h"
 #include "ui/HelpLocation.h"
 #include "ui/LinkLabel.h"
 #include "ui/NumericEdit.h"
 #include "ui/UiDoubles.h"
 #include "ui/ZoomSlider.h"
-#include "widgets/VzImageBox.h"
+#include "widgets/ZoomableImageView.h"
 
 namespace kelvarin::testing {
 namespace {
@@ -26,8 +26,11 @@ protected:
 };
 
 TEST_F(UiWindowTest, DesignedWindowAndPanel) {
-    EXPECT_EQ(rig.form->windowTitle(), "Расчет параметров воздушного винта");
-    EXPECT_EQ(rig.form->size(), QSize(705, 512));
+    EXPECT_EQ(rig.window->windowTitle(), "Расчет параметров воздушного винта");
+    // Tests and accessibility find the windows by these names.
+    EXPECT_EQ(rig.window->objectName(), "Form1");
+    EXPECT_EQ(rig.window->aboutDialog().objectName(), "AboutForm");
+    EXPECT_EQ(rig.window->size(), QSize(705, 512));
     EXPECT_EQ(rig.Find<QWidget>("Panel1")->height(), 145);
     EXPECT_EQ(rig.Find<QWidget>("EditDv")->geometry(), QRect(136, 9, 49, 22));
     EXPECT_EQ(rig.Find<QWidget>("ButRash")->geometry(), QRect(504, 106, 80, 22));
@@ -35,41 +38,41 @@ TEST_F(UiWindowTest, DesignedWindowAndPanel) {
     EXPECT_TRUE(rig.Find<QLabel>("LabInfo")->font().fixedPitch() ||
                 QFontInfo(rig.Find<QLabel>("LabInfo")->font()).fixedPitch());
     for (InputField f : kInputFields) {
-        EXPECT_EQ(rig.form->FieldText(f), StartText(f));
+        EXPECT_EQ(rig.window->fieldText(f), startText(f));
     }
 
-    // The panel keeps its height, the image box takes the rest.
+    // The panel keeps its height, the image view takes the rest.
     auto* box = rig.Find<QWidget>("VzImageBox1");
     EXPECT_EQ(box->geometry(), QRect(0, 145, 705, 367));
-    rig.form->resize(900, 700);
+    rig.window->resize(900, 700);
     EXPECT_EQ(rig.Find<QWidget>("Panel1")->height(), 145);
     EXPECT_EQ(box->geometry(), QRect(0, 145, 900, 555));
     // Made lower than the panel and a box together, the window still keeps the panel whole:
-    // the box gives way, down to nothing, and never covers the panel's bottom row.
-    rig.form->resize(300, 180);
-    EXPECT_EQ(rig.form->height(), 180);
+    // the view gives way, down to nothing, and never covers the panel's bottom row.
+    rig.window->resize(300, 180);
+    EXPECT_EQ(rig.window->height(), 180);
     EXPECT_EQ(box->geometry(), QRect(0, 145, 300, 35));
-    rig.form->resize(300, 145);
+    rig.window->resize(300, 145);
     EXPECT_EQ(box->geometry().top(), 145);
     EXPECT_EQ(box->height(), 0);
 }
 
 TEST_F(UiWindowTest, EveryCaptionFitsItsControl) {
-    for (auto* check : rig.form->findChildren<QCheckBox*>()) {
+    for (auto* check : rig.window->findChildren<QCheckBox*>()) {
         EXPECT_LE(check->sizeHint().width(), check->width()) << check->objectName().toStdString();
     }
-    for (auto* button : rig.form->findChildren<QPushButton*>()) {
+    for (auto* button : rig.window->findChildren<QPushButton*>()) {
         EXPECT_LE(button->sizeHint().width() - 16, button->width())
             << button->objectName().toStdString();
     }
     // The widest text each field holds after typing: its whole typing limit of digits.
     for (InputField f : kInputFields) {
-        NumericEdit* edit = rig.form->Field(f);
-        const QString digits(edit->TypingLimit(), QChar('8'));
+        NumericEdit* edit = rig.window->fieldEdit(f);
+        const QString digits(edit->typingLimit(), QChar('8'));
         EXPECT_LE(edit->fontMetrics().horizontalAdvance(digits) + 4, edit->width())
             << edit->objectName().toStdString();
     }
-    for (auto* label : rig.form->findChildren<QLabel*>()) {
+    for (auto* label : rig.window->findChildren<QLabel*>()) {
         if (label->wordWrap()) {
             EXPECT_LE(label->heightForWidth(label->width()), label->height() + 4)
                 << label->objectName().toStdString();
@@ -79,7 +82,7 @@ TEST_F(UiWindowTest, EveryCaptionFitsItsControl) {
 
 TEST_F(UiWindowTest, TabOrderStartsAtCalculate) {
     QWidget* first = rig.Find<QWidget>("ButRash");
-    EXPECT_EQ(rig.form->focusWidget(), first);
+    EXPECT_EQ(rig.window->focusWidget(), first);
     QStringList order;
     QWidget* w = first;
     do {
@@ -113,25 +116,25 @@ TEST_F(UiWindowTest, DataAndHelpGoToTheDesktop) {
     ASSERT_EQ(rig.shell.opened.size(), 2u);
     EXPECT_EQ(rig.shell.opened[1], QUrl::fromLocalFile(rig.workDir.filePath("Help.chm")));
 
-    EXPECT_EQ(InstalledHelpCandidates("/opt/k/bin"),
+    EXPECT_EQ(installedHelpCandidates("/opt/k/bin"),
               QStringList({"/opt/k/bin/Help.chm", "/opt/k/share/kelvarin/Help.chm"}));
 }
 
 TEST_F(UiWindowTest, ExitClosesTheWindow) {
     QTest::mouseClick(rig.Find<QPushButton>("ButClose"), Qt::LeftButton);
-    EXPECT_FALSE(rig.form->isVisible());
+    EXPECT_FALSE(rig.window->isVisible());
 }
 
 TEST_F(UiWindowTest, AboutIsCentredOverTheWindowWhereverItStands) {
-    AboutForm& about = rig.form->About();
+    AboutDialog& about = rig.window->aboutDialog();
     EXPECT_FALSE(about.isVisible());
     // Halves are summed in floating point and the total truncated toward zero, so a window
     // left of the screen's edge does not shift the About window by a pixel.
-    const QSize outer = about.OuterSize();
+    const QSize outer = about.outerSize();
     for (QPoint at : {QPoint(314, 185), QPoint(-501, -301), QPoint(3001, 21)}) {
-        rig.form->move(at);
-        rig.form->PlaceAboutForm();
-        const QRect main = rig.form->frameGeometry();
+        rig.window->move(at);
+        rig.window->placeAboutDialog();
+        const QRect main = rig.window->frameGeometry();
         const auto centre = [](int start, int extent, int inner) {
             return static_cast<int>(std::trunc(start + extent / 2.0 - inner / 2.0));
         };
@@ -142,7 +145,7 @@ TEST_F(UiWindowTest, AboutIsCentredOverTheWindowWhereverItStands) {
 }
 
 TEST_F(UiWindowTest, AboutOpensModallyWithOkFocusedAndEnterClosesIt) {
-    AboutForm& about = rig.form->About();
+    AboutDialog& about = rig.window->aboutDialog();
     bool wasShown = false;
     QString focused;
     QTimer::singleShot(0, [&] {
@@ -161,56 +164,56 @@ TEST_F(UiWindowTest, AboutOpensModallyWithOkFocusedAndEnterClosesIt) {
 }
 
 TEST_F(UiWindowTest, LinkColoursAndTheWebAddress) {
-    AboutForm& about = rig.form->About();
+    AboutDialog& about = rig.window->aboutDialog();
     about.show();
-    LinkLabel* link = about.LabWeb();
-    EXPECT_EQ(link->Colour(), LinkLabel::kBlue);
+    LinkLabel* link = about.webLink();
+    EXPECT_EQ(link->colour(), LinkLabel::kBlue);
     EXPECT_TRUE(link->text().contains("kelvarin"));
 
     // A right click turns it red, then purple, and opens nothing.
     QTest::mousePress(link, Qt::RightButton);
-    EXPECT_EQ(link->Colour(), LinkLabel::kRed);
+    EXPECT_EQ(link->colour(), LinkLabel::kRed);
     QTest::mouseRelease(link, Qt::RightButton);
-    EXPECT_EQ(link->Colour(), LinkLabel::kPurple);
+    EXPECT_EQ(link->colour(), LinkLabel::kPurple);
     EXPECT_TRUE(rig.shell.opened.empty());
 
     // A right button released elsewhere leaves it red.
     QTest::mousePress(link, Qt::RightButton);
     QTest::mouseRelease(link, Qt::RightButton, {}, QPoint(-20, -20));
-    EXPECT_EQ(link->Colour(), LinkLabel::kRed);
+    EXPECT_EQ(link->colour(), LinkLabel::kRed);
 
     // A left press released outside: purple, nothing opened.
     QTest::mousePress(link, Qt::LeftButton);
     QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-20, -20));
-    EXPECT_EQ(link->Colour(), LinkLabel::kPurple);
+    EXPECT_EQ(link->colour(), LinkLabel::kPurple);
     EXPECT_TRUE(rig.shell.opened.empty());
 
     // A left click opens the address while the link is still red.
     QColor colourWhileOpening;
-    QObject::connect(link, &LinkLabel::Clicked, [&] { colourWhileOpening = link->Colour(); });
+    QObject::connect(link, &LinkLabel::clicked, [&] { colourWhileOpening = link->colour(); });
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_EQ(rig.shell.opened.size(), 1u);
-    EXPECT_EQ(rig.shell.opened[0], QUrl(AboutForm::kWebAddress));
+    EXPECT_EQ(rig.shell.opened[0], QUrl(AboutDialog::kWebAddress));
     EXPECT_EQ(colourWhileOpening, LinkLabel::kRed);
-    EXPECT_EQ(link->Colour(), LinkLabel::kPurple);
+    EXPECT_EQ(link->colour(), LinkLabel::kPurple);
 
     // Shown again, the link keeps its colour.
     about.hide();
     about.show();
-    EXPECT_EQ(link->Colour(), LinkLabel::kPurple);
+    EXPECT_EQ(link->colour(), LinkLabel::kPurple);
     about.hide();
 }
 
 TEST_F(UiWindowTest, SliderFiresOnProgramChangesOnlyWhenTheyChangeSomething) {
     auto* slider = rig.Find<ZoomSlider>("TrackBar1");
     int changes = 0;
-    QObject::connect(slider, &ZoomSlider::Changed, [&changes] { ++changes; });
-    slider->SetPosition(100);
+    QObject::connect(slider, &ZoomSlider::zoomRequested, [&changes] { ++changes; });
+    slider->setPosition(100);
     EXPECT_EQ(changes, 0);
-    slider->SetPosition(250);  // clamped to 100: no change
+    slider->setPosition(250);  // clamped to 100: no change
     EXPECT_EQ(changes, 0);
-    slider->SetPosition(5);
-    EXPECT_EQ(slider->Position(), 10);
+    slider->setPosition(5);
+    EXPECT_EQ(slider->position(), 10);
     EXPECT_EQ(changes, 1);
     // The user's key at the end of the range changes nothing and still notifies.
     QTest::keyClick(slider, Qt::Key_Left);

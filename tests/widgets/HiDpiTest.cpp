@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "widgets/VzImageBox.h"
+#include "widgets/ZoomableImageView.h"
 
 #include <gtest/gtest.h>
 
@@ -31,32 +31,32 @@ protected:
         box_.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&box_));
         ASSERT_DOUBLE_EQ(box_.devicePixelRatioF(), 2.0);
-        box_.Image()->SetResampleDelay(20);
-        box_.Image()->SetResample(true);
+        box_.pictureWidget()->setResampleDelayMs(20);
+        box_.pictureWidget()->setResample(true);
     }
 
-    TVzImageBox box_;
+    ZoomableImageView box_;
 };
 
 TEST_F(HiDpiTest, ScaleCountsLogicalPixels) {
-    box_.Image()->SetPicture(Stripes(200, 100));
-    box_.ResetImageView();
-    EXPECT_EQ(box_.Image()->size(), QSize(200, 100));
-    box_.SetImageScale(50);
-    EXPECT_EQ(box_.Image()->size(), QSize(100, 50));
+    box_.pictureWidget()->setPicture(Stripes(200, 100));
+    box_.resetView();
+    EXPECT_EQ(box_.pictureWidget()->size(), QSize(200, 100));
+    box_.setZoomPercent(50);
+    EXPECT_EQ(box_.pictureWidget()->size(), QSize(100, 50));
 }
 
 TEST_F(HiDpiTest, HalfScaleUsesEveryDevicePixel) {
     const QImage picture = Stripes(200, 100);
-    box_.Image()->SetPicture(picture);
-    box_.ResetImageView();
-    box_.SetImageScale(50);
-    QSignalSpy painted(box_.Image(), &TVzImage::OnPaint);
-    box_.Image()->repaint();
+    box_.pictureWidget()->setPicture(picture);
+    box_.resetView();
+    box_.setZoomPercent(50);
+    QSignalSpy painted(box_.pictureWidget(), &PictureWidget::smoothPainted);
+    box_.pictureWidget()->repaint();
     ASSERT_TRUE(painted.wait(2000));
 
     // At 50 % on a doubled screen each picture pixel gets one device pixel of its own.
-    const QImage shot = box_.Image()->grab().toImage();
+    const QImage shot = box_.pictureWidget()->grab().toImage();
     ASSERT_EQ(shot.size(), QSize(200, 100));
     int wrong = 0;
     for (int y = 0; y < 100; ++y) {
@@ -69,16 +69,16 @@ TEST_F(HiDpiTest, HalfScaleUsesEveryDevicePixel) {
 
 TEST_F(HiDpiTest, FullScaleStaysSharpAfterSmoothPaint) {
     const QImage picture = Stripes(100, 60);
-    box_.Image()->SetPicture(picture);
-    box_.ResetImageView();
-    ASSERT_EQ(box_.ImageScale(), 100);
-    QSignalSpy painted(box_.Image(), &TVzImage::OnPaint);
-    box_.Image()->repaint();
+    box_.pictureWidget()->setPicture(picture);
+    box_.resetView();
+    ASSERT_EQ(box_.zoomPercent(), 100);
+    QSignalSpy painted(box_.pictureWidget(), &PictureWidget::smoothPainted);
+    box_.pictureWidget()->repaint();
     ASSERT_TRUE(painted.wait(2000));
-    box_.Image()->repaint();
+    box_.pictureWidget()->repaint();
 
     // At 100 % on a doubled screen each picture pixel is a whole 2 x 2 block, not a blur.
-    const QImage shot = box_.Image()->grab().toImage();
+    const QImage shot = box_.pictureWidget()->grab().toImage();
     ASSERT_EQ(shot.size(), QSize(200, 120));
     int wrong = 0;
     for (int y = 0; y < shot.height(); ++y) {

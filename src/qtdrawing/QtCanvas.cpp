@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/QtCanvas.h"
+#include "qtdrawing/QtCanvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -9,7 +9,7 @@ namespace kelvarin {
 
 namespace {
 
-QPoint ToQPoint(OutlinePoint p) {
+QPoint toQPoint(OutlinePoint p) {
     return {p.x, p.y};
 }
 
@@ -25,49 +25,49 @@ QtCanvas::QtCanvas(QPainter& painter)
     pen_.setWidth(1);
     pen_.setStyle(Qt::SolidLine);
     pen_.setCosmetic(false);
-    ApplyPen();
+    applyPen();
     painter_.setFont(font_);
 }
 
-void QtCanvas::ApplyPen() {
+void QtCanvas::applyPen() {
     // A dotted pen keeps its dots at any width; flat caps stop wide dots running together.
     pen_.setCapStyle(pen_.style() == Qt::DotLine ? Qt::FlatCap : Qt::RoundCap);
     pen_.setJoinStyle(Qt::RoundJoin);
     painter_.setPen(pen_);
 }
 
-void QtCanvas::SetPenWidth(std::int32_t width) {
+void QtCanvas::setPenWidth(std::int32_t width) {
     pen_.setWidth(width);
-    ApplyPen();
+    applyPen();
 }
 
-void QtCanvas::SetPenColor(Rgb color) {
+void QtCanvas::setPenColor(Rgb color) {
     pen_.setColor(QColor(color.r, color.g, color.b));
-    ApplyPen();
+    applyPen();
 }
 
-void QtCanvas::SetPenStyle(PenStyle style) {
+void QtCanvas::setPenStyle(PenStyle style) {
     pen_.setStyle(style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
-    ApplyPen();
+    applyPen();
 }
 
-void QtCanvas::PolyBezier(const std::array<OutlinePoint, 4>& points) {
-    QPainterPath path(ToQPoint(points[0]));
-    path.cubicTo(ToQPoint(points[1]), ToQPoint(points[2]), ToQPoint(points[3]));
+void QtCanvas::polyBezier(const std::array<OutlinePoint, 4>& points) {
+    QPainterPath path(toQPoint(points[0]));
+    path.cubicTo(toQPoint(points[1]), toQPoint(points[2]), toQPoint(points[3]));
     painter_.strokePath(path, pen_);
 }
 
-void QtCanvas::Ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
+void QtCanvas::ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
                        std::int32_t bottom) {
     // An aliased outline of a QRect covers its width + 1 pixels: left .. right - 1 here.
     painter_.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
 }
 
-void QtCanvas::Line(OutlinePoint from, OutlinePoint to) {
-    painter_.drawLine(ToQPoint(from), ToQPoint(to));
+void QtCanvas::line(OutlinePoint from, OutlinePoint to) {
+    painter_.drawLine(toQPoint(from), toQPoint(to));
 }
 
-void QtCanvas::Text(OutlinePoint topLeft, std::string_view text) {
+void QtCanvas::text(OutlinePoint topLeft, std::string_view text) {
     // Text takes the font's colour, black, whatever the pen has just drawn.
     painter_.setFont(font_);
     painter_.setPen(QPen(Qt::black));
@@ -77,16 +77,16 @@ void QtCanvas::Text(OutlinePoint topLeft, std::string_view text) {
     painter_.setPen(pen_);
 }
 
-std::string QtCanvas::FontName() const {
+std::string QtCanvas::fontName() const {
     return font_.family().toStdString();
 }
 
-void QtCanvas::SetFontName(std::string_view name) {
+void QtCanvas::setFontName(std::string_view name) {
     font_.setFamily(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     painter_.setFont(font_);
 }
 
-int QtCanvas::FontSizePoints() const {
+int QtCanvas::fontSizePoints() const {
     return font_.pointSize();
 }
 

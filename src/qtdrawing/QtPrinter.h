@@ -14,10 +14,10 @@ class QtCanvas;
 
 // The drawing's printer: the system's default printer, opened at its own high resolution, or
 // a QPrinter prepared by the caller (a PDF file, say). The view and the print job both measure
-// through Geometry(), so the view shows the resolution the job really prints at.
+// through geometry(), so the view shows the resolution the job really prints at.
 class QtPrinter : public Printer {
 public:
-    // The default printer, looked up again on every Geometry() and BeginDocument().
+    // The default printer, looked up again on every geometry() and beginDocument().
     QtPrinter();
     // Prints on this printer as it is set up; there is no default-printer lookup.
     explicit QtPrinter(std::unique_ptr<QPrinter> prepared);
@@ -25,15 +25,15 @@ public:
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
 
-    PrinterGeometry Geometry() override;
-    void BeginDocument(std::string_view name) override;
-    void NewPage() override;
-    void EndDocument() override;
-    Canvas& PageCanvas() override;
+    PrinterGeometry geometry() override;
+    void beginDocument(std::string_view name) override;
+    void newPage() override;
+    void endDocument() override;
+    Canvas& pageCanvas() override;
 
 private:
-    QPrinter& Device();
-    void RequireDocument() const;
+    QPrinter& device();
+    void requireDocument() const;
 
     std::unique_ptr<QPrinter> printer_;
     bool prepared_ = false;

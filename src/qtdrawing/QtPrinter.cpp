@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/QtPrinter.h"
+#include "qtdrawing/QtPrinter.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "ui/QtCanvas.h"
+#include "qtdrawing/QtCanvas.h"
 
 namespace kelvarin {
 
@@ -22,7 +22,7 @@ QtPrinter::~QtPrinter() {
     }
 }
 
-QPrinter& QtPrinter::Device() {
+QPrinter& QtPrinter::device() {
     if (prepared_) {
         return *printer_;
     }
@@ -38,16 +38,16 @@ QPrinter& QtPrinter::Device() {
     return *printer_;
 }
 
-PrinterGeometry QtPrinter::Geometry() {
-    QPrinter& p = Device();
+PrinterGeometry QtPrinter::geometry() {
+    QPrinter& p = device();
     return {p.resolution(), p.width(), p.height()};
 }
 
-void QtPrinter::BeginDocument(std::string_view name) {
+void QtPrinter::beginDocument(std::string_view name) {
     if (painter_ && painter_->isActive()) {
         throw Failure("Печать уже идёт");
     }
-    QPrinter& p = Device();
+    QPrinter& p = device();
     p.setDocName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(&p)) {
@@ -57,15 +57,15 @@ void QtPrinter::BeginDocument(std::string_view name) {
     canvas_ = std::make_unique<QtCanvas>(*painter_);
 }
 
-void QtPrinter::NewPage() {
-    RequireDocument();
+void QtPrinter::newPage() {
+    requireDocument();
     if (!printer_->newPage()) {
         throw Failure("Не удалось начать новую страницу");
     }
 }
 
-void QtPrinter::EndDocument() {
-    RequireDocument();
+void QtPrinter::endDocument() {
+    requireDocument();
     canvas_.reset();
     if (!painter_->end()) {
         throw Failure("Не удалось завершить печать");
@@ -73,12 +73,12 @@ void QtPrinter::EndDocument() {
     painter_.reset();
 }
 
-Canvas& QtPrinter::PageCanvas() {
-    RequireDocument();
+Canvas& QtPrinter::pageCanvas() {
+    requireDocument();
     return *canvas_;
 }
 
-void QtPrinter::RequireDocument() const {
+void QtPrinter::requireDocument() const {
     if (!painter_ || !painter_->isActive()) {
         throw Failure("Печать не начата");
     }

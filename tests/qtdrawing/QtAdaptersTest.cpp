@@ -13,11 +13,11 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "DefaultDesign.h"
-#include "RecordingCanvas.h"
 #include "drawing/TemplatePrint.h"
-#include "ui/QtCanvas.h"
-#include "ui/QtPrinter.h"
+#include "qtdrawing/QtCanvas.h"
+#include "qtdrawing/QtPrinter.h"
+#include "support/DefaultDesign.h"
+#include "support/RecordingCanvas.h"
 
 namespace kelvarin {
 namespace {
@@ -58,10 +58,10 @@ int DarkInColumn(const QImage& image, int x) {
 
 TEST(QtCanvas, PenWidthIsInDevicePixels) {
     Bitmap b(100, 40);
-    b.canvas().SetPenWidth(2);
-    b.canvas().Line({5, 10}, {90, 10});
-    b.canvas().SetPenWidth(1);
-    b.canvas().Line({5, 30}, {90, 30});
+    b.canvas().setPenWidth(2);
+    b.canvas().line({5, 10}, {90, 10});
+    b.canvas().setPenWidth(1);
+    b.canvas().line({5, 30}, {90, 30});
     const QImage& image = b.Finish();
     int thick = 0, thin = 0;
     for (int y = 0; y < 40; ++y) {
@@ -75,9 +75,9 @@ TEST(QtCanvas, PenWidthIsInDevicePixels) {
 TEST(QtCanvas, DottedLineHasGapsAtAnyWidth) {
     for (int width : {1, 2}) {
         Bitmap b(200, 20);
-        b.canvas().SetPenWidth(width);
-        b.canvas().SetPenStyle(PenStyle::Dotted);
-        b.canvas().Line({0, 10}, {200, 10});
+        b.canvas().setPenWidth(width);
+        b.canvas().setPenStyle(PenStyle::Dotted);
+        b.canvas().line({0, 10}, {200, 10});
         const QImage& image = b.Finish();
         int dark = 0;
         for (int x = 0; x < 200; ++x) {
@@ -90,9 +90,9 @@ TEST(QtCanvas, DottedLineHasGapsAtAnyWidth) {
 
 TEST(QtCanvas, EllipseExcludesRightAndBottomAndIsFilledWhite) {
     Bitmap b(40, 40, Qt::gray);
-    b.canvas().SetPenWidth(1);
-    b.canvas().SetPenColor(kPureRed);
-    b.canvas().Ellipse(10, 10, 21, 21);
+    b.canvas().setPenWidth(1);
+    b.canvas().setPenColor(kPureRed);
+    b.canvas().ellipse(10, 10, 21, 21);
     const QImage& image = b.Finish();
     int left = 40, right = -1, top = 40, bottom = -1;
     for (int y = 0; y < 40; ++y) {
@@ -114,8 +114,8 @@ TEST(QtCanvas, EllipseExcludesRightAndBottomAndIsFilledWhite) {
 
 TEST(QtCanvas, BezierIsStrokedNotFilled) {
     Bitmap b(100, 60);
-    b.canvas().SetPenWidth(2);
-    b.canvas().PolyBezier({OutlinePoint{10, 50}, {10, 10}, {90, 10}, {90, 50}});
+    b.canvas().setPenWidth(2);
+    b.canvas().polyBezier({OutlinePoint{10, 50}, {10, 10}, {90, 10}, {90, 50}});
     const QImage& image = b.Finish();
     EXPECT_EQ(image.pixel(50, 40), qRgb(255, 255, 255));
     EXPECT_GT(DarkInColumn(image, 50), 0);
@@ -124,12 +124,12 @@ TEST(QtCanvas, BezierIsStrokedNotFilled) {
 TEST(QtCanvas, TextIsBlackBelowItsTopLeftWhateverThePen) {
     Bitmap b(200, 60);
     QtCanvas& c = b.canvas();
-    EXPECT_EQ(c.FontName(), "DejaVu Sans");
-    EXPECT_EQ(c.FontSizePoints(), QtCanvas::kDefaultFontPoints);
-    c.SetPenColor(kPureRed);
-    c.Text({20, 20}, "Профиль");
-    c.SetFontName("DejaVu Serif");
-    EXPECT_EQ(c.FontName(), "DejaVu Serif");
+    EXPECT_EQ(c.fontName(), "DejaVu Sans");
+    EXPECT_EQ(c.fontSizePoints(), QtCanvas::kDefaultFontPoints);
+    c.setPenColor(kPureRed);
+    c.text({20, 20}, "Профиль");
+    c.setFontName("DejaVu Serif");
+    EXPECT_EQ(c.fontName(), "DejaVu Serif");
     // The face the print job asks for its scissors mark has the glyph.
     EXPECT_TRUE(QFontMetrics(QFont("DejaVu Sans")).inFont(QChar(0x2702)));
     const QImage& image = b.Finish();
@@ -157,13 +157,10 @@ TEST(QtPrinter, NoDefaultPrinterFailsBeforeAnything) {
         GTEST_SKIP() << "this machine has a default printer";
     }
     QtPrinter printer;
-    EXPECT_THROW(printer.Geometry(), PrinterMissing);
-    EXPECT_THROW(printer.BeginDocument(""), PrinterMissing);
-    EXPECT_THROW(printer.PageCanvas(), Failure);
-    PropellerDesign d = testing::DefaultDesign();
-    const auto before = d.Outlines;
-    EXPECT_THROW(PrintTemplates(d, printer, false), PrinterMissing);
-    EXPECT_EQ(d.Outlines, before);
+    EXPECT_THROW(printer.geometry(), PrinterMissing);
+    EXPECT_THROW(printer.beginDocument(""), PrinterMissing);
+    EXPECT_THROW(printer.pageCanvas(), Failure);
+    EXPECT_THROW(printTemplates(testing::DefaultDesign(), printer, {}), PrinterMissing);
 }
 
 // The pages of a PDF file as poppler's pdftops reads them: each page's drawing operators
@@ -205,19 +202,17 @@ TEST(QtPrinter, TurnedTemplatesInAPdfFileTakeTheirPages) {
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("turned.pdf");
     QtPrinter printer(PdfPrinter(path, 600));
-    const PrinterGeometry g = printer.Geometry();
-    EXPECT_EQ(g.LogPixelsX, 600);
+    const PrinterGeometry g = printer.geometry();
+    EXPECT_EQ(g.dpi, 600);
 
-    PropellerDesign d = testing::DefaultDesign();
-    d.ShowUgol = true;
+    const PropellerDesign d = testing::DefaultDesign();
     // The same layout on a recording printer of the same geometry gives the expected pages.
-    PropellerDesign twin = d;
     testing::FakePrinter fake(g);
-    PrintTemplates(twin, fake, true);
+    printTemplates(d, fake, {.turned = true});
     const auto pages = 1 + std::count(fake.calls.begin(), fake.calls.end(), "page");
     EXPECT_EQ(pages, 3);
 
-    PrintTemplates(d, printer, true);
+    printTemplates(d, printer, {.turned = true});
     EXPECT_EQ(ReadFile(path).count(QByteArray("/Type /Page\n")), pages);
 }
 
@@ -226,8 +221,8 @@ TEST(QtPrinter, FlatTemplatesInAPdfFileMeasureTrue) {
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("flat.pdf");
     QtPrinter printer(PdfPrinter(path, 600));
-    PropellerDesign d = testing::DefaultDesign();
-    PrintTemplates(d, printer, false);
+    const PropellerDesign d = testing::DefaultDesign();
+    printTemplates(d, printer, {});
     const QByteArray pdf = ReadFile(path);
     EXPECT_EQ(pdf.count(QByteArray("/Type /Page\n")), 1);
 
@@ -260,7 +255,7 @@ TEST(QtPrinter, FlatTemplatesInAPdfFileMeasureTrue) {
     EXPECT_EQ(leading.x(), 200);  // the left shift of every outline
     // Section 3's chord is 141.4 mm: true on paper to a tenth of a millimetre.
     const double chordMm = (trailing.x() - leading.x()) * pointsPerPixel * 25.4 / 72;
-    EXPECT_NEAR(chordMm, d.Stations.BlCos[StationIndex(3)] * 1000, 0.1);
+    EXPECT_NEAR(chordMm, d.stations.chordM[stationIndex(3)] * 1000, 0.1);
 }
 
 }  // namespace

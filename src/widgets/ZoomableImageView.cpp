@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "widgets/VzImageBox.h"
+#include "widgets/ZoomableImageView.h"
 
 #include "widgets/FlagScope.h"
 #include "widgets/ImageLayout.h"
@@ -22,7 +22,7 @@ constexpr int kWheelNotch = 120;
 
 }  // namespace
 
-TVzImageBox::TVzImageBox(QWidget* parent) : QAbstractScrollArea(parent) {
+ZoomableImageView::ZoomableImageView(QWidget* parent) : QAbstractScrollArea(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -34,10 +34,9 @@ TVzImageBox::TVzImageBox(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setPalette(palette);
     viewport()->setAutoFillBackground(true);
 
-    image_ = new TVzImage(viewport());
-    image_->SetIncrementalDisplay(true);
-    image_->installEventFilter(this);
-    connect(image_, &TVzImage::OnProgress, this, [this] { viewport()->repaint(); });
+    pictureWidget_ = new PictureWidget(viewport());
+    pictureWidget_->setIncrementalDisplay(true);
+    pictureWidget_->installEventFilter(this);
 
     // The scroll bar moves first; the notification follows once the view has moved.
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
@@ -45,112 +44,113 @@ TVzImageBox::TVzImageBox(QWidget* parent) : QAbstractScrollArea(parent) {
         bar->installEventFilter(this);
         bar->setSingleStep(kScrollStep);
         connect(bar, &QAbstractSlider::actionTriggered, this, [this] {
-            QMetaObject::invokeMethod(this, &TVzImageBox::OnScroll, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &ZoomableImageView::scrollPositionChanged,
+                                      Qt::QueuedConnection);
         });
     }
 }
 
-TVzImageBox::~TVzImageBox() {
-    RestoreScreenCursor();
+ZoomableImageView::~ZoomableImageView() {
+    restoreScreenCursor();
 }
 
-void TVzImageBox::SetImageFitToWindow(bool value) {
+void ZoomableImageView::setFitToWindow(bool value) {
     if (fitToWindow_ == value) {
         return;
     }
     fitToWindow_ = value;
     if (!fitToWindow_) {
-        imageScale_ = 100;
+        zoomPercent_ = 100;
     }
-    LayoutImage(true);
+    layoutPicture(true);
 }
 
-void TVzImageBox::SetImageFitOnlyBig(bool value) {
-    if (fitOnlyBig_ != value) {
-        fitOnlyBig_ = value;
-        LayoutImage(true);
-    }
-}
-
-void TVzImageBox::SetImageCenter(bool value) {
-    if (center_ != value) {
-        center_ = value;
-        LayoutImage(true);
+void ZoomableImageView::setFitOnlyLarger(bool value) {
+    if (fitOnlyLarger_ != value) {
+        fitOnlyLarger_ = value;
+        layoutPicture(true);
     }
 }
 
-void TVzImageBox::SetFocusable(bool value) {
+void ZoomableImageView::setCentered(bool value) {
+    if (centered_ != value) {
+        centered_ = value;
+        layoutPicture(true);
+    }
+}
+
+void ZoomableImageView::setFocusable(bool value) {
     focusable_ = value;
     setFocusPolicy(focusable_ ? Qt::StrongFocus : Qt::TabFocus);
 }
 
-void TVzImageBox::SetImageScale(int value) {
-    if (value < kMinImageScale || value > kMaxImageScale) {
+void ZoomableImageView::setZoomPercent(int value) {
+    if (value < kMinZoomPercent || value > kMaxZoomPercent) {
         throw std::invalid_argument("Invalid scale value");
     }
-    if (value == imageScale_) {
+    if (value == zoomPercent_) {
         return;
     }
-    imageScale_ = value;
+    zoomPercent_ = value;
     fitToWindow_ = false;
-    LayoutImage(false);
-    emit OnOptionsChange();
+    layoutPicture(false);
+    emit zoomChanged(zoomPercent_);
 }
 
-void TVzImageBox::StepImageScale(bool up) {
-    if (const auto step = NextScaleStep(imageScale_, up)) {
-        SetImageScale(*step);
+void ZoomableImageView::stepZoom(bool zoomIn) {
+    if (const auto step = nextZoomStep(zoomPercent_, zoomIn)) {
+        setZoomPercent(*step);
     }
 }
 
-void TVzImageBox::ResetImageView() {
-    imageWidth_ = 0;
-    imageHeight_ = 0;
-    imageScale_ = 100;
-    if (!image_->HasGraphic()) {
+void ZoomableImageView::resetView() {
+    pictureWidth_ = 0;
+    pictureHeight_ = 0;
+    zoomPercent_ = 100;
+    if (!pictureWidget_->hasPicture()) {
         return;
     }
-    imageWidth_ = image_->Picture().width();
-    imageHeight_ = image_->Picture().height();
-    LayoutImage(true);
+    pictureWidth_ = pictureWidget_->picture().width();
+    pictureHeight_ = pictureWidget_->picture().height();
+    layoutPicture(true);
 }
 
-void TVzImageBox::LayoutImage(bool reset) {
-    LayoutAbout(reset, ClientSize(horizontalBar_, verticalBar_));
+void ZoomableImageView::layoutPicture(bool reset) {
+    layoutAbout(reset, clientSize(horizontalBar_, verticalBar_));
 }
 
-void TVzImageBox::LayoutAbout(bool reset, QSize viewClient) {
+void ZoomableImageView::layoutAbout(bool reset, QSize viewClient) {
     LayoutInput in;
     in.client = viewClient;
-    in.fullClient = ClientSize(false, false);
-    in.barExtent = BarExtent();
-    in.control = image_->geometry();
+    in.fullClient = clientSize(false, false);
+    in.barExtent = barExtent();
+    in.control = pictureWidget_->geometry();
     in.scrollPos = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
     in.reset = reset;
     in.keepPosition = keepPosition_;
     in.fitToWindow = fitToWindow_;
-    in.fitOnlyBig = fitOnlyBig_;
-    in.center = center_;
-    in.imageWidth = imageWidth_;
-    in.imageHeight = imageHeight_;
-    in.imageScale = imageScale_;
-    const LayoutResult out = ComputeLayout(in);
+    in.fitOnlyLarger = fitOnlyLarger_;
+    in.centered = centered_;
+    in.pictureWidth = pictureWidth_;
+    in.pictureHeight = pictureHeight_;
+    in.zoomPercent = zoomPercent_;
+    const LayoutResult out = computeLayout(in);
 
     FlagScope layout(inLayout_);
-    image_->SetAutoSize(!fitToWindow_ && imageScale_ == 100);
-    image_->SetStretch(!image_->AutoSize());
-    imageScale_ = out.imageScale;
+    pictureWidget_->setAutoSize(!fitToWindow_ && zoomPercent_ == 100);
+    pictureWidget_->setStretch(!pictureWidget_->autoSize());
+    zoomPercent_ = out.zoomPercent;
     autoScroll_ = out.autoScroll;
     content_ = out.content;
-    ShowBars(out.horizontalBar, out.verticalBar, out.maxScroll, out.client);
+    showBars(out.horizontalBar, out.verticalBar, out.maxScroll, out.client);
     horizontalScrollBar()->setValue(out.scrollPos.x());
     verticalScrollBar()->setValue(out.scrollPos.y());
-    PlaceImage();
+    placePicture();
 }
 
-QSize TVzImageBox::ClientSize(bool horizontalBar, bool verticalBar) const {
+QSize ZoomableImageView::clientSize(bool horizontalBar, bool verticalBar) const {
     const QMargins margins = viewportMargins();
-    const QSize extent = BarExtent();
+    const QSize extent = barExtent();
     const QRect inner = contentsRect();
     const int w =
         inner.width() - margins.left() - margins.right() - (verticalBar ? extent.width() : 0);
@@ -159,12 +159,12 @@ QSize TVzImageBox::ClientSize(bool horizontalBar, bool verticalBar) const {
     return QSize(std::max(w, 0), std::max(h, 0));
 }
 
-QSize TVzImageBox::BarExtent() const {
+QSize ZoomableImageView::barExtent() const {
     return QSize(verticalScrollBar()->sizeHint().width(),
                  horizontalScrollBar()->sizeHint().height());
 }
 
-void TVzImageBox::ShowBars(bool horizontal, bool vertical, QPoint maxScroll, QSize client) {
+void ZoomableImageView::showBars(bool horizontal, bool vertical, QPoint maxScroll, QSize client) {
     horizontalBar_ = horizontal;
     verticalBar_ = vertical;
     laidClient_ = client;
@@ -176,59 +176,59 @@ void TVzImageBox::ShowBars(bool horizontal, bool vertical, QPoint maxScroll, QSi
     verticalScrollBar()->setPageStep(std::max(client.height(), 1));
 }
 
-void TVzImageBox::FollowImageResize() {
+void ZoomableImageView::followPictureResize() {
     // The control resized itself to a new picture: the scroll range follows its extent.
     FlagScope layout(inLayout_);
-    content_.setSize(image_->size());
+    content_.setSize(pictureWidget_->size());
     bool horizontal = false;
     bool vertical = false;
-    const QSize full = ClientSize(false, false);
+    const QSize full = clientSize(false, false);
     const QSize extent(content_.x() + content_.width(), content_.y() + content_.height());
     if (autoScroll_) {
-        ScrollBarsFor(extent, full, BarExtent(), horizontal, vertical);
+        scrollBarsFor(extent, full, barExtent(), horizontal, vertical);
     }
-    const QSize client = ClientSize(horizontal, vertical);
+    const QSize client = clientSize(horizontal, vertical);
     QPoint maxScroll;
     if (autoScroll_) {
         maxScroll = QPoint(std::max(extent.width() - client.width(), 0),
                            std::max(extent.height() - client.height(), 0));
     }
-    ShowBars(horizontal, vertical, maxScroll, client);
-    PlaceImage();
+    showBars(horizontal, vertical, maxScroll, client);
+    placePicture();
 }
 
-void TVzImageBox::PlaceImage() {
-    image_->setGeometry(
+void ZoomableImageView::placePicture() {
+    pictureWidget_->setGeometry(
         content_.translated(-horizontalScrollBar()->value(), -verticalScrollBar()->value()));
 }
 
-void TVzImageBox::resizeEvent(QResizeEvent* event) {
+void ZoomableImageView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     // Bars shown or hidden by the layout itself resize the viewport too; that is no new size.
     if (!inLayout_) {
         // The point to keep is the middle of the view as it was before the resize: measured
         // against the new size it would sit half the change off, and the view would stay
         // pinned at its top-left corner instead of around its centre.
-        LayoutAbout(false,
-                    laidClient_.isValid() ? laidClient_ : ClientSize(horizontalBar_, verticalBar_));
+        layoutAbout(false,
+                    laidClient_.isValid() ? laidClient_ : clientSize(horizontalBar_, verticalBar_));
     }
 }
 
-void TVzImageBox::scrollContentsBy(int, int) {
+void ZoomableImageView::scrollContentsBy(int, int) {
     // The picture control moves with the scroll; the viewport itself is not scrolled.
     if (!inLayout_) {
-        PlaceImage();
+        placePicture();
     }
 }
 
-void TVzImageBox::keyPressEvent(QKeyEvent* event) {
+void ZoomableImageView::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers =
         event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
     const bool plain = modifiers == Qt::NoModifier;
     const bool ctrl = modifiers == Qt::ControlModifier;
     QScrollBar* horizontal = horizontalScrollBar();
     QScrollBar* vertical = verticalScrollBar();
-    const QSize client = ClientSize(horizontalBar_, verticalBar_);
+    const QSize client = clientSize(horizontalBar_, verticalBar_);
 
     // An arrow steps by kScrollStep without modifiers and jumps to the end it points at with
     // Ctrl; any other modifier lets the key pass.
@@ -259,7 +259,7 @@ void TVzImageBox::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_PageDown:
             acted = plain;
             if (plain) {
-                const int step = PageStep(client.height());
+                const int step = pageStep(client.height());
                 vertical->setValue(vertical->value() +
                                    (event->key() == Qt::Key_PageUp ? -step : step));
             }
@@ -268,7 +268,7 @@ void TVzImageBox::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_End:
             acted = plain;
             if (plain) {
-                const int step = PageStep(client.width());
+                const int step = pageStep(client.width());
                 horizontal->setValue(horizontal->value() +
                                      (event->key() == Qt::Key_Home ? -step : step));
             }
@@ -283,10 +283,10 @@ void TVzImageBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
-    emit OnScroll();
+    emit scrollPositionChanged();
 }
 
-void TVzImageBox::wheelEvent(QWheelEvent* event) {
+void ZoomableImageView::wheelEvent(QWheelEvent* event) {
     event->accept();
     // Some systems turn Shift and the wheel into a sideways turn.
     const QPoint angle = event->angleDelta();
@@ -295,11 +295,12 @@ void TVzImageBox::wheelEvent(QWheelEvent* event) {
     while (std::abs(wheelAccumulator_) >= kWheelNotch) {
         const bool up = wheelAccumulator_ > 0;
         wheelAccumulator_ += up ? -kWheelNotch : kWheelNotch;
-        WheelStep(up, event->modifiers(), event->buttons());
+        wheelStep(up, event->modifiers(), event->buttons());
     }
 }
 
-void TVzImageBox::WheelStep(bool up, Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+void ZoomableImageView::wheelStep(bool up, Qt::KeyboardModifiers modifiers,
+                                  Qt::MouseButtons buttons) {
     // The state counts as a whole: keys and mouse buttons alike.
     modifiers &= Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     buttons &= Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
@@ -308,57 +309,57 @@ void TVzImageBox::WheelStep(bool up, Qt::KeyboardModifiers modifiers, Qt::MouseB
 
     if (modifiers == Qt::NoModifier && noButtons) {
         verticalScrollBar()->setValue(verticalScrollBar()->value() + delta);
-        emit OnScroll();
+        emit scrollPositionChanged();
     } else if (modifiers == Qt::ShiftModifier && noButtons) {
         horizontalScrollBar()->setValue(horizontalScrollBar()->value() + delta);
-        emit OnScroll();
+        emit scrollPositionChanged();
     } else if ((modifiers == Qt::ControlModifier && noButtons) || leftButtonHeld_) {
-        StepImageScale(up);
+        stepZoom(up);
         // A zoom ends the pan; the pointer no longer moves the picture until a new press.
         dragActive_ = false;
         if (leftButtonHeld_) {
-            SetScreenCursor(scaleCursor_);
+            setScreenCursor(zoomCursor_);
         }
     }
 }
 
-void TVzImageBox::mousePressEvent(QMouseEvent* event) {
+void ZoomableImageView::mousePressEvent(QMouseEvent* event) {
     QAbstractScrollArea::mousePressEvent(event);
     if (focusable_) {
         setFocus(Qt::MouseFocusReason);
     }
 }
 
-void TVzImageBox::hideEvent(QHideEvent* event) {
+void ZoomableImageView::hideEvent(QHideEvent* event) {
     // A hidden box gets no release: do not leave the application's cursor changed.
-    EndLeftHold();
+    endLeftHold();
     QAbstractScrollArea::hideEvent(event);
 }
 
-bool TVzImageBox::eventFilter(QObject* watched, QEvent* event) {
-    // The wheel over a scroll bar acts as anywhere else on the box.
+bool ZoomableImageView::eventFilter(QObject* watched, QEvent* event) {
+    // The wheel over a scroll bar acts as anywhere else on the view.
     if (event->type() == QEvent::Wheel &&
         (watched == horizontalScrollBar() || watched == verticalScrollBar())) {
         wheelEvent(static_cast<QWheelEvent*>(event));
         return true;
     }
-    if (watched == image_) {
+    if (watched == pictureWidget_) {
         switch (event->type()) {
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
-                ImageMousePress(static_cast<QMouseEvent*>(event));
+                pictureMousePress(static_cast<QMouseEvent*>(event));
                 return true;
             case QEvent::MouseMove:
-                ImageMouseMove(static_cast<QMouseEvent*>(event));
+                pictureMouseMove(static_cast<QMouseEvent*>(event));
                 return true;
             case QEvent::MouseButtonRelease:
                 if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-                    EndLeftHold();
+                    endLeftHold();
                 }
                 return true;
             case QEvent::Resize:
                 if (!inLayout_) {
-                    FollowImageResize();
+                    followPictureResize();
                 }
                 break;
             default:
@@ -368,7 +369,7 @@ bool TVzImageBox::eventFilter(QObject* watched, QEvent* event) {
     return QAbstractScrollArea::eventFilter(watched, event);
 }
 
-void TVzImageBox::ImageMousePress(QMouseEvent* event) {
+void ZoomableImageView::pictureMousePress(QMouseEvent* event) {
     if (focusable_) {
         setFocus(Qt::MouseFocusReason);
     }
@@ -377,35 +378,35 @@ void TVzImageBox::ImageMousePress(QMouseEvent* event) {
     }
     leftButtonHeld_ = true;
     // Moves without a button must arrive too, to notice a release that went elsewhere.
-    image_->setMouseTracking(true);
-    if (drag_) {
+    pictureWidget_->setMouseTracking(true);
+    if (dragEnabled_) {
         dragActive_ = true;
         dragOrigin_ = event->position().toPoint();
-        SetScreenCursor(dragCursor_);
+        setScreenCursor(dragCursor_);
     }
 }
 
-void TVzImageBox::ImageMouseMove(QMouseEvent* event) {
+void ZoomableImageView::pictureMouseMove(QMouseEvent* event) {
     if (leftButtonHeld_ && !(event->buttons() & Qt::LeftButton)) {
         // The release went elsewhere (the grab was taken away): the hold is over.
-        EndLeftHold();
+        endLeftHold();
         return;
     }
-    if (drag_ && dragActive_) {
+    if (dragEnabled_ && dragActive_) {
         const QPoint at = event->position().toPoint();
         horizontalScrollBar()->setValue(horizontalScrollBar()->value() + dragOrigin_.x() - at.x());
         verticalScrollBar()->setValue(verticalScrollBar()->value() + dragOrigin_.y() - at.y());
     }
 }
 
-void TVzImageBox::EndLeftHold() {
+void ZoomableImageView::endLeftHold() {
     leftButtonHeld_ = false;
     dragActive_ = false;
-    image_->setMouseTracking(false);
-    RestoreScreenCursor();
+    pictureWidget_->setMouseTracking(false);
+    restoreScreenCursor();
 }
 
-void TVzImageBox::SetScreenCursor(const QCursor& cursor) {
+void ZoomableImageView::setScreenCursor(const QCursor& cursor) {
     if (cursorOverridden_) {
         QGuiApplication::changeOverrideCursor(cursor);
     } else {
@@ -414,7 +415,7 @@ void TVzImageBox::SetScreenCursor(const QCursor& cursor) {
     }
 }
 
-void TVzImageBox::RestoreScreenCursor() {
+void ZoomableImageView::restoreScreenCursor() {
     if (cursorOverridden_) {
         QGuiApplication::restoreOverrideCursor();
         cursorOverridden_ = false;

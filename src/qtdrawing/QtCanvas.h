@@ -21,22 +21,22 @@ public:
 
     explicit QtCanvas(QPainter& painter);
 
-    void SetPenWidth(std::int32_t width) override;
-    void SetPenColor(Rgb color) override;
-    void SetPenStyle(PenStyle style) override;
+    void setPenWidth(std::int32_t width) override;
+    void setPenColor(Rgb color) override;
+    void setPenStyle(PenStyle style) override;
 
-    void PolyBezier(const std::array<OutlinePoint, 4>& points) override;
-    void Ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
+    void polyBezier(const std::array<OutlinePoint, 4>& points) override;
+    void ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
                  std::int32_t bottom) override;
-    void Line(OutlinePoint from, OutlinePoint to) override;
-    void Text(OutlinePoint topLeft, std::string_view text) override;
+    void line(OutlinePoint from, OutlinePoint to) override;
+    void text(OutlinePoint topLeft, std::string_view text) override;
 
-    std::string FontName() const override;
-    void SetFontName(std::string_view name) override;
-    int FontSizePoints() const override;
+    std::string fontName() const override;
+    void setFontName(std::string_view name) override;
+    int fontSizePoints() const override;
 
 private:
-    void ApplyPen();
+    void applyPen();
 
     QPainter& painter_;
     QPen pen_;

@@ -23,22 +23,22 @@ struct Stroke {
 
 class RecordingCanvas : public Canvas {
 public:
-    void SetPenWidth(std::int32_t width) override { width_ = width; }
-    void SetPenColor(Rgb color) override { color_ = color; }
-    void SetPenStyle(PenStyle style) override { style_ = style; }
-    void PolyBezier(const std::array<OutlinePoint, 4>& p) override {
+    void setPenWidth(std::int32_t width) override { width_ = width; }
+    void setPenColor(Rgb color) override { color_ = color; }
+    void setPenStyle(PenStyle style) override { style_ = style; }
+    void polyBezier(const std::array<OutlinePoint, 4>& p) override {
         Add(Stroke::Bezier, {p.begin(), p.end()});
     }
-    void Ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) override {
+    void ellipse(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) override {
         Add(Stroke::Ellipse, {{l, t}, {r, b}});
     }
-    void Line(OutlinePoint from, OutlinePoint to) override { Add(Stroke::Line, {from, to}); }
-    void Text(OutlinePoint topLeft, std::string_view text) override {
+    void line(OutlinePoint from, OutlinePoint to) override { Add(Stroke::Line, {from, to}); }
+    void text(OutlinePoint topLeft, std::string_view text) override {
         Add(Stroke::Text, {topLeft}, std::string(text));
     }
-    std::string FontName() const override { return font_; }
-    void SetFontName(std::string_view name) override { font_ = name; }
-    int FontSizePoints() const override { return fontPoints; }
+    std::string fontName() const override { return font_; }
+    void setFontName(std::string_view name) override { font_ = name; }
+    int fontSizePoints() const override { return fontPoints; }
 
     std::vector<Stroke> Of(Stroke::Kind kind) const {
         std::vector<Stroke> out;
@@ -68,25 +68,25 @@ private:
 // A printer of fixed geometry that records the document calls; `missing` plays no default.
 class FakePrinter : public Printer {
 public:
-    explicit FakePrinter(PrinterGeometry g = {600, 4760, 6814}) : geometry(g) {}
+    explicit FakePrinter(PrinterGeometry g = {600, 4760, 6814}) : fixedGeometry(g) {}
 
-    PrinterGeometry Geometry() override {
+    PrinterGeometry geometry() override {
         if (missing) {
             throw PrinterMissing();
         }
-        return geometry;
+        return fixedGeometry;
     }
-    void BeginDocument(std::string_view name) override {
+    void beginDocument(std::string_view name) override {
         calls.push_back("begin '" + std::string(name) + "'");
     }
-    void NewPage() override {
+    void newPage() override {
         calls.emplace_back("page");
         ++canvas.page;
     }
-    void EndDocument() override { calls.emplace_back("end"); }
-    Canvas& PageCanvas() override { return canvas; }
+    void endDocument() override { calls.emplace_back("end"); }
+    Canvas& pageCanvas() override { return canvas; }
 
-    PrinterGeometry geometry;
+    PrinterGeometry fixedGeometry;
     bool missing = false;
     std::vector<std::string> calls;
     RecordingCanvas canvas;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
-#include "widgets/VzImageBox.h"
+#include "widgets/ZoomableImageView.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,8 +13,8 @@
 
 namespace {
 
-using kelvarin::TVzImage;
-using kelvarin::TVzImageBox;
+using kelvarin::PictureWidget;
+using kelvarin::ZoomableImageView;
 
 // A typical section at 600 dpi: a white bitmap with a 2-pixel outline.
 QImage SectionPicture(int width, int height) {
@@ -36,30 +36,30 @@ void ShowExposed(QWidget& widget) {
 }
 
 // The box of the main window: 705 x 367 pixels of client area.
-void SizeBox(TVzImageBox& box) {
+void SizeBox(ZoomableImageView& box) {
     const int frame = 2 * box.frameWidth();
     box.resize(705 + frame, 367 + frame);
     ShowExposed(box);
 }
 
 // Runs the smooth paint when asked instead of when the timer says.
-class MeasuredImage : public TVzImage {
+class MeasuredImage : public PictureWidget {
 public:
-    using TVzImage::ResampleTimerFired;
+    using PictureWidget::resampleNow;
 };
 
 // Every paint of a fitted picture without the smooth one: the cost of each frame while the
 // user scrolls, drags or zooms.
 void BM_FastPaint(benchmark::State& state) {
-    TVzImageBox box;
+    ZoomableImageView box;
     SizeBox(box);
-    box.Image()->SetPicture(SectionPicture(3340, 719));
-    box.SetImageFitToWindow(true);
-    box.ResetImageView();
+    box.pictureWidget()->setPicture(SectionPicture(3340, 719));
+    box.setFitToWindow(true);
+    box.resetView();
     for (auto _ : state) {
-        box.Image()->repaint();
+        box.pictureWidget()->repaint();
     }
-    state.counters["scale"] = box.ImageScale();
+    state.counters["scale"] = box.zoomPercent();
 }
 BENCHMARK(BM_FastPaint)->Unit(benchmark::kMillisecond);
 
@@ -68,30 +68,30 @@ void BM_SmoothPaint(benchmark::State& state) {
     const QImage picture =
         SectionPicture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     MeasuredImage image;
-    image.SetStretch(true);
-    image.SetResample(true);
+    image.setStretch(true);
+    image.setResample(true);
     // The picture's fitted place in the box.
     image.resize(705, static_cast<int>(705.0 * picture.height() / picture.width()));
     ShowExposed(image);
     for (auto _ : state) {
-        image.SetPicture(picture);  // forgets the last smooth result
-        image.ResampleTimerFired();
+        image.setPicture(picture);  // forgets the last smooth result
+        image.resampleNow();
     }
 }
 BENCHMARK(BM_SmoothPaint)->Args({3340, 719})->Args({8000, 4000})->Unit(benchmark::kMillisecond);
 
 // Later paints once the smooth result is kept (the window uncovered, the view scrolled back).
 void BM_SmoothRepaint(benchmark::State& state) {
-    TVzImageBox box;
+    ZoomableImageView box;
     SizeBox(box);
-    auto* image = box.Image();
-    image->SetPicture(SectionPicture(3340, 719));
-    image->SetResample(true);
-    image->SetResampleDelay(0);
-    box.SetImageFitToWindow(true);
-    box.ResetImageView();
+    auto* image = box.pictureWidget();
+    image->setPicture(SectionPicture(3340, 719));
+    image->setResample(true);
+    image->setResampleDelayMs(0);
+    box.setFitToWindow(true);
+    box.resetView();
     image->repaint();
-    while (!image->SmoothShown()) {
+    while (!image->smoothShown()) {
         QCoreApplication::processEvents();
     }
     for (auto _ : state) {
@@ -103,16 +103,16 @@ BENCHMARK(BM_SmoothRepaint)->Unit(benchmark::kMillisecond);
 // One arrow-key step, including the repaint of the view it causes: at 100 %, and zoomed in
 // once the smooth state holds (every paint then scales what it shows smoothly).
 void BM_ArrowScrollStep(benchmark::State& state) {
-    TVzImageBox box;
+    ZoomableImageView box;
     SizeBox(box);
-    box.Image()->SetPicture(SectionPicture(3340, 719));
-    box.ResetImageView();
+    box.pictureWidget()->setPicture(SectionPicture(3340, 719));
+    box.resetView();
     if (state.range(0) != 100) {
-        box.SetImageScale(static_cast<int>(state.range(0)));
-        box.Image()->SetResample(true);
-        box.Image()->SetResampleDelay(0);
-        box.Image()->repaint();
-        while (!box.Image()->SmoothShown()) {
+        box.setZoomPercent(static_cast<int>(state.range(0)));
+        box.pictureWidget()->setResample(true);
+        box.pictureWidget()->setResampleDelayMs(0);
+        box.pictureWidget()->repaint();
+        while (!box.pictureWidget()->smoothShown()) {
             QCoreApplication::processEvents();
         }
     }

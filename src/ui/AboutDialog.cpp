@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/AboutForm.h"
+#include "ui/AboutDialog.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,7 +16,7 @@ namespace kelvarin {
 
 namespace {
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QPoint at) {
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QPoint at) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->move(at);
@@ -26,37 +26,37 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QPoint 
 
 }  // namespace
 
-AboutForm::AboutForm(DesktopShell& shell, QWidget* parent)
+AboutDialog::AboutDialog(DesktopShell& shell, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       shell_(shell) {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("О программе"));
-    setFont(WindowFont());
+    setFont(windowFont());
     setFixedSize(278, 208);
     move(691, 292);
 
     auto* title = new QLabel(QStringLiteral("Программа расчет параметров воздушного винта"), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setGeometry(24, 8, 224, 32);
-    title->setFont(MonospaceBoldFont());
+    title->setFont(monospaceBoldFont());
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     title->setWordWrap(true);
 
-    AddLabel(this, "Label2",
+    addLabel(this, "Label2",
              QStringLiteral("Версия  %1            январь 2009 года")
                  .arg(QLatin1String(kProgramVersion)),
              {24, 56});
-    AddLabel(this, "Label5", QStringLiteral("Сайт:"), {24, 72});
+    addLabel(this, "Label5", QStringLiteral("Сайт:"), {24, 72});
 
-    labWeb_ = new LinkLabel(kWebAddress, this);
-    labWeb_->setObjectName(QStringLiteral("LabWeb"));
-    labWeb_->move(96, 72);
-    labWeb_->adjustSize();
-    connect(labWeb_, &LinkLabel::Clicked, this, [this] { shell_.Open(QUrl(kWebAddress)); });
+    webLink_ = new LinkLabel(kWebAddress, this);
+    webLink_->setObjectName(QStringLiteral("LabWeb"));
+    webLink_->move(96, 72);
+    webLink_->adjustSize();
+    connect(webLink_, &LinkLabel::clicked, this, [this] { shell_.open(QUrl(kWebAddress)); });
 
-    AddLabel(this, "Label4", QStringLiteral("Автор:          разработчики Kelvarin"), {24, 88});
-    AddLabel(this, "Label3", QStringLiteral("© Авторы Kelvarin. Лицензия GNU GPL 3+."), {24, 104});
+    addLabel(this, "Label4", QStringLiteral("Автор:          разработчики Kelvarin"), {24, 88});
+    addLabel(this, "Label3", QStringLiteral("© Авторы Kelvarin. Лицензия GNU GPL 3+."), {24, 104});
 
     auto* note = new QLabel(QStringLiteral("Свободная программа: распространяется на условиях "
                                            "GNU GPL версии 3 или более поздней, без каких-либо "
@@ -76,7 +76,7 @@ AboutForm::AboutForm(DesktopShell& shell, QWidget* parent)
     ok->setFocus();
 }
 
-QSize AboutForm::OuterSize() const {
+QSize AboutDialog::outerSize() const {
     const QSize frame = frameGeometry().size();
     if (testAttribute(Qt::WA_WState_Created) && frame != size()) {
         return frame;
@@ -89,9 +89,9 @@ QSize AboutForm::OuterSize() const {
     return size();
 }
 
-void AboutForm::PlaceOver(const QWidget& main) {
+void AboutDialog::placeOver(const QWidget& main) {
     const QRect outer = main.frameGeometry();
-    const QSize about = OuterSize();
+    const QSize about = outerSize();
     const int top =
         static_cast<int>(std::trunc(outer.top() + outer.height() / 2.0 - about.height() / 2.0));
     const int left =
@@ -99,7 +99,7 @@ void AboutForm::PlaceOver(const QWidget& main) {
     move(left, top);
 }
 
-void AboutForm::keyPressEvent(QKeyEvent* event) {
+void AboutDialog::keyPressEvent(QKeyEvent* event) {
     // There is no cancel button: Esc does nothing.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "widgets/VzImage.h"
-#include "widgets/VzImageBox.h"
+#include "widgets/PictureWidget.h"
+#include "widgets/ZoomableImageView.h"
 
 #include <gtest/gtest.h>
 
@@ -22,83 +22,83 @@ QImage OutlinePicture() {
     return picture;
 }
 
-class VzImageTest : public ::testing::Test {
+class PictureWidgetTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const int frame = 2 * box_.frameWidth();
         box_.resize(705 + frame, 367 + frame);
         box_.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&box_));
-        image_ = box_.Image();
-        image_->SetResampleDelay(40);
-        image_->SetResample(true);
+        pictureWidget_ = box_.pictureWidget();
+        pictureWidget_->setResampleDelayMs(40);
+        pictureWidget_->setResample(true);
     }
 
-    TVzImageBox box_;
-    TVzImage* image_ = nullptr;
+    ZoomableImageView box_;
+    PictureWidget* pictureWidget_ = nullptr;
 };
 
-TEST_F(VzImageTest, SmoothPaintFiresOnceAfterTheLastPaint) {
-    QSignalSpy painted(image_, &TVzImage::OnPaint);
-    image_->SetPicture(OutlinePicture());
-    box_.SetImageFitToWindow(true);
-    box_.ResetImageView();
+TEST_F(PictureWidgetTest, SmoothPaintFiresOnceAfterTheLastPaint) {
+    QSignalSpy painted(pictureWidget_, &PictureWidget::smoothPainted);
+    pictureWidget_->setPicture(OutlinePicture());
+    box_.setFitToWindow(true);
+    box_.resetView();
 
     // Paints closer together than the delay keep putting the smooth paint off.
-    image_->SetResampleDelay(200);
+    pictureWidget_->setResampleDelayMs(200);
     QElapsedTimer clock;
     clock.start();
     qint64 lastPaint = 0;
     for (int i = 0; i < 5; ++i) {
         QTest::qWait(60);
-        image_->repaint();
+        pictureWidget_->repaint();
         lastPaint = clock.elapsed();
-        EXPECT_TRUE(image_->ResamplePending());
+        EXPECT_TRUE(pictureWidget_->resamplePending());
     }
     EXPECT_EQ(painted.count(), 0);
     ASSERT_TRUE(painted.wait(2000));
     // The timer is coarse: a few per cent early is still after the last paint.
     EXPECT_GE(clock.elapsed(), lastPaint + 180);
-    EXPECT_TRUE(image_->SmoothShown());
+    EXPECT_TRUE(pictureWidget_->smoothShown());
 
     // Later paints of the same view reuse it: no second smooth paint.
-    image_->repaint();
-    EXPECT_FALSE(image_->ResamplePending());
+    pictureWidget_->repaint();
+    EXPECT_FALSE(pictureWidget_->resamplePending());
     QTest::qWait(120);
     EXPECT_EQ(painted.count(), 1);
 
     // A new scale needs a new one.
-    box_.SetImageScale(30);
-    image_->repaint();
-    EXPECT_FALSE(image_->SmoothShown());
+    box_.setZoomPercent(30);
+    pictureWidget_->repaint();
+    EXPECT_FALSE(pictureWidget_->smoothShown());
     ASSERT_TRUE(painted.wait(2000));
     EXPECT_EQ(painted.count(), 2);
 }
 
-TEST_F(VzImageTest, WithoutResampleThereIsNoSecondPaint) {
-    image_->SetResample(false);
-    QSignalSpy painted(image_, &TVzImage::OnPaint);
-    image_->SetPicture(OutlinePicture());
-    box_.SetImageFitToWindow(true);
-    box_.ResetImageView();
-    image_->repaint();
-    EXPECT_FALSE(image_->ResamplePending());
+TEST_F(PictureWidgetTest, WithoutResampleThereIsNoSecondPaint) {
+    pictureWidget_->setResample(false);
+    QSignalSpy painted(pictureWidget_, &PictureWidget::smoothPainted);
+    pictureWidget_->setPicture(OutlinePicture());
+    box_.setFitToWindow(true);
+    box_.resetView();
+    pictureWidget_->repaint();
+    EXPECT_FALSE(pictureWidget_->resamplePending());
     QTest::qWait(120);
     EXPECT_EQ(painted.count(), 0);
 }
 
 // Every column the thin line crosses must show it after the smooth paint, at each fit.
-TEST_F(VzImageTest, SmoothPaintKeepsThinOutlineContinuous) {
-    QSignalSpy painted(image_, &TVzImage::OnPaint);
-    image_->SetPicture(OutlinePicture());
-    box_.SetImageFitToWindow(true);
-    box_.ResetImageView();
+TEST_F(PictureWidgetTest, SmoothPaintKeepsThinOutlineContinuous) {
+    QSignalSpy painted(pictureWidget_, &PictureWidget::smoothPainted);
+    pictureWidget_->setPicture(OutlinePicture());
+    box_.setFitToWindow(true);
+    box_.resetView();
     for (const QSize client : {QSize(705, 367), QSize(500, 300), QSize(1100, 400)}) {
         const int frame = 2 * box_.frameWidth();
         box_.resize(client + QSize(frame, frame));
-        image_->repaint();
+        pictureWidget_->repaint();
         ASSERT_TRUE(painted.wait(2000)) << client.width();
-        const QImage shot = image_->grab().toImage();
+        const QImage shot = pictureWidget_->grab().toImage();
         int gaps = 0;
         for (int x = 1; x < shot.width() - 1; ++x) {
             int darkest = 255;
@@ -114,7 +114,7 @@ TEST_F(VzImageTest, SmoothPaintKeepsThinOutlineContinuous) {
     }
 }
 
-TEST_F(VzImageTest, TransparentColourShowsWhatLiesBehind) {
+TEST_F(PictureWidgetTest, TransparentColourShowsWhatLiesBehind) {
     QImage picture(100, 50, QImage::Format_RGB32);
     picture.fill(QColor(0, 255, 0));
     for (int x = 40; x < 60; ++x) {
@@ -122,46 +122,46 @@ TEST_F(VzImageTest, TransparentColourShowsWhatLiesBehind) {
             picture.setPixelColor(x, y, QColor(255, 0, 0));
         }
     }
-    image_->SetResample(false);
-    image_->SetPicture(picture);
-    box_.ResetImageView();
-    const QPoint at = image_->pos();
-    image_->SetTransparent(true);
+    pictureWidget_->setResample(false);
+    pictureWidget_->setPicture(picture);
+    box_.resetView();
+    const QPoint at = pictureWidget_->pos();
+    pictureWidget_->setTransparent(true);
     QImage shot = box_.viewport()->grab().toImage();
     EXPECT_EQ(shot.pixelColor(at + QPoint(5, 5)), QColor(Qt::black));
     EXPECT_EQ(shot.pixelColor(at + QPoint(50, 5)), QColor(255, 0, 0));
 
     // The smooth paint lays the picture over its background colour instead.
-    QSignalSpy painted(image_, &TVzImage::OnPaint);
-    image_->SetResampleBackColor(QColor(0, 0, 255));
-    image_->SetResample(true);
-    image_->repaint();
+    QSignalSpy painted(pictureWidget_, &PictureWidget::smoothPainted);
+    pictureWidget_->setResampleBackColor(QColor(0, 0, 255));
+    pictureWidget_->setResample(true);
+    pictureWidget_->repaint();
     ASSERT_TRUE(painted.wait(2000));
     shot = box_.viewport()->grab().toImage();
     EXPECT_EQ(shot.pixelColor(at + QPoint(5, 5)), QColor(0, 0, 255));
     EXPECT_EQ(shot.pixelColor(at + QPoint(50, 5)), QColor(255, 0, 0));
 }
 
-TEST_F(VzImageTest, PictureChangesFollowAutoSizeAndPlacement) {
-    TVzImage image;
+TEST_F(PictureWidgetTest, PictureChangesFollowAutoSizeAndPlacement) {
+    PictureWidget image;
     EXPECT_EQ(image.size(), QSize(105, 105));
     QImage picture(40, 20, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    image.SetPicture(picture);
-    EXPECT_TRUE(image.HasGraphic());
-    EXPECT_EQ(image.PictureRect(), QRect(0, 0, 40, 20));
-    image.SetCenter(true);
-    EXPECT_EQ(image.PictureRect(), QRect(32, 42, 40, 20));
-    image.SetProportional(true);
-    image.SetStretch(true);
-    EXPECT_EQ(image.PictureRect(), QRect(0, 26, 105, 52));
+    image.setPicture(picture);
+    EXPECT_TRUE(image.hasPicture());
+    EXPECT_EQ(image.pictureRect(), QRect(0, 0, 40, 20));
+    image.setCentered(true);
+    EXPECT_EQ(image.pictureRect(), QRect(32, 42, 40, 20));
+    image.setProportional(true);
+    image.setStretch(true);
+    EXPECT_EQ(image.pictureRect(), QRect(0, 26, 105, 52));
     image.move(7, 9);
-    image.SetAutoSize(true);
+    image.setAutoSize(true);
     EXPECT_EQ(image.geometry(), QRect(7, 9, 40, 20));
-    image.ClearPicture();
-    EXPECT_FALSE(image.HasGraphic());
-    image.SetResampleDelay(-5);
-    EXPECT_EQ(image.ResampleDelay(), 0);
+    image.clearPicture();
+    EXPECT_FALSE(image.hasPicture());
+    image.setResampleDelayMs(-5);
+    EXPECT_EQ(image.resampleDelayMs(), 0);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "widgets/VzImage.h"
+#include "widgets/PictureWidget.h"
 
 #include "widgets/FlagScope.h"
 #include "widgets/ImageLayout.h"
@@ -13,30 +13,30 @@
 
 namespace kelvarin {
 
-TVzImage::TVzImage(QWidget* parent) : QWidget(parent) {
+PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {
     resize(105, 105);
     resampleTimer_.setSingleShot(true);
     resampleTimer_.setInterval(300);
-    connect(&resampleTimer_, &QTimer::timeout, this, &TVzImage::ResampleTimerFired);
+    connect(&resampleTimer_, &QTimer::timeout, this, &PictureWidget::resampleNow);
 }
 
-TVzImage::~TVzImage() = default;
+PictureWidget::~PictureWidget() = default;
 
-void TVzImage::SetPicture(const QImage& image) {
+void PictureWidget::setPicture(const QImage& image) {
     picture_ = image;
-    hasGraphic_ = true;
+    hasPicture_ = true;
     keyed_ = QImage();
-    PictureChanged();
+    pictureChanged();
 }
 
-void TVzImage::ClearPicture() {
+void PictureWidget::clearPicture() {
     picture_ = QImage();
-    hasGraphic_ = false;
+    hasPicture_ = false;
     keyed_ = QImage();
-    PictureChanged();
+    pictureChanged();
 }
 
-void TVzImage::SetAutoSize(bool value) {
+void PictureWidget::setAutoSize(bool value) {
     if (autoSize_ == value) {
         return;
     }
@@ -46,163 +46,163 @@ void TVzImage::SetAutoSize(bool value) {
     }
 }
 
-void TVzImage::SetStretch(bool value) {
+void PictureWidget::setStretch(bool value) {
     if (stretch_ != value) {
         stretch_ = value;
-        PictureChanged();
+        pictureChanged();
     }
 }
 
-void TVzImage::SetCenter(bool value) {
-    if (center_ != value) {
-        center_ = value;
-        PictureChanged();
+void PictureWidget::setCentered(bool value) {
+    if (centered_ != value) {
+        centered_ = value;
+        pictureChanged();
     }
 }
 
-void TVzImage::SetProportional(bool value) {
+void PictureWidget::setProportional(bool value) {
     if (proportional_ != value) {
         proportional_ = value;
-        PictureChanged();
+        pictureChanged();
     }
 }
 
-void TVzImage::SetTransparent(bool value) {
+void PictureWidget::setTransparent(bool value) {
     if (transparent_ != value) {
         transparent_ = value;
         keyed_ = QImage();
-        PictureChanged();
+        pictureChanged();
     }
 }
 
-void TVzImage::SetResample(bool value) {
+void PictureWidget::setResample(bool value) {
     // Qt's smooth scaling exists on every platform, so the write always takes effect.
     if (resample_ != value) {
         resample_ = value;
-        PictureChanged();
+        pictureChanged();
     }
 }
 
-void TVzImage::SetResampleDelay(int ms) {
+void PictureWidget::setResampleDelayMs(int ms) {
     resampleTimer_.setInterval(std::max(ms, 0));
 }
 
-void TVzImage::SetResampleBackColor(const QColor& color) {
+void PictureWidget::setResampleBackColor(const QColor& color) {
     if (resampleBackColor_ == color) {
         return;
     }
     resampleBackColor_ = color;
     // Only see-through pixels show the colour.
-    if (GraphicIsTransparent()) {
-        DropSmooth();
+    if (isSeeThrough()) {
+        dropSmooth();
         update();
     }
 }
 
-QRect TVzImage::PictureRect() const {
-    return kelvarin::PictureRect(picture_.size(), size(), stretch_, proportional_, center_);
+QRect PictureWidget::pictureRect() const {
+    return kelvarin::pictureRect(picture_.size(), size(), stretch_, proportional_, centered_);
 }
 
-bool TVzImage::SmoothShown() const {
-    return smoothFor_.has_value() && *smoothFor_ == DeviceSize(PictureRect());
+bool PictureWidget::smoothShown() const {
+    return smoothFor_.has_value() && *smoothFor_ == deviceSize(pictureRect());
 }
 
-void TVzImage::PictureChanged() {
-    DropSmooth();
+void PictureWidget::pictureChanged() {
+    dropSmooth();
     if (autoSize_ && picture_.width() > 0 && picture_.height() > 0) {
         resize(picture_.size());
     }
-    UpdateOpacity();
+    updateOpacity();
     if (!painting_) {
         update();
     }
 }
 
-void TVzImage::DropSmooth() {
+void PictureWidget::dropSmooth() {
     smoothFor_.reset();
     smooth_ = QImage();
 }
 
-void TVzImage::UpdateOpacity() {
+void PictureWidget::updateOpacity() {
     // Only an opaque picture covering the whole control may skip the background behind it.
-    const bool opaque = hasGraphic_ && !picture_.isNull() && !GraphicIsTransparent() &&
-                        PictureRect().contains(rect());
+    const bool opaque =
+        hasPicture_ && !picture_.isNull() && !isSeeThrough() && pictureRect().contains(rect());
     setAttribute(Qt::WA_OpaquePaintEvent, opaque);
 }
 
-bool TVzImage::GraphicIsTransparent() const {
+bool PictureWidget::isSeeThrough() const {
     return transparent_ || picture_.hasAlphaChannel();
 }
 
-const QImage& TVzImage::Shown() const {
+const QImage& PictureWidget::shownImage() const {
     if (!transparent_ || picture_.isNull() || picture_.hasAlphaChannel()) {
         return picture_;
     }
     if (keyed_.isNull()) {
-        keyed_ = TransparentKeyed(picture_);
+        keyed_ = transparentKeyed(picture_);
     }
     return keyed_;
 }
 
-QSize TVzImage::DeviceSize(const QRect& pictureRect) const {
+QSize PictureWidget::deviceSize(const QRect& pictureRect) const {
     const double ratio = devicePixelRatioF();
     return QSize(static_cast<int>(std::lround(pictureRect.width() * ratio)),
                  static_cast<int>(std::lround(pictureRect.height() * ratio)));
 }
 
-void TVzImage::resizeEvent(QResizeEvent* event) {
+void PictureWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (smoothFor_ && *smoothFor_ != DeviceSize(PictureRect())) {
-        DropSmooth();
+    if (smoothFor_ && *smoothFor_ != deviceSize(pictureRect())) {
+        dropSmooth();
     }
-    UpdateOpacity();
+    updateOpacity();
 }
 
-void TVzImage::paintEvent(QPaintEvent* event) {
+void PictureWidget::paintEvent(QPaintEvent* event) {
     FlagScope painting(painting_);
-    if (!hasGraphic_ || picture_.isNull()) {
+    if (!hasPicture_ || picture_.isNull()) {
         return;
     }
-    const QRect target = PictureRect();
+    const QRect target = pictureRect();
     // Only the exposed part is drawn: a deep zoom makes the control far larger than the view.
     const QRect area = event->rect() & target;
     QPainter painter(this);
-    const QImage& shown = Shown();
+    const QImage& shown = shownImage();
 
-    if (SmoothShown()) {
+    if (smoothShown()) {
         if (!smooth_.isNull()) {
-            painter.drawImage(QRectF(area), smooth_, SourceRectFor(target, area, smooth_.size()));
+            painter.drawImage(QRectF(area), smooth_, sourceRectFor(target, area, smooth_.size()));
         } else if (!area.isEmpty()) {
             // An enlargement stays sharp: each picture pixel becomes a block of screen pixels,
             // as the half-tone stretch makes it; a filter would only blur the picture's edges
             // (and, on a doubled screen, blur the picture even at 100 %).
-            if (GraphicIsTransparent()) {
+            if (isSeeThrough()) {
                 painter.fillRect(area, resampleBackColor_);
             }
-            painter.drawImage(QRectF(area), shown, SourceRectFor(target, area, shown.size()));
+            painter.drawImage(QRectF(area), shown, sourceRectFor(target, area, shown.size()));
         }
         return;
     }
 
     if (!area.isEmpty()) {
-        painter.drawImage(QRectF(area), shown, SourceRectFor(target, area, shown.size()));
+        painter.drawImage(QRectF(area), shown, sourceRectFor(target, area, shown.size()));
     }
     if (resample_) {
         resampleTimer_.start();
     }
 }
 
-void TVzImage::ResampleTimerFired() {
+void PictureWidget::resampleNow() {
     resampleTimer_.stop();
-    if (hasGraphic_ && !picture_.isNull()) {
-        const QSize device = DeviceSize(PictureRect());
-        smooth_ = KeepsWholeSmooth(picture_.size(), device)
-                      ? SmoothScaled(Shown(), device, resampleBackColor_)
+    if (hasPicture_ && !picture_.isNull()) {
+        const QSize device = deviceSize(pictureRect());
+        smooth_ = keepsWholeSmooth(picture_.size(), device)
+                      ? smoothScaled(shownImage(), device, resampleBackColor_)
                       : QImage();
         smoothFor_ = device;
         repaint();
     }
-    emit OnPaint();
+    emit smoothPainted();
 }
 
 }  // namespace kelvarin

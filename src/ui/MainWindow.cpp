@@ -1,0 +1,315 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/MainWindow.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolTip>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <exception>
+#include <utility>
+
+#include "core/CalculationRun.h"
+#include "report/DataReport.h"
+#include "ui/AboutDialog.h"
+#include "ui/ArrowSelector.h"
+#include "ui/DesktopShell.h"
+#include "ui/HelpLocation.h"
+#include "ui/MessageBoxes.h"
+#include "ui/NumericEdit.h"
+#include "ui/UiFonts.h"
+#include "ui/ZoomSlider.h"
+#include "widgets/PictureWidget.h"
+#include "widgets/ZoomableImageView.h"
+
+namespace kelvarin {
+
+namespace {
+
+constexpr int kPanelHeight = 145;
+
+QLabel* addCaption(QWidget* panel, const char* name, const QString& text, QRect place) {
+    auto* label = new QLabel(text, panel);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+NumericEdit* addField(QWidget* panel, const char* name, FieldFilter filter, int limit, QRect place,
+                      const QString& hint) {
+    auto* edit = new NumericEdit(filter, limit, panel);
+    edit->setObjectName(QLatin1String(name));
+    edit->setGeometry(place);
+    edit->setToolTip(hint);
+    edit->setFont(fieldFont());
+    return edit;
+}
+
+QCheckBox* addCheck(QWidget* panel, const char* name, const QString& text, QRect place,
+                    const QString& hint) {
+    auto* check = new QCheckBox(text, panel);
+    check->setObjectName(QLatin1String(name));
+    check->setGeometry(place);
+    check->setToolTip(hint);
+    return check;
+}
+
+QPushButton* addButton(QWidget* panel, const char* name, const QString& text, QRect place,
+                       const QString& hint) {
+    auto* button = new QPushButton(text, panel);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(place);
+    button->setToolTip(hint);
+    // Enter on the focused button presses it; no button is the window's default.
+    button->setAutoDefault(true);
+    button->setDefault(false);
+    return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Расчет параметров воздушного винта"));
+    setFont(windowFont());
+
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    panel_ = new QWidget(client);
+    panel_->setObjectName(QStringLiteral("Panel1"));
+    panel_->setFixedHeight(kPanelHeight);
+    layout->addWidget(panel_);
+    imageView_ = new ZoomableImageView(client);
+    imageView_->setObjectName(QStringLiteral("VzImageBox1"));
+    // Focus only from a mouse press in it, never by Tab.
+    imageView_->setFocusPolicy(Qt::ClickFocus);
+    // The view gives way down to nothing, so a small window never pushes it over the panel.
+    imageView_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    layout->addWidget(imageView_, 1);
+    setCentralWidget(client);
+
+    buildPanel();
+    connectHandlers();
+
+    // The designed place and size: the frame's corner at (314, 185), the frame 713 × 546,
+    // which leaves a client area of 705 × 512 inside a usual frame.
+    resize(705, 512);
+    move(314, 185);
+    calculateButton_->setFocus();
+
+    // The About window comes second, hidden until asked for.
+    aboutDialog_ = new AboutDialog(services_.shell, this);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPanel() {
+    QWidget* p = panel_;
+    addCaption(p, "Label5", QStringLiteral("Диаметр винта см"), {8, 9, 113, 25});
+    diameterEdit_ = addField(p, "EditDv", FieldFilter::Decimal, 5, {136, 9, 49, 22},
+                             QStringLiteral("Диаметр винта"));
+    addCaption(p, "Label6", QStringLiteral("Шаг винта"), {16, 37, 73, 25});
+    pitchEdit_ = addField(p, "EditHv", FieldFilter::Decimal, 4, {136, 37, 49, 22},
+                          QStringLiteral("Шаг винта"));
+    addCaption(p, "Label1", QStringLiteral("Мощность двигателя л/с"), {209, 8, 113, 33});
+    powerEdit_ = addField(p, "EditNd", FieldFilter::WholeNumber, 3, {329, 8, 33, 22},
+                          QStringLiteral("Мощность двигателя"));
+    addCaption(p, "Label2", QStringLiteral("Частота вращения винта об/мин"), {201, 37, 113, 33});
+    propellerSpeedEdit_ = addField(p, "EditNv", FieldFilter::WholeNumber, 5, {329, 37, 49, 22},
+                                   QStringLiteral("Частота вращения винта"));
+    addCaption(p, "Label3", QStringLiteral("Скорость максимал км/час"), {397, 8, 121, 33});
+    maxSpeedEdit_ = addField(p, "EditVm", FieldFilter::WholeNumber, 3, {525, 8, 33, 22},
+                             QStringLiteral("Скорость максимальная"));
+    addCaption(p, "Label4", QStringLiteral("Скорость расчетная км/час"), {405, 37, 105, 33});
+    designSpeedEdit_ = addField(p, "EditVr", FieldFilter::WholeNumber, 3, {525, 37, 33, 22},
+                                QStringLiteral("Скорость расчетная"));
+    for (InputField f : kInputFields) {
+        fieldEdit(f)->setText(QString::fromStdString(startText(f)));
+    }
+
+    byDiameterCheck_ = addCheck(p, "CheckDiam", QStringLiteral("Расчет по диаметру винта"),
+                                {16, 70, 161, 17}, QStringLiteral("Расчитать по диаметру винта"));
+    manualCheck_ = addCheck(p, "CheckManual", QStringLiteral("Указать параметры винта "),
+                            {16, 87, 169, 25}, QStringLiteral("Указать параметры винта вручную"));
+    turnedCheck_ =
+        addCheck(p, "CheckUgol", QStringLiteral("Профиль с углом"), {192, 70, 129, 17},
+                 QStringLiteral("Показать профиль сечения лопасти под расчитанным углом"));
+    controlMarksCheck_ = addCheck(p, "CheckControl", QStringLiteral("Показывать контрольные точки"),
+                                  {192, 87, 185, 25}, QStringLiteral("Показать контрольные точки"));
+
+    zoomSlider_ = new ZoomSlider(p);
+    zoomSlider_->setObjectName(QStringLiteral("TrackBar1"));
+    zoomSlider_->setGeometry(400, 80, 81, 17);
+    zoomSlider_->setToolTip(QStringLiteral("Изменить масштаб сеченияч"));
+
+    sectionCaption_ = new QLabel(QStringLiteral("   "), p);
+    sectionCaption_->setObjectName(QStringLiteral("LabInfo"));
+    sectionCaption_->setFont(monospaceBoldFont());
+    sectionCaption_->move(16, 117);
+    sectionCaption_->adjustSize();
+
+    sectionSelector_ = new ArrowSelector(kFirstSection, kLastSection, kFirstSection, p);
+    sectionSelector_->setObjectName(QStringLiteral("UpDown1"));
+    sectionSelector_->setGeometry(400, 114, 81, 17);
+    sectionSelector_->setToolTip(QStringLiteral("Выбор сечений профиля"));
+
+    exitButton_ = addButton(p, "ButClose", QStringLiteral("Выход"), {600, 10, 80, 22},
+                            QStringLiteral("Закрытие программы"));
+    helpButton_ = addButton(p, "ButHelp", QStringLiteral("Справка"), {600, 42, 80, 22},
+                            QStringLiteral("Вывод справки"));
+    aboutButton_ = addButton(p, "ButAbout", QStringLiteral("О программе"), {600, 74, 80, 22},
+                             QStringLiteral("О программе"));
+    reportButton_ = addButton(p, "ButDate", QStringLiteral("Данные"), {504, 75, 80, 22},
+                              QStringLiteral("Показать расчетные данные"));
+    calculateButton_ = addButton(p, "ButRash", QStringLiteral("Расчет"), {504, 106, 80, 22},
+                                 QStringLiteral("Расчет параметров воздушного винта"));
+    printButton_ = addButton(p, "ButPrint", QStringLiteral("Печать"), {600, 106, 80, 22},
+                             QStringLiteral("Печать"));
+
+    const QList<QWidget*> tabOrder = {calculateButton_,   printButton_,     zoomSlider_,
+                                      turnedCheck_,       powerEdit_,       propellerSpeedEdit_,
+                                      maxSpeedEdit_,      designSpeedEdit_, sectionSelector_,
+                                      controlMarksCheck_, manualCheck_,     byDiameterCheck_,
+                                      diameterEdit_,      pitchEdit_,       aboutButton_,
+                                      exitButton_,        helpButton_,      reportButton_};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
+
+    // The calculated mode, as the program starts.
+    applyManualMode();
+}
+
+void MainWindow::connectHandlers() {
+    const auto on = [this](auto* sender, auto signal, void (MainWindow::*handler)()) {
+        connect(sender, signal, this,
+                [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); });
+    };
+    on(calculateButton_, &QPushButton::clicked, &MainWindow::calculate);
+    on(printButton_, &QPushButton::clicked, &MainWindow::print);
+    on(reportButton_, &QPushButton::clicked, &MainWindow::showReport);
+    on(helpButton_, &QPushButton::clicked, &MainWindow::showHelp);
+    on(aboutButton_, &QPushButton::clicked, &MainWindow::showAbout);
+    on(exitButton_, &QPushButton::clicked, &MainWindow::closeWindow);
+    // A check box's handler runs on every change of its state, by the user or by a handler.
+    on(manualCheck_, &QCheckBox::toggled, &MainWindow::applyManualMode);
+    on(byDiameterCheck_, &QCheckBox::toggled, &MainWindow::applyDiameterMode);
+    on(turnedCheck_, &QCheckBox::toggled, &MainWindow::updateTurned);
+    on(controlMarksCheck_, &QCheckBox::toggled, &MainWindow::updateControlMarks);
+    on(sectionSelector_, &ArrowSelector::positionChanged, &MainWindow::showSelectedSection);
+    on(zoomSlider_, &ZoomSlider::zoomRequested, &MainWindow::applySliderZoom);
+}
+
+void MainWindow::runGuarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& failure) {
+        services_.messages.critical(this, errorDisplayText(QString::fromUtf8(failure.what())));
+    } catch (...) {
+        services_.messages.critical(this,
+                                    errorDisplayText(QStringLiteral("Непредвиденная ошибка")));
+    }
+}
+
+NumericEdit* MainWindow::fieldEdit(InputField field) const {
+    switch (field) {
+        case InputField::Diameter:
+            return diameterEdit_;
+        case InputField::Pitch:
+            return pitchEdit_;
+        case InputField::Power:
+            return powerEdit_;
+        case InputField::PropellerSpeed:
+            return propellerSpeedEdit_;
+        case InputField::MaxSpeed:
+            return maxSpeedEdit_;
+        case InputField::DesignSpeed:
+            return designSpeedEdit_;
+    }
+    return diameterEdit_;
+}
+
+std::string MainWindow::fieldText(InputField field) const {
+    return fieldEdit(field)->text().toStdString();
+}
+
+void MainWindow::setFieldText(InputField field, const std::string& text) {
+    fieldEdit(field)->setText(QString::fromStdString(text));
+}
+
+FieldTexts MainWindow::fieldTexts() const {
+    FieldTexts texts;
+    for (InputField f : kInputFields) {
+        texts[fieldIndex(f)] = fieldText(f);
+    }
+    return texts;
+}
+
+InputMode MainWindow::inputMode() const {
+    if (manualCheck_->isChecked()) {
+        return InputMode::Manual;
+    }
+    return byDiameterCheck_->isChecked() ? InputMode::ByDiameter : InputMode::Calculated;
+}
+
+void MainWindow::showOutcomeInFields(const CalculationOutcome& outcome) {
+    std::size_t written = 0;
+    const auto writeUpTo = [&](std::size_t count) {
+        for (; written < count; ++written) {
+            const FieldWrite& w = outcome.fieldWrites[written];
+            setFieldText(w.field, w.text);
+        }
+    };
+    for (const FieldMessage& message : outcome.messages) {
+        writeUpTo(message.writesBefore);
+        services_.messages.inform(this, QString::fromStdString(message.text));
+    }
+    writeUpTo(outcome.fieldWrites.size());
+}
+
+void MainWindow::calculate() {
+    // A calculation never brings up the error display: a failure ends it silently, and what was
+    // shown and kept before stays. The report and the section view follow a completed run only.
+    try {
+        const InputMode mode = inputMode();
+        CalculationOutcome outcome = runCalculation(fieldTexts(), mode, design_);
+        showOutcomeInFields(outcome);
+        design_ = std::move(outcome.design);
+        if (outcome.completed()) {
+            writeReport(design_, mode);
+            showSelectedSection();
+        }
+    } catch (...) {
+    }
+}
+
+void MainWindow::showReport() {
+    services_.shell.open(QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromUtf8(
+        kReportFileName.data(), static_cast<qsizetype>(kReportFileName.size())))));
+}
+
+void MainWindow::showHelp() {
+    services_.shell.open(QUrl::fromLocalFile(helpFilePath()));
+}
+
+void MainWindow::showAbout() {
+    placeAboutDialog();
+    aboutDialog_->showModal();
+}
+
+void MainWindow::placeAboutDialog() {
+    aboutDialog_->placeOver(*this);
+}
+
+void MainWindow::closeWindow() {
+    close();
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+#include "core/CalculationRun.h"
+#include "core/InputFields.h"
+#include "core/PropellerDesign.h"
+#include "drawing/SectionOptions.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace kelvarin {
+
+class AboutDialog;
+class ArrowSelector;
+class DesktopShell;
+class MessageBoxes;
+class NumericEdit;
+class Printer;
+class ZoomableImageView;
+class ZoomSlider;
+
+// What the window hands its work to outside itself: message boxes, the desktop, the printer.
+struct MainWindowServices {
+    MessageBoxes& messages;
+    DesktopShell& shell;
+    Printer& printer;
+};
+
+// The main window (objectName Form1): the input panel, the section view below it, and the one
+// design record, which lives exactly as long as the window. It wires the controls to the
+// calculation, the report, the section view and the print job; it computes nothing itself.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The design of the last calculation, as far as it got.
+    const PropellerDesign& design() const { return design_; }
+    AboutDialog& aboutDialog() const { return *aboutDialog_; }
+    // How the section view draws: turned, with control marks (the two check boxes).
+    const SectionOptions& sectionOptions() const { return sectionOptions_; }
+    // The zoom of the section view, percent, as the slider and the view last agreed it.
+    int zoomPercent() const { return zoomPercent_; }
+
+    // The six input fields and their texts (UTF-8).
+    NumericEdit* fieldEdit(InputField field) const;
+    std::string fieldText(InputField field) const;
+    void setFieldText(InputField field, const std::string& text);
+    FieldTexts fieldTexts() const;
+    // The mode the two check boxes select; CheckManual wins over CheckDiam.
+    InputMode inputMode() const;
+
+    // The handlers of the controls, each named for what it does. A failure in one goes to the
+    // error display, except inside a calculation, which ends silently.
+    void calculate();
+    void print();
+    void showReport();
+    void showHelp();
+    void showAbout();
+    void closeWindow();
+    // The two mode check boxes bring the six fields into the state their mode asks for.
+    void applyManualMode();
+    void applyDiameterMode();
+    void updateTurned();
+    void updateControlMarks();
+    // Draws the section the selector shows, with its caption, into the view.
+    void showSelectedSection();
+    void applySliderZoom();
+
+    // Places the About window centred over this one, as its modal showing does.
+    void placeAboutDialog();
+
+private:
+    void buildPanel();
+    void connectHandlers();
+    // Runs a handler so that no failure crosses the event loop: a failure goes to the
+    // default error display.
+    void runGuarded(const std::function<void()>& handler);
+    // Shows the run's messages at their places among its field writes, as they arose.
+    void showOutcomeInFields(const CalculationOutcome& outcome);
+
+    MainWindowServices services_;
+    PropellerDesign design_{};
+    SectionOptions sectionOptions_;
+    int zoomPercent_ = 0;
+
+    QWidget* panel_ = nullptr;
+    NumericEdit* diameterEdit_ = nullptr;
+    NumericEdit* pitchEdit_ = nullptr;
+    NumericEdit* powerEdit_ = nullptr;
+    NumericEdit* propellerSpeedEdit_ = nullptr;
+    NumericEdit* maxSpeedEdit_ = nullptr;
+    NumericEdit* designSpeedEdit_ = nullptr;
+    QCheckBox* byDiameterCheck_ = nullptr;
+    QCheckBox* manualCheck_ = nullptr;
+    QCheckBox* turnedCheck_ = nullptr;
+    QCheckBox* controlMarksCheck_ = nullptr;
+    ZoomSlider* zoomSlider_ = nullptr;
+    ArrowSelector* sectionSelector_ = nullptr;
+    QLabel* sectionCaption_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QPushButton* aboutButton_ = nullptr;
+    QPushButton* reportButton_ = nullptr;
+    QPushButton* calculateButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    ZoomableImageView* imageView_ = nullptr;
+    AboutDialog* aboutDialog_ = nullptr;
+};
+
+}  // namespace kelvarin

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The section view: the selected section drawn at the printer's resolution into the image view,
+// its caption, the zoom slider, and the print job that draws the same outlines on paper.
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+
+#include "core/Failure.h"
+#include "drawing/OutlineDrawing.h"
+#include "drawing/Printer.h"
+#include "drawing/SectionOutline.h"
+#include "drawing/SectionView.h"
+#include "drawing/TemplatePrint.h"
+#include "qtdrawing/QtCanvas.h"
+#include "ui/ArrowSelector.h"
+#include "ui/MainWindow.h"
+#include "ui/ZoomSlider.h"
+#include "widgets/PictureWidget.h"
+#include "widgets/ZoomableImageView.h"
+
+namespace kelvarin {
+
+namespace {
+
+QImage drawSection(const SectionOutlines& outlines, int section, bool controlMarks) {
+    const ViewBitmapSize size = sectionBitmapSize(outlines, section);
+    if (size.width == 0 || size.height == 0) {
+        return {};
+    }
+    QImage bitmap(size.width, size.height, QImage::Format_RGB32);
+    if (bitmap.isNull()) {
+        throw Failure("Недостаточно памяти для изображения сечения");
+    }
+    bitmap.fill(Qt::white);
+    QPainter painter(&bitmap);
+    QtCanvas canvas(painter);
+    drawOutline(canvas, outlines.section(section), controlMarks);
+    return bitmap;
+}
+
+}  // namespace
+
+void MainWindow::showSelectedSection() {
+    const int section = sectionSelector_->position();
+    const SectionOutlines outlines = buildViewOutlines(design_, services_.printer.geometry().dpi,
+                                                       sectionOptions_.turned, section);
+    sectionCaption_->setText(QString::fromStdString(sectionViewCaption(design_, section)));
+    sectionCaption_->adjustSize();
+
+    PictureWidget* image = imageView_->pictureWidget();
+    QImage picture;
+    try {
+        picture = drawSection(outlines, section, sectionOptions_.controlMarks);
+    } catch (...) {
+        // The label already names the new section: the old picture must not stay beside it.
+        image->clearPicture();
+        throw;
+    }
+    image->setPicture(picture);
+    image->setResample(true);
+    imageView_->setFitToWindow(true);
+    imageView_->resetView();
+
+    zoomPercent_ = imageView_->zoomPercent();
+    // Moving the slider runs applySliderZoom at once, which hands the (clamped) value back to the
+    // view; when the slider stays where it is, the view keeps its fit.
+    zoomSlider_->setPosition(zoomPercent_);
+}
+
+void MainWindow::applySliderZoom() {
+    zoomPercent_ = zoomSlider_->position();
+    imageView_->setZoomPercent(zoomPercent_);
+}
+
+void MainWindow::updateTurned() {
+    sectionOptions_.turned = turnedCheck_->isChecked();
+    showSelectedSection();
+}
+
+void MainWindow::updateControlMarks() {
+    sectionOptions_.controlMarks = controlMarksCheck_->isChecked();
+    showSelectedSection();
+}
+
+void MainWindow::print() {
+    printTemplates(design_, services_.printer, sectionOptions_);
+}
+
+}  // namespace kelvarin

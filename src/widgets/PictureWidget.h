@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <QTimer>
+#include <QWidget>
+
+#include <optional>
+
+namespace kelvarin {
+
+// The picture control of ZoomableImageView, usable on its own: shows one bitmap, painted fast on
+// every paint and, with resample on, once more with smooth scaling a moment after the last
+// paint.
+class PictureWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PictureWidget(QWidget* parent = nullptr);
+    ~PictureWidget() override;
+
+    // The picture now holds this bitmap. The image is shared, not copied.
+    void setPicture(const QImage& image);
+    void clearPicture();
+    const QImage& picture() const { return picture_; }
+    bool hasPicture() const { return hasPicture_; }
+
+    // The control takes the picture's size.
+    bool autoSize() const { return autoSize_; }
+    void setAutoSize(bool value);
+    // The picture is stretched over the whole control (keeping its proportions with
+    // proportional); proportional alone shrinks a picture larger than the control.
+    bool stretch() const { return stretch_; }
+    void setStretch(bool value);
+    bool proportional() const { return proportional_; }
+    void setProportional(bool value);
+    // A picture smaller than the control sits in its middle.
+    bool centered() const { return centered_; }
+    void setCentered(bool value);
+    // The colour of the bottom-left pixel becomes see-through.
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool value);
+    // Whether a picture loaded bit by bit shows as it comes; a QImage arrives whole, so this
+    // changes nothing.
+    bool incrementalDisplay() const { return incrementalDisplay_; }
+    void setIncrementalDisplay(bool value) { incrementalDisplay_ = value; }
+
+    // The smooth paint, resampleDelayMs after the last fast one; resampleBackColor shows where
+    // the picture is see-through.
+    bool resample() const { return resample_; }
+    void setResample(bool value);
+    int resampleDelayMs() const { return resampleTimer_.interval(); }
+    void setResampleDelayMs(int ms);
+    QColor resampleBackColor() const { return resampleBackColor_; }
+    void setResampleBackColor(const QColor& color);
+
+    // Where the picture is painted inside the control.
+    QRect pictureRect() const;
+
+    // Whether the smooth paint of the current picture rectangle is already on the screen (and
+    // so later paints reuse it instead of waiting for the timer again).
+    bool smoothShown() const;
+    bool resamplePending() const { return resampleTimer_.isActive(); }
+
+signals:
+    // After the smooth paint.
+    void smoothPainted();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // The smooth paint, run by the timer; protected so that a measurement can run it at will.
+    void resampleNow();
+
+private:
+    void pictureChanged();
+    void dropSmooth();
+    void updateOpacity();
+    bool isSeeThrough() const;
+    const QImage& shownImage() const;
+    QSize deviceSize(const QRect& pictureRect) const;
+
+    QImage picture_;
+    bool hasPicture_ = false;
+    mutable QImage keyed_;  // the picture with its transparent colour cleared, made on demand
+
+    bool autoSize_ = false;
+    bool stretch_ = false;
+    bool centered_ = false;
+    bool proportional_ = false;
+    bool transparent_ = false;
+    bool incrementalDisplay_ = false;
+    bool resample_ = false;
+    QColor resampleBackColor_{255, 255, 255};
+
+    QTimer resampleTimer_;
+    bool painting_ = false;
+
+    // The smooth state: the device size of the picture rectangle it was made for, and for
+    // reductions the whole picture scaled to that size (enlargements are scaled while painting,
+    // only where they are seen, so that a deep zoom never needs a huge bitmap).
+    std::optional<QSize> smoothFor_;
+    QImage smooth_;
+};
+
+}  // namespace kelvarin
