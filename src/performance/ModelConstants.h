@@ -44,7 +44,7 @@ inline constexpr double kIdealAnglePerThickness = 0.067652;
 // Measured section lift-curve slopes lie at 0.9 to 1.0 of the thin-aerofoil 2 pi (Abbott and von
 // Doenhoff 1959, sec. 7.3 and the section data of Appendix IV); the boundary layer also takes off
 // part of the camber's effect, which thin-aerofoil theory leaves out.
-inline constexpr double kLiftSlopePerRad = 0.95 * 2.0 * kPi;
+inline constexpr double kLiftSlopePerRad = 0.9 * 2.0 * kPi;
 inline constexpr double kZeroLiftViscousFactor = 0.8;
 
 // Compressibility: the Prandtl-Glauert factor 1/sqrt(1 - M^2) on lift (H. Glauert, Proc. R. Soc.
@@ -67,6 +67,11 @@ inline constexpr double kNegativeStallLiftRatio = 0.6;
 // with the drag across the stream of a flat plate in two-dimensional flow (S. F. Hoerner,
 // Fluid-Dynamic Drag, 1965, ch. III: 1.98); the blade's ends are Prandtl's factor's business.
 inline constexpr double kPostStallMaxDrag = 2.0;
+// Stall delay on a turning blade: the lift lost to stall is won back in the share 3 (c/r)^2
+// (H. Snel, R. Houwink, J. Bosschers, Sectional prediction of lift coefficients on rotating wind
+// turbine blades in stall, ECN-C--93-052, 1994), faded out linearly to 90 degrees, where the flow
+// crosses the blade.
+inline constexpr double kRotationalLiftFactor = 3.0;
 
 // Profile drag at the bottom of the bucket: both faces of a flat plate with a turbulent boundary
 // layer, Cf = 0.074 Re^-1/5 (H. Schlichting, Boundary-Layer Theory, 7th ed. 1979, eq. 21.12),

@@ -87,7 +87,7 @@ PropellerAnalysis::PropellerAnalysis(const PropellerGeometry& geometry, const Ai
         e.widthM = (outer - inner) * tipRadiusM_;
         e.chordM = v.chordFraction * tipRadiusM_;
         e.bladeAngleRad = v.bladeAngleDeg * kPi / 180.0;
-        e.shape = flatBottomedSection(v.thicknessRatio);
+        e.shape = flatBottomedSection(v.thicknessRatio, e.chordM / e.radiusM);
         elements_.push_back(e);
         inner = outer;
     }

@@ -8,8 +8,9 @@
 
 namespace kelvarin::performance {
 
-SectionShape flatBottomedSection(double thicknessRatio) {
+SectionShape flatBottomedSection(double thicknessRatio, double chordOverRadius) {
     SectionShape shape;
+    shape.rotationalGain = std::min(1.0, kRotationalLiftFactor * chordOverRadius * chordOverRadius);
     shape.thicknessRatio = thicknessRatio;
     shape.zeroLiftAngleRad = kZeroLiftViscousFactor * kZeroLiftAnglePerThickness * thicknessRatio;
     shape.idealLift = kLiftSlopePerRad * kZeroLiftViscousFactor *
@@ -42,6 +43,7 @@ double maximumLift(double reynolds) {
 SectionPolar::SectionPolar(const SectionShape& shape, double reynolds, double mach)
     : zeroLiftAngle_(shape.zeroLiftAngleRad),
       idealLift_(shape.idealLift),
+      rotationalGain_(shape.rotationalGain),
       maxDrag_(kPostStallMaxDrag) {
     const double m = std::clamp(std::isfinite(mach) ? mach : 0.0, 0.0, kMaxCorrectedMach);
     slope_ = kLiftSlopePerRad / std::sqrt(1.0 - m * m);
@@ -99,7 +101,11 @@ SectionCoefficients SectionPolar::at(double alphaRad) const {
     }
     const double halfPi = kPi / 2.0;
     if (alpha > stallHigh_ && alpha <= halfPi && upper_.valid) {
-        return postStall(upper_, alpha);
+        SectionCoefficients k = postStall(upper_, alpha);
+        const double attached = slope_ * (alpha - zeroLiftAngle_);
+        const double fade = (halfPi - alpha) / (halfPi - stallHigh_);
+        k.lift += rotationalGain_ * fade * (attached - k.lift);
+        return k;
     }
     if (alpha < stallLow_ && alpha >= -halfPi && lower_.valid) {
         const SectionCoefficients mirrored = postStall(lower_, -alpha);

@@ -14,10 +14,12 @@ struct SectionShape {
     double thicknessRatio = 0;
     double zeroLiftAngleRad = 0;  // from the chord line, negative for a cambered section
     double idealLift = 0;         // lift coefficient at the centre of the drag bucket
+    double rotationalGain = 0;    // share of the lift lost to stall that rotation wins back, 0..1
 };
 
-// The flat-bottomed section of the given thickness ratio.
-SectionShape flatBottomedSection(double thicknessRatio);
+// The flat-bottomed section of the given thickness ratio on a blade turning about an axis at
+// `chordOverRadius` chords (0 for a section at rest).
+SectionShape flatBottomedSection(double thicknessRatio, double chordOverRadius);
 
 // The polar of a section at one Reynolds number (on the chord) and Mach number: linear lift from
 // the zero-lift angle with the Prandtl-Glauert factor, a drag polar whose bucket grows as the
@@ -44,6 +46,7 @@ private:
 
     double zeroLiftAngle_ = 0;
     double idealLift_ = 0;
+    double rotationalGain_ = 0;
     double slope_ = 0;
     double minDrag_ = 0;
     double maxDrag_ = 0;
