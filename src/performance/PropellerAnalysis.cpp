@@ -162,13 +162,14 @@ OperatingPoint PropellerAnalysis::at(double speedKmh, double rpm) const {
         const auto residual = [&](double phi) { return terms(phi).residual; };
 
         // Brackets in the order of likelihood: a propeller from the no-inflow angle up to 90
-        // degrees, one braking the flow below it, one driven backwards below 0.
+        // degrees, one braking the flow below it, one driven backwards below 0 (reaching just
+        // past 0, where a blade at its zero-lift angle at rest has its root).
         const double noInflow = std::atan2(v, tangential);
         const double least = 1e-7;
         const std::array<std::array<double, 2>, 3> brackets{{
             {std::max(noInflow, least), kPi / 2.0},
             {least, std::max(noInflow, least)},
-            {-kPi / 2.0, -least},
+            {-kPi / 2.0, least},
         }};
         ElementLoads loads;
         for (const auto& bracket : brackets) {

@@ -23,6 +23,12 @@ std::string pointNumber(double value, int decimals) {
 
 std::string russianNumber(double value, int decimals) {
     std::string text = pointNumber(value, decimals);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
     for (char& c : text) {
         if (c == '.') {
             c = ',';

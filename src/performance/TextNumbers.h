@@ -13,7 +13,8 @@ namespace kelvarin::performance {
 // Fixed notation with `decimals` digits after the point; "-0" is written "0".
 std::string pointNumber(double value, int decimals);
 
-// The same with a decimal comma and a true minus sign, as a Russian text writes a number.
+// At most `decimals` digits after a decimal comma, trailing zeros dropped, and a true minus sign,
+// as a Russian text writes a number.
 std::string russianNumber(double value, int decimals);
 
 // A whole field as a number: an optional sign, digits, one decimal point or comma, an optional
