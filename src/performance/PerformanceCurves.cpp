@@ -152,7 +152,7 @@ PerformanceSummary summarize(const PropellerAnalysis& analysis, const EngineAndF
     }
     s.bySpeed = speedSweep(analysis, input.rpm, speeds);
 
-    const double lowRpm = std::max(1.0, 0.25 * input.rpm);
+    const double lowRpm = std::max(kMinRpm, 0.25 * input.rpm);
     const double searchTop = std::min(kMaxRpm, 3.0 * input.rpm);
     s.balanceRpmAtRest = rpmAbsorbing(analysis, 0, s.enginePowerKw, lowRpm, searchTop);
     s.balanceRpmAtDesignSpeed =

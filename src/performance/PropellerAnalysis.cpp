@@ -22,10 +22,10 @@ void checkSpeed(double speedKmh) {
 }
 
 void checkRpm(double rpm) {
-    if (!std::isfinite(rpm) || rpm <= 0 || rpm > kMaxRpm) {
-        throw PerformanceError("Обороты винта должны быть больше 0 и не больше " +
-                               russianNumber(kMaxRpm, 0) +
-                               " об/мин, задано: " + russianNumber(rpm, 0) + " об/мин.");
+    if (!std::isfinite(rpm) || rpm < kMinRpm || rpm > kMaxRpm) {
+        throw PerformanceError("Обороты винта должны быть от " + russianNumber(kMinRpm, 0) +
+                               " до " + russianNumber(kMaxRpm, 0) +
+                               " об/мин, задано: " + russianNumber(rpm, 3) + " об/мин.");
     }
 }
 

@@ -28,6 +28,7 @@ struct OperatingPoint {
 };
 
 inline constexpr double kMaxSpeedKmh = 600.0;
+inline constexpr double kMinRpm = 1.0;
 inline constexpr double kMaxRpm = 30000.0;
 
 // A propeller in the air, ready to be asked for operating points: blade element momentum theory
@@ -38,7 +39,7 @@ public:
     // Throws PerformanceError (Russian message) for a geometry outside sense.
     PropellerAnalysis(const PropellerGeometry& geometry, const AirState& air);
 
-    // Speed 0..kMaxSpeedKmh km/h and rpm above 0 up to kMaxRpm; throws PerformanceError with a
+    // Speed 0..kMaxSpeedKmh km/h and rpm kMinRpm..kMaxRpm; throws PerformanceError with a
     // Russian message for values outside those or not numbers.
     OperatingPoint at(double speedKmh, double rpm) const;
 
@@ -63,7 +64,7 @@ private:
 
 // Throws PerformanceError with a Russian message unless 0 <= speed <= kMaxSpeedKmh.
 void checkSpeed(double speedKmh);
-// Throws PerformanceError with a Russian message unless 0 < rpm <= kMaxRpm.
+// Throws PerformanceError with a Russian message unless kMinRpm <= rpm <= kMaxRpm.
 void checkRpm(double rpm);
 
 }  // namespace kelvarin::performance
