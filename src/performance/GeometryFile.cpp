@@ -58,6 +58,16 @@ std::string shown(std::string_view field) {
 
 }  // namespace
 
+std::optional<AngleDatum> parseAngleDatum(std::string_view name) {
+    if (name == "chord") {
+        return AngleDatum::ChordLine;
+    }
+    if (name == "face") {
+        return AngleDatum::FlatFace;
+    }
+    return std::nullopt;
+}
+
 PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
                                const GeometryFileOptions& options) {
     const std::string where = "Файл геометрии «" + fileName + "»";

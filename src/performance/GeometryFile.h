@@ -2,11 +2,16 @@
 #pragma once
 
 #include <istream>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "PropellerGeometry.h"
 
 namespace kelvarin::performance {
+
+// "chord" or "face" (the values of --angle-datum); nothing for anything else.
+std::optional<AngleDatum> parseAngleDatum(std::string_view name);
 
 // What a geometry file does not say: the propeller's diameter and blade count, and the line its
 // blade angles are measured to.

@@ -47,6 +47,8 @@ TEST(GeometryFile, FaceAnglesAreTurnedToTheChordLine) {
     const PropellerGeometry g = read("0.2,0.15,30,0.2\n1,0.05,12,0.1\n", AngleDatum::FlatFace);
     EXPECT_NEAR(g.stations[1].bladeAngleDeg, 12 + std::atan(0.03) * 180 / 3.14159265358979, 1e-9);
     EXPECT_GT(g.stations[1].chordFraction, 0.05);
+    EXPECT_EQ(parseAngleDatum("face"), AngleDatum::FlatFace);
+    EXPECT_FALSE(parseAngleDatum("Face"));
 }
 
 TEST(GeometryFile, RefusalsNameTheFileTheLineAndTheFault) {
