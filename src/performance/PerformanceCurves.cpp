@@ -154,6 +154,8 @@ PerformanceSummary summarize(const PropellerAnalysis& analysis, const EngineAndF
 
     const double lowRpm = std::max(kMinRpm, 0.25 * input.rpm);
     const double searchTop = std::min(kMaxRpm, 3.0 * input.rpm);
+    s.balanceSearchFromRpm = lowRpm;
+    s.balanceSearchToRpm = searchTop;
     s.balanceRpmAtRest = rpmAbsorbing(analysis, 0, s.enginePowerKw, lowRpm, searchTop);
     s.balanceRpmAtDesignSpeed =
         rpmAbsorbing(analysis, input.designSpeedKmh, s.enginePowerKw, lowRpm, searchTop);

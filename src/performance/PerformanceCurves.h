@@ -61,6 +61,8 @@ struct PerformanceSummary {
     std::vector<OperatingPoint> powerAtDesignSpeed;  // the same at the design speed
     std::optional<double> balanceRpmAtRest;          // absorbed power equals the engine's
     std::optional<double> balanceRpmAtDesignSpeed;
+    double balanceSearchFromRpm = 0;  // the balance is looked for between these two
+    double balanceSearchToRpm = 0;
 };
 
 inline constexpr int kSpeedCurvePoints = 101;

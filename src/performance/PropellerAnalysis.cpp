@@ -150,8 +150,9 @@ OperatingPoint PropellerAnalysis::at(double speedKmh, double rpm) const {
                 as < 1e-12 ? 1.0 : prandtlFactor(tipTerm / as) * prandtlFactor(hubTerm / as);
             // Momentum on the annulus against the blade element, Glauert's propeller equations
             // tan(phi) = lambda (1 + a) / (1 - a') with a / (1 + a) = sigma cn / (4F sin^2) and
-            // a' / (1 - a') = sigma ct / (4F sin cos), multiplied through by 4F sin(phi) (1 - a)
-            // so that nothing divides by zero, at rest or with the loss factor at nought. With
+            // a' / (1 - a') = sigma ct / (4F sin cos), that is sin (1 - k) = lambda cos (1 + k'),
+            // multiplied through by 4F sin(phi) so that nothing divides by zero, at rest or with
+            // the loss factor at nought. With
             // the flow driven backwards through the disk (phi < 0) the axial momentum changes
             // sign with it.
             const double q = 4.0 * t.lossFactor * as * c;

@@ -157,9 +157,12 @@ void PerformanceWindow::showPropeller(const performance::PropellerGeometry& geom
         text = QStringLiteral("Статическую тягу при %1 об/мин рассчитать не удалось.")
                    .arg(number(engine.rpm, 0));
     }
+    const QString searched =
+        QStringLiteral("не достигается от %1 до %2 об/мин")
+            .arg(number(summary.balanceSearchFromRpm, 0), number(summary.balanceSearchToRpm, 0));
     const auto balance = [&](const std::optional<double>& rpm, const QString& where) {
         return rpm ? QStringLiteral("%1 — при <b>%2 об/мин</b>").arg(where, number(*rpm, 0))
-                   : QStringLiteral("%1 — не достигается").arg(where);
+                   : QStringLiteral("%1 — %2").arg(where, searched);
     };
     text += QStringLiteral("<br>Мощность двигателя %1 л.с. винт поглощает: %2; %3.")
                 .arg(number(engine.enginePowerHp, 1),
