@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins
+    qt6-base-dev qt6-qpa-plugins qt6-charts-dev
     libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
     fonts-dejavu-core
     xvfb xauth
