@@ -12,6 +12,8 @@ packages=(
     xvfb xauth
     fp-utils xchm xdg-utils
     clang-14 libclang-rt-14-dev
+    libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
+    libocct-data-exchange-dev admesh
 )
 
 missing=()
