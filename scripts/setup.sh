@@ -13,7 +13,8 @@ packages=(
     fp-utils xchm xdg-utils
     clang-14 libclang-rt-14-dev
     libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
-    libocct-data-exchange-dev admesh
+    libocct-data-exchange-dev libtbb-dev admesh
+    libqt6opengl6-dev libgl-dev libgl1-mesa-dri
 )
 
 missing=()
