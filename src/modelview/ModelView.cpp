@@ -26,6 +26,11 @@ ModelView::ModelView(QWidget* parent) : QOpenGLWidget(parent) {
 
 ModelView::~ModelView() {
     releaseGl();
+    // The base class destroys the context after this object is gone; its signal must not
+    // reach back into what is left of it.
+    if (context() != nullptr) {
+        disconnect(context(), nullptr, this, nullptr);
+    }
 }
 
 void ModelView::setMesh(model3d::TriangleMesh mesh) {

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model3d/ModelWriter.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
 #include <BRepGProp.hxx>
 #include <GProp_GProps.hxx>
 #include <STEPControl_Reader.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS_Shape.hxx>
-#include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -88,9 +88,9 @@ TEST_F(ModelFiles, StlIsWatertightAndTurnedOutwardForAdmesh) {
 
     const std::string report = admeshReport(stl);
     ASSERT_NE(report.find("Binary STL"), std::string::npos) << report;
-    for (const char* label : {"Total disconnected facets", "Degenerate facets", "Edges fixed",
-                              "Facets removed", "Facets added", "Facets reversed",
-                              "Backwards edges", "Normals fixed"}) {
+    for (const char* label :
+         {"Total disconnected facets", "Degenerate facets", "Edges fixed", "Facets removed",
+          "Facets added", "Facets reversed", "Backwards edges", "Normals fixed"}) {
         EXPECT_EQ(admeshFigure(report, label), 0) << label << "\n" << report;
     }
     EXPECT_EQ(admeshFigure(report, "Number of parts"), 1) << report;
@@ -144,8 +144,7 @@ TEST_F(ModelFiles, DegenerateDesignsAreRefusedWithoutAFile) {
         {"a pitch that stands the root along the axis",
          [](PropellerShape& s) { s = shapeFromDesign(testing::startDesign("100", "2")); },
          "угол лопасти в сечении 3 (81,"},
-        {"not a number",
-         [](PropellerShape& s) { s.sections[8].profile.upperMm[5] = std::nan(""); },
+        {"not a number", [](PropellerShape& s) { s.sections[8].profile.upperMm[5] = std::nan(""); },
          "в сечении 11 есть значение, которое не является числом"},
     };
     for (const Case& c : cases) {
@@ -166,10 +165,11 @@ TEST_F(ModelFiles, DegenerateDesignsAreRefusedWithoutAFile) {
 TEST_F(ModelFiles, AFailedWriteLeavesTheOldFileAndNoTemporary) {
     const fs::path path = folder_ / "propeller.step";
     std::ofstream(path) << "old";
-    EXPECT_THROW(writeAtomically(path, [](const fs::path& temporary) {
-                     std::ofstream(temporary) << "half";
-                     throw ModelError("Запись прервана.");
-                 }),
+    EXPECT_THROW(writeAtomically(path,
+                                 [](const fs::path& temporary) {
+                                     std::ofstream(temporary) << "half";
+                                     throw ModelError("Запись прервана.");
+                                 }),
                  ModelError);
     EXPECT_EQ(readAll(path), "old");
     EXPECT_EQ(namesInFolder(), std::vector<std::string>{"propeller.step"});

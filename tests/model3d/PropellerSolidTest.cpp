@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model3d/PropellerSolid.h"
 
+#include <gtest/gtest.h>
 #include <BRepAdaptor_Curve.hxx>
 #include <BRepAlgoAPI_Section.hxx>
 #include <BRepBndLib.hxx>
@@ -14,7 +15,6 @@
 #include <TopoDS.hxx>
 #include <TopoDS_Shape.hxx>
 #include <gp_Pln.hxx>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
@@ -156,8 +156,8 @@ TEST(PropellerSolid, CutAtStation6MatchesItsFlatTemplate) {
     for (TopExp_Explorer e(cut.Shape(), TopAbs_EDGE); e.More(); e.Next()) {
         const BRepAdaptor_Curve curve(TopoDS::Edge(e.Current()));
         for (int k = 0; k <= 200; ++k) {
-            const double u = curve.FirstParameter() +
-                             (curve.LastParameter() - curve.FirstParameter()) * k / 200;
+            const double u =
+                curve.FirstParameter() + (curve.LastParameter() - curve.FirstParameter()) * k / 200;
             points.push_back(curve.Value(u));
         }
     }
