@@ -48,7 +48,11 @@ public:
     explicit TemporaryFile(const std::filesystem::path& target) {
         const std::filesystem::path folder =
             target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-        std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "." + name at -O3.
+        std::string hidden = ".";
+        hidden += target.filename().string();
+        hidden += ".XXXXXX";
+        const std::string pattern = (folder / hidden).string();
         std::vector<char> name(pattern.begin(), pattern.end());
         name.push_back('\0');
         const int fd = ::mkstemp(name.data());
