@@ -42,9 +42,11 @@ namespace kelvarin::model3d {
 namespace {
 
 // The hub block is this much thicker (along the axis) than the root section it carries, and at
-// least this much wider than the root where station 1 is narrower, so that the root meets
-// solid wood on every side.
-constexpr double kHubAllowance = 1.2;
+// least this much wider, so that the root meets solid wood on every side (a twentieth of the
+// root's size at each side). Station 1's width is wider still for the usual designs, and then
+// sets the block's width alone: 136.5 mm for the start design, whose root spans 123 mm across
+// and 125 mm along the axis in a block 138 mm thick.
+constexpr double kHubAllowance = 1.1;
 
 // Tolerance of the smooth loft: the surface passes through every section within it.
 constexpr double kLoftToleranceMm = 1e-6;
