@@ -7,6 +7,7 @@
 #include <TCollection_HAsciiString.hxx>
 #include <TopoDS_Shape.hxx>
 
+#include <algorithm>
 #include <string>
 
 #include "model3d/AtomicFile.h"
@@ -20,6 +21,16 @@ namespace {
 
 [[noreturn]] void stepFailed(const std::filesystem::path& path, const std::string& reason) {
     throw ModelError("Не удалось сохранить модель в файл «" + path.string() + "»: " + reason + ".");
+}
+
+// STEP files are plain ASCII, and strict readers refuse anything else; a file name in another
+// script goes into the header as a plain one.
+std::string headerName(const std::filesystem::path& path) {
+    const std::string name = path.filename().string();
+    const bool plain = std::all_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7f;
+    });
+    return plain ? name : "propeller" + path.extension().string();
 }
 
 }  // namespace
@@ -38,7 +49,7 @@ void writeStep(const PropellerSolid& solid, const std::filesystem::path& path) {
         }
         // The header names the file as the user chose it, not the temporary one.
         APIHeaderSection_MakeHeader header(writer.Model());
-        header.SetName(new TCollection_HAsciiString(path.filename().string().c_str()));
+        header.SetName(new TCollection_HAsciiString(headerName(path).c_str()));
         header.SetOriginatingSystem(new TCollection_HAsciiString("Kelvarin"));
 
         writeAtomically(path, [&](const std::filesystem::path& temporary) {
