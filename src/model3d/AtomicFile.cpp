@@ -38,8 +38,16 @@ std::string reasonOf(int error) {
     }
 }
 
+std::string failureText(const std::filesystem::path& path, const std::string& reason) {
+    return "Не удалось сохранить модель в файл «" + path.string() + "»: " + reason + ".";
+}
+
 [[noreturn]] void failed(const std::filesystem::path& path, const std::string& reason) {
-    throw ModelError("Не удалось сохранить модель в файл «" + path.string() + "»: " + reason + ".");
+    throw ModelError(failureText(path, reason));
+}
+
+[[noreturn]] void failed(const std::filesystem::path& path, int error) {
+    failed(path, reasonOf(error));
 }
 
 // Removes the temporary file on every way out but the rename.
@@ -57,7 +65,7 @@ public:
         name.push_back('\0');
         const int fd = ::mkstemp(name.data());
         if (fd < 0) {
-            failed(target, reasonOf(errno));
+            failed(target, errno);
         }
         // mkstemp keeps the file to its owner; a saved model is as readable as any new file.
         const mode_t mask = ::umask(0);
@@ -96,6 +104,11 @@ int syncToDisk(const std::filesystem::path& path) {
 
 }  // namespace
 
+ModelError fileError(const std::filesystem::path& path, int error) {
+    return ModelError("Не удалось сохранить модель в файл «" + path.string() +
+                      "»: " + reasonOf(error) + ".");
+}
+
 void writeAtomically(const std::filesystem::path& path,
                      const std::function<void(const std::filesystem::path& temporary)>& fill) {
     if (path.empty() || !path.has_filename()) {
@@ -103,15 +116,15 @@ void writeAtomically(const std::filesystem::path& path,
     }
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-        failed(path, reasonOf(EISDIR));
+        failed(path, EISDIR);
     }
     TemporaryFile temporary(path);
     fill(temporary.path());
     if (const int syncError = syncToDisk(temporary.path())) {
-        failed(path, reasonOf(syncError));
+        failed(path, syncError);
     }
     if (::rename(temporary.path().c_str(), path.c_str()) != 0) {
-        failed(path, reasonOf(errno));
+        failed(path, errno);
     }
     temporary.release();
 }

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "model3d/ModelError.h"
+
 namespace kelvarin::model3d {
 
 // Writes `path` whole or not at all: `fill` writes a new temporary file beside it (in the same
@@ -13,5 +15,8 @@ namespace kelvarin::model3d {
 // ModelError passes unchanged).
 void writeAtomically(const std::filesystem::path& path,
                      const std::function<void(const std::filesystem::path& temporary)>& fill);
+
+// The failure to write `path` for the system error `error` (an errno value), in Russian.
+ModelError fileError(const std::filesystem::path& path, int error);
 
 }  // namespace kelvarin::model3d

@@ -85,8 +85,7 @@ void writeStl(const TriangleMesh& mesh, const std::filesystem::path& path) {
             }
         }
         if (!written) {
-            throw ModelError("Не удалось сохранить модель в файл «" + path.string() +
-                             "»: " + std::strerror(error) + ".");
+            throw fileError(path, error);
         }
     });
 }
