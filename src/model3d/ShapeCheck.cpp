@@ -69,7 +69,7 @@ void checkSection(const BladeSection& s, int station, double previousRadiusMm) {
     }
     if (!(s.bladeAngleDeg > 0)) {
         refuse("угол лопасти в сечении " + name + " (" + number(s.bladeAngleDeg, 2) +
-               "°) должен быть больше нуля, а значит, и шаг винта");
+               "°) не больше нуля: шаг винта должен быть больше нуля");
     }
     if (s.bladeAngleDeg > kMaxBladeAngleDeg) {
         refuse("угол лопасти в сечении " + name + " (" + number(s.bladeAngleDeg, 2) + "°) больше " +
@@ -85,8 +85,8 @@ void checkShape(const PropellerShape& shape) {
     if (!std::isfinite(shape.diameterMm) || shape.diameterMm < kMinDiameterMm ||
         shape.diameterMm > kMaxDiameterMm) {
         refuse("диаметр винта " + number(shape.diameterMm / kMmPerCm, 1) +
-               " см вне разумных пределов, от " + number(kMinDiameterMm / kMmPerCm, 0) + " до " +
-               number(kMaxDiameterMm / kMmPerCm, 0) + " см");
+               " см вне разумных пределов (от " + number(kMinDiameterMm / kMmPerCm, 0) + " до " +
+               number(kMaxDiameterMm / kMmPerCm, 0) + " см)");
     }
     double previousRadiusMm = 0;
     for (std::size_t i = 0; i < shape.hub.size(); ++i) {
