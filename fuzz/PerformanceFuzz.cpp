@@ -37,16 +37,16 @@ void CheckPoint(const OperatingPoint& p) {
 
 PropellerGeometry TypedGeometry(FuzzInput& in) {
     PropellerGeometry g;
-    g.diameterM = in.Take<double>();
-    g.bladeCount = in.Take<std::int8_t>();
-    const int count = in.Take<std::uint8_t>() % 24;
+    g.diameterM = in.take<double>();
+    g.bladeCount = in.take<std::int8_t>();
+    const int count = in.take<std::uint8_t>() % 24;
     for (int i = 0; i < count; ++i) {
         BladeStation s;
-        s.radiusFraction = in.Take<double>();
-        s.chordFraction = in.Take<double>();
-        s.bladeAngleDeg = in.Take<double>();
-        s.thicknessRatio = in.Take<double>();
-        g.stations.push_back(in.TakeBool() ? fromFlatFace(s) : s);
+        s.radiusFraction = in.take<double>();
+        s.chordFraction = in.take<double>();
+        s.bladeAngleDeg = in.take<double>();
+        s.thicknessRatio = in.take<double>();
+        g.stations.push_back(in.takeBool() ? fromFlatFace(s) : s);
     }
     return g;
 }
@@ -55,14 +55,14 @@ PropellerGeometry TypedGeometry(FuzzInput& in) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
-    const bool fromText = in.TakeBool();
-    const double altitude = in.Take<double>();
-    const bool hot = in.TakeBool();
-    const double temperature = in.Take<double>();
-    double speeds[3] = {in.Take<double>(), in.Take<double>(), in.Take<double>()};
-    double rpms[3] = {in.Take<double>(), in.Take<double>(), in.Take<double>()};
-    const bool balance = in.Take<std::uint8_t>() % 8 == 0;
-    const std::string rangeText = in.TakeString(24);
+    const bool fromText = in.takeBool();
+    const double altitude = in.take<double>();
+    const bool hot = in.takeBool();
+    const double temperature = in.take<double>();
+    double speeds[3] = {in.take<double>(), in.take<double>(), in.take<double>()};
+    double rpms[3] = {in.take<double>(), in.take<double>(), in.take<double>()};
+    const bool balance = in.take<std::uint8_t>() % 8 == 0;
+    const std::string rangeText = in.takeString(24);
     try {
         (void)speedsOf(parseSpeedRange(rangeText));
     } catch (const PerformanceError&) {
@@ -70,10 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         PropellerGeometry geometry;
         if (fromText) {
-            const double diameter = in.Take<double>();
-            const int blades = in.Take<std::int8_t>();
-            const AngleDatum datum = in.TakeBool() ? AngleDatum::FlatFace : AngleDatum::ChordLine;
-            std::istringstream text(in.Rest());
+            const double diameter = in.take<double>();
+            const int blades = in.take<std::int8_t>();
+            const AngleDatum datum = in.takeBool() ? AngleDatum::FlatFace : AngleDatum::ChordLine;
+            std::istringstream text(in.rest());
             geometry = readGeometry(text, "fuzz.csv", {diameter, blades, datum});
         } else {
             geometry = TypedGeometry(in);

@@ -14,6 +14,9 @@ packages=(
     desktop-file-utils appstream
     dpkg-dev file
     clang-14 libclang-rt-14-dev
+    libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
+    libocct-data-exchange-dev libtbb-dev admesh
+    libqt6opengl6-dev libgl-dev libgl1-mesa-dri
 )
 
 missing=()
