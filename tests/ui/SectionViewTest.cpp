@@ -161,7 +161,7 @@ TEST_F(UiSectionViewTest, SliderSetsTheScaleEvenWithoutAPicture) {
 TEST_F(UiSectionViewTest, MissingPrinterIsShownOnceByEveryActionThatNeedsIt) {
     rig.printer.missing = true;
     Click("ButRash");
-    EXPECT_EQ(rig.messages.errors, QStringList{"There is no default printer currently selected."});
+    EXPECT_EQ(rig.messages.errors, QStringList{"Принтер по умолчанию не выбран."});
     EXPECT_EQ(Info(), "   ");
 
     check("CheckUgol");
