@@ -39,6 +39,8 @@ std::string fileErrorReason(int errorNumber) {
         case EBUSY:
         case ETXTBSY:
             return "файл занят";
+        case EEXIST:
+            return "файл с таким именем уже существует";
         case ENOMEM:
             return "недостаточно памяти";
         default: {
