@@ -23,8 +23,12 @@ QString startingLowercase(QString text) {
 }  // namespace
 
 QString reportFilePath() {
-    return QDir::current().absoluteFilePath(
-        QString::fromUtf8(kReportFileName.data(), static_cast<qsizetype>(kReportFileName.size())));
+    const QString name =
+        QString::fromUtf8(kReportFileName.data(), static_cast<qsizetype>(kReportFileName.size()));
+    // A current folder that was removed has no path; QDir would then make "/Date.html" of the
+    // name, and the report would land in the root folder.
+    const QString folder = QDir::currentPath();
+    return folder.isEmpty() ? name : QDir(folder).filePath(name);
 }
 
 std::optional<QString> ReportStatus::write(const PropellerDesign& design, InputMode mode,

@@ -10,7 +10,7 @@
 
 namespace kelvarin {
 
-// "Date.html" in the current folder, as an absolute path.
+// "Date.html" in the current folder, as an absolute path where the folder still has one.
 QString reportFilePath();
 
 // Whether the report file holds the report of the design on screen: the window writes the
