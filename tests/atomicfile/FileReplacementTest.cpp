@@ -189,15 +189,18 @@ TEST(FileReplacement, ARealDiskThatRefusesKeepsTheOldFile) {
                         "permitted here: "
                      << std::strerror(errno);
     }
-    struct Unmount {
+    struct Restore {  // so that the folder can be removed again
         std::string folder;
         bool mounted;
-        ~Unmount() {
+        ~Restore() {
             if (mounted) {
                 ::umount2(folder.c_str(), MNT_DETACH);
+            } else {
+                std::error_code ignored;
+                fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
             }
         }
-    } unmount{folder, root};
+    } restore{folder, root};
     const std::string path = folder + "/Date.html";
     WriteBytes(path, kTwentyBytes);
     if (root) {
