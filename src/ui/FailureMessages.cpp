@@ -25,4 +25,9 @@ QString notANumberMessage(InputField field, const QString& text) {
         .arg(fieldCaption(field), text);
 }
 
+QString arithmeticFaultMessage(const std::string& failure) {
+    return QStringLiteral("Расчет не выполнен: %1. Проверьте введенные значения.")
+        .arg(QString::fromStdString(failure).toLower());
+}
+
 }  // namespace kelvarin

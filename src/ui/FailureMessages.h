@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <exception>
+#include <string>
 
 #include "core/InputFields.h"
 
@@ -15,5 +16,8 @@ QString failureText(const std::exception& failure);
 
 // "Значение в поле «Мощность двигателя л/с» не является числом: «1a4»".
 QString notANumberMessage(InputField field, const QString& text);
+
+// A run that an arithmetic fault ended (a negative number under a root, a result beyond range).
+QString arithmeticFaultMessage(const std::string& failure);
 
 }  // namespace kelvarin

@@ -286,6 +286,10 @@ void MainWindow::calculate() {
             const InputField field = *outcome.notANumberField;
             showNotANumber(field, outcome.fieldTexts[fieldIndex(field)]);
         }
+        if (outcome.end == RunEnd::ArithmeticFault) {
+            // A pasted negative number can make a root negative: the shown results are stale.
+            services_.messages.inform(this, arithmeticFaultMessage(outcome.failure));
+        }
         if (outcome.completed()) {
             QStringList failures;
             if (auto failure = report_.write(design_, mode, reportFilePath())) {

@@ -69,6 +69,16 @@ TEST_F(UiCalculationTest, ABadFieldIsNamedAndFocusedAndLeavesReportAndViewAlone)
     EXPECT_EQ(power->selectedText(), "1.5");
 }
 
+TEST_F(UiCalculationTest, AnArithmeticFaultIsSaidInsteadOfLeavingStaleResults) {
+    rig.Find<QLabel>("LabInfo")->clear();
+    rig.window->setFieldText(InputField::Power, "-14");  // only a paste brings a minus sign
+    Calculate();
+    EXPECT_EQ(rig.messages.informed,
+              QStringList{"Расчет не выполнен: недопустимая арифметическая операция. Проверьте "
+                          "введенные значения."});
+    EXPECT_TRUE(Info().isEmpty());
+}
+
 // The report's failure is said once, after the view is drawn; Data then says it again instead
 // of opening the old file, until a report is written; and a file removed since is not opened.
 TEST_F(UiCalculationTest, AnUnwritableReportIsSaidAndDataDoesNotOpenAStaleFile) {
