@@ -40,6 +40,23 @@ inline constexpr double kLeadingEdgeHeightPerThickness = 0.3;
 // ratio. The ideal lift coefficient, 2 pi (ideal - zero-lift), centres the drag bucket.
 inline constexpr double kZeroLiftAnglePerThickness = -0.642204;
 inline constexpr double kIdealAnglePerThickness = 0.067652;
+// The same mean line's greatest height above its chord line, per unit thickness ratio: a
+// flat-bottomed section of thickness t has the camber 0.314 t (Clark Y, 11.7 %: 3.7 %). Scaled to
+// any camber, the mean line keeps its shape, so the two angles above go with the camber:
+// -2.045 rad per unit camber ratio, close to the circular arc's -2.
+inline constexpr double kFlatBottomCamberPerThickness = 0.314;
+inline constexpr double kZeroLiftAnglePerCamber =
+    kZeroLiftAnglePerThickness / kFlatBottomCamberPerThickness;
+inline constexpr double kIdealAnglePerCamber =
+    kIdealAnglePerThickness / kFlatBottomCamberPerThickness;
+// A section given only by its thickness, its angle measured to the chord line, is taken for what
+// propellers carry: the flat-bottomed section's camber, but never less than 3 %. A thinned
+// flat-bottomed family loses its camber with its thickness; the thin sections of real propellers
+// keep theirs: Clark Y about 3.5 %, NACA 4412 4 % (Abbott and von Doenhoff 1959, Appendices I and
+// II), Eppler E63 5.5 % at 4.3 % thickness (M. S. Selig et al., Summary of Low-Speed Airfoil
+// Data, vol. 1, 1995). The lower end of that range, as more over-predicts the thin electric
+// propellers of the UIUC propeller database (J. B. Brandt and M. S. Selig, AIAA 2011-1255).
+inline constexpr double kLeastDefaultCamberRatio = 0.03;
 
 // Measured section lift-curve slopes lie at 0.9 to 1.0 of the thin-aerofoil 2 pi, and measured
 // zero-lift angles of cambered sections short of thin-aerofoil theory's, the more so the thicker

@@ -9,12 +9,17 @@
 namespace kelvarin::performance {
 
 SectionShape flatBottomedSection(double thicknessRatio, double chordOverRadius) {
+    return camberedSection(thicknessRatio, kFlatBottomCamberPerThickness * thicknessRatio,
+                           chordOverRadius);
+}
+
+SectionShape camberedSection(double thicknessRatio, double camberRatio, double chordOverRadius) {
     SectionShape shape;
     shape.rotationalGain = std::min(1.0, kRotationalLiftFactor * chordOverRadius * chordOverRadius);
     shape.thicknessRatio = thicknessRatio;
-    shape.zeroLiftAngleRad = kZeroLiftViscousFactor * kZeroLiftAnglePerThickness * thicknessRatio;
+    shape.zeroLiftAngleRad = kZeroLiftViscousFactor * kZeroLiftAnglePerCamber * camberRatio;
     shape.idealLift = kLiftSlopePerRad * kZeroLiftViscousFactor *
-                      (kIdealAnglePerThickness - kZeroLiftAnglePerThickness) * thicknessRatio;
+                      (kIdealAnglePerCamber - kZeroLiftAnglePerCamber) * camberRatio;
     return shape;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -107,11 +108,13 @@ TEST(Performance, DesignAnglesAreTurnedFromTheFlatFaceToTheChordLine) {
 TEST(Performance, SectionConstantsFollowTheProfileTables) {
     double zeroLift = 0;
     double ideal = 0;
+    double greatestCamber = 0;
     for (std::size_t j = 0; j + 1 < kProfilePointCount; ++j) {
         const auto camber = [](std::size_t k) {  // from the chord line, per unit thickness
             return (kProfileUpperTenths[k] + kProfileLowerTenths[k]) / 20 -
                    0.3 * (1 - kProfileChordPercent[k] / 100);
         };
+        greatestCamber = std::max(greatestCamber, camber(j));
         const double x0 = kProfileChordPercent[j] / 100;
         const double x1 = kProfileChordPercent[j + 1] / 100;
         const double slope = (camber(j + 1) - camber(j)) / (x1 - x0);
@@ -122,6 +125,7 @@ TEST(Performance, SectionConstantsFollowTheProfileTables) {
     }
     EXPECT_NEAR(kZeroLiftAnglePerThickness, zeroLift, 1e-6);
     EXPECT_NEAR(kIdealAnglePerThickness, ideal, 1e-6);
+    EXPECT_NEAR(kFlatBottomCamberPerThickness, greatestCamber, 1e-6);
     EXPECT_DOUBLE_EQ(kLeadingEdgeHeightPerThickness, kProfileUpperTenths[0] / 10);
 }
 
