@@ -107,8 +107,12 @@ inline constexpr double kLaminarBubbleExponent = -0.5;
 inline constexpr double kMinReynolds = 1.0e3;
 // The rise of profile drag away from the bucket's centre, cd - cd_min = k (cl - cl_ideal)^2,
 // about 0.01 on the polars of cambered sections of 12 % thickness at R = 3e6 (Abbott and von
-// Doenhoff 1959, Appendix IV).
+// Doenhoff 1959, Appendix IV). At other Reynolds numbers the whole polar scales as its minimum
+// does (M. Drela, QPROP Formulation, MIT 2006: cd = (cd0 + cd2 (cl - cl0)^2) (Re/Re_ref)^f), so k
+// grows with the bucket's drag to some 0.025 at R = 1e5, as the polars of sections at small
+// Reynolds numbers show (Selig et al. 1995, vol. 1).
 inline constexpr double kDragRisePerLiftSquared = 0.01;
+inline constexpr double kDragRiseReferenceReynolds = 3.0e6;
 
 // --- Blade element momentum theory ------------------------------------------------------------
 // Prandtl's tip and hub loss factors as given by H. Glauert, Airplane Propellers, in W. F. Durand

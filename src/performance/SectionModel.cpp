@@ -53,6 +53,8 @@ SectionPolar::SectionPolar(const SectionShape& shape, double reynolds, double ma
     const double m = std::clamp(std::isfinite(mach) ? mach : 0.0, 0.0, kMaxCorrectedMach);
     slope_ = kLiftSlopePerRad / std::sqrt(1.0 - m * m);
     minDrag_ = minimumDrag(shape.thicknessRatio, std::isfinite(reynolds) ? reynolds : 0.0);
+    dragRise_ = kDragRisePerLiftSquared * minDrag_ /
+                minimumDrag(shape.thicknessRatio, kDragRiseReferenceReynolds);
     const double maxLift = maximumLift(std::isfinite(reynolds) ? reynolds : 0.0);
     const double minLift = -kNegativeStallLiftRatio * maxLift;
     // Stall angles at least a few degrees either side of the chord line, so that the post-stall
@@ -66,7 +68,7 @@ SectionPolar::SectionPolar(const SectionShape& shape, double reynolds, double ma
     // the lower side mirrored.
     const auto attachedDrag = [&](double lift) {
         const double off = lift - idealLift_;
-        return minDrag_ + kDragRisePerLiftSquared * off * off;
+        return minDrag_ + dragRise_ * off * off;
     };
     const auto fit = [&](double stallAlpha, double stallLift, double stallDrag) {
         PostStall p;
@@ -102,7 +104,7 @@ SectionCoefficients SectionPolar::at(double alphaRad) const {
     if (alpha >= stallLow_ && alpha <= stallHigh_) {
         const double lift = slope_ * (alpha - zeroLiftAngle_);
         const double off = lift - idealLift_;
-        return {lift, minDrag_ + kDragRisePerLiftSquared * off * off};
+        return {lift, minDrag_ + dragRise_ * off * off};
     }
     const double halfPi = kPi / 2.0;
     if (alpha > stallHigh_ && alpha <= halfPi && upper_.valid) {

@@ -53,6 +53,7 @@ private:
     double rotationalGain_ = 0;
     double slope_ = 0;
     double minDrag_ = 0;
+    double dragRise_ = 0;  // k in cd = cd_min + k (cl - cl_ideal)^2
     double maxDrag_ = 0;
     double stallHigh_ = 0;
     double stallLow_ = 0;
