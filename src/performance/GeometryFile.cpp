@@ -127,8 +127,8 @@ PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
             throw PerformanceError(
                 at +
                 "нужно 4 числа через запятую (относительный радиус, относительная хорда, "
-                "угол установки в градусах, относительная толщина) и, если известна, "
-                "относительная кривизна пятым, а найдено " +
+                "угол установки в градусах, относительная толщина; пятым числом можно указать "
+                "относительную кривизну), а найдено " +
                 std::to_string(fields.size()) + ".");
         }
         if (geometry.stations.size() >= kMaxStations) {
