@@ -46,6 +46,9 @@ PropellerGeometry TypedGeometry(FuzzInput& in) {
         s.chordFraction = in.take<double>();
         s.bladeAngleDeg = in.take<double>();
         s.thicknessRatio = in.take<double>();
+        if (in.takeBool()) {
+            s.camberRatio = in.take<double>();
+        }
         g.stations.push_back(in.takeBool() ? fromFlatFace(s) : s);
     }
     return g;

@@ -75,8 +75,9 @@ PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
     geometry.diameterM = options.diameterM;
     geometry.bladeCount = options.bladeCount;
 
-    static const char* const kColumns[4] = {"относительный радиус", "относительная хорда",
-                                            "угол установки", "относительная толщина"};
+    static const char* const kColumns[5] = {"относительный радиус", "относительная хорда",
+                                            "угол установки", "относительная толщина",
+                                            "относительная кривизна"};
     std::string line;
     int lineNumber = 0;
     bool headerAllowed = true;
@@ -104,7 +105,7 @@ PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
         const std::vector<std::string_view> fields = splitFields(text);
         std::vector<double> values;
         std::optional<std::size_t> bad;
-        for (std::size_t i = 0; i < fields.size() && i < 4; ++i) {
+        for (std::size_t i = 0; i < fields.size() && i < 5; ++i) {
             const std::optional<double> v = parseNumber(fields[i]);
             if (!v) {
                 bad = i;
@@ -122,17 +123,21 @@ PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
                                    " — не число (дробную часть отделяйте точкой, а при "
                                    "разделителе «;» можно и запятой).");
         }
-        if (fields.size() != 4) {
+        if (fields.size() != 4 && fields.size() != 5) {
             throw PerformanceError(
                 at +
                 "нужно 4 числа через запятую (относительный радиус, относительная хорда, "
-                "угол установки в градусах, относительная толщина), а найдено " +
+                "угол установки в градусах, относительная толщина; пятым числом можно указать "
+                "относительную кривизну), а найдено " +
                 std::to_string(fields.size()) + ".");
         }
         if (geometry.stations.size() >= kMaxStations) {
             throw PerformanceError(at + "станций больше " + std::to_string(kMaxStations) + ".");
         }
         BladeStation station{values[0], values[1], values[2], values[3]};
+        if (values.size() == 5) {
+            station.camberRatio = values[4];
+        }
         if (options.angleDatum == AngleDatum::FlatFace) {
             station = fromFlatFace(station);
         }

@@ -22,7 +22,10 @@ struct GeometryFileOptions {
 };
 
 // A propeller's stations from a CSV text, one station a line from the root to the tip: radius
-// fraction r/R, chord over the tip radius c/R, blade angle in degrees, thickness ratio t/c.
+// fraction r/R, chord over the tip radius c/R, blade angle in degrees, thickness ratio t/c, and
+// optionally a fifth column, the camber ratio f/c (greatest height of the mean line above the
+// chord line over the chord). Without it a section is taken as camberOf() says: the
+// flat-bottomed section's on the flat-face datum, at least 3 % on the chord-line datum.
 // Fields are separated by commas, or by semicolons (then a decimal comma is allowed too), tabs
 // or spaces; empty lines and lines starting with '#' are skipped, and so is a first line of
 // column names. Throws PerformanceError with a Russian message naming `fileName`, the line and

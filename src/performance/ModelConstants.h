@@ -40,6 +40,23 @@ inline constexpr double kLeadingEdgeHeightPerThickness = 0.3;
 // ratio. The ideal lift coefficient, 2 pi (ideal - zero-lift), centres the drag bucket.
 inline constexpr double kZeroLiftAnglePerThickness = -0.642204;
 inline constexpr double kIdealAnglePerThickness = 0.067652;
+// The same mean line's greatest height above its chord line, per unit thickness ratio: a
+// flat-bottomed section of thickness t has the camber 0.314 t (Clark Y, 11.7 %: 3.7 %). Scaled to
+// any camber, the mean line keeps its shape, so the two angles above go with the camber:
+// -2.045 rad per unit camber ratio, close to the circular arc's -2.
+inline constexpr double kFlatBottomCamberPerThickness = 0.314;
+inline constexpr double kZeroLiftAnglePerCamber =
+    kZeroLiftAnglePerThickness / kFlatBottomCamberPerThickness;
+inline constexpr double kIdealAnglePerCamber =
+    kIdealAnglePerThickness / kFlatBottomCamberPerThickness;
+// A section given only by its thickness, its angle measured to the chord line, is taken for what
+// propellers carry: the flat-bottomed section's camber, but never less than 3 %. A thinned
+// flat-bottomed family loses its camber with its thickness; the thin sections of real propellers
+// keep theirs: Clark Y about 3.5 %, NACA 4412 4 % (Abbott and von Doenhoff 1959, Appendices I and
+// II), Eppler E63 5.5 % at 4.3 % thickness (M. S. Selig et al., Summary of Low-Speed Airfoil
+// Data, vol. 1, 1995). The lower end of that range, as more over-predicts the thin electric
+// propellers of the UIUC propeller database (J. B. Brandt and M. S. Selig, AIAA 2011-1255).
+inline constexpr double kLeastDefaultCamberRatio = 0.03;
 
 // Measured section lift-curve slopes lie at 0.9 to 1.0 of the thin-aerofoil 2 pi, and measured
 // zero-lift angles of cambered sections short of thin-aerofoil theory's, the more so the thicker
@@ -49,6 +66,17 @@ inline constexpr double kIdealAnglePerThickness = 0.067652;
 // Report 650, 1939, Clark Y propeller 5868-9): 0.8 puts its zero-thrust advance ratios in place.
 inline constexpr double kLiftSlopePerRad = 0.9 * 2.0 * kPi;
 inline constexpr double kZeroLiftViscousFactor = 0.8;
+
+// Below a critical Reynolds number the laminar boundary layer leaves the upper surface before it
+// can turn turbulent and the section loses much of its camber's lift, the more the thicker it is:
+// F. W. Schmitz, Aerodynamik des Flugmodells, 1942 (none for thin plates, some 1e5 for the 12.4 %
+// thick N 60); P. B. S. Lissaman, Low-Reynolds-number airfoils, Annu. Rev. Fluid Mech. 15 (1983)
+// 223-239. Taken as 1e5 at 12 % growing as the square of the thickness ratio, and below it the
+// zero-lift angle and ideal lift scaled by sqrt(R / R_crit), the laminar boundary layer's law
+// of thickness. It brings the small electric propellers of the UIUC database measured at two
+// speeds to the same error at both.
+inline constexpr double kCriticalReynoldsAtReferenceThickness = 1.0e5;
+inline constexpr double kCriticalReynoldsReferenceThickness = 0.12;
 
 // Compressibility: the Prandtl-Glauert factor 1/sqrt(1 - M^2) on lift (H. Glauert, Proc. R. Soc.
 // A 118, 1928), held at the Mach number where the rule stops being trustworthy.
@@ -90,8 +118,12 @@ inline constexpr double kLaminarBubbleExponent = -0.5;
 inline constexpr double kMinReynolds = 1.0e3;
 // The rise of profile drag away from the bucket's centre, cd - cd_min = k (cl - cl_ideal)^2,
 // about 0.01 on the polars of cambered sections of 12 % thickness at R = 3e6 (Abbott and von
-// Doenhoff 1959, Appendix IV).
+// Doenhoff 1959, Appendix IV). At other Reynolds numbers the whole polar scales as its minimum
+// does (M. Drela, QPROP Formulation, MIT 2006: cd = (cd0 + cd2 (cl - cl0)^2) (Re/Re_ref)^f), so k
+// grows with the bucket's drag to some 0.025 at R = 1e5, as the polars of sections at small
+// Reynolds numbers show (Selig et al. 1995, vol. 1).
 inline constexpr double kDragRisePerLiftSquared = 0.01;
+inline constexpr double kDragRiseReferenceReynolds = 3.0e6;
 
 // --- Blade element momentum theory ------------------------------------------------------------
 // Prandtl's tip and hub loss factors as given by H. Glauert, Airplane Propellers, in W. F. Durand

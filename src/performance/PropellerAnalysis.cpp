@@ -35,7 +35,12 @@ struct StationValues {
     double chordFraction;
     double bladeAngleDeg;
     double thicknessRatio;
+    double camberRatio;
 };
+
+StationValues valuesOf(const BladeStation& s) {
+    return {s.chordFraction, s.bladeAngleDeg, s.thicknessRatio, camberOf(s)};
+}
 
 // Linear between stations; the last station's values from there to the tip.
 StationValues interpolate(const std::vector<BladeStation>& stations, double radiusFraction) {
@@ -43,18 +48,18 @@ StationValues interpolate(const std::vector<BladeStation>& stations, double radi
         std::upper_bound(stations.begin(), stations.end(), radiusFraction,
                          [](double r, const BladeStation& s) { return r < s.radiusFraction; });
     if (upper == stations.end()) {
-        const BladeStation& last = stations.back();
-        return {last.chordFraction, last.bladeAngleDeg, last.thicknessRatio};
+        return valuesOf(stations.back());
     }
     if (upper == stations.begin()) {
-        return {upper->chordFraction, upper->bladeAngleDeg, upper->thicknessRatio};
+        return valuesOf(*upper);
     }
-    const BladeStation& a = *(upper - 1);
-    const BladeStation& b = *upper;
-    const double t = (radiusFraction - a.radiusFraction) / (b.radiusFraction - a.radiusFraction);
-    return {a.chordFraction + t * (b.chordFraction - a.chordFraction),
-            a.bladeAngleDeg + t * (b.bladeAngleDeg - a.bladeAngleDeg),
-            a.thicknessRatio + t * (b.thicknessRatio - a.thicknessRatio)};
+    const StationValues a = valuesOf(*(upper - 1));
+    const StationValues b = valuesOf(*upper);
+    const double t = (radiusFraction - (upper - 1)->radiusFraction) /
+                     (upper->radiusFraction - (upper - 1)->radiusFraction);
+    const auto between = [t](double x, double y) { return x + t * (y - x); };
+    return {between(a.chordFraction, b.chordFraction), between(a.bladeAngleDeg, b.bladeAngleDeg),
+            between(a.thicknessRatio, b.thicknessRatio), between(a.camberRatio, b.camberRatio)};
 }
 
 double prandtlFactor(double f) {
@@ -87,7 +92,7 @@ PropellerAnalysis::PropellerAnalysis(const PropellerGeometry& geometry, const Ai
         e.widthM = (outer - inner) * tipRadiusM_;
         e.chordM = v.chordFraction * tipRadiusM_;
         e.bladeAngleRad = v.bladeAngleDeg * kPi / 180.0;
-        e.shape = flatBottomedSection(v.thicknessRatio, e.chordM / e.radiusM);
+        e.shape = camberedSection(v.thicknessRatio, v.camberRatio, e.chordM / e.radiusM);
         elements_.push_back(e);
         inner = outer;
     }

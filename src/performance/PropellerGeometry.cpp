@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PropellerGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -15,7 +16,18 @@ BladeStation fromFlatFace(const BladeStation& faceStation) {
     BladeStation chord = faceStation;
     chord.bladeAngleDeg = faceStation.bladeAngleDeg + std::atan(rise) * 180.0 / kPi;
     chord.chordFraction = faceStation.chordFraction * std::hypot(1.0, rise);
+    if (!chord.camberRatio) {
+        chord.camberRatio = kFlatBottomCamberPerThickness * faceStation.thicknessRatio;
+    }
     return chord;
+}
+
+double camberOf(const BladeStation& station) {
+    if (station.camberRatio) {
+        return *station.camberRatio;
+    }
+    return std::max(kFlatBottomCamberPerThickness * station.thicknessRatio,
+                    kLeastDefaultCamberRatio);
 }
 
 namespace {
@@ -51,6 +63,11 @@ std::string stationFault(const BladeStation& s, double previous) {
                " до " + russianNumber(kMaxThicknessRatio, 1) +
                " (доля хорды: 0,12 — это 12 %), задано: " + russianNumber(s.thicknessRatio, 4) +
                ".";
+    }
+    if (s.camberRatio && !within(*s.camberRatio, 0.0, kMaxCamberRatio)) {
+        return "относительная кривизна (доля хорды) должна быть от 0 до " +
+               russianNumber(kMaxCamberRatio, 1) +
+               " (0,04 — это 4 %), задано: " + russianNumber(*s.camberRatio, 4) + ".";
     }
     return {};
 }

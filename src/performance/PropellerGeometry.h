@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,12 +13,15 @@ struct BladeStation {
     double chordFraction = 0;   // section chord over the tip radius, c/R
     double bladeAngleDeg = 0;   // chord line (leading to trailing edge) to the plane of rotation
     double thicknessRatio = 0;  // maximum thickness over the chord, 0.12 for 12 %
+    // Greatest height of the mean line above the chord line over the chord, 0.04 for 4 %; when
+    // not stated, camberOf() says what the analysis takes.
+    std::optional<double> camberRatio = std::nullopt;
 };
 
-// A propeller as the analysis sees it: its sections are all of the flat-bottomed family, their
-// camber growing with their thickness. Stations run from the root (the first one, where the
-// blade leaves the hub) to the tip, with strictly growing radius; between them the chord, angle
-// and thickness vary linearly.
+// A propeller as the analysis sees it: its sections all have the mean line of the flat-bottomed
+// family, scaled to each station's camber. Stations run from the root (the first one, where the
+// blade leaves the hub) to the tip, with strictly growing radius; between them the chord, angle,
+// thickness and camber vary linearly.
 struct PropellerGeometry {
     double diameterM = 0;
     int bladeCount = 2;
@@ -32,8 +36,13 @@ enum class AngleDatum {
 
 // A station whose angle and chord are measured on the flat face, turned into the chord line's:
 // the leading edge lies kLeadingEdgeHeightPerThickness of the thickness above the face, so the
-// chord line is steeper by atan(0.3 t/c) and longer by the hypotenuse.
+// chord line is steeper by atan(0.3 t/c) and longer by the hypotenuse. A section with a flat face
+// and no stated camber is the flat-bottomed one, of camber kFlatBottomCamberPerThickness t.
 BladeStation fromFlatFace(const BladeStation& faceStation);
+
+// The camber the analysis takes for a station: the stated one, else the flat-bottomed section's
+// for its thickness but at least kLeastDefaultCamberRatio.
+double camberOf(const BladeStation& station);
 
 inline constexpr double kMinDiameterM = 0.05;
 inline constexpr double kMaxDiameterM = 20.0;
@@ -44,6 +53,7 @@ inline constexpr double kMaxThicknessRatio = 0.5;
 inline constexpr double kMaxChordFraction = 1.5;
 inline constexpr double kMinBladeAngleDeg = -45.0;
 inline constexpr double kMaxBladeAngleDeg = 90.0;
+inline constexpr double kMaxCamberRatio = 0.2;
 
 // What is wrong with a station that follows one at `previousRadiusFraction` (0 for the first), as
 // a Russian sentence; empty when nothing is.

@@ -9,12 +9,17 @@
 namespace kelvarin::performance {
 
 SectionShape flatBottomedSection(double thicknessRatio, double chordOverRadius) {
+    return camberedSection(thicknessRatio, kFlatBottomCamberPerThickness * thicknessRatio,
+                           chordOverRadius);
+}
+
+SectionShape camberedSection(double thicknessRatio, double camberRatio, double chordOverRadius) {
     SectionShape shape;
     shape.rotationalGain = std::min(1.0, kRotationalLiftFactor * chordOverRadius * chordOverRadius);
     shape.thicknessRatio = thicknessRatio;
-    shape.zeroLiftAngleRad = kZeroLiftViscousFactor * kZeroLiftAnglePerThickness * thicknessRatio;
+    shape.zeroLiftAngleRad = kZeroLiftViscousFactor * kZeroLiftAnglePerCamber * camberRatio;
     shape.idealLift = kLiftSlopePerRad * kZeroLiftViscousFactor *
-                      (kIdealAnglePerThickness - kZeroLiftAnglePerThickness) * thicknessRatio;
+                      (kIdealAnglePerCamber - kZeroLiftAnglePerCamber) * camberRatio;
     return shape;
 }
 
@@ -47,7 +52,18 @@ SectionPolar::SectionPolar(const SectionShape& shape, double reynolds, double ma
       maxDrag_(kPostStallMaxDrag) {
     const double m = std::clamp(std::isfinite(mach) ? mach : 0.0, 0.0, kMaxCorrectedMach);
     slope_ = kLiftSlopePerRad / std::sqrt(1.0 - m * m);
+    // Below its critical Reynolds number a section loses camber to laminar separation.
+    const double thickness = shape.thicknessRatio / kCriticalReynoldsReferenceThickness;
+    const double critical = kCriticalReynoldsAtReferenceThickness * thickness * thickness;
+    const double re = std::isfinite(reynolds) ? std::max(reynolds, kMinReynolds) : kMinReynolds;
+    if (re < critical) {
+        const double kept = std::sqrt(re / critical);
+        zeroLiftAngle_ *= kept;
+        idealLift_ *= kept;
+    }
     minDrag_ = minimumDrag(shape.thicknessRatio, std::isfinite(reynolds) ? reynolds : 0.0);
+    dragRise_ = kDragRisePerLiftSquared * minDrag_ /
+                minimumDrag(shape.thicknessRatio, kDragRiseReferenceReynolds);
     const double maxLift = maximumLift(std::isfinite(reynolds) ? reynolds : 0.0);
     const double minLift = -kNegativeStallLiftRatio * maxLift;
     // Stall angles at least a few degrees either side of the chord line, so that the post-stall
@@ -61,7 +77,7 @@ SectionPolar::SectionPolar(const SectionShape& shape, double reynolds, double ma
     // the lower side mirrored.
     const auto attachedDrag = [&](double lift) {
         const double off = lift - idealLift_;
-        return minDrag_ + kDragRisePerLiftSquared * off * off;
+        return minDrag_ + dragRise_ * off * off;
     };
     const auto fit = [&](double stallAlpha, double stallLift, double stallDrag) {
         PostStall p;
@@ -97,7 +113,7 @@ SectionCoefficients SectionPolar::at(double alphaRad) const {
     if (alpha >= stallLow_ && alpha <= stallHigh_) {
         const double lift = slope_ * (alpha - zeroLiftAngle_);
         const double off = lift - idealLift_;
-        return {lift, minDrag_ + kDragRisePerLiftSquared * off * off};
+        return {lift, minDrag_ + dragRise_ * off * off};
     }
     const double halfPi = kPi / 2.0;
     if (alpha > stallHigh_ && alpha <= halfPi && upper_.valid) {

@@ -21,6 +21,10 @@ struct SectionShape {
 // `chordOverRadius` chords (0 for a section at rest).
 SectionShape flatBottomedSection(double thicknessRatio, double chordOverRadius);
 
+// A section of the flat-bottomed family's mean line scaled to `camberRatio` (greatest height of
+// the mean line above the chord line over the chord), of any thickness ratio.
+SectionShape camberedSection(double thicknessRatio, double camberRatio, double chordOverRadius);
+
 // The polar of a section at one Reynolds number (on the chord) and Mach number: linear lift from
 // the zero-lift angle with the Prandtl-Glauert factor, a drag polar whose bucket grows as the
 // Reynolds number falls, stall at a maximum lift that falls with the Reynolds number, and the
@@ -49,6 +53,7 @@ private:
     double rotationalGain_ = 0;
     double slope_ = 0;
     double minDrag_ = 0;
+    double dragRise_ = 0;  // k in cd = cd_min + k (cl - cl_ideal)^2
     double maxDrag_ = 0;
     double stallHigh_ = 0;
     double stallLow_ = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -91,6 +92,33 @@ TEST(Performance, ClarkYPropellerOfNacaReport650WithinTenPercent) {
     }
 }
 
+// A small propeller as the UIUC propeller database gives it (chord-line angles, no section), run
+// at two speeds: the APC 9x4.5 thin electric of J. B. Brandt and M. S. Selig, Propeller
+// performance data at low Reynolds numbers, AIAA 2011-1255 (database volume 1: apce_9x45_geom,
+// runs rd0996 at 4002 rpm and jb0998 at 6018 rpm), thickness ratios as APC's own files give them
+// for its electric propellers. At the lower speed its sections lose camber to laminar separation.
+TEST(Performance, SmallPropellerAtTwoSpeedsOfTheUiucDatabaseWithinTenPercent) {
+    const double chord[] = {0.157, 0.163, 0.187, 0.206, 0.217, 0.222, 0.222, 0.217, 0.209,
+                            0.197, 0.183, 0.167, 0.150, 0.133, 0.116, 0.099, 0.074, 0.049};
+    const double beta[] = {34.80, 36.50, 34.26, 29.64, 25.62, 22.53, 20.25, 18.37, 16.83,
+                           15.51, 14.38, 13.45, 12.56, 12.09, 11.25, 10.46, 9.68,  8.90};
+    PropellerGeometry g{9 * 0.0254, 2, {}};
+    for (int i = 0; i < 18; ++i) {
+        const double r = 0.15 + 0.05 * i;
+        g.stations.push_back({r, chord[i], beta[i], r < 0.6 ? 0.21 - 0.18 * r : 0.102});
+    }
+    const PropellerAnalysis analysis(g, airAt(0));
+    struct Measured {
+        double rpm, j, ct, cp;
+    };
+    for (const Measured& m :
+         {Measured{4002, 0.315, 0.0524, 0.0316}, Measured{6018, 0.375, 0.0480, 0.0307}}) {
+        const OperatingPoint p = analysis.at(m.j * m.rpm / 60 * g.diameterM * 3.6, m.rpm);
+        EXPECT_NEAR(p.thrustCoefficient, m.ct, 0.1 * m.ct) << m.rpm;
+        EXPECT_NEAR(p.powerCoefficient, m.cp, 0.1 * m.cp) << m.rpm;
+    }
+}
+
 TEST(Performance, DesignAnglesAreTurnedFromTheFlatFaceToTheChordLine) {
     const PropellerGeometry g = geometryFromDesign(defaultDesign());
     ASSERT_EQ(g.stations.size(), 9u);  // stations 3..11; the hub carries no section
@@ -107,11 +135,13 @@ TEST(Performance, DesignAnglesAreTurnedFromTheFlatFaceToTheChordLine) {
 TEST(Performance, SectionConstantsFollowTheProfileTables) {
     double zeroLift = 0;
     double ideal = 0;
+    double greatestCamber = 0;
     for (std::size_t j = 0; j + 1 < kProfilePointCount; ++j) {
         const auto camber = [](std::size_t k) {  // from the chord line, per unit thickness
             return (kProfileUpperTenths[k] + kProfileLowerTenths[k]) / 20 -
                    0.3 * (1 - kProfileChordPercent[k] / 100);
         };
+        greatestCamber = std::max(greatestCamber, camber(j));
         const double x0 = kProfileChordPercent[j] / 100;
         const double x1 = kProfileChordPercent[j + 1] / 100;
         const double slope = (camber(j + 1) - camber(j)) / (x1 - x0);
@@ -122,6 +152,7 @@ TEST(Performance, SectionConstantsFollowTheProfileTables) {
     }
     EXPECT_NEAR(kZeroLiftAnglePerThickness, zeroLift, 1e-6);
     EXPECT_NEAR(kIdealAnglePerThickness, ideal, 1e-6);
+    EXPECT_NEAR(kFlatBottomCamberPerThickness, greatestCamber, 1e-6);
     EXPECT_DOUBLE_EQ(kLeadingEdgeHeightPerThickness, kProfileUpperTenths[0] / 10);
 }
 
@@ -176,14 +207,14 @@ TEST(Performance, InputOutsideSenseIsRefusedInRussian) {
 
 TEST(Performance, NoSolutionIsAGapAndNothingEverComesOutNaN) {
     // A blade twisted past sense, windmilling hard: momentum theory has no answer for it.
-    const PropellerGeometry twisted{0.68,
-                                    3,
-                                    {{0.064, 0.283, 79.46, 0.417},
-                                     {0.298, 0.126, 74.50, 0.410},
-                                     {0.532, 0.158, -8.89, 0.133},
-                                     {0.766, 0.146, 25.48, 0.248},
-                                     {1.000, 0.027, -5.21, 0.078}}};
-    const OperatingPoint gap = PropellerAnalysis(twisted, airAt(0)).at(100.6, 224);
+    const PropellerGeometry twisted{0.323,
+                                    2,
+                                    {{0.072, 0.130, 11.14, 0.066},
+                                     {0.304, 0.162, 54.31, 0.129},
+                                     {0.536, 0.266, 88.57, 0.401},
+                                     {0.768, 0.095, 89.40, 0.315},
+                                     {1.000, 0.292, 89.19, 0.217}}};
+    const OperatingPoint gap = PropellerAnalysis(twisted, airAt(0)).at(100.6, 167);
     EXPECT_FALSE(gap.converged);
     EXPECT_EQ(gap.thrustN, 0);
     EXPECT_EQ(gap.speedKmh, 100.6);

@@ -47,6 +47,10 @@ TEST(GeometryFile, FaceAnglesAreTurnedToTheChordLine) {
     const PropellerGeometry g = read("0.2,0.15,30,0.2\n1,0.05,12,0.1\n", AngleDatum::FlatFace);
     EXPECT_NEAR(g.stations[1].bladeAngleDeg, 12 + std::atan(0.03) * 180 / 3.14159265358979, 1e-9);
     EXPECT_GT(g.stations[1].chordFraction, 0.05);
+    // A flat face without a stated camber is the flat-bottomed section; a fifth column states it.
+    EXPECT_NEAR(camberOf(g.stations[1]), 0.0314, 1e-12);
+    EXPECT_EQ(camberOf(read("0.2,0.15,30,0.2\n1,0.05,12,0.06\n").stations[1]), 0.03);
+    EXPECT_EQ(read("0.2,0.15,30,0.2,0.05\n1,0.05,12,0.1,0.04\n").stations[1].camberRatio, 0.04);
     EXPECT_EQ(parseAngleDatum("face"), AngleDatum::FlatFace);
     EXPECT_FALSE(parseAngleDatum("Face"));
 }
@@ -63,6 +67,7 @@ TEST(GeometryFile, RefusalsNameTheFileTheLineAndTheFault) {
          "строка 2: относительный радиус 0,1 не больше, чем у предыдущей станции (0,2)"},
         {"0.2,0.15,30,12\n1,0.1,10,0.1\n", "строка 1: относительная толщина"},
         {"0.2,0.15,95,0.1\n", "строка 1: угол установки"},
+        {"0.2,0.15,30,0.2,0.5\n", "строка 1: относительная кривизна"},
         {"# nothing\n", "нет ни одной станции"},
         {"0.2,0.15,30,0.2\n", "хотя бы две станции"},
         {"0.2,0.15,30,0.2\n0.4,0.1,20,0.1\n", "Последняя станция"},

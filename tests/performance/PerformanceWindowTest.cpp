@@ -42,20 +42,20 @@ TEST(PerformanceWindow, ShowsTheFiguresAndFollowsANewPropellerAtOnce) {
 }
 
 TEST(PerformanceWindow, APointWithoutSolutionBreaksTheCurve) {
-    // Windmilling hard from 78 km/h at 224 rpm (see AnalysisTest): the thrust curve stops there.
-    const PropellerGeometry twisted{0.68,
-                                    3,
-                                    {{0.064, 0.283, 79.46, 0.417},
-                                     {0.298, 0.126, 74.50, 0.410},
-                                     {0.532, 0.158, -8.89, 0.133},
-                                     {0.766, 0.146, 25.48, 0.248},
-                                     {1.000, 0.027, -5.21, 0.078}}};
+    // Windmilling hard from 74 km/h at 167 rpm (see AnalysisTest): the thrust curve stops there.
+    const PropellerGeometry twisted{0.323,
+                                    2,
+                                    {{0.072, 0.130, 11.14, 0.066},
+                                     {0.304, 0.162, 54.31, 0.129},
+                                     {0.536, 0.266, 88.57, 0.401},
+                                     {0.768, 0.095, 89.40, 0.315},
+                                     {1.000, 0.292, 89.19, 0.217}}};
     Window w;
-    w.window.showPropeller(twisted, {1, 224, 100, 150});
+    w.window.showPropeller(twisted, {1, 167, 100, 150});
     EXPECT_TRUE(w.figures()->text().contains("Разрывы"));
     for (QAbstractSeries* s : w.chart("ChartThrust")->series()) {
         for (const QPointF& p : static_cast<QLineSeries*>(s)->points()) {
-            EXPECT_LT(p.x(), 78.0);
+            EXPECT_LT(p.x(), 74.3);
         }
     }
 }
