@@ -6,13 +6,13 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "programinfo/ProgramInfo.h"
 #include "qtdrawing/QtPrinter.h"
+#include "systemlocale/LocaleSeparator.h"
 #include "ui/CommandLine.h"
 #include "ui/DesktopShell.h"
-#include "ui/LocaleSeparator.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
-#include "ui/ProgramInfo.h"
 
 namespace kelvarin {
 

@@ -3,7 +3,7 @@
 
 #include <QCommandLineParser>
 
-#include "ui/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 
 namespace kelvarin {
 
