@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/SanityStatus.h"
+
+namespace kelvarin {
+
+SanityStatus::SanityStatus(QWidget* parent) : QLabel(parent) {
+    setObjectName(QStringLiteral("SanityLine"));
+    setTextFormat(Qt::PlainText);
+}
+
+void SanityStatus::showFigures(const std::optional<SanityFigures>& figures) {
+    warning_ = figures && tipTooFast(*figures);
+    setText(QString::fromStdString(sanityLineText(figures)));
+    setToolTip(QString::fromStdString(sanityExplanation(figures)));
+    // Red and bold, readable on light and dark status bars alike.
+    setStyleSheet(warning_ ? QStringLiteral("QLabel { color: #d01010; font-weight: bold; }")
+                           : QString());
+}
+
+}  // namespace kelvarin
