@@ -119,9 +119,14 @@ std::string calcText(const CalculationOutcome& outcome, InputMode mode) {
         out += "\n";
     }
     const std::optional<SanityFigures> sanity = figures(outcome, mode);
-    out += "\n" + sanityLineText(sanity) + "\n";
+    // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) of a literal plus a temporary.
+    out += '\n';
+    out += sanityLineText(sanity);
+    out += '\n';
     if (sanity && tipTooFast(*sanity)) {
-        out += "Внимание: " + sanityExplanation(sanity) + "\n";
+        out += "Внимание: ";
+        out += sanityExplanation(sanity);
+        out += '\n';
     }
     return out;
 }
@@ -129,29 +134,41 @@ std::string calcText(const CalculationOutcome& outcome, InputMode mode) {
 std::string calcCsv(const CalculationOutcome& outcome, InputMode mode) {
     const PropellerDesign& d = outcome.design;
     const std::optional<SanityFigures> sanity = figures(outcome, mode);
-    const bool sized = mode != InputMode::Manual;
-    const auto number = [](double value) { return exact(value); };
+    // The design's own columns, the same on every row.
+    std::string design = ",";
+    design += modeName(mode);
+    for (double value : {d.sizing.diameterCm, d.sizing.pitchM}) {
+        design += ',';
+        design += exact(value);
+    }
+    // The manual mode reads none of the four inputs, so it has nothing to say of them.
+    for (double value :
+         {d.inputs.powerHp, d.inputs.speedRpm, d.inputs.maxSpeedKmh, d.inputs.designSpeedKmh}) {
+        design += ',';
+        design += mode != InputMode::Manual ? exact(value) : std::string();
+    }
+    for (double value : sanity
+                            ? std::array{sanity->tipSpeedMs, sanity->tipMach, sanity->advanceRatio}
+                            : std::array<double, 3>{}) {
+        design += ',';
+        design += sanity ? exact(value) : std::string();
+    }
+    design += "\r\n";
+
     std::string out =
         "station,relative_radius,radius_cm,blade_width_m,blade_angle_deg,chord_m,axial_depth_m,"
         "mode,diameter_cm,pitch_m,power_hp,speed_rpm,max_speed_kmh,design_speed_kmh,"
         "tip_speed_ms,tip_mach,advance_ratio\r\n";
     for (int k = kFirstListedStation; k <= kLastStation; ++k) {
         const std::size_t i = stationIndex(k);
-        out += std::to_string(k) + "," + number(kRelativeRadius[i]) + "," +
-               number(kRelativeRadius[i] * d.sizing.diameterCm / 2) + "," +
-               number(d.stations.bladeWidthM[i]) + "," + number(d.stations.bladeAngleDeg[i]) + "," +
-               number(d.stations.chordM[i]) + "," + number(d.stations.axialDepthM[i]) + "," +
-               std::string(modeName(mode)) + "," + number(d.sizing.diameterCm) + "," +
-               number(d.sizing.pitchM) + ",";
-        // The manual mode reads none of the four, so it has nothing to say of them.
-        out += sized ? number(d.inputs.powerHp) + "," + number(d.inputs.speedRpm) + "," +
-                           number(d.inputs.maxSpeedKmh) + "," + number(d.inputs.designSpeedKmh)
-                     : std::string(",,,");
-        out += ",";
-        out += sanity ? number(sanity->tipSpeedMs) + "," + number(sanity->tipMach) + "," +
-                            number(sanity->advanceRatio)
-                      : std::string(",,");
-        out += "\r\n";
+        out += std::to_string(k);
+        for (double value : {kRelativeRadius[i], kRelativeRadius[i] * d.sizing.diameterCm / 2,
+                             d.stations.bladeWidthM[i], d.stations.bladeAngleDeg[i],
+                             d.stations.chordM[i], d.stations.axialDepthM[i]}) {
+            out += ',';
+            out += exact(value);
+        }
+        out += design;
     }
     return out;
 }
