@@ -11,7 +11,9 @@ SanityStatus::SanityStatus(QWidget* parent) : QLabel(parent) {
 void SanityStatus::showFigures(const std::optional<SanityFigures>& figures) {
     warning_ = figures && tipTooFast(*figures);
     setText(QString::fromStdString(sanityLineText(figures)));
-    setToolTip(QString::fromStdString(sanityExplanation(figures)));
+    // As rich text, so that the long explanation wraps instead of running off the screen.
+    setToolTip(QStringLiteral("<p>%1</p>")
+                   .arg(QString::fromStdString(sanityExplanation(figures)).toHtmlEscaped()));
     // Red and bold, readable on light and dark status bars alike.
     setStyleSheet(warning_ ? QStringLiteral("QLabel { color: #d01010; font-weight: bold; }")
                            : QString());
