@@ -48,13 +48,11 @@ void DesignSession::refreshTitle() {
     window_.setWindowTitle(designWindowTitle(filePath_, isModified()));
 }
 
-void DesignSession::open() {
+bool DesignSession::open() {
     const QString folder =
         filePath_.isEmpty() ? QDir::currentPath() : QFileInfo(filePath_).absolutePath();
     const QString path = dialogs_.designToOpen(&window_, folder);
-    if (!path.isEmpty()) {
-        openFile(path);
-    }
+    return !path.isEmpty() && openFile(path);
 }
 
 bool DesignSession::openFile(const QString& path) {

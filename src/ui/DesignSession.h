@@ -32,8 +32,8 @@ public:
     bool isModified() const;
     QStringList recentFiles() const { return recent_.files(); }
 
-    // Файл → Открыть…: the dialog, then openFile.
-    void open();
+    // Файл → Открыть…: the dialog, then openFile. Returns whether a design was opened.
+    bool open();
     // Opens a design: reads it whole first, so a bad file only brings a message naming it and
     // the reason and changes nothing; then asks about unsaved changes, puts the design into the
     // controls and calculates. Returns whether the design was opened.
