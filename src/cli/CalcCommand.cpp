@@ -50,6 +50,7 @@ extern const CliCommand kCalcCommand = {
     "                     системы), csv или json (числа с точкой, полная точность;\n"
     "                     в json также координаты профилей сечений 3–11, мм)\n",
     kOptions,
+    true,
     &runCalc,
 };
 

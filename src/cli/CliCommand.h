@@ -35,8 +35,11 @@ struct CliCommand {
     std::string_view summary;  // one Russian line for the tool's --help
     std::string_view help;     // the command's own --help, Russian, ends with a newline
     std::span<const CliOption> options;
+    // Whether it takes a design (a design file and the field options, kDesignInputOptions),
+    // whose help then follows its own.
+    bool takesDesign = false;
     // Runs with the parsed arguments; throws CliUsageError or CliFailure, or returns the code.
-    int (*run)(const CliArguments& arguments, CliStreams& streams);
+    int (*run)(const CliArguments& arguments, CliStreams& streams) = nullptr;
 };
 
 // Every command, in the order the tool's --help lists them.

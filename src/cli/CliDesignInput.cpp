@@ -54,9 +54,8 @@ std::string fieldText(const CliArguments& arguments, std::string_view option, In
 DesignDocument designFromArguments(const CliArguments& arguments) {
     const auto& files = arguments.positionals();
     if (files.size() > 1) {
-        throw CliUsageError{"указано " + std::to_string(files.size()) +
-                            " файла проекта, а нужен один: " + quotedArgument(files[0]) + ", " +
-                            quotedArgument(files[1])};
+        throw CliUsageError{"нужен один файл проекта, а указано больше: " +
+                            quotedArgument(files[0]) + ", " + quotedArgument(files[1])};
     }
     if (arguments.has("by-diameter") && arguments.has("manual")) {
         throw CliUsageError{"--by-diameter и --manual взаимоисключающие: выберите один режим"};

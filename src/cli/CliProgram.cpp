@@ -4,6 +4,7 @@
 #include <ostream>
 #include <vector>
 
+#include "cli/CliDesignInput.h"
 #include "programinfo/ProgramInfo.h"
 
 namespace kelvarin {
@@ -102,6 +103,9 @@ int runCli(std::span<const std::string> arguments, CliStreams& streams) {
             }
             if (argument == "-h" || argument == "--help") {
                 streams.out << command->help;
+                if (command->takesDesign) {
+                    streams.out << '\n' << kDesignInputHelp;
+                }
                 return kCliSuccess;
             }
         }

@@ -38,6 +38,7 @@ extern const CliCommand kReportCommand = {
     "                     новый записан полностью); без него или «-» — стандартный\n"
     "                     вывод\n",
     kOptions,
+    true,
     &runReport,
 };
 

@@ -73,6 +73,7 @@ extern const CliCommand kSaveCommand = {
     "  -o, --output ФАЙЛ  файл проекта (заменяется целиком, только когда новый\n"
     "                     записан полностью); «-» — стандартный вывод\n",
     kOptions,
+    true,
     &runSave,
 };
 
