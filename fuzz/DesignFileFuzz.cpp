@@ -33,8 +33,7 @@ void readUnder(char chosen, const QByteArray& bytes) {
         return;
     }
     const kelvarin::DesignDocument& document = *reading.document;
-    check(document.section >= kelvarin::kFirstSection &&
-              document.section <= kelvarin::kLastSection,
+    check(document.section >= kelvarin::kFirstSection && document.section <= kelvarin::kLastSection,
           "a section outside the selector");
     for (const std::string& text : document.fieldTexts) {
         check(kelvarin::fieldTextProblem(text, chosen).empty(), "a text the fields refuse");
