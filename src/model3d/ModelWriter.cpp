@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model3d/ModelError.h"
+#include "model3d/ModelFile.h"
 #include "model3d/SolidMesh.h"
 
 namespace kelvarin::model3d {
@@ -20,8 +21,7 @@ ModelFormat modelFormatOf(const std::filesystem::path& path) {
     if (extension == ".stl") {
         return ModelFormat::Stl;
     }
-    throw ModelError("Не удалось сохранить модель в файл «" + path.string() +
-                     "»: модель сохраняется в файлы .step, .stp или .stl.");
+    throw saveFailure(path, "модель сохраняется в файлы .step, .stp или .stl");
 }
 
 void writeModel(const PropellerSolid& solid, const std::filesystem::path& path) {

@@ -14,7 +14,7 @@ enum class ModelFormat { Step, Stl };
 // case. Throws ModelError for any other name.
 ModelFormat modelFormatOf(const std::filesystem::path& path);
 
-// STEP AP214, millimetres, the solid as one body. Written atomically (see writeAtomically).
+// STEP AP214, millimetres, the solid as one body. Written atomically (see writeModelFile).
 void writeStep(const PropellerSolid& solid, const std::filesystem::path& path);
 
 // Binary STL, millimetres, facet normals pointing out of the solid. Written atomically.
