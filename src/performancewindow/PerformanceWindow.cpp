@@ -3,17 +3,23 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPen>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <optional>
 
+#include "performance/ModelConstants.h"
 #include "performance/PerformanceError.h"
 #include "performance/PropellerAnalysis.h"
 
@@ -96,8 +102,51 @@ PerformanceWindow::PerformanceWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Характеристики винта"));
     setObjectName(QStringLiteral("PerformanceForm"));
 
+    // Whole metres and degrees are finer than the atmosphere model; the figures follow a value
+    // once it is entered, not at every key.
+    altitude_ = new QSpinBox(this);
+    altitude_->setObjectName(QStringLiteral("EditAltitude"));
+    altitude_->setRange(static_cast<int>(performance::kMinAltitudeM),
+                        static_cast<int>(performance::kMaxAltitudeM));
+    altitude_->setSingleStep(100);
+    altitude_->setSuffix(QStringLiteral(" м"));
+    altitude_->setKeyboardTracking(false);
+    altitude_->setToolTip(QStringLiteral("Высота над уровнем моря, на которой работает винт"));
+    temperature_ = new QSpinBox(this);
+    temperature_->setObjectName(QStringLiteral("EditTemperature"));
+    temperature_->setRange(static_cast<int>(performance::kMinTemperatureC),
+                           static_cast<int>(performance::kMaxTemperatureC));
+    temperature_->setSuffix(QStringLiteral(" °C"));
+    temperature_->setKeyboardTracking(false);
+    temperature_->setToolTip(QStringLiteral("Температура воздуха; давление остается стандартным"));
+    standardTemperature_ = new QCheckBox(QStringLiteral("по стандартной атмосфере"), this);
+    standardTemperature_->setObjectName(QStringLiteral("CheckStandardAir"));
+    standardTemperature_->setChecked(true);
+    temperature_->setEnabled(false);
+    const auto changedByUser = [this] {
+        temperature_->setEnabled(!standardTemperature_->isChecked());
+        applyAirControls();
+        emit airChanged();
+    };
+    connect(altitude_, &QSpinBox::valueChanged, this, changedByUser);
+    connect(temperature_, &QSpinBox::valueChanged, this, changedByUser);
+    connect(standardTemperature_, &QCheckBox::toggled, this, changedByUser);
+    auto* airRow = new QHBoxLayout;
+    auto* altitudeLabel = new QLabel(QStringLiteral("Высота над уровнем моря:"), this);
+    altitudeLabel->setBuddy(altitude_);
+    auto* temperatureLabel = new QLabel(QStringLiteral("Температура воздуха:"), this);
+    temperatureLabel->setBuddy(temperature_);
+    airRow->addWidget(altitudeLabel);
+    airRow->addWidget(altitude_);
+    airRow->addSpacing(16);
+    airRow->addWidget(temperatureLabel);
+    airRow->addWidget(temperature_);
+    airRow->addWidget(standardTemperature_);
+    airRow->addStretch(1);
+
     figures_ = new QLabel(this);
     figures_->setObjectName(QStringLiteral("LabFigures"));
+    figures_->setTextFormat(Qt::RichText);
     figures_->setWordWrap(true);
     figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -111,14 +160,55 @@ PerformanceWindow::PerformanceWindow(QWidget* parent)
     powerView_->setRenderHint(QPainter::Antialiasing);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(airRow);
     layout->addWidget(figures_);
     layout->addWidget(thrustView_, 1);
     layout->addWidget(powerView_, 1);
     resize(760, 820);
+    applyAirControls();
 }
 
-void PerformanceWindow::setAir(const performance::AirState& air) {
-    air_ = air;
+void PerformanceWindow::setAir(double altitudeM, std::optional<double> temperatureC) {
+    {
+        const QSignalBlocker blockAltitude(altitude_);
+        const QSignalBlocker blockTemperature(temperature_);
+        const QSignalBlocker blockStandard(standardTemperature_);
+        // Out of range or not a number: the spin boxes bring it to their nearest limit.
+        altitude_->setValue(std::isfinite(altitudeM)
+                                ? static_cast<int>(std::lround(std::clamp(altitudeM, -1e6, 1e6)))
+                                : 0);
+        standardTemperature_->setChecked(!temperatureC || !std::isfinite(*temperatureC));
+        if (!standardTemperature_->isChecked()) {
+            temperature_->setValue(
+                static_cast<int>(std::lround(std::clamp(*temperatureC, -1e6, 1e6))));
+        }
+        temperature_->setEnabled(!standardTemperature_->isChecked());
+    }
+    applyAirControls();
+}
+
+double PerformanceWindow::altitudeM() const {
+    return altitude_->value();
+}
+
+std::optional<double> PerformanceWindow::temperatureC() const {
+    if (standardTemperature_->isChecked()) {
+        return std::nullopt;
+    }
+    return temperature_->value();
+}
+
+void PerformanceWindow::applyAirControls() {
+    // Both controls hold values within the atmosphere's ranges, so this never refuses.
+    air_ = performance::airAt(altitudeM(), temperatureC());
+    if (standardTemperature_->isChecked()) {
+        const QSignalBlocker blockTemperature(temperature_);
+        temperature_->setValue(
+            static_cast<int>(std::lround(air_.temperatureK - performance::kZeroCelsiusK)));
+    }
+    if (propeller_) {
+        analyse();
+    }
 }
 
 void PerformanceWindow::clearPlots() {
@@ -133,14 +223,28 @@ void PerformanceWindow::clearPlots() {
 
 void PerformanceWindow::showPropeller(const performance::PropellerGeometry& geometry,
                                       const EngineAndFlight& engine) {
+    propeller_ = Propeller{geometry, engine};
+    analyse();
+}
+
+void PerformanceWindow::showNoPropeller(const QString& reason) {
+    propeller_.reset();
+    clearPlots();
+    figures_->setText(reason.toHtmlEscaped());
+    emit figuresChanged();
+}
+
+void PerformanceWindow::analyse() {
+    const EngineAndFlight& engine = propeller_->engine;
     clearPlots();
     PerformanceSummary summary;
     try {
-        const performance::PropellerAnalysis analysis(geometry, air_);
+        const performance::PropellerAnalysis analysis(propeller_->geometry, air_);
         summary = performance::summarize(analysis, engine);
     } catch (const performance::PerformanceError& e) {
-        figures_->setText(QStringLiteral("Расчет характеристик невозможен: ") +
-                          QString::fromUtf8(e.what()));
+        figures_->setText(
+            (QStringLiteral("Расчет характеристик невозможен: ") + QString::fromUtf8(e.what()))
+                .toHtmlEscaped());
         emit figuresChanged();
         return;
     }
