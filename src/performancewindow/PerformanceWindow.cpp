@@ -31,14 +31,23 @@ using performance::PerformanceSummary;
 
 namespace {
 
+// The user's decimal separator, as in the main window, but no group separator: "2300 об/мин"
+// reads the same in every locale, where "2,300" would read as a fraction in Russian text.
+QLocale displayLocale() {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 QString number(double value, int decimals) {
-    return QLocale().toString(value, 'f', decimals);
+    return displayLocale().toString(value, 'f', decimals);
 }
 
 QChart* makeChart(const QString& title) {
     auto* chart = new QChart;
     chart->setTitle(title);
     chart->setLocalizeNumbers(true);
+    chart->setLocale(displayLocale());
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     return chart;

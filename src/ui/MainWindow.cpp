@@ -27,7 +27,9 @@
 #include "ui/HelpLocation.h"
 #include "ui/MainMenu.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ModelActions.h"
 #include "ui/NumericEdit.h"
+#include "ui/PerformanceActions.h"
 #include "ui/SanityStatus.h"
 #include "ui/UiFonts.h"
 #include "ui/ZoomSlider.h"
@@ -129,6 +131,13 @@ void MainWindow::buildMenuAndStatus() {
     session_ =
         new DesignSession(*this, services_.messages, services_.fileDialogs, services_.settings);
     mainMenu_->setRecentFiles(session_->recentFiles());
+    modelActions_ =
+        new ModelActions(*this, services_.messages, services_.fileDialogs, services_.settings);
+    performanceActions_ = new PerformanceActions(*this, services_.settings);
+    mainMenu_->addModelActions({modelActions_->saveAction()});
+    mainMenu_->addPropellerActions({performanceActions_->showAction()});
+    mainMenu_->addPropellerActions(
+        {modelActions_->previewAction(), modelActions_->leftHandAction()});
     auto* drop = new DesignDrop(this);
     connect(drop, &DesignDrop::designDropped, session_, [this](const QString& path) {
         runGuarded([this, path] { session_->openFile(path); });
@@ -258,6 +267,9 @@ void MainWindow::connectHandlers() {
     }
     connect(sectionSelector_, &ArrowSelector::positionChanged, this, &MainWindow::designEdited);
     connect(this, &MainWindow::designEdited, session_, &DesignSession::refreshTitle);
+    connect(this, &MainWindow::calculationCompleted, modelActions_, &ModelActions::setDesign);
+    connect(this, &MainWindow::calculationCompleted, performanceActions_,
+            &PerformanceActions::follow);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -353,6 +365,7 @@ void MainWindow::calculate() {
         }
         if (outcome.completed()) {
             sanityStatus_->showFigures(sanityFigures(design_, mode, outcome.fieldTexts));
+            emit calculationCompleted(design_, mode, outcome.fieldTexts);
             QStringList failures;
             if (auto failure = report_.write(design_, mode, reportFilePath())) {
                 failures << *failure;

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -104,12 +105,25 @@ TEST(UiDesignSession, MenuOrderShortcutsAndThePlaceOfTheTemplateActions) {
     QAction exportAction(QStringLiteral("Экспорт шаблонов…"));
     QAction printAction(QStringLiteral("Печать…"));
     menu.addTemplateActions({&exportAction, &printAction});
-    QStringList items;
-    for (QAction* action : menu.fileMenu()->actions()) {
-        items << (action->isSeparator() ? QStringLiteral("—") : action->text());
+    const auto items = [](const QMenu* m) {
+        QStringList texts;
+        for (QAction* action : m->actions()) {
+            texts << (action->isSeparator() ? QStringLiteral("—") : action->text());
+        }
+        return texts;
+    };
+    // The templates' group above the model's, whichever the window added first.
+    EXPECT_EQ(
+        items(menu.fileMenu()),
+        QStringList({"&Открыть…", "&Сохранить", "Сохранить &как…", "—", "&Недавние", "—",
+                     "Экспорт шаблонов…", "Печать…", "—", "Сохранить &модель…", "—", "В&ыход"}));
+    EXPECT_EQ(items(menu.propellerMenu()),
+              QStringList({"&Характеристики винта", "—", "&3D-модель…", "&Левый винт"}));
+    QStringList bar;
+    for (QAction* action : rig.window->menuBar()->actions()) {
+        bar << action->text();
     }
-    EXPECT_EQ(items, QStringList({"&Открыть…", "&Сохранить", "Сохранить &как…", "—", "&Недавние",
-                                  "—", "Экспорт шаблонов…", "Печать…", "—", "В&ыход"}));
+    EXPECT_EQ(bar, QStringList({"&Файл", "&Винт", "&Справка"}));
     EXPECT_EQ(menu.openAction()->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(menu.saveAsAction()->shortcut(), QKeySequence("Ctrl+Shift+S"));
     EXPECT_EQ(menu.exitAction()->shortcut(), QKeySequence("Ctrl+Q"));
