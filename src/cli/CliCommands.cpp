@@ -10,12 +10,14 @@ namespace kelvarin {
 extern const CliCommand kCalcCommand;
 extern const CliCommand kReportCommand;
 extern const CliCommand kSaveCommand;
+extern const CliCommand kPerfCommand;
 
 std::span<const CliCommand* const> cliCommands() {
-    static const std::array<const CliCommand*, 3> kCommands = {
+    static const std::array<const CliCommand*, 4> kCommands = {
         &kCalcCommand,
         &kReportCommand,
         &kSaveCommand,
+        &kPerfCommand,
     };
     return kCommands;
 }
