@@ -228,6 +228,10 @@ void PerformanceWindow::clearPlots() {
             delete axis;
         }
     }
+    // The views repaint only what they see changed, and the labels of the axes just removed
+    // are not among it: without a full repaint they stay on screen under the new ones.
+    thrustView_->viewport()->update();
+    powerView_->viewport()->update();
 }
 
 void PerformanceWindow::showPropeller(const performance::PropellerGeometry& geometry,
