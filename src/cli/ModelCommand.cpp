@@ -6,10 +6,9 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliDesignInput.h"
-#include "model3d/DesignShape.h"
 #include "model3d/ModelError.h"
-#include "model3d/ModelWriter.h"
-#include "model3d/PropellerSolid.h"
+#include "model3d/ModelFormat.h"
+#include "modelmodule/ModelModuleLoader.h"
 
 namespace kelvarin {
 
@@ -23,7 +22,7 @@ int runModel(const CliArguments& arguments, CliStreams&) {
         throw CliUsageError{"укажите файл модели: -o ФАЙЛ.step или -o ФАЙЛ.stl"};
     }
     const std::string& path = arguments.value("output");
-    // Refused before the calculation and the solid, which take their time.
+    // Refused before the calculation and the kernel's module, which take their time.
     try {
         model3d::modelFormatOf(path);
     } catch (const model3d::ModelError&) {
@@ -33,10 +32,10 @@ int runModel(const CliArguments& arguments, CliStreams&) {
     const DesignDocument document = designFromArguments(arguments);
     const CalculationOutcome outcome = calculateDesign(document);
     try {
-        const model3d::PropellerSolid solid = model3d::buildPropellerSolid(
-            model3d::shapeFromDesign(outcome.design),
-            arguments.has("left-hand") ? model3d::Handedness::Left : model3d::Handedness::Right);
-        model3d::writeModel(solid, path);
+        modelmodule::writeDesignModel(
+            outcome.design,
+            arguments.has("left-hand") ? model3d::Handedness::Left : model3d::Handedness::Right,
+            path);
     } catch (const model3d::ModelError& e) {
         throw CliFailure{e.what()};
     }

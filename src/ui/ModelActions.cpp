@@ -9,11 +9,7 @@
 #include <QWidget>
 #include <exception>
 
-#include "model3d/DesignShape.h"
-#include "model3d/ModelError.h"
-#include "model3d/ModelWriter.h"
-#include "model3d/PropellerSolid.h"
-#include "model3d/SolidMesh.h"
+#include "modelmodule/ModelModuleLoader.h"
 #include "modelview/ModelPreviewDialog.h"
 #include "ui/FailureMessages.h"
 #include "ui/FileDialogs.h"
@@ -80,32 +76,18 @@ void ModelActions::runGuarded(const std::function<void()>& handler) {
 
 void ModelActions::setDesign(const PropellerDesign& design) {
     design_ = design;
-    solid_.reset();
 }
 
 model3d::Handedness ModelActions::handedness() const {
     return leftHand_->isChecked() ? model3d::Handedness::Left : model3d::Handedness::Right;
 }
 
-const model3d::PropellerSolid* ModelActions::solid() {
+bool ModelActions::calculated() {
     if (!design_) {
         messages_.inform(&window_, QStringLiteral("Модели еще нет: сначала рассчитайте винт "
                                                   "кнопкой «Расчет»."));
-        return nullptr;
     }
-    if (!solid_ || solidHandedness_ != handedness()) {
-        solid_.reset();
-        const WaitCursor wait;
-        try {
-            solid_ = std::make_unique<model3d::PropellerSolid>(
-                model3d::buildPropellerSolid(model3d::shapeFromDesign(*design_), handedness()));
-        } catch (const model3d::ModelError& e) {
-            messages_.critical(&window_, errorDisplayText(failureText(e)));
-            return nullptr;
-        }
-        solidHandedness_ = handedness();
-    }
-    return solid_.get();
+    return design_.has_value();
 }
 
 QString ModelActions::suggestedPath() const {
@@ -122,10 +104,13 @@ QString ModelActions::suggestedPath() const {
 }
 
 void ModelActions::saveModel() {
-    // Built first, so that a design without a solid is told before a file is chosen.
-    const model3d::PropellerSolid* model = solid();
-    if (model == nullptr) {
+    if (!calculated()) {
         return;
+    }
+    // A design that makes no solid is told before a file is chosen.
+    {
+        const WaitCursor wait;
+        modelmodule::checkDesignModel(*design_);
     }
     const QString title = leftHand_->isChecked() ? QStringLiteral("Сохранить модель левого винта")
                                                  : QStringLiteral("Сохранить модель винта");
@@ -133,12 +118,10 @@ void ModelActions::saveModel() {
     if (path.isEmpty()) {
         return;
     }
-    try {
+    {
         const WaitCursor wait;
-        model3d::writeModel(*model, QFile::encodeName(path).toStdString());
-    } catch (const model3d::ModelError& e) {
-        messages_.critical(&window_, errorDisplayText(failureText(e)));
-        return;
+        modelmodule::writeDesignModel(*design_, handedness(),
+                                      QFile::encodeName(path).toStdString());
     }
     const QFileInfo saved(path);
     settings_.setValue(kFolderKey, saved.absolutePath());
@@ -150,22 +133,18 @@ void ModelActions::saveModel() {
 }
 
 void ModelActions::showPreview() {
-    const model3d::PropellerSolid* model = solid();
-    if (model == nullptr) {
+    if (!calculated()) {
         return;
     }
-    std::optional<modelview::ModelPreviewDialog> dialog;
-    try {
+    const auto meshed = [this] {
         const WaitCursor wait;
-        dialog.emplace(model3d::meshOf(*model), &window_);
-    } catch (const model3d::ModelError& e) {
-        messages_.critical(&window_, errorDisplayText(failureText(e)));
-        return;
-    }
+        return modelmodule::meshDesignModel(*design_, handedness());
+    };
+    modelview::ModelPreviewDialog dialog(meshed(), &window_);
     if (leftHand_->isChecked()) {
-        dialog->setWindowTitle(QStringLiteral("Модель левого винта"));
+        dialog.setWindowTitle(QStringLiteral("Модель левого винта"));
     }
-    dialog->exec();
+    dialog.exec();
 }
 
 }  // namespace kelvarin

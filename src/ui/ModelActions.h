@@ -3,7 +3,6 @@
 
 #include <QObject>
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include "core/PropellerDesign.h"
@@ -15,18 +14,15 @@ class QWidget;
 
 namespace kelvarin {
 
-namespace model3d {
-class PropellerSolid;
-}
-
 class FileDialogs;
 class MessageBoxes;
 
 // The propeller as a solid, for the menus: "Сохранить модель…" (STEP or STL, as the file's
 // name says), "3D-модель…" (the preview) and "Левый винт" (a mirrored propeller for both,
 // remembered in the settings with the folder and format last saved). The model is that of the
-// last completed calculation; before one, both actions say so instead. The solid is built once
-// for a design and a hand, under a wait cursor, on the UI thread.
+// last completed calculation; before one, both actions say so instead. The solid is built for
+// each action, under a wait cursor, on the UI thread (a tenth of a second for the start design),
+// by the module that brings the geometric kernel, loaded at the first one.
 class ModelActions : public QObject {
     Q_OBJECT
 public:
@@ -41,8 +37,8 @@ public:
     // The design of a completed calculation: what the actions build from now on.
     void setDesign(const PropellerDesign& design);
 
-    // Asks where to save the model of the design, then writes it; a design that makes no solid
-    // is refused before the dialog, a failed write after it, each with the reason in Russian.
+    // Asks where to save the model of the design, then writes it. A design that makes no solid
+    // or a failed write throws ModelError (Russian), which the actions show in a message box.
     void saveModel();
     // The model in its preview window, modal.
     void showPreview();
@@ -50,8 +46,8 @@ public:
 private:
     void runGuarded(const std::function<void()>& handler);
     model3d::Handedness handedness() const;
-    // The solid of the design for the chosen hand; nothing (the user told why) without one.
-    const model3d::PropellerSolid* solid();
+    // Whether there is a calculated design; the user is told so when there is none.
+    bool calculated();
     QString suggestedPath() const;
 
     QWidget& window_;
@@ -62,8 +58,6 @@ private:
     QAction* preview_ = nullptr;
     QAction* leftHand_ = nullptr;
     std::optional<PropellerDesign> design_;
-    std::unique_ptr<model3d::PropellerSolid> solid_;
-    model3d::Handedness solidHandedness_ = model3d::Handedness::Right;
 };
 
 }  // namespace kelvarin

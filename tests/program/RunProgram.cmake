@@ -1,11 +1,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a program as a shell would and checks its exit code and what it wrote:
 #   cmake -DPROGRAM=path [-DARGUMENTS=arg|arg|...] -DEXIT_CODE=n [-DSTDOUT=regex]
-#         [-DSTDERR=regex] [-DWORK_DIR=dir [-DFILE=name -DFILE_HEAD=regex]] -P RunProgram.cmake
+#         [-DSTDERR=regex] [-DWORK_DIR=dir [-DFILE=name -DFILE_HEAD=regex] [-DALONE=ON]]
+#         -P RunProgram.cmake
 # The arguments are separated by "|". With WORK_DIR the program runs in that folder, emptied
 # first; FILE must then be there, its first bytes matching FILE_HEAD, and nothing else may be:
-# without FILE the folder must stay empty.
+# without FILE the folder must stay empty. ALONE runs a copy of the program made in a folder of
+# its own, away from what is built beside it.
 set(command ${PROGRAM})
+if(ALONE)
+    set(alone "${WORK_DIR}-program")
+    file(REMOVE_RECURSE "${alone}")
+    file(COPY "${PROGRAM}" DESTINATION "${alone}")
+    get_filename_component(name "${PROGRAM}" NAME)
+    set(command "${alone}/${name}")
+endif()
 if(NOT "${ARGUMENTS}" STREQUAL "")
     string(REPLACE "|" ";" arguments "${ARGUMENTS}")
     list(APPEND command ${arguments})

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "modelmodule/ModelModuleLoader.h"
 #include "performancewindow/PerformanceWindow.h"
 #include "ui/ModelActions.h"
 #include "ui/PerformanceActions.h"
@@ -64,6 +65,7 @@ TEST(UiPropellerMenu, ThePerformanceWindowFollowsEveryCompletedCalculation) {
 }
 
 TEST(UiPropellerMenu, TheModelIsRefusedBeforeACalculationAndSavedWhereTheUserChose) {
+    modelmodule::useModelModuleFile(KELVARIN_MODEL_MODULE);
     WindowRig rig;
     ModelActions& model = rig.window->modelActions();
     model.saveAction()->trigger();
