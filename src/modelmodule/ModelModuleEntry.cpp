@@ -4,6 +4,7 @@
 #include <exception>
 #include <new>
 
+#include "core/VectorState.h"
 #include "model3d/DesignShape.h"
 #include "model3d/ModelError.h"
 #include "model3d/ModelWriter.h"
@@ -19,6 +20,8 @@ namespace {
 // Runs a step and turns whatever it throws into the text the user is shown.
 template <typename Step>
 std::string attempt(Step step) {
+    // The window's process calls in here with the vector state that Qt leaves behind.
+    clearUpperVectorState();
     try {
         step();
         return {};

@@ -19,6 +19,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/VectorState.h"
 #include "performance/ModelConstants.h"
 #include "performance/PerformanceError.h"
 #include "performance/PropellerAnalysis.h"
@@ -70,26 +71,34 @@ void addCurve(QChart* chart, const std::vector<OperatingPoint>& points, const QS
               const QPen& pen, double OperatingPoint::*x,
               const std::function<double(const OperatingPoint&)>& y, QValueAxis* xAxis,
               QValueAxis* yAxis) {
-    QLineSeries* run = nullptr;
-    bool named = false;
+    // Each run's points go in at once, before the series joins the chart: a point appended to a
+    // series on a chart has the chart work out the curve's shape again, point by point.
+    QList<QList<QPointF>> runs;
+    bool inRun = false;
     for (const OperatingPoint& p : points) {
         if (!p.converged) {
-            run = nullptr;
+            inRun = false;
             continue;
         }
-        if (run == nullptr) {
-            run = new QLineSeries;
-            run->setName(name);
-            run->setPen(pen);
-            chart->addSeries(run);
-            run->attachAxis(xAxis);
-            run->attachAxis(yAxis);
-            for (QLegendMarker* marker : chart->legend()->markers(run)) {
-                marker->setVisible(!named);
-            }
-            named = true;
+        if (!inRun) {
+            runs.append(QList<QPointF>());
+            inRun = true;
         }
-        run->append(p.*x, y(p));
+        runs.last().append(QPointF(p.*x, y(p)));
+    }
+    bool named = false;
+    for (const QList<QPointF>& run : runs) {
+        auto* series = new QLineSeries;
+        series->setName(name);
+        series->setPen(pen);
+        series->append(run);
+        chart->addSeries(series);
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
+        for (QLegendMarker* marker : chart->legend()->markers(series)) {
+            marker->setVisible(!named);
+        }
+        named = true;
     }
 }
 
@@ -250,6 +259,7 @@ void PerformanceWindow::showNoPropeller(const QString& reason) {
 void PerformanceWindow::analyse() {
     const EngineAndFlight& engine = propeller_->engine;
     clearPlots();
+    clearUpperVectorState();
     PerformanceSummary summary;
     try {
         const performance::PropellerAnalysis analysis(propeller_->geometry, air_);
