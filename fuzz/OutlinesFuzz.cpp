@@ -47,6 +47,7 @@ private:
 class FakePrinter : public kelvarin::Printer {
 public:
     explicit FakePrinter(kelvarin::PrinterGeometry g, bool present) : g_(g), present_(present) {}
+    std::int32_t resolutionDpi() override { return present_ ? g_.dpi : 600; }
     kelvarin::PrinterGeometry geometry() override {
         if (!present_) {
             throw kelvarin::PrinterMissing();

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins
+    libcups2-dev
     libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
     fonts-dejavu-core
     xvfb xauth

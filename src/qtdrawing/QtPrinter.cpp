@@ -9,10 +9,10 @@
 
 namespace kelvarin {
 
-QtPrinter::QtPrinter() = default;
+QtPrinter::QtPrinter(PrintSystem& system) : system_(&system) {}
 
 QtPrinter::QtPrinter(std::unique_ptr<QPrinter> prepared)
-    : printer_(std::move(prepared)), prepared_(true) {}
+    : owned_(std::move(prepared)), printer_(owned_.get()) {}
 
 QtPrinter::~QtPrinter() {
     if (painter_ && painter_->isActive()) {
@@ -22,8 +22,19 @@ QtPrinter::~QtPrinter() {
     }
 }
 
+std::int32_t QtPrinter::resolutionDpi() {
+    if (system_ == nullptr) {
+        return printer_->resolution();
+    }
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return kFallbackResolutionDpi;
+    }
+    return printerResolutionDpi(*system_, info.printerName().toStdString());
+}
+
 QPrinter& QtPrinter::device() {
-    if (prepared_) {
+    if (system_ == nullptr) {
         return *printer_;
     }
     // Without a default a QPrinter would quietly take the first queue, or become a PDF writer
@@ -32,9 +43,12 @@ QPrinter& QtPrinter::device() {
     if (info.isNull()) {
         throw PrinterMissing();
     }
-    if (!printer_ || printer_->printerName() != info.printerName()) {
-        printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (!owned_ || owned_->printerName() != info.printerName()) {
+        owned_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        printer_ = owned_.get();
     }
+    // Qt's own choice for a high resolution is a fixed 1200 dpi, whatever the printer.
+    printer_->setResolution(printerResolutionDpi(*system_, info.printerName().toStdString()));
     return *printer_;
 }
 
@@ -68,6 +82,7 @@ void QtPrinter::endDocument() {
     requireDocument();
     canvas_.reset();
     if (!painter_->end()) {
+        painter_.reset();
         throw Failure("Не удалось завершить печать");
     }
     painter_.reset();
@@ -79,7 +94,7 @@ Canvas& QtPrinter::pageCanvas() {
 }
 
 void QtPrinter::requireDocument() const {
-    if (!painter_ || !painter_->isActive()) {
+    if (!painter_ || !painter_->isActive() || !canvas_) {
         throw Failure("Печать не начата");
     }
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "drawing/Printer.h"
+#include "drawing/PrinterResolution.h"
 
 class QPainter;
 class QPrinter;
@@ -12,19 +13,21 @@ namespace kelvarin {
 
 class QtCanvas;
 
-// The drawing's printer: the system's default printer, opened at its own high resolution, or
-// a QPrinter prepared by the caller (a PDF file, say). The view and the print job both measure
-// through geometry(), so the view shows the resolution the job really prints at.
+// The drawing's printer: the system's default printer at the resolution its print system
+// reports (600 dpi where it reports none), or a QPrinter prepared by the caller (a PDF file,
+// say) as it is. The view and the print job both ask it, so the view shows the resolution the
+// job really prints at.
 class QtPrinter : public Printer {
 public:
-    // The default printer, looked up again on every geometry() and beginDocument().
-    QtPrinter();
+    // The default printer, looked up again on every call; its resolution is asked of `system`.
+    explicit QtPrinter(PrintSystem& system);
     // Prints on this printer as it is set up; there is no default-printer lookup.
     explicit QtPrinter(std::unique_ptr<QPrinter> prepared);
     ~QtPrinter() override;
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
 
+    std::int32_t resolutionDpi() override;
     PrinterGeometry geometry() override;
     void beginDocument(std::string_view name) override;
     void newPage() override;
@@ -35,8 +38,9 @@ private:
     QPrinter& device();
     void requireDocument() const;
 
-    std::unique_ptr<QPrinter> printer_;
-    bool prepared_ = false;
+    PrintSystem* system_ = nullptr;  // the default printer's print system; null when prepared
+    std::unique_ptr<QPrinter> owned_;
+    QPrinter* printer_ = nullptr;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<QtCanvas> canvas_;
 };

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "printsystem/CupsPrintSystem.h"
 #include "qtdrawing/QtPrinter.h"
 #include "ui/CommandLine.h"
 #include "ui/DesktopShell.h"
@@ -45,7 +46,8 @@ int runApplication(int& argc, char** argv, bool quitWhenShown) {
 
     QtMessageBoxes messages;
     QtDesktopShell shell;
-    QtPrinter printer;
+    CupsPrintSystem printSystem;
+    QtPrinter printer(printSystem);
     // The main window creates the About window, hidden, right after itself.
     MainWindow form({messages, shell, printer});
     form.show();

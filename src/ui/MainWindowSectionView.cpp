@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The section view: the selected section drawn at the printer's resolution into the image view,
-// its caption, the zoom slider, and the print job that draws the same outlines on paper.
+// The section view: the selected section drawn at the printer's resolution (600 dpi without a
+// printer) into the image view, its caption, the zoom slider, and the print job that draws the
+// same outlines on paper.
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -43,7 +44,7 @@ QImage drawSection(const SectionOutlines& outlines, int section, bool controlMar
 
 void MainWindow::showSelectedSection() {
     const int section = sectionSelector_->position();
-    const SectionOutlines outlines = buildViewOutlines(design_, services_.printer.geometry().dpi,
+    const SectionOutlines outlines = buildViewOutlines(design_, services_.printer.resolutionDpi(),
                                                        sectionOptions_.turned, section);
     sectionCaption_->setText(QString::fromStdString(sectionViewCaption(design_, section)));
     sectionCaption_->adjustSize();

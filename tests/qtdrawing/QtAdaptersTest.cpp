@@ -152,11 +152,21 @@ TEST(QtCanvas, TextIsBlackBelowItsTopLeftWhateverThePen) {
     EXPECT_LE(left, 24);
 }
 
-TEST(QtPrinter, NoDefaultPrinterFailsBeforeAnything) {
+// Knows no printer at all.
+class NoPrintSystem : public PrintSystem {
+public:
+    std::optional<ReportedResolution> defaultResolution(const std::string&) override {
+        return std::nullopt;
+    }
+};
+
+TEST(QtPrinter, NoDefaultPrinterFailsBeforeAnythingButTheViewGets600Dpi) {
     if (!QPrinterInfo::defaultPrinter().isNull()) {
         GTEST_SKIP() << "this machine has a default printer";
     }
-    QtPrinter printer;
+    NoPrintSystem system;
+    QtPrinter printer(system);
+    EXPECT_EQ(printer.resolutionDpi(), 600);
     EXPECT_THROW(printer.geometry(), PrinterMissing);
     EXPECT_THROW(printer.beginDocument(""), PrinterMissing);
     EXPECT_THROW(printer.pageCanvas(), Failure);

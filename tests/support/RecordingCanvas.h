@@ -70,6 +70,7 @@ class FakePrinter : public Printer {
 public:
     explicit FakePrinter(PrinterGeometry g = {600, 4760, 6814}) : fixedGeometry(g) {}
 
+    std::int32_t resolutionDpi() override { return missing ? 600 : fixedGeometry.dpi; }
     PrinterGeometry geometry() override {
         if (missing) {
             throw PrinterMissing();

@@ -56,6 +56,7 @@ public:
 // A printer with an A4 page, 600 dpi unless a test says otherwise, or none at all.
 class FakePrinter : public Printer {
 public:
+    std::int32_t resolutionDpi() override { return missing ? 600 : dpi; }
     PrinterGeometry geometry() override {
         if (missing) {
             throw PrinterMissing();
