@@ -73,7 +73,7 @@ void showSection(const kelvarin::PropellerDesign& design, const kelvarin::Sectio
     const kelvarin::ViewBitmapSize size = kelvarin::sectionBitmapSize(outlines, section);
     check(size.width >= 0 && size.height >= 0, "negative bitmap");
     NullCanvas canvas;
-    kelvarin::drawOutline(canvas, outlines.section(section), options.controlMarks);
+    kelvarin::drawOutline(canvas, outlines.section(section), options.controlMarks, outlines.dpi);
 }
 
 // The writes replayed over the texts the run started from give the texts it reports, and each

@@ -153,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             (void)kelvarin::sectionViewCaption(d, n);
             NullCanvas canvas;
-            kelvarin::drawOutline(canvas, o, options.controlMarks);
+            kelvarin::drawOutline(canvas, o, options.controlMarks, g.dpi);
         }
     } catch (const kelvarin::Failure&) {
     }

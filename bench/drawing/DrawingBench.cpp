@@ -44,7 +44,7 @@ void BM_DrawSection3View(benchmark::State& state) {
         image.fill(Qt::white);
         QPainter painter(&image);
         QtCanvas canvas(painter);
-        drawOutline(canvas, outlines.section(3), controlMarks);
+        drawOutline(canvas, outlines.section(3), controlMarks, outlines.dpi);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }

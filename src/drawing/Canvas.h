@@ -22,6 +22,15 @@ struct Rgb {
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kPureRed{255, 0, 0};
 
+// A rectangle in device pixels; right and bottom are exclusive.
+struct PixelRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
 // A drawing surface in device pixels, X to the right, Y downward: the view bitmap or a printed
 // page. Pens keep their width in device pixels whatever the surface. The brush stays solid white.
 class Canvas {

@@ -47,7 +47,7 @@ void drawTemplate(Canvas& canvas, const TemplateLayout& layout, const TemplatePl
                   const SectionOptions& options) {
     canvas.text({kCaptionLeft, p.captionY}, captionOf(p.section));
     const SectionPolyline& o = layout.outlines.section(p.section);
-    drawOutline(canvas, o, options.controlMarks);
+    drawOutline(canvas, o, options.controlMarks, layout.page.dpi);
     if (options.turned) {
         const OutlinePoint corner{p.referenceX, p.bottom};
         canvas.line({o[0].x, p.bottom}, corner);
@@ -89,7 +89,7 @@ TemplateLayout layOutTemplates(const PropellerDesign& design, const PrinterGeome
         outlineSegments(o);
         if (options.controlMarks) {
             for (const OutlinePoint& point : o) {
-                controlMarkRect(point);
+                controlMarkRect(point, outlinePens(page.dpi));
             }
         }
         p.captionY = subtractInt32(p.top, kCaptionRise);

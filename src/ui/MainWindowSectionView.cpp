@@ -36,7 +36,7 @@ QImage drawSection(const SectionOutlines& outlines, int section, bool controlMar
     bitmap.fill(Qt::white);
     QPainter painter(&bitmap);
     QtCanvas canvas(painter);
-    drawOutline(canvas, outlines.section(section), controlMarks);
+    drawOutline(canvas, outlines.section(section), controlMarks, outlines.dpi);
     return bitmap;
 }
 
