@@ -44,6 +44,8 @@ public:
     std::string fontName() const override { return "DejaVu Sans"; }
     void setFontName(std::string_view) override {}
     int fontSizePoints() const override { return 8; }
+    void setFontSizePoints(int) override {}
+    void setClip(std::optional<kelvarin::PixelRect>) override {}
 };
 
 void checkReport(const std::string& bytes, bool manual) {

@@ -13,7 +13,7 @@
 #include "drawing/Printer.h"
 #include "drawing/SectionOutline.h"
 #include "drawing/SectionView.h"
-#include "drawing/TemplatePrint.h"
+#include "templates/TemplatePrint.h"
 
 namespace {
 
@@ -38,10 +38,18 @@ public:
     void text(kelvarin::OutlinePoint, std::string_view) override {}
     std::string fontName() const override { return font_; }
     void setFontName(std::string_view name) override { font_ = name; }
-    int fontSizePoints() const override { return 10; }
+    int fontSizePoints() const override { return points_; }
+    void setFontSizePoints(int points) override {
+        check(points >= 6 && points <= 8, "text size out of range");
+        points_ = points;
+    }
+    void setClip(std::optional<kelvarin::PixelRect> clip) override {
+        check(!clip || (clip->right > clip->left && clip->bottom > clip->top), "empty clip");
+    }
 
 private:
     std::string font_ = "DejaVu Sans";
+    int points_ = 8;
 };
 
 class FakePrinter : public kelvarin::Printer {
@@ -62,7 +70,7 @@ public:
     void newPage() override {
         check(open_, "page outside a document");
         ++pages_;
-        check(pages_ <= 20, "more pages than sections");
+        check(pages_ <= 9 * kelvarin::kMaxTilesPerTemplate, "more pages than tiles");
     }
     void endDocument() override {
         check(open_, "end without a document");

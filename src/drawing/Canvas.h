@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,6 +54,11 @@ public:
     virtual std::string fontName() const = 0;
     virtual void setFontName(std::string_view name) = 0;
     virtual int fontSizePoints() const = 0;
+    // Points of 1/72 inch on the surface, whatever its resolution.
+    virtual void setFontSizePoints(int points) = 0;
+
+    // Strokes and text from now on show only inside the rectangle; nullopt shows them all.
+    virtual void setClip(std::optional<PixelRect> clip) = 0;
 };
 
 }  // namespace kelvarin

@@ -13,11 +13,11 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "drawing/TemplatePrint.h"
 #include "qtdrawing/QtCanvas.h"
 #include "qtdrawing/QtPrinter.h"
 #include "support/DefaultDesign.h"
 #include "support/RecordingCanvas.h"
+#include "templates/TemplatePrint.h"
 
 namespace kelvarin {
 namespace {
