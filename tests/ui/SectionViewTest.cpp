@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -119,6 +120,38 @@ TEST_F(UiSectionViewTest, TurnedSectionIsTallerAndNarrowerAndMarksAreRed) {
     check("CheckControl");
     EXPECT_TRUE(rig.window->sectionOptions().controlMarks);
     EXPECT_GT(RedPixels(), 100);
+}
+
+// Fitted, the 2-pixel outline of a 3340-pixel bitmap is shown at a fifth of its size: on the
+// screen it must still read as a dark unbroken line, and the control marks must show red.
+TEST_F(UiSectionViewTest, FittedOutlineIsDarkAndUnbrokenOnScreen) {
+    PictureWidget* image = Box()->pictureWidget();
+    image->setResampleDelayMs(0);
+    QSignalSpy painted(image, &PictureWidget::smoothPainted);
+    check("CheckControl");
+    CalculateStartDesign();
+    ASSERT_TRUE(painted.wait(2000));
+    ASSERT_LT(Box()->zoomPercent(), 30);
+    // What the view shows of the picture, as it is on the screen.
+    const QImage shot =
+        Box()->grab(QRect(image->mapTo(Box(), QPoint(0, 0)), image->size())).toImage();
+    const QRect shown(QPoint(0, 1), shot.size() - QSize(0, 2));
+    // Every column shows the outline dark, or a mark, whose white middle covers it, red.
+    int gaps = 0;
+    int redColumns = 0;
+    for (int x = shown.left() + 2; x < shown.right() - 2; ++x) {
+        int darkest = 255;
+        bool red = false;
+        for (int y = shown.top(); y <= shown.bottom(); ++y) {
+            const QRgb p = shot.pixel(x, y);
+            darkest = std::min(darkest, qGray(p));
+            red = red || (qRed(p) > 200 && qGreen(p) < 80);
+        }
+        gaps += darkest > 0x40 && !red ? 1 : 0;
+        redColumns += red ? 1 : 0;
+    }
+    EXPECT_EQ(gaps, 0);
+    EXPECT_GT(redColumns, 20);
 }
 
 TEST_F(UiSectionViewTest, FitBelowTenPercentBecomesTenUnlessTheSliderStoodThere) {
