@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins
     libcups2-dev
     libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
+    cups printer-driver-cups-pdf
     fonts-dejavu-core
     xvfb xauth
     fp-utils xchm xdg-utils
