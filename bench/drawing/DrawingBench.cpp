@@ -12,6 +12,7 @@
 #include "drawing/OutlineDrawing.h"
 #include "drawing/SectionOutline.h"
 #include "drawing/SectionView.h"
+#include "printsystem/CupsPrintSystem.h"
 #include "qtdrawing/QtCanvas.h"
 #include "qtdrawing/QtPrinter.h"
 #include "support/ScopedSeparator.h"
@@ -73,6 +74,19 @@ BENCHMARK(BM_PrintTemplatesToPdf)
     ->ArgsProduct({{300, 600, 1200}, {0, 1, 2}})
     ->ArgNames({"dpi", "turned+marks"})
     ->Unit(benchmark::kMillisecond);
+
+// What every redraw of the section view asks first: the default printer's resolution, from
+// CUPS (run with CUPS_SERVER naming a scheduler with a default printer, such as the one of
+// scripts/cups-test-printer.sh).
+void BM_DefaultPrinterResolution(benchmark::State& state) {
+    CupsPrintSystem cups;
+    QtPrinter printer(cups);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(printer.resolutionDpi());
+    }
+    state.counters["dpi"] = printer.resolutionDpi();
+}
+BENCHMARK(BM_DefaultPrinterResolution)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kelvarin

@@ -25,6 +25,8 @@ struct ReportedResolution {
 class PrintSystem {
 public:
     virtual ~PrintSystem() = default;
+    // The name of the user's default printer, empty where there is none. Never throws.
+    virtual std::string defaultPrinterName() = 0;
     // The default resolution (IPP printer-resolution-default) of the named printer, nullopt
     // where the printer is unknown, unreachable or reports none. Never throws.
     virtual std::optional<ReportedResolution> defaultResolution(const std::string& printer) = 0;

@@ -18,6 +18,21 @@ struct DestinationInfoFree {
 
 }  // namespace
 
+std::string CupsPrintSystem::defaultPrinterName() {
+    // One request to the scheduler, where Qt's printer list asks for every queue.
+    const std::unique_ptr<cups_dest_t, DestinationFree> dest(
+        cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
+    if (!dest || dest->name == nullptr) {
+        return {};
+    }
+    std::string name = dest->name;
+    if (dest->instance != nullptr) {
+        name += '/';
+        name += dest->instance;
+    }
+    return name;
+}
+
 std::optional<ReportedResolution> CupsPrintSystem::defaultResolution(const std::string& printer) {
     std::string queue = printer;
     std::string instance;

@@ -26,11 +26,18 @@ std::int32_t QtPrinter::resolutionDpi() {
     if (system_ == nullptr) {
         return printer_->resolution();
     }
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
+    // The view asks on every redraw: the print system's own default (one request) costs a
+    // fraction of Qt's list of every printer, and its resolution (one more request, some
+    // milliseconds) is kept from the last time it was asked.
+    const std::string name = system_->defaultPrinterName();
+    if (name.empty()) {
         return kFallbackResolutionDpi;
     }
-    return printerResolutionDpi(*system_, info.printerName().toStdString());
+    const auto known = knownDpi_.find(name);
+    if (known != knownDpi_.end()) {
+        return known->second;
+    }
+    return knownDpi_[name] = printerResolutionDpi(*system_, name);
 }
 
 QPrinter& QtPrinter::device() {
@@ -48,7 +55,8 @@ QPrinter& QtPrinter::device() {
         printer_ = owned_.get();
     }
     // Qt's own choice for a high resolution is a fixed 1200 dpi, whatever the printer.
-    printer_->setResolution(printerResolutionDpi(*system_, info.printerName().toStdString()));
+    const std::string name = info.printerName().toStdString();
+    printer_->setResolution(knownDpi_[name] = printerResolutionDpi(*system_, name));
     return *printer_;
 }
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <map>
 #include <memory>
+#include <string>
 
 #include "drawing/Printer.h"
 #include "drawing/PrinterResolution.h"
@@ -19,7 +21,8 @@ class QtCanvas;
 // job really prints at.
 class QtPrinter : public Printer {
 public:
-    // The default printer, looked up again on every call; its resolution is asked of `system`.
+    // The default printer, looked up again on every call; its resolution is asked of `system`
+    // for every print job, and remembered for the view, which asks on every redraw.
     explicit QtPrinter(PrintSystem& system);
     // Prints on this printer as it is set up; there is no default-printer lookup.
     explicit QtPrinter(std::unique_ptr<QPrinter> prepared);
@@ -39,6 +42,7 @@ private:
     void requireDocument() const;
 
     PrintSystem* system_ = nullptr;  // the default printer's print system; null when prepared
+    std::map<std::string, std::int32_t> knownDpi_;  // by printer name, as last asked
     std::unique_ptr<QPrinter> owned_;
     QPrinter* printer_ = nullptr;
     std::unique_ptr<QPainter> painter_;

@@ -13,6 +13,7 @@ using Unit = ReportedResolution::Unit;
 // Answers as CUPS would for the printers it knows, and remembers who was asked.
 class FakePrintSystem : public PrintSystem {
 public:
+    std::string defaultPrinterName() override { return "PDF"; }
     std::optional<ReportedResolution> defaultResolution(const std::string& printer) override {
         asked.push_back(printer);
         const auto it = printers.find(printer);

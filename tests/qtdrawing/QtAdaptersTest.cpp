@@ -152,19 +152,37 @@ TEST(QtCanvas, TextIsBlackBelowItsTopLeftWhateverThePen) {
     EXPECT_LE(left, 24);
 }
 
-// Knows no printer at all.
-class NoPrintSystem : public PrintSystem {
+// A print system with one default printer at 300 dpi, or none; counts the questions.
+class FakePrintSystem : public PrintSystem {
 public:
-    std::optional<ReportedResolution> defaultResolution(const std::string&) override {
-        return std::nullopt;
+    std::string defaultPrinterName() override { return name; }
+    std::optional<ReportedResolution> defaultResolution(const std::string& printer) override {
+        ++asked;
+        if (printer != name || name.empty()) {
+            return std::nullopt;
+        }
+        return ReportedResolution{300, 300, ReportedResolution::Unit::DotsPerInch};
     }
+    std::string name;
+    int asked = 0;
 };
+
+TEST(QtPrinter, TheViewGetsTheDefaultPrintersResolutionAskedOnce) {
+    FakePrintSystem system;
+    system.name = "PDF";
+    QtPrinter printer(system);
+    EXPECT_EQ(printer.resolutionDpi(), 300);
+    EXPECT_EQ(printer.resolutionDpi(), 300);
+    EXPECT_EQ(system.asked, 1);  // an IPP request costs milliseconds; the view asks on each redraw
+    system.name.clear();
+    EXPECT_EQ(printer.resolutionDpi(), 600);
+}
 
 TEST(QtPrinter, NoDefaultPrinterFailsBeforeAnythingButTheViewGets600Dpi) {
     if (!QPrinterInfo::defaultPrinter().isNull()) {
         GTEST_SKIP() << "this machine has a default printer";
     }
-    NoPrintSystem system;
+    FakePrintSystem system;
     QtPrinter printer(system);
     EXPECT_EQ(printer.resolutionDpi(), 600);
     EXPECT_THROW(printer.geometry(), PrinterMissing);
