@@ -88,12 +88,14 @@ char32_t nextCodePoint(std::string_view text, std::size_t& at) {
 }  // namespace
 
 TextSize textSize(std::string_view text, int points, std::int32_t dpi) {
-    double units = 0;
+    // Rounded up as a renderer may round the face's size to whole pixels of the surface, and
+    // each advance rounded up on its own as it may round every glyph's.
+    const double emPixels = std::ceil(static_cast<double>(points) * dpi / 72.0);
+    double width = 0;
     for (std::size_t at = 0; at < text.size();) {
-        units += advanceOf(nextCodePoint(text, at));
+        width += std::ceil(advanceOf(nextCodePoint(text, at)) / kUnitsPerEm * emPixels);
     }
-    const double emPixels = static_cast<double>(points) * dpi / 72.0;
-    return {roundToInt32(std::ceil(units / kUnitsPerEm * emPixels)),
+    return {roundToInt32(width),
             roundToInt32(std::ceil((kAscent + kDescent) / kUnitsPerEm * emPixels))};
 }
 

@@ -12,8 +12,9 @@ namespace kelvarin {
 inline constexpr std::string_view kTemplateFontFace = "DejaVu Sans";
 
 // The room a single line of UTF-8 text takes at a size in points on a surface of `dpi`, in
-// its device pixels: the advance widths of its characters (the widest of the face for one it
-// lacks), and the face's ascent and descent, both rounded up. Invalid UTF-8 counts as the
+// its device pixels, for the face's size rounded up to whole pixels: the advance widths of its
+// characters (the widest of the face for one it lacks), each rounded up, and the face's ascent
+// and descent, rounded up. Invalid UTF-8 counts as the
 // widest character per byte.
 struct TextSize {
     std::int32_t width = 0;

@@ -18,6 +18,7 @@
 #include "support/DefaultDesign.h"
 #include "support/RecordingCanvas.h"
 #include "templates/TemplatePrint.h"
+#include "templates/TemplateText.h"
 
 namespace kelvarin {
 namespace {
@@ -150,6 +151,31 @@ TEST(QtCanvas, TextIsBlackBelowItsTopLeftWhateverThePen) {
     EXPECT_LE(top, 26);
     EXPECT_GE(left, 20);
     EXPECT_LE(left, 24);
+}
+
+// The layout measures its texts with DejaVu Sans's own widths; what Qt draws on a page of the
+// same resolution must fit the room the layout gave it.
+TEST(QtCanvas, TemplateTextFitsTheRoomTheLayoutGivesIt) {
+    std::vector<std::string> texts = {"\u2702", "лист 12 из 16", "Щ", "Wm", "0,5"};
+    for (int n = kFirstSection; n <= kLastSection; ++n) {
+        texts.push_back(sectionCaption(n));
+    }
+    for (const int dpi : {300, 600, 1200}) {
+        QImage page(10, 10, QImage::Format_RGB32);
+        page.setDotsPerMeterX(qRound(dpi / 0.0254));
+        page.setDotsPerMeterY(qRound(dpi / 0.0254));
+        for (int points = 6; points <= 8; ++points) {
+            QFont font(QString::fromLatin1(kTemplateFontFace.data(), kTemplateFontFace.size()));
+            font.setPointSize(points);
+            const QFontMetricsF metrics(font, &page);
+            for (const std::string& text : texts) {
+                const TextSize room = textSize(text, points, dpi);
+                EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(text)), room.width)
+                    << text << " at " << points << " pt, " << dpi << " dpi";
+                EXPECT_LE(metrics.height(), room.height) << points << " pt, " << dpi << " dpi";
+            }
+        }
+    }
 }
 
 // A print system with one default printer at 300 dpi, or none; counts the questions.

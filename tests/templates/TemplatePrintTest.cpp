@@ -226,11 +226,11 @@ TEST_F(Printing, CutLineStartsRightOfTheScissors) {
         }
     }
     ASSERT_EQ(scissors.size(), 9u);
-    // 8 points at 600 dpi: 56 pixels wide, 78 high, centred on the line at the page's left.
+    // 8 points at 600 dpi: 57 pixels wide, 78 high, centred on the line at the page's left.
     EXPECT_EQ(scissors[0].points[0], (OutlinePoint{0, 1009 - 39}));
     EXPECT_EQ(scissors[0].font, "DejaVu Sans");
     for (const Stroke& c : cuts) {
-        EXPECT_EQ(c.points[0].x, 56 + 6);
+        EXPECT_EQ(c.points[0].x, 57 + 6);
         EXPECT_EQ(c.points[1], (OutlinePoint{4758, c.points[0].y}));  // the pen within 4760
         EXPECT_EQ(c.penWidth, 2);
     }
