@@ -8,13 +8,12 @@
 # Clients reach it with CUPS_SERVER=DIR/cups.sock. It needs root (the cups-pdf backend runs as
 # root) and the Debian packages cups and printer-driver-cups-pdf; without them `start` exits
 # with 77 and says why, so that the test is skipped rather than failed. cups-pdf reads its
-# settings only from the system's CUPS folder, so the queue's own settings file is placed there
-# under the queue's name and removed again by `stop`.
+# settings only from the system's CUPS folder, so a settings file of this scheduler's own is
+# placed there under a name made from DIR, and removed again by `stop`.
 set -u
 
 queue=KelvarinPDF
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
-queue_conf=/etc/cups/cups-pdf-$queue.conf
 
 skip() {
     echo "cups-test-printer: $*" >&2
@@ -23,7 +22,11 @@ skip() {
 
 [ $# -eq 2 ] || { echo "usage: $0 start|stop DIR" >&2; exit 2; }
 action=$1
-dir=$2
+dir=$(realpath -m "$2")
+# cups-pdf takes its settings file's name from the device, not the queue: one name per folder,
+# so that schedulers started for different folders never share (or remove) each other's.
+device=kelvarin-$(printf %s "$dir" | md5sum | cut -c1-12)
+queue_conf=/etc/cups/cups-pdf-$device.conf
 
 stop() {
     if [ -f "$dir/cupsd.pid" ]; then
@@ -114,9 +117,8 @@ for _ in $(seq 50); do
 done
 lpstat -r >/dev/null 2>&1 || { stop; skip "cupsd does not answer on $dir/cups.sock"; }
 
-# The device names the queue, so that cups-pdf reads the queue's own settings file. lpadmin's
-# note that printer drivers are deprecated is no error.
-lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P "$ppd" -o printer-is-shared=false \
+# lpadmin's note that printer drivers are deprecated is no error.
+lpadmin -p "$queue" -E -v "cups-pdf:/$device" -P "$ppd" -o printer-is-shared=false \
     -o PageSize=A4 -o pdftops-renderer-default=pdftocairo 2>&1 | grep -v "drivers are deprecated" >&2
 lpstat -p "$queue" >/dev/null 2>&1 || { stop; skip "lpadmin could not add the queue"; }
 lpadmin -d "$queue" || { stop; skip "lpadmin could not make the queue the default"; }
