@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins
+    qt6-base-dev qt6-qpa-plugins qt6-charts-dev
     libcups2-dev
     libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
     cups printer-driver-cups-pdf
@@ -16,6 +16,9 @@ packages=(
     desktop-file-utils appstream
     dpkg-dev file
     clang-14 libclang-rt-14-dev
+    libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
+    libocct-data-exchange-dev libtbb-dev admesh
+    libqt6opengl6-dev libgl-dev libgl1-mesa-dri
 )
 
 missing=()

@@ -16,18 +16,18 @@ namespace kelvarin::checked {
 
 inline long double divide(long double numerator, long double denominator) {
     if (denominator == 0.0L) {
-        throw ArithmeticError("Floating point division by zero");
+        throw ArithmeticError("Деление на ноль");
     }
     const long double q = numerator / denominator;
     if (!std::isfinite(q)) {
-        throw ArithmeticError("Floating point overflow");
+        throw ArithmeticError("Число вне допустимого диапазона");
     }
     return q;
 }
 
 inline long double sqrt(long double x) {
     if (x < 0.0L || std::isnan(x)) {
-        throw ArithmeticError("Invalid floating point operation");
+        throw ArithmeticError("Недопустимая арифметическая операция");
     }
     return std::sqrt(x);
 }
@@ -36,11 +36,11 @@ inline long double sqrt(long double x) {
 // an overflow, an underflow to zero is not a fault.
 inline double store(long double x) {
     if (std::isnan(x)) {
-        throw ArithmeticError("Invalid floating point operation");
+        throw ArithmeticError("Недопустимая арифметическая операция");
     }
     const double d = static_cast<double>(x);
     if (!std::isfinite(d)) {
-        throw ArithmeticError("Floating point overflow");
+        throw ArithmeticError("Число вне допустимого диапазона");
     }
     return d;
 }

@@ -13,7 +13,7 @@ namespace kelvarin {
 namespace {
 
 [[noreturn]] void notANumber(std::string_view text) {
-    throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
+    throw ConversionError("«" + std::string(text) + "» не является числом");
 }
 
 bool isDigit(char c) {

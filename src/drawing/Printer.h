@@ -9,8 +9,7 @@
 
 namespace kelvarin {
 
-inline constexpr std::string_view kNoDefaultPrinter =
-    "There is no default printer currently selected";
+inline constexpr std::string_view kNoDefaultPrinter = "Принтер по умолчанию не выбран";
 
 // The default printer is missing: nothing can be measured or printed.
 class PrinterMissing : public Failure {

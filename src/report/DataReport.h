@@ -17,10 +17,11 @@ inline constexpr std::string_view kReportFileName = "Date.html";
 // the diameter and the pitch. Reads the design and changes nothing.
 std::string reportText(const PropellerDesign& design, InputMode mode);
 
-// Creates or empties the file and writes the report into it. Errors while opening, writing or
-// closing are ignored, so that the calculation goes on to the section view; a file that cannot be
-// opened keeps what it held. The text is made before the file is touched, so a fault in making it
-// (an encoding error, no memory) propagates and leaves the file as it was.
+// Writes the report so that the file holds either the previous report or the whole new one
+// (atomicfile/replaceFile): a failure throws FileWriteError, which names the file and the reason,
+// and leaves the file as it was. A "Date.html" that is not a regular file (a pipe, a device) is
+// written in place as before, errors ignored. The text is made before the file is touched, so a
+// fault in making it (an encoding error, no memory) propagates and leaves the file as it was.
 void writeReport(const PropellerDesign& design, InputMode mode,
                  const std::string& path = std::string(kReportFileName));
 

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <string_view>
 
+#include "atomicfile/FileReplacement.h"
 #include "report/DataReport.h"
 
 namespace kelvarin {
@@ -27,16 +28,10 @@ std::size_t writeAll(int fd, std::string_view bytes) {
     return done;
 }
 
-}  // namespace
-
-void writeReport(const PropellerDesign& design, InputMode mode, const std::string& path) {
-    const std::string text = reportText(design, mode);
-    // The file is emptied by cutting it after the new text rather than with O_TRUNC: on ext4 a
-    // file truncated to zero is flushed to disk when it is closed, which costs milliseconds
-    // on every calculation. Cutting at what was written leaves the same file in every case,
-    // a failed write included. A file that refuses writing is never opened, so it keeps its
-    // content. O_NONBLOCK keeps a "Date.html" that is a pipe without a reader from hanging the
-    // calculation; it changes nothing for a regular file.
+// A "Date.html" that is a pipe or a device is written as it always was: opened, written and cut
+// where the text ended, every error ignored.
+void writeInPlace(const std::string& path, std::string_view text) {
+    // O_NONBLOCK keeps a pipe without a reader from hanging the calculation.
     int fd = -1;
     do {
         fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
@@ -46,9 +41,18 @@ void writeReport(const PropellerDesign& design, InputMode mode, const std::strin
     }
     const std::size_t written = writeAll(fd, text);
     if (::ftruncate(fd, static_cast<off_t>(written)) != 0) {
-        // A pipe or a device has no length to cut; nothing else to do either way.
+        // A pipe or a device has no length to cut.
     }
-    ::close(fd);  // a failed close is ignored like every other file error
+    ::close(fd);
+}
+
+}  // namespace
+
+void writeReport(const PropellerDesign& design, InputMode mode, const std::string& path) {
+    const std::string text = reportText(design, mode);
+    if (replaceFile(path, text) == Replacement::NotRegularFile) {
+        writeInPlace(path, text);
+    }
 }
 
 }  // namespace kelvarin

@@ -2,7 +2,6 @@
 #include "ui/MainWindow.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolTip>
@@ -12,10 +11,11 @@
 #include <utility>
 
 #include "core/CalculationRun.h"
-#include "report/DataReport.h"
 #include "ui/AboutDialog.h"
 #include "ui/ArrowSelector.h"
 #include "ui/DesktopShell.h"
+#include "ui/FailureMessages.h"
+#include "ui/FieldCaptions.h"
 #include "ui/HelpLocation.h"
 #include "ui/MessageBoxes.h"
 #include "ui/NumericEdit.h"
@@ -112,22 +112,22 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildPanel() {
     QWidget* p = panel_;
-    addCaption(p, "Label5", QStringLiteral("Диаметр винта см"), {8, 9, 113, 25});
+    addCaption(p, "Label5", fieldCaption(InputField::Diameter), {8, 9, 113, 25});
     diameterEdit_ = addField(p, "EditDv", FieldFilter::Decimal, 5, {136, 9, 49, 22},
                              QStringLiteral("Диаметр винта"));
-    addCaption(p, "Label6", QStringLiteral("Шаг винта"), {16, 37, 73, 25});
+    addCaption(p, "Label6", fieldCaption(InputField::Pitch), {16, 37, 73, 25});
     pitchEdit_ = addField(p, "EditHv", FieldFilter::Decimal, 4, {136, 37, 49, 22},
                           QStringLiteral("Шаг винта"));
-    addCaption(p, "Label1", QStringLiteral("Мощность двигателя л/с"), {209, 8, 113, 33});
+    addCaption(p, "Label1", fieldCaption(InputField::Power), {209, 8, 113, 33});
     powerEdit_ = addField(p, "EditNd", FieldFilter::WholeNumber, 3, {329, 8, 33, 22},
                           QStringLiteral("Мощность двигателя"));
-    addCaption(p, "Label2", QStringLiteral("Частота вращения винта об/мин"), {201, 37, 113, 33});
+    addCaption(p, "Label2", fieldCaption(InputField::PropellerSpeed), {201, 37, 113, 33});
     propellerSpeedEdit_ = addField(p, "EditNv", FieldFilter::WholeNumber, 5, {329, 37, 49, 22},
                                    QStringLiteral("Частота вращения винта"));
-    addCaption(p, "Label3", QStringLiteral("Скорость максимал км/час"), {397, 8, 121, 33});
+    addCaption(p, "Label3", fieldCaption(InputField::MaxSpeed), {397, 8, 121, 33});
     maxSpeedEdit_ = addField(p, "EditVm", FieldFilter::WholeNumber, 3, {525, 8, 33, 22},
                              QStringLiteral("Скорость максимальная"));
-    addCaption(p, "Label4", QStringLiteral("Скорость расчетная км/час"), {405, 37, 105, 33});
+    addCaption(p, "Label4", fieldCaption(InputField::DesignSpeed), {405, 37, 105, 33});
     designSpeedEdit_ = addField(p, "EditVr", FieldFilter::WholeNumber, 3, {525, 37, 33, 22},
                                 QStringLiteral("Скорость расчетная"));
     for (InputField f : kInputFields) {
@@ -211,7 +211,7 @@ void MainWindow::runGuarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& failure) {
-        services_.messages.critical(this, errorDisplayText(QString::fromUtf8(failure.what())));
+        services_.messages.critical(this, errorDisplayText(failureText(failure)));
     } catch (...) {
         services_.messages.critical(this,
                                     errorDisplayText(QStringLiteral("Непредвиденная ошибка")));
@@ -275,24 +275,56 @@ void MainWindow::showOutcomeInFields(const CalculationOutcome& outcome) {
 }
 
 void MainWindow::calculate() {
-    // A calculation never brings up the error display: a failure ends it silently, and what was
-    // shown and kept before stays. The report and the section view follow a completed run only.
+    // The report and the section view follow a completed run only; what stopped them is said
+    // in one message after both, so that the view is up to date behind it.
     try {
         const InputMode mode = inputMode();
         CalculationOutcome outcome = runCalculation(fieldTexts(), mode, design_);
         showOutcomeInFields(outcome);
         design_ = std::move(outcome.design);
+        if (outcome.end == RunEnd::NotANumber && outcome.notANumberField) {
+            const InputField field = *outcome.notANumberField;
+            showNotANumber(field, outcome.fieldTexts[fieldIndex(field)]);
+        }
+        if (outcome.end == RunEnd::ArithmeticFault) {
+            // A pasted negative number can make a root negative: the shown results are stale.
+            services_.messages.inform(this, arithmeticFaultMessage(outcome.failure));
+        }
         if (outcome.completed()) {
-            writeReport(design_, mode);
-            showSelectedSection();
+            QStringList failures;
+            if (auto failure = report_.write(design_, mode, reportFilePath())) {
+                failures << *failure;
+            }
+            try {
+                showSelectedSection();
+            } catch (const std::exception& e) {
+                failures << errorDisplayText(failureText(e));
+            } catch (...) {
+                failures << errorDisplayText(QStringLiteral("Непредвиденная ошибка"));
+            }
+            if (!failures.isEmpty()) {
+                services_.messages.critical(this, failures.join(QStringLiteral("\n\n")));
+            }
         }
     } catch (...) {
+        // Whatever else breaks the run ends it silently, keeping what was shown before.
     }
 }
 
+void MainWindow::showNotANumber(InputField field, const std::string& text) {
+    services_.messages.inform(this, notANumberMessage(field, QString::fromStdString(text)));
+    NumericEdit* edit = fieldEdit(field);
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+}
+
 void MainWindow::showReport() {
-    services_.shell.open(QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromUtf8(
-        kReportFileName.data(), static_cast<qsizetype>(kReportFileName.size())))));
+    const QString path = reportFilePath();
+    if (const auto reason = report_.reasonNotToOpen(path)) {
+        services_.messages.critical(this, *reason);
+        return;
+    }
+    services_.shell.open(QUrl::fromLocalFile(path));
 }
 
 void MainWindow::showHelp() {

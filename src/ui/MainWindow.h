@@ -8,6 +8,7 @@
 #include "core/InputFields.h"
 #include "core/PropellerDesign.h"
 #include "drawing/SectionOptions.h"
+#include "ui/ReportStatus.h"
 
 class QCheckBox;
 class QLabel;
@@ -58,7 +59,7 @@ public:
     InputMode inputMode() const;
 
     // The handlers of the controls, each named for what it does. A failure in one goes to the
-    // error display, except inside a calculation, which ends silently.
+    // error display; a calculation says what stopped it in its own messages.
     void calculate();
     void print();
     void showReport();
@@ -85,10 +86,14 @@ private:
     void runGuarded(const std::function<void()>& handler);
     // Shows the run's messages at their places among its field writes, as they arose.
     void showOutcomeInFields(const CalculationOutcome& outcome);
+    // The message for a field that is not a number, then the field focused with its text
+    // selected.
+    void showNotANumber(InputField field, const std::string& text);
 
     MainWindowServices services_;
     PropellerDesign design_{};
     SectionOptions sectionOptions_;
+    ReportStatus report_;
     int zoomPercent_ = 0;
 
     QWidget* panel_ = nullptr;

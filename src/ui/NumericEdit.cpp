@@ -10,6 +10,7 @@
 
 #include "core/DecimalSeparator.h"
 #include "ui/KeyFilters.h"
+#include "ui/PasteRule.h"
 
 namespace kelvarin {
 
@@ -94,10 +95,13 @@ void NumericEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier) {
-        if (!isReadOnly()) {
-            pasteUnfiltered();
-        }
+    // Shift+Insert, the Paste key and the like paste as the context menu does; Ctrl+Shift+Insert
+    // takes the X selection, as a line edit does under X11.
+    if (event->matches(QKeySequence::Paste) || event->key() == Qt::Key_Paste ||
+        (event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier)) {
+        pasteUnfiltered(event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)
+                            ? QClipboard::Selection
+                            : QClipboard::Clipboard);
         event->accept();
         return;
     }
@@ -131,24 +135,18 @@ void NumericEdit::typeCharacter(QChar typed) {
 
 void NumericEdit::insertWithinLimit(const QString& inserted) {
     const auto kept = text().size() - selectedText().size();
-    const auto room = typingLimit_ - kept;
-    if (room <= 0) {
-        return;
+    const QString piece = pastedText(inserted, typingLimit_ - kept);
+    if (!piece.isEmpty()) {
+        insert(piece);
     }
-    // Only the first line of a pasted text, as a single-line field takes it.
-    QString piece = inserted.section(QLatin1Char('\n'), 0, 0);
-    piece.remove(QLatin1Char('\r'));
-    if (piece.isEmpty()) {
-        return;
-    }
-    insert(piece.left(room));
 }
 
-void NumericEdit::pasteUnfiltered() {
-    if (isReadOnly()) {
+void NumericEdit::pasteUnfiltered(QClipboard::Mode mode) {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (isReadOnly() || (mode == QClipboard::Selection && !clipboard->supportsSelection())) {
         return;
     }
-    insertWithinLimit(QApplication::clipboard()->text(QClipboard::Clipboard));
+    insertWithinLimit(clipboard->text(mode));
 }
 
 QMenu* NumericEdit::createContextMenu() {
@@ -186,10 +184,7 @@ void NumericEdit::contextMenuEvent(QContextMenuEvent* event) {
 void NumericEdit::mouseReleaseEvent(QMouseEvent* event) {
     // The middle-button paste of the X11 selection keeps to the limit too.
     if (event->button() == Qt::MiddleButton) {
-        QClipboard* clipboard = QApplication::clipboard();
-        if (clipboard->supportsSelection() && !isReadOnly()) {
-            insertWithinLimit(clipboard->text(QClipboard::Selection));
-        }
+        pasteUnfiltered(QClipboard::Selection);
         event->accept();
         return;
     }

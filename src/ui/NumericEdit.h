@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QClipboard>
 #include <QColor>
 #include <QLineEdit>
 
@@ -12,8 +13,10 @@ enum class FieldFilter { WholeNumber, Decimal };
 
 // One of the six input fields. Typed characters pass the field's key filter; Ctrl+C, Ctrl+V,
 // Ctrl+X and Ctrl+Z do nothing (they were control characters that the filter refuses), while
-// the context menu still cuts, copies and pastes. The typing limit holds for what the user
-// types or pastes but never for what the program writes, so a long result is shown whole.
+// the context menu still cuts, copies and pastes. Every paste (the menu, the middle button,
+// Shift+Insert and the other paste keys) goes through one rule, pastedText; drops are refused.
+// The typing limit holds for what the user types or pastes but never for what the program
+// writes, so a long result is shown whole.
 class NumericEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -27,7 +30,7 @@ public:
     QColor background() const;
 
     // Paste as the context menu does: unfiltered, cut to what the typing limit leaves room for.
-    void pasteUnfiltered();
+    void pasteUnfiltered(QClipboard::Mode mode = QClipboard::Clipboard);
 
     // The context menu, with its Paste going through PasteUnfiltered.
     QMenu* createContextMenu();

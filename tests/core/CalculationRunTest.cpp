@@ -79,7 +79,7 @@ TEST_F(Run, AFailureEndsTheRunAndKeepsWhatWasAssignedBefore) {
         runCalculation(startTextsWith({{InputField::Power, "-14"}}), InputMode::Calculated);
     EXPECT_EQ(fault.end, RunEnd::ArithmeticFault);
     EXPECT_FALSE(fault.notANumberField);
-    EXPECT_EQ(fault.failure, "Invalid floating point operation");
+    EXPECT_EQ(fault.failure, "Недопустимая арифметическая операция");
 }
 
 TEST_F(Run, APointLocaleCalculatesWithItsOwnTexts) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ReportTestSupport.h"
+#include "atomicfile/FileWriteError.h"
 #include "report/DataReport.h"
 
 namespace kelvarin::testing {
@@ -23,18 +24,21 @@ TEST(ReportFile, EachRunReplacesTheWholeFile) {
     EXPECT_EQ(ReadBytes(path), reportText(design, InputMode::Manual));
 }
 
-TEST(ReportFile, FileErrorsAreIgnoredAndARefusingFileKeepsWhatItHeld) {
-    const SealedFile sealed("<html>old report</html>");
-    EXPECT_NO_THROW(writeReport(DefaultDesign(), InputMode::Calculated, sealed.Path()));
-    EXPECT_EQ(ReadBytes(sealed.Path()), "<html>old report</html>");
-
+TEST(ReportFile, AReportThatCannotBeWrittenSaysWhyAndTheFileKeepsWhatItHeld) {
     TempDir dir;
     const std::string folder = dir.File("Date.html");
     std::filesystem::create_directory(folder);
-    EXPECT_NO_THROW(writeReport(DefaultDesign(), InputMode::Calculated, folder));
+    EXPECT_THROW(writeReport(DefaultDesign(), InputMode::Calculated, folder), FileWriteError);
     EXPECT_TRUE(std::filesystem::is_directory(folder));
-    EXPECT_NO_THROW(
-        writeReport(DefaultDesign(), InputMode::Calculated, dir.File("missing/Date.html")));
+    EXPECT_THROW(writeReport(DefaultDesign(), InputMode::Calculated, dir.File("missing/Date.html")),
+                 FileWriteError);
+
+    // What is no regular file is written in place as before, its errors ignored.
+    const SealedFile sealed("<html>old report</html>");
+    EXPECT_NO_THROW(writeReport(DefaultDesign(), InputMode::Calculated, sealed.Path()));
+    EXPECT_EQ(ReadBytes(sealed.Path()), "<html>old report</html>");
+    // Its link's text ("/memfd:… (deleted)") is no name to create a file by.
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::read_symlink(sealed.Path())));
     EXPECT_NO_THROW(
         writeReport(DefaultDesign(), InputMode::Calculated, "/dev/full"));  // every write fails
 }

@@ -257,7 +257,7 @@ TEST_F(Printing, FailuresComeBeforeAnyDocument) {
         printTemplates(d, printer, {});
         FAIL() << "expected PrinterMissing";
     } catch (const PrinterMissing& e) {
-        EXPECT_STREQ(e.what(), "There is no default printer currently selected");
+        EXPECT_EQ(std::string(e.what()), kNoDefaultPrinter);
     }
     EXPECT_TRUE(printer.calls.empty());
     printer.missing = false;

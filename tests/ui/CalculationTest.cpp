@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "ui/NumericEdit.h"
 #include "ui/UiDoubles.h"
 
 namespace kelvarin::testing {
@@ -52,7 +53,7 @@ TEST_F(UiCalculationTest, EveryModeWritesTheReportAndShowsTheSection) {
     EXPECT_TRUE(rig.messages.errors.isEmpty());
 }
 
-TEST_F(UiCalculationTest, ARunEndedByABadFieldLeavesReportAndViewAlone) {
+TEST_F(UiCalculationTest, ABadFieldIsNamedAndFocusedAndLeavesReportAndViewAlone) {
     Calculate();
     const QByteArray before = Report();
     rig.Find<QLabel>("LabInfo")->clear();
@@ -60,14 +61,49 @@ TEST_F(UiCalculationTest, ARunEndedByABadFieldLeavesReportAndViewAlone) {
     Calculate();
     EXPECT_EQ(Report(), before);
     EXPECT_TRUE(Info().isEmpty());
-    EXPECT_TRUE(rig.messages.errors.isEmpty());  // silently
+    EXPECT_EQ(rig.messages.informed,
+              QStringList{"Значение в поле «Мощность двигателя л/с» не является числом: «1.5»"});
+    EXPECT_TRUE(rig.messages.errors.isEmpty());
+    NumericEdit* power = rig.window->fieldEdit(InputField::Power);
+    EXPECT_EQ(rig.window->focusWidget(), power);
+    EXPECT_EQ(power->selectedText(), "1.5");
 }
 
-TEST_F(UiCalculationTest, AnUnwritableReportDoesNotStopTheView) {
+TEST_F(UiCalculationTest, AnArithmeticFaultIsSaidInsteadOfLeavingStaleResults) {
+    rig.Find<QLabel>("LabInfo")->clear();
+    rig.window->setFieldText(InputField::Power, "-14");  // only a paste brings a minus sign
+    Calculate();
+    EXPECT_EQ(rig.messages.informed,
+              QStringList{"Расчет не выполнен: недопустимая арифметическая операция. Проверьте "
+                          "введенные значения."});
+    EXPECT_TRUE(Info().isEmpty());
+}
+
+// The report's failure is said once, after the view is drawn; Data then says it again instead
+// of opening the old file, until a report is written; and a file removed since is not opened.
+TEST_F(UiCalculationTest, AnUnwritableReportIsSaidAndDataDoesNotOpenAStaleFile) {
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("Date.html")));
     Calculate();
     EXPECT_TRUE(Info().startsWith("Сечение"));
-    EXPECT_TRUE(rig.messages.errors.isEmpty());
+    const QString path = QDir::current().absoluteFilePath("Date.html");
+    EXPECT_EQ(rig.messages.errors, QStringList{"Не удалось записать отчёт в файл «" + path +
+                                               "»: на месте файла находится папка."});
+    QTest::mouseClick(rig.Find<QPushButton>("ButDate"), Qt::LeftButton);
+    EXPECT_TRUE(rig.shell.opened.empty());
+    ASSERT_EQ(rig.messages.errors.size(), 2);
+    EXPECT_EQ(rig.messages.errors[1], "Отчёт последнего расчёта не записан в файл «" + path +
+                                          "»: на месте файла находится папка.");
+
+    ASSERT_TRUE(QDir().rmdir(QStringLiteral("Date.html")));
+    Calculate();
+    QTest::mouseClick(rig.Find<QPushButton>("ButDate"), Qt::LeftButton);
+    EXPECT_EQ(rig.shell.opened.size(), 1U);
+    EXPECT_EQ(rig.messages.errors.size(), 2);
+
+    ASSERT_TRUE(QFile::remove(QStringLiteral("Date.html")));
+    QTest::mouseClick(rig.Find<QPushButton>("ButDate"), Qt::LeftButton);
+    EXPECT_EQ(rig.shell.opened.size(), 1U);
+    EXPECT_EQ(rig.messages.errors.size(), 3);
 }
 
 // Each message box covers the fields as they stood when its message arose: the first field's

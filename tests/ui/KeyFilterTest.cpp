@@ -5,13 +5,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "support/ScopedSeparator.h"
 #include "ui/KeyFilters.h"
 #include "ui/NumericEdit.h"
+#include "ui/PasteRule.h"
 #include "ui/UiDoubles.h"
 
 namespace kelvarin::testing {
@@ -132,6 +135,63 @@ TEST_F(UiKeyFilterTest, EditingShortcutsDoNothingButTheContextMenuPastes) {
 
     QTest::keyClick(nd, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(nd->text(), "1-7");
+}
+
+// A paste's cut keeps whole characters, and takes out what a one-line field cannot show.
+TEST(PasteRule, CutsAtWholeCharactersAndDropsWhatCannotBeShown) {
+    struct Case {
+        const char16_t* pasted;
+        qsizetype room;
+        const char16_t* kept;
+    };
+    for (const Case& c : {
+             Case{u"12\U0001F600", 3, u"12"},             // not half of a surrogate pair
+             Case{u"1e\u0301", 2, u"1"},                  // not a letter without its accent
+             Case{u"1\U0001F44D\U0001F3FB", 3, u"1"},     // not a hand without its skin tone
+             Case{u"\U0001F1F7\U0001F1FA1", 3, u""},      // a flag is one character
+             Case{u"12,5,1", 4, u"12,5"},                 // otherwise unfiltered
+             Case{u"-7x\r\n8", 5, u"-7x"},                // the first line only
+             Case{u"\uFEFF1\u202E4\u200B\t", 5, u"14 "},  // invisible marks out, a tab a space
+             Case{u"99", 0, u""},
+         }) {
+        const QString pasted = QString::fromUtf16(c.pasted);
+        EXPECT_EQ(pastedText(pasted, c.room), QString::fromUtf16(c.kept)) << pasted.toStdString();
+    }
+    EXPECT_EQ(pastedText(QStringLiteral("1") + QChar(0xD800) + QStringLiteral("2"), 5), "12");
+}
+
+// Every way of pasting goes through that rule; Ctrl+V stays refused, and nothing is dropped in.
+TEST_F(UiKeyFilterTest, EveryPasteRouteKeepsWholeCharacters) {
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->setText(QStringLiteral("2\U0001F600"));
+    NumericEdit* nd = rig.window->fieldEdit(InputField::Power);
+    const auto pasteBy = [&](const std::function<void()>& route) {
+        nd->setText("1");
+        nd->end(false);
+        route();
+        return nd->text();
+    };
+    EXPECT_EQ(pasteBy([&] { QTest::keyClick(nd, Qt::Key_Insert, Qt::ShiftModifier); }), "12");
+    EXPECT_EQ(pasteBy([&] {
+                  QKeyEvent pasteKey(QEvent::KeyPress, Qt::Key_Paste, Qt::NoModifier);
+                  QApplication::sendEvent(nd, &pasteKey);
+              }),
+              "12");
+    EXPECT_EQ(pasteBy([&] { QTest::keyClick(nd, Qt::Key_V, Qt::ControlModifier); }), "1");
+    EXPECT_EQ(pasteBy([&] {
+                  std::unique_ptr<QMenu> menu(nd->createContextMenu());
+                  menu->findChild<QAction*>("edit-paste")->trigger();
+              }),
+              "12");
+    if (clipboard->supportsSelection()) {
+        clipboard->setText(QStringLiteral("3\U0001F600"), QClipboard::Selection);
+        EXPECT_EQ(pasteBy([&] { QTest::mouseClick(nd, Qt::MiddleButton); }), "13");
+        EXPECT_EQ(pasteBy([&] {
+                      QTest::keyClick(nd, Qt::Key_Insert, Qt::ControlModifier | Qt::ShiftModifier);
+                  }),
+                  "13");
+    }
+    EXPECT_FALSE(nd->acceptDrops());
 }
 
 TEST_F(UiKeyFilterTest, PasteIntoAFullFieldInsertsNothing) {

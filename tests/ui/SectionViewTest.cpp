@@ -190,8 +190,9 @@ TEST_F(UiSectionViewTest, SliderSetsTheScaleEvenWithoutAPicture) {
     EXPECT_EQ(rig.window->zoomPercent(), 90);
 }
 
-TEST_F(UiSectionViewTest, MissingPrinterIsSilentInACalculationAndShownElsewhere) {
-    // Without a printer the view draws as a 600 dpi printer would print; only Print complains.
+// Without a printer the view draws as a 600 dpi printer would print; only Print says once that
+// there is none.
+TEST_F(UiSectionViewTest, MissingPrinterIsShownOnlyByPrint) {
     rig.printer.missing = true;
     CalculateStartDesign();
     EXPECT_EQ(Info(), "Сечение 0,2 радиуса: 151,7 мм от центра винта");
@@ -200,7 +201,7 @@ TEST_F(UiSectionViewTest, MissingPrinterIsSilentInACalculationAndShownElsewhere)
     EXPECT_TRUE(rig.messages.errors.isEmpty());
 
     Click("ButPrint");
-    EXPECT_EQ(rig.messages.errors.size(), 1);
+    EXPECT_EQ(rig.messages.errors, QStringList{"Принтер по умолчанию не выбран."});
     EXPECT_EQ(rig.printer.documents, 0);
 }
 

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+#include <BRepTools.hxx>
+#include <TopoDS_Shape.hxx>
+
+#include <filesystem>
+#include <string>
+
+#include "model3d/ModelWriter.h"
+#include "model3d/PropellerSolid.h"
+#include "model3d/SolidMesh.h"
+#include "model3d/StartDesign.h"
+
+namespace {
+
+using namespace kelvarin::model3d;
+
+std::filesystem::path scratchFile(const char* extension) {
+    return std::filesystem::temp_directory_path() /
+           ("kelvarin-bench-" + std::to_string(::getpid()) + extension);
+}
+
+void BM_BuildSolid(benchmark::State& state) {
+    const PropellerShape shape = kelvarin::testing::startShape();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(buildPropellerSolid(shape));
+    }
+}
+BENCHMARK(BM_BuildSolid)->Unit(benchmark::kMillisecond);
+
+void BM_WriteStep(benchmark::State& state) {
+    const PropellerSolid solid = buildPropellerSolid(kelvarin::testing::startShape());
+    const std::filesystem::path path = scratchFile(".step");
+    for (auto _ : state) {
+        writeStep(solid, path);
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_WriteStep)->Unit(benchmark::kMillisecond);
+
+// Meshing from scratch each time: the solid keeps its last mesh, so it is cleared untimed.
+void BM_MeshAndWriteStl(benchmark::State& state) {
+    const PropellerSolid solid = buildPropellerSolid(kelvarin::testing::startShape());
+    const std::filesystem::path path = scratchFile(".stl");
+    std::size_t triangles = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        BRepTools::Clean(solid.shape());
+        state.ResumeTiming();
+        const TriangleMesh mesh = meshOf(solid);
+        writeStl(mesh, path);
+        triangles = mesh.triangles.size();
+    }
+    state.counters["triangles"] = static_cast<double>(triangles);
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_MeshAndWriteStl)->Unit(benchmark::kMillisecond);
+
+}  // namespace

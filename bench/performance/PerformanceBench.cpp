@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "core/CalculationRun.h"
+#include "performance/DesignGeometry.h"
+#include "performance/ModelConstants.h"
+
+namespace kelvarin::performance {
+namespace {
+
+// The default design, as a calculation of the start texts leaves it.
+PropellerDesign defaultDesign() {
+    return runCalculation(startTexts(), InputMode::Calculated).design;
+}
+
+// One operating point: at rest (the inner blade stalled) and at the design speed.
+void BM_OperatingPoint(benchmark::State& state) {
+    const PropellerAnalysis analysis(geometryFromDesign(defaultDesign()), airAt(0));
+    const double speed = static_cast<double>(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(analysis.at(speed, 2300));
+    }
+}
+BENCHMARK(BM_OperatingPoint)->Arg(0)->Arg(40)->Unit(benchmark::kMicrosecond);
+
+// Everything the window draws for a new calculation: about 400 points and two balance searches.
+void BM_WindowCurves(benchmark::State& state) {
+    const PropellerDesign design = defaultDesign();
+    std::size_t points = 0;
+    for (auto _ : state) {
+        const PropellerAnalysis analysis(geometryFromDesign(design), airAt(0));
+        const PerformanceSummary s = summarize(analysis, engineAndFlightFromDesign(design));
+        points = s.bySpeed.size() + s.powerAtRest.size() + s.powerAtDesignSpeed.size() + 1;
+        benchmark::DoNotOptimize(s);
+    }
+    state.counters["points"] = static_cast<double>(points);
+}
+BENCHMARK(BM_WindowCurves)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kelvarin::performance

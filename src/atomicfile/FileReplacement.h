@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <sys/types.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kelvarin {
+
+class FileSystem;
+
+enum class Replacement {
+    Replaced,        // the file holds the new bytes, whole
+    NotRegularFile,  // a pipe, a device or the like: nothing was done, the caller decides
+};
+
+// Replaces the regular file at `path` (or creates it) so that it holds either what it held or
+// all of `bytes`, never a part: the bytes go into a new file beside it, created exclusively
+// under a name nobody can guess, are flushed to the disk, and the new file is renamed over the
+// old one. Where `path` is a symbolic link, the file it leads to is replaced the same way beside
+// itself. A replaced file keeps its permissions and, where the system allows, its owner; a new
+// one gets 0666 less the umask, as a plain open would give it. A file this process may not
+// write is refused, as open() would refuse it, though the folder would allow the rename.
+// Throws FileWriteError naming `path`; the temporary file is gone again by then.
+Replacement replaceFile(const std::string& path, std::string_view bytes, FileSystem& fs);
+Replacement replaceFile(const std::string& path, std::string_view bytes);
+
+// Which file a path leads to, followed through links; nothing when it leads to none.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+std::optional<FileIdentity> fileIdentity(const std::string& path);
+
+}  // namespace kelvarin

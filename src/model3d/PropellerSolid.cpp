@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model3d/PropellerSolid.h"
+
+#include <BRepBuilderAPI_Transform.hxx>
+#include <BRepCheck_Analyzer.hxx>
+#include <ShapeAnalysis_FreeBounds.hxx>
+#include <Standard_Failure.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopoDS.hxx>
+#include <TopoDS_Compound.hxx>
+#include <TopoDS_Shape.hxx>
+#include <gp_Ax2.hxx>
+#include <gp_Trsf.hxx>
+
+#include <exception>
+#include <string>
+
+#include "model3d/BladeSolid.h"
+#include "model3d/KernelMessages.h"
+#include "model3d/ModelError.h"
+#include "model3d/ShapeCheck.h"
+
+namespace kelvarin::model3d {
+
+namespace {
+
+constexpr const char* kKernelFailed =
+    "Модель винта не построена: геометрическое ядро не смогло построить тело";
+
+[[noreturn]] void kernelFailed(const std::string& detail) {
+    throw ModelError(std::string(kKernelFailed) + " (" + detail + ").");
+}
+
+TopoDS_Shape mirroredAcrossXZ(const TopoDS_Shape& shape) {
+    gp_Trsf mirror;
+    mirror.SetMirror(gp_Ax2(gp::Origin(), gp::DY()));
+    return BRepBuilderAPI_Transform(shape, mirror, Standard_True).Shape();
+}
+
+// The one solid of the result, or a failure when the fuse left anything else.
+TopoDS_Shape onlySolid(const TopoDS_Shape& shape) {
+    TopoDS_Shape solid;
+    int count = 0;
+    for (TopExp_Explorer e(shape, TopAbs_SOLID); e.More(); e.Next()) {
+        solid = e.Current();
+        ++count;
+    }
+    if (count != 1) {
+        kernelFailed("вместо одного тела получено " + std::to_string(count));
+    }
+    return solid;
+}
+
+void requireValidAndClosed(const TopoDS_Shape& solid) {
+    if (!BRepCheck_Analyzer(solid).IsValid()) {
+        kernelFailed("тело получилось некорректным");
+    }
+    ShapeAnalysis_FreeBounds bounds(solid);
+    // Free edges, bounding a single face, would be holes in the surface.
+    if (TopExp_Explorer(bounds.GetClosedWires(), TopAbs_EDGE).More() ||
+        TopExp_Explorer(bounds.GetOpenWires(), TopAbs_EDGE).More()) {
+        kernelFailed("поверхность тела не замкнута");
+    }
+}
+
+}  // namespace
+
+PropellerSolid::PropellerSolid(const TopoDS_Shape& shape)
+    : shape_(std::make_unique<TopoDS_Shape>(shape)) {}
+PropellerSolid::PropellerSolid(PropellerSolid&&) noexcept = default;
+PropellerSolid& PropellerSolid::operator=(PropellerSolid&&) noexcept = default;
+PropellerSolid::~PropellerSolid() = default;
+
+PropellerSolid buildPropellerSolid(const PropellerShape& shape, Handedness handedness) {
+    checkShape(shape);
+    silenceKernelMessages();
+    try {
+        TopoDS_Shape solid = onlySolid(propellerSolid(shape));
+        if (handedness == Handedness::Left) {
+            solid = mirroredAcrossXZ(solid);
+        }
+        requireValidAndClosed(solid);
+        return PropellerSolid(solid);
+    } catch (const Standard_Failure& failure) {
+        kernelFailed(failure.GetMessageString());
+    } catch (const ModelError&) {
+        throw;
+    } catch (const std::exception& failure) {
+        kernelFailed(failure.what());
+    }
+}
+
+}  // namespace kelvarin::model3d

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "modelview/ModelPreviewDialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "modelview/ModelView.h"
+
+namespace kelvarin::modelview {
+
+ModelPreviewDialog::ModelPreviewDialog(model3d::TriangleMesh mesh, QWidget* parent)
+    : QDialog(parent), view_(new ModelView(this)), hint_(new QLabel(this)) {
+    setWindowTitle(QStringLiteral("Модель винта"));
+    setObjectName(QStringLiteral("ModelPreview"));
+    view_->setObjectName(QStringLiteral("ModelView"));
+    view_->setMesh(std::move(mesh));
+
+    hint_->setText(QStringLiteral(
+        "Чтобы повернуть модель, тяните её мышью; колесо мыши приближает и удаляет."));
+    hint_->setWordWrap(true);
+    connect(view_, &ModelView::renderingFailed, hint_, &QLabel::setText);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view_, 1);
+    layout->addWidget(hint_);
+    layout->addWidget(buttons);
+    resize(900, 640);
+}
+
+}  // namespace kelvarin::modelview

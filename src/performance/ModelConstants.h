@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Every constant of the performance models, each with the published source it comes from. The
+// analysis reads them from here only, so a change of model is a change of this one file.
+
+namespace kelvarin::performance {
+
+inline constexpr double kPi = 3.14159265358979323846;
+
+// --- Air --------------------------------------------------------------------------------------
+// ICAO, Manual of the ICAO Standard Atmosphere, Doc 7488/3 (1993); the same figures as the U.S.
+// Standard Atmosphere 1976 below 32 km. Only the troposphere is modelled.
+inline constexpr double kSeaLevelTemperatureK = 288.15;
+inline constexpr double kSeaLevelPressurePa = 101325.0;
+inline constexpr double kLapseRateKPerM = 0.0065;
+inline constexpr double kAirGasConstant = 287.05287;  // J/(kg K)
+inline constexpr double kStandardGravity = 9.80665;   // m/s^2, also the kilogram-force (CGPM 1901)
+inline constexpr double kAirHeatCapacityRatio = 1.4;
+inline constexpr double kZeroCelsiusK = 273.15;
+
+// Sutherland's law of viscosity, constants for air from F. M. White, Viscous Fluid Flow,
+// 3rd ed., McGraw-Hill 2006, Table 1-2.
+inline constexpr double kSutherlandReferenceViscosityPaS = 1.716e-5;
+inline constexpr double kSutherlandReferenceTemperatureK = 273.0;
+inline constexpr double kSutherlandConstantK = 111.0;
+
+// Metric horsepower (л.с.), 75 kgf m/s: DIN 66036; the unit the engine power is given in.
+inline constexpr double kMetricHorsepowerW = 75.0 * kStandardGravity;
+
+// --- The flat-bottomed section ----------------------------------------------------------------
+// The blade tables' section: its leading edge lies 3.0/10 of the maximum thickness above the flat
+// bottom, so the chord line (leading to trailing edge) stands atan(0.3 t/c) nose-up of the face.
+inline constexpr double kLeadingEdgeHeightPerThickness = 0.3;
+
+// Thin-aerofoil theory (H. Glauert, The Elements of Aerofoil and Airscrew Theory, Cambridge 1926;
+// I. H. Abbott and A. E. von Doenhoff, Theory of Wing Sections, Dover 1959, ch. 4) integrated
+// exactly over the section's 13-point mean line, whose camber scales with the thickness: the
+// zero-lift angle and the ideal angle of attack from the chord line, radians per unit thickness
+// ratio. The ideal lift coefficient, 2 pi (ideal - zero-lift), centres the drag bucket.
+inline constexpr double kZeroLiftAnglePerThickness = -0.642204;
+inline constexpr double kIdealAnglePerThickness = 0.067652;
+// The same mean line's greatest height above its chord line, per unit thickness ratio: a
+// flat-bottomed section of thickness t has the camber 0.314 t (Clark Y, 11.7 %: 3.7 %). Scaled to
+// any camber, the mean line keeps its shape, so the two angles above go with the camber:
+// -2.045 rad per unit camber ratio, close to the circular arc's -2.
+inline constexpr double kFlatBottomCamberPerThickness = 0.314;
+inline constexpr double kZeroLiftAnglePerCamber =
+    kZeroLiftAnglePerThickness / kFlatBottomCamberPerThickness;
+inline constexpr double kIdealAnglePerCamber =
+    kIdealAnglePerThickness / kFlatBottomCamberPerThickness;
+// A section given only by its thickness, its angle measured to the chord line, is taken for what
+// propellers carry: the flat-bottomed section's camber, but never less than 3 %. A thinned
+// flat-bottomed family loses its camber with its thickness; the thin sections of real propellers
+// keep theirs: Clark Y about 3.5 %, NACA 4412 4 % (Abbott and von Doenhoff 1959, Appendices I and
+// II), Eppler E63 5.5 % at 4.3 % thickness (M. S. Selig et al., Summary of Low-Speed Airfoil
+// Data, vol. 1, 1995). The lower end of that range, as more over-predicts the thin electric
+// propellers of the UIUC propeller database (J. B. Brandt and M. S. Selig, AIAA 2011-1255).
+inline constexpr double kLeastDefaultCamberRatio = 0.03;
+
+// Measured section lift-curve slopes lie at 0.9 to 1.0 of the thin-aerofoil 2 pi, and measured
+// zero-lift angles of cambered sections short of thin-aerofoil theory's, the more so the thicker
+// and the more rear-loaded the section, as the boundary layer takes off part of the camber
+// (Abbott and von Doenhoff 1959, ch. 7 and Appendix IV). Within those ranges the two factors are
+// set by the wind-tunnel data of flat-bottomed propellers (D. Biermann and E. P. Hartman, NACA
+// Report 650, 1939, Clark Y propeller 5868-9): 0.8 puts its zero-thrust advance ratios in place.
+inline constexpr double kLiftSlopePerRad = 0.9 * 2.0 * kPi;
+inline constexpr double kZeroLiftViscousFactor = 0.8;
+
+// Below a critical Reynolds number the laminar boundary layer leaves the upper surface before it
+// can turn turbulent and the section loses much of its camber's lift, the more the thicker it is:
+// F. W. Schmitz, Aerodynamik des Flugmodells, 1942 (none for thin plates, some 1e5 for the 12.4 %
+// thick N 60); P. B. S. Lissaman, Low-Reynolds-number airfoils, Annu. Rev. Fluid Mech. 15 (1983)
+// 223-239. Taken as 1e5 at 12 % growing as the square of the thickness ratio, and below it the
+// zero-lift angle and ideal lift scaled by sqrt(R / R_crit), the laminar boundary layer's law
+// of thickness. It brings the small electric propellers of the UIUC database measured at two
+// speeds to the same error at both.
+inline constexpr double kCriticalReynoldsAtReferenceThickness = 1.0e5;
+inline constexpr double kCriticalReynoldsReferenceThickness = 0.12;
+
+// Compressibility: the Prandtl-Glauert factor 1/sqrt(1 - M^2) on lift (H. Glauert, Proc. R. Soc.
+// A 118, 1928), held at the Mach number where the rule stops being trustworthy.
+inline constexpr double kMaxCorrectedMach = 0.7;
+
+// Maximum lift falls with the Reynolds number (E. N. Jacobs and A. Sherman, Airfoil section
+// characteristics as affected by variations of the Reynolds number, NACA Report 586, 1937):
+// taken as 1.35 at 1e6 and 0.15 less per decade below, held between the laminar-separation
+// value near 0.8 of small model propellers and 1.6.
+inline constexpr double kMaxLiftAtMillion = 1.35;
+inline constexpr double kMaxLiftPerDecade = 0.15;
+inline constexpr double kMaxLiftFloor = 0.8;
+inline constexpr double kMaxLiftCeiling = 1.6;
+// A cambered section stalls on its lower side at a smaller lift than on its upper side (Abbott
+// and von Doenhoff 1959, Appendix IV: about half in magnitude for sections of 4 % camber).
+inline constexpr double kNegativeStallLiftRatio = 0.6;
+
+// Post-stall: the curves of L. A. Viterna and R. D. Corrigan, Fixed pitch rotor performance of
+// large horizontal axis wind turbines, NASA CP-2230 (1982), from the stall point to 90 degrees,
+// with the drag across the stream of a flat plate in two-dimensional flow (S. F. Hoerner,
+// Fluid-Dynamic Drag, 1965, ch. III: 1.98); the blade's ends are Prandtl's factor's business.
+inline constexpr double kPostStallMaxDrag = 2.0;
+// Stall delay on a turning blade: the lift lost to stall is won back in the share 3 (c/r)^2
+// (H. Snel, R. Houwink, J. Bosschers, Sectional prediction of lift coefficients on rotating wind
+// turbine blades in stall, ECN-C--93-052, 1994), faded out linearly to 90 degrees, where the flow
+// crosses the blade.
+inline constexpr double kRotationalLiftFactor = 3.0;
+
+// Profile drag at the bottom of the bucket: both faces of a flat plate with a turbulent boundary
+// layer, Prandtl's Cf = 0.074 Re^-1/5 (H. Schlichting, Boundary-Layer Theory, 7th ed. 1979),
+// times the section form factor 1 + 2 t/c + 60 (t/c)^4 (S. F. Hoerner, Fluid-Dynamic Drag, 1965,
+// ch. VI). Below the Reynolds number where laminar separation bubbles take over (about 2e5 for
+// sections of this kind; M. S. Selig et al., Summary of Low-Speed Airfoil Data, vol. 1, 1995)
+// the drag grows as Re^-1/2.
+inline constexpr double kTurbulentFrictionFactor = 0.074;
+inline constexpr double kTurbulentFrictionExponent = -0.2;
+inline constexpr double kLaminarBubbleReynolds = 2.0e5;
+inline constexpr double kLaminarBubbleExponent = -0.5;
+inline constexpr double kMinReynolds = 1.0e3;
+// The rise of profile drag away from the bucket's centre, cd - cd_min = k (cl - cl_ideal)^2,
+// about 0.01 on the polars of cambered sections of 12 % thickness at R = 3e6 (Abbott and von
+// Doenhoff 1959, Appendix IV). At other Reynolds numbers the whole polar scales as its minimum
+// does (M. Drela, QPROP Formulation, MIT 2006: cd = (cd0 + cd2 (cl - cl0)^2) (Re/Re_ref)^f), so k
+// grows with the bucket's drag to some 0.025 at R = 1e5, as the polars of sections at small
+// Reynolds numbers show (Selig et al. 1995, vol. 1).
+inline constexpr double kDragRisePerLiftSquared = 0.01;
+inline constexpr double kDragRiseReferenceReynolds = 3.0e6;
+
+// --- Blade element momentum theory ------------------------------------------------------------
+// Prandtl's tip and hub loss factors as given by H. Glauert, Airplane Propellers, in W. F. Durand
+// (ed.), Aerodynamic Theory, vol. IV, div. L, 1935; the momentum balance on annuli solved by
+// bracketing the inflow angle after S. A. Ning, A simple solution method for the blade element
+// momentum equations with guaranteed convergence, Wind Energy 17 (2014) 1327-1345. Twenty
+// elements crowded towards the tip give thrust and power within 0.1 % of a hundred.
+inline constexpr int kBladeElementCount = 20;
+inline constexpr double kInflowAngleTolerance = 1e-10;  // rad
+inline constexpr int kInflowAngleMaxIterations = 100;
+inline constexpr int kBracketScanSteps = 12;
+
+}  // namespace kelvarin::performance

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <stdexcept>
+
+namespace kelvarin::performance {
+
+// Input the analysis refuses: a speed, rpm, altitude, temperature or geometry outside sense, or a
+// geometry file that cannot be read. The text is the Russian message for the user, naming the
+// field or the file and line and the reason.
+class PerformanceError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace kelvarin::performance

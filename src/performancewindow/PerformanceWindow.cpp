@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PerformanceWindow.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLocale>
+#include <QPen>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+#include "performance/PerformanceError.h"
+#include "performance/PropellerAnalysis.h"
+
+namespace kelvarin {
+
+using performance::EngineAndFlight;
+using performance::OperatingPoint;
+using performance::PerformanceSummary;
+
+namespace {
+
+QString number(double value, int decimals) {
+    return QLocale().toString(value, 'f', decimals);
+}
+
+QChart* makeChart(const QString& title) {
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->setLocalizeNumbers(true);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    return chart;
+}
+
+QValueAxis* makeAxis(const QString& title, double low, double high) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(title);
+    axis->setRange(low, high > low ? high : low + 1.0);
+    axis->applyNiceNumbers();
+    // Whole numbers unless the scale is small; the chart writes them with the locale's comma.
+    axis->setLabelFormat(axis->max() - axis->min() < 10 ? "%.1f" : "%.0f");
+    return axis;
+}
+
+// One curve of a quantity over the points, drawn as runs of solved points: a point without
+// solution breaks the line, so a gap shows where the analysis found none. Only the first run
+// names the curve in the legend.
+void addCurve(QChart* chart, const std::vector<OperatingPoint>& points, const QString& name,
+              const QPen& pen, double OperatingPoint::*x,
+              const std::function<double(const OperatingPoint&)>& y, QValueAxis* xAxis,
+              QValueAxis* yAxis) {
+    QLineSeries* run = nullptr;
+    bool named = false;
+    for (const OperatingPoint& p : points) {
+        if (!p.converged) {
+            run = nullptr;
+            continue;
+        }
+        if (run == nullptr) {
+            run = new QLineSeries;
+            run->setName(name);
+            run->setPen(pen);
+            chart->addSeries(run);
+            run->attachAxis(xAxis);
+            run->attachAxis(yAxis);
+            for (QLegendMarker* marker : chart->legend()->markers(run)) {
+                marker->setVisible(!named);
+            }
+            named = true;
+        }
+        run->append(p.*x, y(p));
+    }
+}
+
+double largest(const std::vector<OperatingPoint>& points,
+               const std::function<double(const OperatingPoint&)>& y) {
+    double top = 0;
+    for (const OperatingPoint& p : points) {
+        if (p.converged) {
+            top = std::max(top, y(p));
+        }
+    }
+    return top;
+}
+
+}  // namespace
+
+PerformanceWindow::PerformanceWindow(QWidget* parent)
+    : QWidget(parent), air_(performance::airAt(0)) {
+    setWindowTitle(QStringLiteral("Характеристики винта"));
+    setObjectName(QStringLiteral("PerformanceForm"));
+
+    figures_ = new QLabel(this);
+    figures_->setObjectName(QStringLiteral("LabFigures"));
+    figures_->setWordWrap(true);
+    figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    thrustChart_ = makeChart(QStringLiteral("Тяга и КПД по скорости"));
+    powerChart_ = makeChart(QStringLiteral("Потребная мощность по оборотам"));
+    thrustView_ = new QChartView(thrustChart_, this);
+    thrustView_->setObjectName(QStringLiteral("ChartThrust"));
+    thrustView_->setRenderHint(QPainter::Antialiasing);
+    powerView_ = new QChartView(powerChart_, this);
+    powerView_->setObjectName(QStringLiteral("ChartPower"));
+    powerView_->setRenderHint(QPainter::Antialiasing);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(figures_);
+    layout->addWidget(thrustView_, 1);
+    layout->addWidget(powerView_, 1);
+    resize(760, 820);
+}
+
+void PerformanceWindow::setAir(const performance::AirState& air) {
+    air_ = air;
+}
+
+void PerformanceWindow::clearPlots() {
+    for (QChart* chart : {thrustChart_, powerChart_}) {
+        chart->removeAllSeries();
+        for (QAbstractAxis* axis : chart->axes()) {
+            chart->removeAxis(axis);
+            delete axis;
+        }
+    }
+}
+
+void PerformanceWindow::showPropeller(const performance::PropellerGeometry& geometry,
+                                      const EngineAndFlight& engine) {
+    clearPlots();
+    PerformanceSummary summary;
+    try {
+        const performance::PropellerAnalysis analysis(geometry, air_);
+        summary = performance::summarize(analysis, engine);
+    } catch (const performance::PerformanceError& e) {
+        figures_->setText(QStringLiteral("Расчет характеристик невозможен: ") +
+                          QString::fromUtf8(e.what()));
+        emit figuresChanged();
+        return;
+    }
+
+    QString text;
+    const OperatingPoint& rest = summary.atRest;
+    if (rest.converged) {
+        text = QStringLiteral(
+                   "Статическая тяга при %1 об/мин: <b>%2 кгс</b> (%3 Н), винт "
+                   "поглощает %4 л.с.")
+                   .arg(number(engine.rpm, 0), number(rest.thrustKgf, 1), number(rest.thrustN, 0),
+                        number(rest.powerHp, 1));
+    } else {
+        text = QStringLiteral("Статическую тягу при %1 об/мин рассчитать не удалось.")
+                   .arg(number(engine.rpm, 0));
+    }
+    const QString searched =
+        QStringLiteral("не достигается от %1 до %2 об/мин")
+            .arg(number(summary.balanceSearchFromRpm, 0), number(summary.balanceSearchToRpm, 0));
+    const auto balance = [&](const std::optional<double>& rpm, const QString& where) {
+        return rpm ? QStringLiteral("%1 — при <b>%2 об/мин</b>").arg(where, number(*rpm, 0))
+                   : QStringLiteral("%1 — %2").arg(where, searched);
+    };
+    text += QStringLiteral("<br>Мощность двигателя %1 л.с. винт поглощает: %2; %3.")
+                .arg(number(engine.enginePowerHp, 1),
+                     balance(summary.balanceRpmAtRest, QStringLiteral("на месте")),
+                     balance(summary.balanceRpmAtDesignSpeed,
+                             QStringLiteral("при %1 км/ч").arg(number(engine.designSpeedKmh, 0))));
+    const bool gaps =
+        std::any_of(summary.bySpeed.begin(), summary.bySpeed.end(),
+                    [](const OperatingPoint& p) { return !p.converged; }) ||
+        std::any_of(summary.powerAtRest.begin(), summary.powerAtRest.end(),
+                    [](const OperatingPoint& p) { return !p.converged; }) ||
+        std::any_of(summary.powerAtDesignSpeed.begin(), summary.powerAtDesignSpeed.end(),
+                    [](const OperatingPoint& p) { return !p.converged; });
+    if (gaps) {
+        text += QStringLiteral("<br>Разрывы кривых — режимы, для которых расчет не сошелся.");
+    }
+    text += QStringLiteral("<br><small>Воздух: высота %1 м, %2 °C, плотность %3 кг/м³.</small>")
+                .arg(number(air_.altitudeM, 0), number(air_.temperatureK - 273.15, 1),
+                     number(air_.densityKgM3, 3));
+    figures_->setText(text);
+
+    drawThrust(summary);
+    drawPower(summary, engine);
+    emit figuresChanged();
+}
+
+void PerformanceWindow::drawThrust(const PerformanceSummary& summary) {
+    const auto thrust = [](const OperatingPoint& p) { return p.thrustKgf; };
+    const auto efficiency = [](const OperatingPoint& p) { return 100.0 * p.efficiency; };
+    const double topSpeed = summary.bySpeed.empty() ? 1.0 : summary.bySpeed.back().speedKmh;
+    auto* speedAxis = makeAxis(QStringLiteral("Скорость, км/ч"), 0, topSpeed);
+    auto* thrustAxis =
+        makeAxis(QStringLiteral("Тяга, кгс"), 0, 1.1 * largest(summary.bySpeed, thrust));
+    auto* efficiencyAxis = makeAxis(QStringLiteral("КПД, %"), 0, 100);
+    thrustChart_->addAxis(speedAxis, Qt::AlignBottom);
+    thrustChart_->addAxis(thrustAxis, Qt::AlignLeft);
+    thrustChart_->addAxis(efficiencyAxis, Qt::AlignRight);
+    addCurve(thrustChart_, summary.bySpeed, QStringLiteral("Тяга"), QPen(QColor(0, 90, 170), 2),
+             &OperatingPoint::speedKmh, thrust, speedAxis, thrustAxis);
+    QPen dashed(QColor(200, 80, 0), 2);
+    dashed.setStyle(Qt::DashLine);
+    addCurve(thrustChart_, summary.bySpeed, QStringLiteral("КПД"), dashed,
+             &OperatingPoint::speedKmh, efficiency, speedAxis, efficiencyAxis);
+}
+
+void PerformanceWindow::drawPower(const PerformanceSummary& summary,
+                                  const EngineAndFlight& engine) {
+    const auto power = [](const OperatingPoint& p) { return p.powerHp; };
+    const double lowRpm = summary.powerAtRest.empty() ? 0 : summary.powerAtRest.front().rpm;
+    const double highRpm = summary.powerAtRest.empty() ? 1 : summary.powerAtRest.back().rpm;
+    const double top = std::max({largest(summary.powerAtRest, power),
+                                 largest(summary.powerAtDesignSpeed, power), engine.enginePowerHp});
+    auto* rpmAxis = makeAxis(QStringLiteral("Обороты винта, об/мин"), lowRpm, highRpm);
+    auto* powerAxis = makeAxis(QStringLiteral("Мощность, л.с."), 0, 1.1 * top);
+    powerChart_->addAxis(rpmAxis, Qt::AlignBottom);
+    powerChart_->addAxis(powerAxis, Qt::AlignLeft);
+    addCurve(powerChart_, summary.powerAtRest, QStringLiteral("На месте"),
+             QPen(QColor(0, 90, 170), 2), &OperatingPoint::rpm, power, rpmAxis, powerAxis);
+    addCurve(powerChart_, summary.powerAtDesignSpeed,
+             QStringLiteral("При %1 км/ч").arg(number(engine.designSpeedKmh, 0)),
+             QPen(QColor(0, 140, 60), 2), &OperatingPoint::rpm, power, rpmAxis, powerAxis);
+    auto* engineLine = new QLineSeries;
+    engineLine->setName(QStringLiteral("Мощность двигателя"));
+    QPen enginePen(QColor(180, 0, 0), 2);
+    enginePen.setStyle(Qt::DashLine);
+    engineLine->setPen(enginePen);
+    engineLine->append(rpmAxis->min(), engine.enginePowerHp);
+    engineLine->append(rpmAxis->max(), engine.enginePowerHp);
+    powerChart_->addSeries(engineLine);
+    engineLine->attachAxis(rpmAxis);
+    engineLine->attachAxis(powerAxis);
+
+    auto* rpmLine = new QLineSeries;
+    rpmLine->setName(QStringLiteral("Обороты двигателя"));
+    QPen rpmPen(QColor(120, 120, 120), 1);
+    rpmPen.setStyle(Qt::DotLine);
+    rpmLine->setPen(rpmPen);
+    rpmLine->append(engine.rpm, powerAxis->min());
+    rpmLine->append(engine.rpm, powerAxis->max());
+    powerChart_->addSeries(rpmLine);
+    rpmLine->attachAxis(rpmAxis);
+    rpmLine->attachAxis(powerAxis);
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/FailureMessages.h"
+
+#include <QtDebug>
+#include <new>
+
+#include "core/Failure.h"
+#include "ui/FieldCaptions.h"
+
+namespace kelvarin {
+
+QString failureText(const std::exception& failure) {
+    if (dynamic_cast<const Failure*>(&failure) != nullptr) {
+        return QString::fromUtf8(failure.what());
+    }
+    if (dynamic_cast<const std::bad_alloc*>(&failure) != nullptr) {
+        return QStringLiteral("Недостаточно памяти");
+    }
+    qWarning("Kelvarin: %s", failure.what());
+    return QStringLiteral("Внутренняя ошибка программы");
+}
+
+QString notANumberMessage(InputField field, const QString& text) {
+    return QStringLiteral("Значение в поле «%1» не является числом: «%2»")
+        .arg(fieldCaption(field), text);
+}
+
+QString arithmeticFaultMessage(const std::string& failure) {
+    return QStringLiteral("Расчет не выполнен: %1. Проверьте введенные значения.")
+        .arg(QString::fromStdString(failure).toLower());
+}
+
+}  // namespace kelvarin

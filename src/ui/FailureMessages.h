@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <exception>
+#include <string>
+
+#include "core/InputFields.h"
+
+namespace kelvarin {
+
+// The text a user is shown for a failure, always Russian: the program's own failures speak for
+// themselves; no memory is said as such; anything else is a fault of the program, shown as
+// one and logged in its own words for whoever reads the log.
+QString failureText(const std::exception& failure);
+
+// "Значение в поле «Мощность двигателя л/с» не является числом: «1a4»".
+QString notANumberMessage(InputField field, const QString& text);
+
+// A run that an arithmetic fault ended (a negative number under a root, a result beyond range).
+QString arithmeticFaultMessage(const std::string& failure);
+
+}  // namespace kelvarin

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "performancewindow/PerformanceWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLineSeries>
+
+namespace kelvarin {
+namespace {
+
+using performance::PropellerGeometry;
+
+struct Window {
+    PerformanceWindow window;
+    QLabel* figures() { return window.findChild<QLabel*>("LabFigures"); }
+    QChart* chart(const char* name) { return window.findChild<QChartView*>(name)->chart(); }
+};
+
+const PropellerGeometry kPropeller{1.5, 2, {{0.2, 0.19, 50, 0.2}, {1.0, 0.09, 14, 0.07}}};
+
+TEST(PerformanceWindow, ShowsTheFiguresAndFollowsANewPropellerAtOnce) {
+    Window w;
+    w.window.showPropeller(kPropeller, {14, 2300, 40, 50});
+    EXPECT_TRUE(w.figures()->text().contains("Статическая тяга при 2"));
+    EXPECT_TRUE(w.figures()->text().contains("на месте — при"));
+    EXPECT_EQ(w.chart("ChartThrust")->series().size(), 2);  // thrust and efficiency
+    EXPECT_EQ(w.chart("ChartPower")->series().size(), 4);   // two curves, engine power, rpm
+    const QString first = w.figures()->text();
+
+    PropellerGeometry bigger = kPropeller;
+    bigger.diameterM = 1.8;
+    w.window.showPropeller(bigger, {14, 2300, 40, 50});
+    EXPECT_NE(w.figures()->text(), first);
+    EXPECT_EQ(w.chart("ChartThrust")->series().size(), 2);  // redrawn, not piled up
+
+    w.window.showPropeller(kPropeller, {14, -5, 40, 50});
+    EXPECT_TRUE(w.figures()->text().startsWith("Расчет характеристик невозможен: Обороты"));
+    EXPECT_TRUE(w.chart("ChartPower")->series().isEmpty());
+}
+
+TEST(PerformanceWindow, APointWithoutSolutionBreaksTheCurve) {
+    // Windmilling hard from 74 km/h at 167 rpm (see AnalysisTest): the thrust curve stops there.
+    const PropellerGeometry twisted{0.323,
+                                    2,
+                                    {{0.072, 0.130, 11.14, 0.066},
+                                     {0.304, 0.162, 54.31, 0.129},
+                                     {0.536, 0.266, 88.57, 0.401},
+                                     {0.768, 0.095, 89.40, 0.315},
+                                     {1.000, 0.292, 89.19, 0.217}}};
+    Window w;
+    w.window.showPropeller(twisted, {1, 167, 100, 150});
+    EXPECT_TRUE(w.figures()->text().contains("Разрывы"));
+    for (QAbstractSeries* s : w.chart("ChartThrust")->series()) {
+        for (const QPointF& p : static_cast<QLineSeries*>(s)->points()) {
+            EXPECT_LT(p.x(), 74.3);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kelvarin
