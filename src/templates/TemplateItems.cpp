@@ -46,14 +46,17 @@ std::pair<double, double> cubicRange(double p0, double p1, double p2, double p3)
     return {low, high};
 }
 
-// The pixels a Bezier piece's centre line passes through.
-PixelRect curveBounds(const BezierSegment& s) {
+}  // namespace
+
+PixelRect bezierBounds(const BezierSegment& s) {
     const auto [left, right] = cubicRange(s[0].x, s[1].x, s[2].x, s[3].x);
     const auto [top, bottom] = cubicRange(s[0].y, s[1].y, s[2].y, s[3].y);
     return {roundToInt32(std::floor(left)), roundToInt32(std::floor(top)),
             addInt32(roundToInt32(std::ceil(right)), 1),
             addInt32(roundToInt32(std::ceil(bottom)), 1)};
 }
+
+namespace {
 
 OutlinePoint moved(OutlinePoint p, std::int32_t dx, std::int32_t dy) {
     return {addInt32(p.x, dx), addInt32(p.y, dy)};
@@ -87,7 +90,7 @@ PixelRect itemBounds(const TemplateItem& item) {
     PixelRect box;
     if (const auto* path = std::get_if<BezierPath>(&item.shape)) {
         for (const BezierSegment& segment : path->segments) {
-            const PixelRect c = curveBounds(segment);
+            const PixelRect c = bezierBounds(segment);
             box = unite(box, {subtractInt32(c.left, reach), subtractInt32(c.top, reach),
                               addInt32(c.right, reach), addInt32(c.bottom, reach)});
         }

@@ -73,6 +73,9 @@ struct TemplatePage {
 // The room an item takes on its page, its pen included; text, its box. Not clipped.
 PixelRect itemBounds(const TemplateItem& item);
 
+// The pixels a Bezier piece's centre line passes through, exactly (its extremes, not its hull).
+PixelRect bezierBounds(const BezierSegment& segment);
+
 // The smallest rectangle holding both; an empty one (right <= left) holds nothing.
 PixelRect unite(const PixelRect& a, const PixelRect& b);
 bool overlaps(const PixelRect& a, const PixelRect& b);

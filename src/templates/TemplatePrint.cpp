@@ -13,12 +13,12 @@ constexpr const char* kNotPrinted = "Шаблоны не напечатаны: "
 
 }  // namespace
 
-void printTemplates(const PropellerDesign& design, Printer& printer,
-                    const SectionOptions& options) {
+void printTemplates(const PropellerDesign& design, Printer& printer, const SectionOptions& options,
+                    std::string_view date) {
     const PrinterGeometry page = printer.geometry();
     TemplateDocument document;
     try {
-        document = layOutTemplates(design, page, options);
+        document = layOutTemplates(design, page, options, date);
     } catch (const TemplateLayoutError& e) {
         throw Failure(kNotPrinted + std::string(e.what()));
     } catch (const ArithmeticError&) {

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "core/IntegerRounding.h"
-#include "templates/TemplateLayout.h"
 
 namespace kelvarin {
 

@@ -9,6 +9,11 @@
 // Cutting a sheet larger than a page into overlapping tiles, and the crosses that line them up.
 namespace kelvarin {
 
+// A template larger than the printable area is printed in tiles of at most this many pages.
+inline constexpr int kMaxTilesPerTemplate = 16;
+// Neighbouring tiles show the same 10 mm of the sheet, with alignment crosses in it.
+inline constexpr double kTileOverlapMm = 10.0;
+
 struct TileGeometry {
     std::int32_t overlap = 0;   // what neighbouring tiles share, pixels (kTileOverlapMm)
     std::int32_t crossArm = 0;  // half a cross's width, pixels (3 mm)

@@ -88,7 +88,7 @@ void MainWindow::updateControlMarks() {
 }
 
 void MainWindow::print() {
-    printTemplates(design_, services_.printer, sectionOptions_);
+    printTemplates(design_, services_.printer, sectionOptions_, todayText());
 }
 
 }  // namespace kelvarin

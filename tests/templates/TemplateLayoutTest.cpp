@@ -67,6 +67,7 @@ TEST(TemplateLayout, NothingOverlapsAndNothingLeavesThePage) {
                                               << ", marks " << options.controlMarks);
             ExpectNothingOverlaps(layOutTemplates(start, A4At(dpi), options));
             ExpectNothingOverlaps(layOutTemplates(large, A4At(dpi), options));
+            ExpectNothingOverlaps(layOutTemplateSheet(large, dpi, options, "07.12.2026"));
         }
     }
 }
@@ -103,9 +104,11 @@ TEST(TemplateLayout, TilesOfALargeSectionJoinAtTrueSize) {
     ASSERT_NE(tiled, doc.placements.end());
     const TemplatePlacement& p = *tiled;
     EXPECT_EQ(p.windowTop, 200);
-    // Neighbours share 10 mm: 236 pixels at 600 dpi.
+    // The window ends above the foot (the calibration bars and the design line); neighbours
+    // share 10 mm of it: 236 pixels at 600 dpi.
+    const PixelRect window{0, 200, 4760, 6562};
     EXPECT_EQ(4760 - p.tileStepX, 236);
-    EXPECT_EQ(6814 - 200 - p.tileStepY, 236);
+    EXPECT_EQ(window.bottom - 200 - p.tileStepY, 236);
 
     const auto sheetSegments = outlineSegments(doc.outlines.section(p.section));
     std::map<std::pair<std::int32_t, std::int32_t>, int> crossTiles;  // centre on the sheet
@@ -121,7 +124,10 @@ TEST(TemplateLayout, TilesOfALargeSectionJoinAtTrueSize) {
                 texts.insert(text->text);
                 continue;
             }
-            EXPECT_EQ(item.clip, (PixelRect{0, 200, 4760, 6814}));
+            if (!item.clip) {
+                continue;  // the foot
+            }
+            EXPECT_EQ(item.clip, window);
             TemplateItem back = item;
             translateItem(back, dx, dy);
             if (const auto* path = std::get_if<BezierPath>(&back.shape)) {
@@ -134,9 +140,8 @@ TEST(TemplateLayout, TilesOfALargeSectionJoinAtTrueSize) {
                     ++crossTiles[{(line.from.x + line.to.x) / 2, line.from.y}];
                 }
                 // A cross lies whole inside the window of every tile it is on.
-                const PixelRect box = itemBounds(item);
-                EXPECT_TRUE(box.left >= 0 && box.right <= 4760 && box.top >= 200 &&
-                            box.bottom <= 6814);
+                EXPECT_TRUE(overlaps(itemBounds(item), window) &&
+                            unite(itemBounds(item), window) == window);
             }
         }
         EXPECT_EQ(outlines, 1);
@@ -162,6 +167,88 @@ TEST(TemplateLayout, ASectionNeedingMoreThanSixteenTilesIsRefusedBeforePrinting)
         EXPECT_NE(text.find("больше 16"), std::string::npos) << text;
     }
     EXPECT_TRUE(printer.calls.empty());
+}
+
+// The planform's width at each station is the blade width there, and its trailing edge passes
+// through the end of every station line; on a sheet, where nothing is tiled.
+TEST(TemplateLayout, PlanformIsAsWideAsTheBladeAtEveryStation) {
+    const PropellerDesign d = testing::DefaultDesign();
+    const TemplateDocument sheet = layOutTemplateSheet(d, 1200, {});
+    ASSERT_EQ(sheet.pages.size(), 1u);
+    const auto& items = sheet.pages[0].items;
+    const auto outline = std::find_if(items.begin(), items.end(), [](const TemplateItem& item) {
+        const auto* path = std::get_if<BezierPath>(&item.shape);
+        return path != nullptr && path->segments.size() == 20;  // ten stations, two edges
+    });
+    ASSERT_NE(outline, items.end());
+    std::set<std::pair<std::int32_t, std::int32_t>> ends;
+    for (const BezierSegment& s : std::get<BezierPath>(outline->shape).segments) {
+        ends.insert({s[0].x, s[0].y});
+    }
+    std::vector<LineShape> stations;
+    for (const TemplateItem& item : items) {
+        if (item.element == outline->element && item.layer == TemplateLayer::ReferenceLines) {
+            stations.push_back(std::get<LineShape>(item.shape));
+        }
+    }
+    ASSERT_EQ(stations.size(), 10u);  // stations 2 to 11, hub to tip
+    const double pixelsPerMetre = 1200 / 0.0254;
+    for (std::size_t i = 0; i < stations.size(); ++i) {
+        const int k = static_cast<int>(i) + 2;
+        SCOPED_TRACE(k);
+        EXPECT_EQ(stations[i].from.y, stations[i].to.y);
+        EXPECT_NEAR(stations[i].to.x - stations[i].from.x,
+                    d.stations.bladeWidthM[stationIndex(k)] * pixelsPerMetre, 0.5);
+        EXPECT_TRUE(ends.count({stations[i].to.x, stations[i].to.y}));
+        // At its true radius: a tenth of the tip radius apart.
+        if (i > 0) {
+            EXPECT_NEAR(stations[i].from.y - stations[i - 1].from.y,
+                        0.1 * d.sizing.diameterCm / 200 * pixelsPerMetre, 1);
+        }
+    }
+}
+
+// Every page carries the 100 mm and the 4-inch bar at true size and the design line, below
+// everything else on it.
+TEST(TemplateLayout, EveryPageEndsWithTheCalibrationBarsAndTheDesignLine) {
+    const TemplateDocument doc =
+        layOutTemplates(testing::DefaultDesign(), A4At(600), {true, false}, "07.12.2026");
+    for (std::size_t p = 0; p < doc.pages.size(); ++p) {
+        SCOPED_TRACE(p);
+        std::set<std::int32_t> bars;
+        std::map<std::string, std::int32_t> textTops;
+        std::int32_t contentBottom = 0;
+        for (const TemplateItem& item : doc.pages[p].items) {
+            if (const auto* text = std::get_if<TextShape>(&item.shape)) {
+                textTops[text->text] = text->box.top;
+            }
+            const auto* line = std::get_if<LineShape>(&item.shape);
+            if (item.layer == TemplateLayer::Marks && line != nullptr && !item.clip) {
+                if (line->from.y == line->to.y) {
+                    bars.insert(line->to.x - line->from.x);  // the bars, not their end ticks
+                }
+            } else if (item.layer != TemplateLayer::Text) {
+                const std::int32_t bottom = itemBounds(item).bottom;
+                contentBottom = std::max(contentBottom,
+                                         item.clip ? std::min(bottom, item.clip->bottom) : bottom);
+            }
+        }
+        EXPECT_EQ(bars, (std::set<std::int32_t>{2362, 2400}));  // 100 mm and 4 in at 600 dpi
+        EXPECT_TRUE(textTops.count("100 мм") && textTops.count("4 дюйма"));
+        ASSERT_TRUE(textTops.count("Воздушный винт: диаметр 151,7 см, шаг 0,52 м; 07.12.2026"));
+        EXPECT_GT(textTops.at("100 мм"), contentBottom);
+    }
+}
+
+TEST(TemplateLayout, TooManyPagesOrTooLargeASheetIsRefused) {
+    try {
+        layOutTemplates(testing::DesignOf("450", "1,5"), A4At(600), {true, false});
+        FAIL() << "expected a refusal";
+    } catch (const TemplateLayoutError& e) {
+        EXPECT_NE(std::string(e.what()).find("больше 48 страниц"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(layOutTemplateSheet(testing::DesignOf("5000", "1,5"), 1200, {}),
+                 TemplateLayoutError);
 }
 
 }  // namespace
