@@ -10,6 +10,7 @@ packages=(
     libcups2-dev
     libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
     cups printer-driver-cups-pdf
+    qt6-svg-dev libdxflib-dev python3 python3-ezdxf
     fonts-dejavu-core
     xvfb xauth
     fp-utils xchm xdg-utils

@@ -56,38 +56,6 @@ protected:
     QString out_;
 };
 
-// The topmost group of curved strokes on a page: the first section's outline. Returns its
-// width in millimetres, from the leading to the trailing edge.
-double FirstOutlineWidthMm(const std::vector<testing::PdfStroke>& strokes) {
-    std::vector<const testing::PdfStroke*> curved;
-    for (const testing::PdfStroke& s : strokes) {
-        if (s.curved && !s.anchorsMm.empty()) {
-            curved.push_back(&s);
-        }
-    }
-    const auto top = [](const testing::PdfStroke* s) {
-        return std::min_element(s->anchorsMm.begin(), s->anchorsMm.end(),
-                                [](QPointF a, QPointF b) { return a.y() < b.y(); })
-            ->y();
-    };
-    std::sort(curved.begin(), curved.end(),
-              [&](const auto* a, const auto* b) { return top(a) < top(b); });
-    double left = 1e9;
-    double right = -1e9;
-    double bottom = -1e9;
-    for (const testing::PdfStroke* s : curved) {
-        if (bottom > -1e9 && top(s) > bottom + 3) {
-            break;  // a gap: the next section
-        }
-        for (const QPointF p : s->anchorsMm) {
-            left = std::min(left, p.x());
-            right = std::max(right, p.x());
-            bottom = std::max(bottom, p.y());
-        }
-    }
-    return right - left;
-}
-
 TEST_F(CupsQueue, TemplatesPrintAtTheQueuesResolutionAndTrueSize) {
     CupsPrintSystem cups;
     QtPrinter printer(cups);
@@ -101,7 +69,7 @@ TEST_F(CupsQueue, TemplatesPrintAtTheQueuesResolutionAndTrueSize) {
     const QString pdf = AwaitNewPdf(before);
     ASSERT_FALSE(pdf.isEmpty());
     // Section 3's chord, 141.4 mm, within a tenth of a millimetre.
-    EXPECT_NEAR(FirstOutlineWidthMm(testing::pdfStrokes(pdf, 1)),
+    EXPECT_NEAR(testing::firstOutlineWidthMm(testing::pdfStrokes(pdf, 1)),
                 d.stations.chordM[stationIndex(3)] * 1000, 0.1);
 }
 

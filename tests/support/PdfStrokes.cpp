@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include <QFile>
@@ -96,6 +97,58 @@ int pdfPageCount(const QString& pdf) {
     const QString info = QString::fromUtf8(run(QStringLiteral(KELVARIN_PDFINFO), {pdf}));
     const auto m = QRegularExpression(R"(Pages:\s+(\d+))").match(info);
     return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+QSizeF pdfPageSizePoints(const QString& pdf) {
+    const QString info = QString::fromUtf8(run(QStringLiteral(KELVARIN_PDFINFO), {pdf}));
+    const auto m = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)").match(info);
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
+double firstOutlineWidthMm(const std::vector<PdfStroke>& strokes) {
+    std::vector<const PdfStroke*> curved;
+    for (const PdfStroke& s : strokes) {
+        if (s.curved && !s.anchorsMm.empty()) {
+            curved.push_back(&s);
+        }
+    }
+    const auto top = [](const PdfStroke* s) {
+        double y = s->anchorsMm.front().y();
+        for (const QPointF p : s->anchorsMm) {
+            y = std::min(y, p.y());
+        }
+        return y;
+    };
+    std::sort(curved.begin(), curved.end(),
+              [&](const PdfStroke* a, const PdfStroke* b) { return top(a) < top(b); });
+    double left = 1e9;
+    double right = -1e9;
+    double bottom = -1e9;
+    for (const PdfStroke* s : curved) {
+        if (bottom > -1e9 && top(s) > bottom + 3) {
+            break;  // a gap: the next section
+        }
+        for (const QPointF p : s->anchorsMm) {
+            left = std::min(left, p.x());
+            right = std::max(right, p.x());
+            bottom = std::max(bottom, p.y());
+        }
+    }
+    return right - left;
+}
+
+std::vector<double> levelLineLengthsMm(const std::vector<PdfStroke>& strokes, double shortest) {
+    std::vector<double> lengths;
+    for (const PdfStroke& s : strokes) {
+        if (!s.curved && !s.dashed && s.anchorsMm.size() == 2 &&
+            std::abs(s.anchorsMm[0].y() - s.anchorsMm[1].y()) < 1e-6) {
+            const double length = std::abs(s.anchorsMm[1].x() - s.anchorsMm[0].x());
+            if (length >= shortest) {
+                lengths.push_back(length);
+            }
+        }
+    }
+    return lengths;
 }
 
 }  // namespace kelvarin::testing

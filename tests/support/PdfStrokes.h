@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QSizeF>
 #include <QString>
 #include <vector>
 
@@ -20,7 +21,16 @@ struct PdfStroke {
 // poppler cannot read the file.
 std::vector<PdfStroke> pdfStrokes(const QString& pdf, int page);
 
-// The number of pages poppler finds in the file (pdfinfo).
+// The number of pages poppler finds in the file (pdfinfo), and the first page's size in points.
 int pdfPageCount(const QString& pdf);
+QSizeF pdfPageSizePoints(const QString& pdf);
+
+// The width in millimetres, leading to trailing edge, of the topmost group of curved strokes:
+// the first section's outline on a page of templates.
+double firstOutlineWidthMm(const std::vector<PdfStroke>& strokes);
+
+// The lengths in millimetres of the straight, level strokes no shorter than `shortest`: the
+// calibration bars among the templates' lines.
+std::vector<double> levelLineLengthsMm(const std::vector<PdfStroke>& strokes, double shortest);
 
 }  // namespace kelvarin::testing
