@@ -9,10 +9,37 @@
 
 namespace kelvarin {
 
+namespace {
+
+// The canvas of a page outside the chosen range: everything drawn on it is dropped.
+class SkippedPageCanvas : public Canvas {
+public:
+    void setPenWidth(std::int32_t) override {}
+    void setPenColor(Rgb) override {}
+    void setPenStyle(PenStyle) override {}
+    void polyBezier(const std::array<OutlinePoint, 4>&) override {}
+    void ellipse(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+    void line(OutlinePoint, OutlinePoint) override {}
+    void text(OutlinePoint, std::string_view) override {}
+    std::string fontName() const override { return font_; }
+    void setFontName(std::string_view name) override { font_ = name; }
+    int fontSizePoints() const override { return points_; }
+    void setFontSizePoints(int points) override { points_ = points; }
+    void setClip(std::optional<PixelRect>) override {}
+
+private:
+    std::string font_ = QtCanvas::kDefaultFontFace;
+    int points_ = QtCanvas::kDefaultFontPoints;
+};
+
+}  // namespace
+
 QtPrinter::QtPrinter(PrintSystem& system) : system_(&system) {}
 
 QtPrinter::QtPrinter(std::unique_ptr<QPrinter> prepared)
     : owned_(std::move(prepared)), printer_(owned_.get()) {}
+
+QtPrinter::QtPrinter(QPrinter& prepared) : printer_(&prepared) {}
 
 QtPrinter::~QtPrinter() {
     if (painter_ && painter_->isActive()) {
@@ -77,34 +104,55 @@ void QtPrinter::beginDocument(std::string_view name) {
     }
     painter_ = std::move(painter);
     canvas_ = std::make_unique<QtCanvas>(*painter_);
+    skippedPage_ = std::make_unique<SkippedPageCanvas>();
+    page_ = 1;
+    // The painter has begun the printer's first page; it is the first printed page.
+    pagesStarted_ = pagePrinted(page_) ? 1 : 0;
 }
 
 void QtPrinter::newPage() {
     requireDocument();
-    if (!printer_->newPage()) {
+    ++page_;
+    if (!pagePrinted(page_)) {
+        return;
+    }
+    if (pagesStarted_ > 0 && !printer_->newPage()) {
         throw Failure("Не удалось начать новую страницу");
     }
+    ++pagesStarted_;
 }
 
 void QtPrinter::endDocument() {
     requireDocument();
     canvas_.reset();
-    if (!painter_->end()) {
-        painter_.reset();
+    if (pagesStarted_ == 0) {
+        // No page of the document lies in the chosen range: nothing goes to paper.
+        printer_->abort();
+    }
+    const bool ended = painter_->end();
+    painter_.reset();
+    if (!ended && pagesStarted_ > 0) {
         throw Failure("Не удалось завершить печать");
     }
-    painter_.reset();
 }
 
 Canvas& QtPrinter::pageCanvas() {
     requireDocument();
-    return *canvas_;
+    return pagePrinted(page_) ? static_cast<Canvas&>(*canvas_) : *skippedPage_;
 }
 
 void QtPrinter::requireDocument() const {
     if (!painter_ || !painter_->isActive() || !canvas_) {
         throw Failure("Печать не начата");
     }
+}
+
+bool QtPrinter::pagePrinted(int page) const {
+    if (system_ != nullptr || printer_->printRange() != QPrinter::PageRange ||
+        printer_->fromPage() == 0) {
+        return true;
+    }
+    return page >= printer_->fromPage() && page <= printer_->toPage();
 }
 
 }  // namespace kelvarin

@@ -16,9 +16,10 @@ namespace kelvarin {
 class QtCanvas;
 
 // The drawing's printer: the system's default printer at the resolution its print system
-// reports (600 dpi where it reports none), or a QPrinter prepared by the caller (a PDF file,
-// say) as it is. The view and the print job both ask it, so the view shows the resolution the
-// job really prints at.
+// reports (600 dpi where it reports none), or a QPrinter prepared by the caller (a PDF file, or
+// one set up in the print dialog) as it is. The view and the print job both ask it, so the view
+// shows the resolution the job really prints at. A prepared printer's page range is honoured:
+// pages outside it are laid out but not printed.
 class QtPrinter : public Printer {
 public:
     // The default printer, looked up again on every call; its resolution is asked of `system`
@@ -26,6 +27,8 @@ public:
     explicit QtPrinter(PrintSystem& system);
     // Prints on this printer as it is set up; there is no default-printer lookup.
     explicit QtPrinter(std::unique_ptr<QPrinter> prepared);
+    // The same for a printer the caller keeps, such as the print dialog's or a preview's.
+    explicit QtPrinter(QPrinter& prepared);
     ~QtPrinter() override;
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
@@ -40,6 +43,7 @@ public:
 private:
     QPrinter& device();
     void requireDocument() const;
+    bool pagePrinted(int page) const;
 
     PrintSystem* system_ = nullptr;  // the default printer's print system; null when prepared
     std::map<std::string, std::int32_t> knownDpi_;  // by printer name, as last asked
@@ -47,6 +51,9 @@ private:
     QPrinter* printer_ = nullptr;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<QtCanvas> canvas_;
+    std::unique_ptr<Canvas> skippedPage_;
+    int page_ = 0;          // the document's current page, from 1
+    int pagesStarted_ = 0;  // pages actually begun on the printer
 };
 
 }  // namespace kelvarin

@@ -19,6 +19,7 @@
 #include "ui/HelpLocation.h"
 #include "ui/MessageBoxes.h"
 #include "ui/NumericEdit.h"
+#include "ui/TemplateActions.h"
 #include "ui/UiFonts.h"
 #include "ui/ZoomSlider.h"
 #include "widgets/PictureWidget.h"
@@ -106,6 +107,12 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     // The About window comes second, hidden until asked for.
     aboutDialog_ = new AboutDialog(services_.shell, this);
+
+    templateActions_ =
+        new TemplateActions([this]() -> const PropellerDesign& { return design_; },
+                            [this] { return sectionOptions_; }, services_.messages, this);
+    imageView_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    imageView_->addActions(templateActions_->actions());
 }
 
 MainWindow::~MainWindow() = default;

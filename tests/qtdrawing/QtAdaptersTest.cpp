@@ -270,6 +270,25 @@ TEST(QtPrinter, TurnedTemplatesInAPdfFileTakeTheirPages) {
     EXPECT_EQ(ReadFile(path).count(QByteArray("/Type /Page\n")), pages);
 }
 
+// The print dialog's page range: pages outside it are laid out but never reach the printer.
+TEST(QtPrinter, OnlyThePagesOfTheChosenRangeArePrinted) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("range.pdf");
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setResolution(600);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPrintRange(QPrinter::PageRange);
+    pdf.setFromTo(2, 3);
+    {
+        QtPrinter printer(pdf);
+        printTemplates(testing::DefaultDesign(), printer, {.turned = true});
+    }
+    EXPECT_EQ(ReadFile(path).count(QByteArray("/Type /Page\n")), 2);
+}
+
 TEST(QtPrinter, FlatTemplatesInAPdfFileMeasureTrue) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
