@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtdrawing/QtPrinter.h"
 
+#include <QPageRanges>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -148,11 +149,12 @@ void QtPrinter::requireDocument() const {
 }
 
 bool QtPrinter::pagePrinted(int page) const {
-    if (system_ != nullptr || printer_->printRange() != QPrinter::PageRange ||
-        printer_->fromPage() == 0) {
+    if (system_ != nullptr || printer_->printRange() != QPrinter::PageRange) {
         return true;
     }
-    return page >= printer_->fromPage() && page <= printer_->toPage();
+    // "2-3" or "1,4-5" in the dialog alike.
+    const QPageRanges ranges = printer_->pageRanges();
+    return ranges.isEmpty() || ranges.contains(page);
 }
 
 }  // namespace kelvarin
