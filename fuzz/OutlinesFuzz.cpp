@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Outlines, the outline drawing, the view bitmap size and the print job for arbitrary designs
-// and printer geometries: every result either fits its integers or ends as a Failure; nothing
-// wraps (UBSan traps on signed overflow) and no size comes out negative.
+// Outlines, the outline drawing, the view bitmap size, the print job and the drawings' sheet for
+// arbitrary designs and printer geometries: every result either fits its integers or ends as a
+// Failure; nothing wraps (UBSan traps on signed overflow) and no size comes out negative.
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -167,6 +167,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     try {
         kelvarin::printTemplates(d, printer, {turnedTemplates, options.controlMarks});
+    } catch (const kelvarin::Failure&) {
+    }
+    try {
+        const kelvarin::TemplateDocument sheet =
+            kelvarin::layOutTemplateSheet(d, g.dpi, {turnedTemplates, options.controlMarks});
+        check(sheet.pages.size() == 1, "a sheet of more than one page");
+        check(sheet.page.pageWidthPx > 0 && sheet.page.pageHeightPx > 0, "an empty sheet");
     } catch (const kelvarin::Failure&) {
     }
     check(!printer.open_, "a failed print job left its document open");

@@ -21,8 +21,9 @@ constexpr double kMmPerInch = 25.4;
 // Curves become polylines with points this far apart at most: a circle of 1 mm radius (the
 // nose of the smallest section) strays from its chords by less than 0.04 mm.
 constexpr double kPointSpacingMm = 0.5;
-// More points than this is no template a CNC program or a laser takes: some 20 MB of DXF.
-constexpr std::size_t kMostPoints = 500'000;
+// More points than this is no template a CNC controller or laser software takes in one go:
+// some 4 MB of DXF, where the start design needs 10 000 points.
+constexpr std::size_t kMostPoints = 100'000;
 // DejaVu Sans: the ascent (the baseline below the text's top) and the capital letters' height,
 // which a DXF text's height gives, per em.
 constexpr double kAscentPerEm = 1901.0 / 2048;
@@ -294,7 +295,8 @@ std::string templatesDxf(const PropellerDesign& design, const TemplateExportOpti
     if (const std::size_t points = drawing.pointCount(); points > kMostPoints) {
         throw TemplateLayoutError("чертёж DXF вышел бы из " + std::to_string(points) +
                                   " точек, а больше " + std::to_string(kMostPoints) +
-                                  " станки не принимают; проверьте диаметр и шаг винта");
+                                  " станки и программы резки не принимают; проверьте диаметр и "
+                                  "шаг винта");
     }
     return drawing.write();
 }

@@ -31,7 +31,7 @@ bool hasTemplates(const PropellerDesign& design);
 // replacing the file whole or not at all: what was there stays where anything fails. Throws
 // Failure with a Russian text that names the file and the reason: a name without .pdf, .svg or
 // .dxf, a design not yet calculated, templates that cannot be laid out (too many tiles or pages,
-// a sheet beyond 20 m, a DXF beyond 500 000 points), a folder that cannot be written, a full
+// a sheet beyond 20 m, a DXF beyond 100 000 points), a folder that cannot be written, a full
 // disk. PDF and SVG need a QGuiApplication (the offscreen platform will do); DXF needs none.
 void exportTemplates(const PropellerDesign& design, const TemplateExportOptions& options,
                      const std::string& path);

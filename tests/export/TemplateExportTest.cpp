@@ -146,6 +146,10 @@ TEST_F(TemplateExport, BadInputWritesNothing) {
               std::string::npos);
     EXPECT_NE(refusal(testing::DesignOf("5000", "1,5"), Path("old.dxf")).find("20 м"),
               std::string::npos);
+    // A pitch of 50 m turns the sections into strips metres long: more points than a CNC
+    // program takes.
+    EXPECT_NE(refusal(testing::DesignOf("151,7", "50"), Path("old.dxf")).find("точек"),
+              std::string::npos);
     EXPECT_EQ(Files(), QStringList{"old.pdf"});
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     EXPECT_EQ(earlier.readAll(), "earlier templates");
