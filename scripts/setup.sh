@@ -14,7 +14,7 @@ packages=(
     fonts-dejavu-core
     xvfb xauth
     fp-utils xchm xdg-utils
-    desktop-file-utils appstream
+    desktop-file-utils appstream shared-mime-info qt6-translations-l10n
     dpkg-dev file
     clang-14 libclang-rt-14-dev
     libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev

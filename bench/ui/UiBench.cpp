@@ -26,7 +26,9 @@ void BM_CalculateToFittedSection(benchmark::State& state, bool manual) {
     testing::RecordingMessages messages;
     testing::RecordingShell shell;
     testing::FakePrinter printer;
-    MainWindow form({messages, shell, printer});
+    testing::ScriptedFileDialogs dialogs;
+    QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    MainWindow form({messages, shell, printer, dialogs, settings});
     form.show();
     form.findChild<QCheckBox*>(QStringLiteral("CheckManual"))->setChecked(manual);
     for (auto _ : state) {

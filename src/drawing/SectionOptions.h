@@ -7,6 +7,8 @@ namespace kelvarin {
 struct SectionOptions {
     bool turned = false;        // turned to the blade angle; templates add two reference lines
     bool controlMarks = false;  // a red circle on each of the outline's 25 points
+
+    bool operator==(const SectionOptions&) const = default;
 };
 
 }  // namespace kelvarin

@@ -7,9 +7,9 @@
 #include <QUrl>
 #include <cmath>
 
+#include "programinfo/ProgramInfo.h"
 #include "ui/DesktopShell.h"
 #include "ui/LinkLabel.h"
-#include "ui/ProgramInfo.h"
 #include "ui/UiFonts.h"
 
 namespace kelvarin {

@@ -3,17 +3,23 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 
 #include "printsystem/CupsPrintSystem.h"
+#include "programinfo/ProgramInfo.h"
 #include "qtdrawing/QtPrinter.h"
+#include "systemlocale/LocaleSeparator.h"
 #include "ui/CommandLine.h"
+#include "ui/DesignSession.h"
 #include "ui/DesktopShell.h"
-#include "ui/LocaleSeparator.h"
+#include "ui/FileDialogs.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
-#include "ui/ProgramInfo.h"
 
 namespace kelvarin {
 
@@ -26,6 +32,17 @@ QIcon applicationIcon() {
                      QSize(size, size));
     }
     return icon;
+}
+
+// The program speaks Russian whatever the locale, and so should Qt's own dialogs and buttons
+// (file dialogs, standard message box buttons). Without the translation installed they stay
+// in English.
+void useRussianQtTexts(QApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
 }
 
 }  // namespace
@@ -43,14 +60,21 @@ int runApplication(int& argc, char** argv, bool quitWhenShown) {
     QGuiApplication::setDesktopFileName(QLatin1String(kApplicationId));
     QApplication::setWindowIcon(applicationIcon());
     useLocaleDecimalSeparator();
+    useRussianQtTexts(app);
 
     QtMessageBoxes messages;
     QtDesktopShell shell;
     CupsPrintSystem printSystem;
     QtPrinter printer(printSystem);
+    QtFileDialogs fileDialogs;
+    // The recent designs, in the user's configuration folder (Kelvarin/Kelvarin.conf).
+    QSettings settings(QStringLiteral("Kelvarin"), QStringLiteral("Kelvarin"));
     // The main window creates the About window, hidden, right after itself.
-    MainWindow form({messages, shell, printer});
+    MainWindow form({messages, shell, printer, fileDialogs, settings});
     form.show();
+    if (!request.designFile.isEmpty()) {
+        form.session().openFile(request.designFile);
+    }
     if (quitWhenShown) {
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
     }

@@ -3,19 +3,22 @@
 
 #include <QCommandLineParser>
 
-#include "ui/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 
 namespace kelvarin {
 
 namespace {
 
 const QString kHelp = QStringLiteral(
-    "Использование: kelvarin [параметры]\n"
+    "Использование: kelvarin [параметры] [ПРОЕКТ.kelvarin]\n"
     "\n"
     "Расчет параметров воздушного винта: по мощности двигателя, частоте вращения винта\n"
     "и скоростям полета программа находит диаметр и шаг винта, размеры сечений лопасти,\n"
     "рисует профили сечений и печатает шаблоны для их вырезания. Отчет о расчете\n"
     "записывается в файл Date.html текущего каталога.\n"
+    "\n"
+    "Файл проекта (.kelvarin), если он указан, открывается и сразу рассчитывается.\n"
+    "Без окна считает и пишет отчеты kelvarin-cli (kelvarin-cli --help).\n"
     "\n"
     "Параметры:\n"
     "  -h, --help     показать эту справку и выйти\n"
@@ -38,8 +41,9 @@ QString Refusal(const QCommandLineParser& parser) {
         reason = (unknown.size() == 1 ? QStringLiteral("неизвестный параметр %1")
                                       : QStringLiteral("неизвестные параметры %1"))
                      .arg(unknown.join(QStringLiteral(", ")));
-    } else if (!parser.positionalArguments().isEmpty()) {
-        reason = QStringLiteral("программа не принимает ни файлов, ни других аргументов («%1»)")
+    } else if (parser.positionalArguments().size() > 1) {
+        reason = QStringLiteral("программа открывает один файл проекта, а указано %1 («%2»)")
+                     .arg(parser.positionalArguments().size())
                      .arg(parser.positionalArguments().join(QStringLiteral("», «")));
     } else {
         reason = QStringLiteral("параметры не разобраны (%1)").arg(parser.errorText());
@@ -59,16 +63,21 @@ CommandLineRequest readCommandLine(const QStringList& arguments, bool qtOptionsR
     parser.addOption(version);
     const bool parsed = parser.parse(arguments);
     if (parser.isSet(help)) {
-        return {Action::ShowHelp, kHelp};
+        return {Action::ShowHelp, kHelp, {}};
     }
     if (parser.isSet(version)) {
         return {Action::ShowVersion,
-                QStringLiteral("Kelvarin %1\n").arg(QLatin1String(kProgramVersion))};
+                QStringLiteral("Kelvarin %1\n").arg(QLatin1String(kProgramVersion)),
+                {}};
     }
-    if (qtOptionsRemoved && (!parsed || !parser.positionalArguments().isEmpty())) {
-        return {Action::Refuse, Refusal(parser)};
+    if (qtOptionsRemoved && (!parsed || parser.positionalArguments().size() > 1)) {
+        return {Action::Refuse, Refusal(parser), {}};
     }
-    return {};
+    CommandLineRequest run;
+    if (qtOptionsRemoved && !parser.positionalArguments().isEmpty()) {
+        run.designFile = parser.positionalArguments().constFirst();
+    }
+    return run;
 }
 
 }  // namespace kelvarin

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "ui/ProgramInfo.h"
+#include "programinfo/ProgramInfo.h"
 
 namespace kelvarin {
 

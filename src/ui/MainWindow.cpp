@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/MainWindow.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolTip>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -11,14 +16,19 @@
 #include <utility>
 
 #include "core/CalculationRun.h"
+#include "sanity/SanityLine.h"
 #include "ui/AboutDialog.h"
 #include "ui/ArrowSelector.h"
+#include "ui/DesignDrop.h"
+#include "ui/DesignSession.h"
 #include "ui/DesktopShell.h"
 #include "ui/FailureMessages.h"
 #include "ui/FieldCaptions.h"
 #include "ui/HelpLocation.h"
+#include "ui/MainMenu.h"
 #include "ui/MessageBoxes.h"
 #include "ui/NumericEdit.h"
+#include "ui/SanityStatus.h"
 #include "ui/TemplateActions.h"
 #include "ui/UiFonts.h"
 #include "ui/ZoomSlider.h"
@@ -97,22 +107,42 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     setCentralWidget(client);
 
     buildPanel();
+    buildMenuAndStatus();
     connectHandlers();
 
     // The designed place and size: the frame's corner at (314, 185), the frame 713 × 546,
-    // which leaves a client area of 705 × 512 inside a usual frame.
-    resize(705, 512);
+    // which leaves a client area of 705 × 512 inside a usual frame for the panel and the view.
+    // The menu bar above them and the status bar below add their own heights, so that the
+    // view keeps its designed 705 × 367.
+    const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
+    resize(705, menuHeight + 512 + statusBar()->sizeHint().height());
     move(314, 185);
     calculateButton_->setFocus();
 
     // The About window comes second, hidden until asked for.
     aboutDialog_ = new AboutDialog(services_.shell, this);
 
-    templateActions_ =
-        new TemplateActions([this]() -> const PropellerDesign& { return design_; },
-                            [this] { return sectionOptions_; }, services_.messages, this);
+    // Save, print and preview the templates: the same actions in the menu bar and in the
+    // section view's context menu.
+    templateActions_ = new TemplateActions([this]() -> const PropellerDesign& { return design_; },
+                                           [this] { return sectionOptions_; }, services_.messages,
+                                           this, &services_.settings);
+    mainMenu_->addTemplateActions(templateActions_->actions());
     imageView_->setContextMenuPolicy(Qt::ActionsContextMenu);
     imageView_->addActions(templateActions_->actions());
+}
+
+void MainWindow::buildMenuAndStatus() {
+    mainMenu_ = new MainMenu(menuBar());
+    sanityStatus_ = new SanityStatus(statusBar());
+    statusBar()->addWidget(sanityStatus_, 1);
+    session_ =
+        new DesignSession(*this, services_.messages, services_.fileDialogs, services_.settings);
+    mainMenu_->setRecentFiles(session_->recentFiles());
+    auto* drop = new DesignDrop(this);
+    connect(drop, &DesignDrop::designDropped, session_, [this](const QString& path) {
+        runGuarded([this, path] { session_->openFile(path); });
+    });
 }
 
 MainWindow::~MainWindow() = default;
@@ -212,6 +242,40 @@ void MainWindow::connectHandlers() {
     on(controlMarksCheck_, &QCheckBox::toggled, &MainWindow::updateControlMarks);
     on(sectionSelector_, &ArrowSelector::positionChanged, &MainWindow::showSelectedSection);
     on(zoomSlider_, &ZoomSlider::zoomRequested, &MainWindow::applySliderZoom);
+
+    on(mainMenu_->exitAction(), &QAction::triggered, &MainWindow::closeWindow);
+    on(mainMenu_->helpAction(), &QAction::triggered, &MainWindow::showHelp);
+    on(mainMenu_->aboutAction(), &QAction::triggered, &MainWindow::showAbout);
+    // Each with a lambda of its own: with a pointer to a member function captured beside
+    // `this`, GCC 12's UBSan checks the closure as if it were the window.
+    connect(mainMenu_->openAction(), &QAction::triggered, this,
+            [this] { runGuarded([this] { session_->open(); }); });
+    connect(mainMenu_->saveAction(), &QAction::triggered, this,
+            [this] { runGuarded([this] { session_->save(); }); });
+    connect(mainMenu_->saveAsAction(), &QAction::triggered, this,
+            [this] { runGuarded([this] { session_->saveAs(); }); });
+    connect(mainMenu_, &MainMenu::recentFileChosen, this, [this](const QString& path) {
+        runGuarded([this, path] { session_->openFile(path); });
+    });
+    connect(session_, &DesignSession::recentFilesChanged, mainMenu_, &MainMenu::setRecentFiles);
+
+    // Whatever the design file keeps, changed by the user or by a calculation.
+    for (InputField f : kInputFields) {
+        connect(fieldEdit(f), &QLineEdit::textChanged, this, &MainWindow::designEdited);
+    }
+    for (QCheckBox* check : {byDiameterCheck_, manualCheck_, turnedCheck_, controlMarksCheck_}) {
+        connect(check, &QCheckBox::toggled, this, &MainWindow::designEdited);
+    }
+    connect(sectionSelector_, &ArrowSelector::positionChanged, this, &MainWindow::designEdited);
+    connect(this, &MainWindow::designEdited, session_, &DesignSession::refreshTitle);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (session_->mayClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void MainWindow::runGuarded(const std::function<void()>& handler) {
@@ -298,6 +362,7 @@ void MainWindow::calculate() {
             services_.messages.inform(this, arithmeticFaultMessage(outcome.failure));
         }
         if (outcome.completed()) {
+            sanityStatus_->showFigures(sanityFigures(design_, mode, outcome.fieldTexts));
             QStringList failures;
             if (auto failure = report_.write(design_, mode, reportFilePath())) {
                 failures << *failure;

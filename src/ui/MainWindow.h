@@ -7,31 +7,40 @@
 #include "core/CalculationRun.h"
 #include "core/InputFields.h"
 #include "core/PropellerDesign.h"
+#include "designfile/DesignDocument.h"
 #include "drawing/SectionOptions.h"
 #include "ui/ReportStatus.h"
 
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QSettings;
 class QWidget;
 
 namespace kelvarin {
 
 class AboutDialog;
 class ArrowSelector;
+class DesignSession;
 class DesktopShell;
+class FileDialogs;
+class MainMenu;
 class MessageBoxes;
 class NumericEdit;
 class Printer;
+class SanityStatus;
 class TemplateActions;
 class ZoomableImageView;
 class ZoomSlider;
 
-// What the window hands its work to outside itself: message boxes, the desktop, the printer.
+// What the window hands its work to outside itself: message boxes, the desktop, the printer,
+// the file dialogs, and the settings that keep the recent designs.
 struct MainWindowServices {
     MessageBoxes& messages;
     DesktopShell& shell;
     Printer& printer;
+    FileDialogs& fileDialogs;
+    QSettings& settings;
 };
 
 // The main window (objectName Form1): the input panel, the section view below it, and the one
@@ -62,6 +71,16 @@ public:
     // The mode the two check boxes select; CheckManual wins over CheckDiam.
     InputMode inputMode() const;
 
+    // The design as the controls hold it: texts, mode check boxes, view options, section.
+    DesignDocument designDocument() const;
+    // Puts a design into the controls and calculates, as if the user had set them and clicked
+    // Calculate; the section is drawn once, by the calculation.
+    void showDesignDocument(const DesignDocument& document);
+
+    MainMenu& mainMenu() const { return *mainMenu_; }
+    DesignSession& session() const { return *session_; }
+    SanityStatus& sanityStatus() const { return *sanityStatus_; }
+
     // The handlers of the controls, each named for what it does. A failure in one goes to the
     // error display; a calculation says what stopped it in its own messages.
     void calculate();
@@ -82,8 +101,17 @@ public:
     // Places the About window centred over this one, as its modal showing does.
     void placeAboutDialog();
 
+signals:
+    // A field, a check box or the selector changed: the design may differ from its file.
+    void designEdited();
+
+protected:
+    // Unsaved changes are asked about first; the user may keep the window open.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildPanel();
+    void buildMenuAndStatus();
     void connectHandlers();
     // Runs a handler so that no failure crosses the event loop: a failure goes to the
     // default error display.
@@ -123,6 +151,9 @@ private:
     ZoomableImageView* imageView_ = nullptr;
     AboutDialog* aboutDialog_ = nullptr;
     TemplateActions* templateActions_ = nullptr;
+    MainMenu* mainMenu_ = nullptr;
+    SanityStatus* sanityStatus_ = nullptr;
+    DesignSession* session_ = nullptr;
 };
 
 }  // namespace kelvarin

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kelvarin {
 
@@ -21,6 +22,24 @@ void QtMessageBoxes::inform(QWidget* parent, const QString& text) {
 
 void QtMessageBoxes::critical(QWidget* parent, const QString& text) {
     showBox(parent, QMessageBox::Critical, text);
+}
+
+SaveChoice QtMessageBoxes::askToSave(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveChoice::Save;
+        case QMessageBox::Discard:
+            return SaveChoice::Discard;
+        default:
+            return SaveChoice::Cancel;
+    }
 }
 
 QString errorDisplayText(const QString& failure) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDir>
+#include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -11,6 +12,7 @@
 
 #include "drawing/Printer.h"
 #include "ui/DesktopShell.h"
+#include "ui/FileDialogs.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 
@@ -27,9 +29,33 @@ public:
         }
     }
     void critical(QWidget*, const QString& text) override { errors.push_back(text); }
+    SaveChoice askToSave(QWidget*, const QString& text) override {
+        questions.push_back(text);
+        return answer;
+    }
     QStringList informed;
     QStringList errors;
+    QStringList questions;
+    SaveChoice answer = SaveChoice::Cancel;
     std::function<void()> onInform;
+};
+
+// Answers the file dialogs with the paths a test sets; empty is the user's cancel.
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    QString designToOpen(QWidget*, const QString&) override {
+        ++asked;
+        return openPath;
+    }
+    QString designToSave(QWidget*, const QString& suggested) override {
+        ++asked;
+        lastSuggested = suggested;
+        return savePath;
+    }
+    QString openPath;
+    QString savePath;
+    QString lastSuggested;
+    int asked = 0;
 };
 
 class RecordingShell : public DesktopShell {
@@ -87,7 +113,8 @@ struct WindowRig {
     WindowRig() {
         previousDir = QDir::currentPath();
         QDir::setCurrent(workDir.path());
-        window = std::make_unique<MainWindow>(MainWindowServices{messages, shell, printer});
+        window = std::make_unique<MainWindow>(
+            MainWindowServices{messages, shell, printer, dialogs, settings});
         window->show();
     }
     ~WindowRig() {
@@ -107,6 +134,9 @@ struct WindowRig {
     RecordingMessages messages;
     RecordingShell shell;
     FakePrinter printer;
+    ScriptedFileDialogs dialogs;
+    // The recent designs of this test alone, never the user's.
+    QSettings settings{workDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
     std::unique_ptr<MainWindow> window;
 };
 

@@ -4,7 +4,9 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -30,7 +32,10 @@ TEST_F(UiWindowTest, DesignedWindowAndPanel) {
     // Tests and accessibility find the windows by these names.
     EXPECT_EQ(rig.window->objectName(), "Form1");
     EXPECT_EQ(rig.window->aboutDialog().objectName(), "AboutForm");
-    EXPECT_EQ(rig.window->size(), QSize(705, 512));
+    // The menu bar above the panel and the status bar below the view come on top of the
+    // designed client area, which the panel and the view keep.
+    const int bars = rig.window->menuBar()->height() + rig.window->statusBar()->height();
+    EXPECT_EQ(rig.window->size(), QSize(705, 512 + bars));
     EXPECT_EQ(rig.Find<QWidget>("Panel1")->height(), 145);
     EXPECT_EQ(rig.Find<QWidget>("EditDv")->geometry(), QRect(136, 9, 49, 22));
     EXPECT_EQ(rig.Find<QWidget>("ButRash")->geometry(), QRect(504, 106, 80, 22));
@@ -44,15 +49,15 @@ TEST_F(UiWindowTest, DesignedWindowAndPanel) {
     // The panel keeps its height, the image view takes the rest.
     auto* box = rig.Find<QWidget>("VzImageBox1");
     EXPECT_EQ(box->geometry(), QRect(0, 145, 705, 367));
-    rig.window->resize(900, 700);
+    rig.window->resize(900, 700 + bars);
     EXPECT_EQ(rig.Find<QWidget>("Panel1")->height(), 145);
     EXPECT_EQ(box->geometry(), QRect(0, 145, 900, 555));
     // Made lower than the panel and a box together, the window still keeps the panel whole:
     // the view gives way, down to nothing, and never covers the panel's bottom row.
-    rig.window->resize(300, 180);
-    EXPECT_EQ(rig.window->height(), 180);
+    rig.window->resize(300, 180 + bars);
+    EXPECT_EQ(rig.window->height(), 180 + bars);
     EXPECT_EQ(box->geometry(), QRect(0, 145, 300, 35));
-    rig.window->resize(300, 145);
+    rig.window->resize(300, 145 + bars);
     EXPECT_EQ(box->geometry().top(), 145);
     EXPECT_EQ(box->height(), 0);
 }

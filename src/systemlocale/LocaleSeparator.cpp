@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/LocaleSeparator.h"
+#include "systemlocale/LocaleSeparator.h"
 
 #include <QLocale>
 

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// kelvarin-cli calc: the sizing, the station table and the sanity line of a design.
+#include <array>
+#include <ostream>
+
+#include "cli/CalcOutput.h"
+#include "cli/CliCommand.h"
+#include "cli/CliDesignInput.h"
+
+namespace kelvarin {
+
+namespace {
+
+constexpr auto kOptions = withDesignInputOptions(std::to_array({CliOption{"format", '\0', 1}}));
+
+int runCalc(const CliArguments& arguments, CliStreams& streams) {
+    const std::string format = arguments.has("format") ? arguments.value("format") : "text";
+    if (format != "text" && format != "csv" && format != "json") {
+        throw CliUsageError{"--format: " + quotedArgument(format) +
+                            " не формат; возможны text, csv и json"};
+    }
+    const DesignDocument document = designFromArguments(arguments);
+    const InputMode mode = inputMode(document);
+    const CalculationOutcome outcome = calculateDesign(document);
+    if (format == "csv") {
+        streams.out << calcCsv(outcome, mode);
+    } else if (format == "json") {
+        streams.out << calcJson(outcome, mode);
+    } else {
+        streams.out << calcText(outcome, mode);
+    }
+    streams.out.flush();
+    return kCliSuccess;
+}
+
+}  // namespace
+
+extern const CliCommand kCalcCommand = {
+    "calc",
+    "диаметр, шаг, таблица сечений лопасти и скорость конца лопасти",
+    "Использование: kelvarin-cli calc [ПРОЕКТ.kelvarin] [параметры]\n"
+    "\n"
+    "Рассчитывает винт, как кнопка «Расчет» в окне, и выводит диаметр и шаг (как\n"
+    "их показывают поля окна), таблицу сечений 2–11 (как в отчете), скорость конца\n"
+    "лопасти с числом Маха и относительную поступь.\n"
+    "\n"
+    "Пример: kelvarin-cli calc --power 14 --rpm 2300 --vmax 50 --vdesign 40\n"
+    "\n"
+    "  --format ФОРМАТ    text (по умолчанию, числа с десятичным разделителем\n"
+    "                     системы), csv или json (числа с точкой, полная точность;\n"
+    "                     в json также координаты профилей сечений 3–11, мм)\n",
+    kOptions,
+    true,
+    &runCalc,
+};
+
+}  // namespace kelvarin

@@ -1,0 +1,227 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CalcOutput.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <array>
+#include <charconv>
+
+#include "core/BladeTables.h"
+#include "core/DecimalSeparator.h"
+#include "core/NumberFormat.h"
+#include "sanity/SanityLine.h"
+
+namespace kelvarin {
+
+namespace {
+
+// Station 1 shares its radius with station 2; the report leaves it out, and so does the tool.
+constexpr int kFirstListedStation = 2;
+constexpr long double kCentimetresPerMetre = 100.0L;
+
+std::string_view modeName(InputMode mode) {
+    switch (mode) {
+        case InputMode::Calculated:
+            return "calculated";
+        case InputMode::ByDiameter:
+            return "byDiameter";
+        case InputMode::Manual:
+            return "manual";
+    }
+    return "calculated";
+}
+
+std::string_view modeCaption(InputMode mode) {
+    switch (mode) {
+        case InputMode::Calculated:
+            return "Расчет диаметра и шага по мощности и скоростям";
+        case InputMode::ByDiameter:
+            return "Расчет по диаметру винта";
+        case InputMode::Manual:
+            return "Диаметр и шаг заданы вручную";
+    }
+    return "";
+}
+
+// The shortest text that reads back as the same double, with a point.
+std::string exact(double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+// Characters, not bytes, so that Cyrillic pads as it shows.
+std::size_t shownWidth(std::string_view text) {
+    std::size_t width = 0;
+    for (char c : text) {
+        width += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return width;
+}
+
+std::string padLeft(const std::string& text, std::size_t width) {
+    const std::size_t shown = shownWidth(text);
+    return shown >= width ? text : std::string(width - shown, ' ') + text;
+}
+
+struct StationColumn {
+    std::string_view heading;
+    long double (*value)(const PropellerDesign&, std::size_t index);
+};
+
+// The report's five station tables, as columns.
+const StationColumn kStationColumns[] = {
+    {"Радиус, см",
+     [](const PropellerDesign& d, std::size_t i) {
+         return static_cast<long double>(kRelativeRadius[i]) * d.sizing.diameterCm / 2.0L;
+     }},
+    {"Bl, см", [](const PropellerDesign& d,
+                  std::size_t i) { return d.stations.bladeWidthM[i] * kCentimetresPerMetre; }},
+    {"Угол, град",
+     [](const PropellerDesign& d, std::size_t i) {
+         return static_cast<long double>(d.stations.bladeAngleDeg[i]);
+     }},
+    {"Bl/cos, см", [](const PropellerDesign& d,
+                      std::size_t i) { return d.stations.chordM[i] * kCentimetresPerMetre; }},
+    {"hc, см", [](const PropellerDesign& d,
+                  std::size_t i) { return d.stations.axialDepthM[i] * kCentimetresPerMetre; }},
+};
+
+std::optional<SanityFigures> figures(const CalculationOutcome& outcome, InputMode mode) {
+    return sanityFigures(outcome.design, mode, outcome.fieldTexts);
+}
+
+}  // namespace
+
+std::string calcText(const CalculationOutcome& outcome, InputMode mode) {
+    const auto text = [&](InputField f) { return outcome.fieldTexts[fieldIndex(f)]; };
+    std::string out = std::string(modeCaption(mode)) + "\n";
+    out += "Диаметр винта          " + text(InputField::Diameter) + " см\n";
+    out += "Шаг винта              " + text(InputField::Pitch) + " м\n";
+    if (mode != InputMode::Manual) {
+        out += "Мощность двигателя     " + text(InputField::Power) + " л/с\n";
+        out += "Частота вращения винта " + text(InputField::PropellerSpeed) + " об/мин\n";
+        out += "Скорость максимальная  " + text(InputField::MaxSpeed) + " км/ч\n";
+        out += "Скорость расчетная     " + text(InputField::DesignSpeed) + " км/ч\n";
+    }
+    out += "\nСечение   r/R";
+    for (const StationColumn& column : kStationColumns) {
+        out += padLeft(std::string(column.heading), 12);
+    }
+    out += "\n";
+    for (int k = kFirstListedStation; k <= kLastStation; ++k) {
+        const std::size_t i = stationIndex(k);
+        out += padLeft(std::to_string(k), 7) + padLeft(formatGeneral(kRelativeRadius[i], 15, 0), 6);
+        for (const StationColumn& column : kStationColumns) {
+            out += padLeft(formatFixedExtended(column.value(outcome.design, i), 4, 1), 12);
+        }
+        out += "\n";
+    }
+    const std::optional<SanityFigures> sanity = figures(outcome, mode);
+    // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) of a literal plus a temporary.
+    out += '\n';
+    out += sanityLineText(sanity);
+    out += '\n';
+    if (sanity && tipTooFast(*sanity)) {
+        out += "Внимание: ";
+        out += sanityExplanation(sanity);
+        out += '\n';
+    }
+    return out;
+}
+
+std::string calcCsv(const CalculationOutcome& outcome, InputMode mode) {
+    const PropellerDesign& d = outcome.design;
+    const std::optional<SanityFigures> sanity = figures(outcome, mode);
+    // The design's own columns, the same on every row.
+    std::string design = ",";
+    design += modeName(mode);
+    for (double value : {d.sizing.diameterCm, d.sizing.pitchM}) {
+        design += ',';
+        design += exact(value);
+    }
+    // The manual mode reads none of the four inputs, so it has nothing to say of them.
+    for (double value :
+         {d.inputs.powerHp, d.inputs.speedRpm, d.inputs.maxSpeedKmh, d.inputs.designSpeedKmh}) {
+        design += ',';
+        design += mode != InputMode::Manual ? exact(value) : std::string();
+    }
+    for (double value : sanity
+                            ? std::array{sanity->tipSpeedMs, sanity->tipMach, sanity->advanceRatio}
+                            : std::array<double, 3>{}) {
+        design += ',';
+        design += sanity ? exact(value) : std::string();
+    }
+    design += "\r\n";
+
+    std::string out =
+        "station,relative_radius,radius_cm,blade_width_m,blade_angle_deg,chord_m,axial_depth_m,"
+        "mode,diameter_cm,pitch_m,power_hp,speed_rpm,max_speed_kmh,design_speed_kmh,"
+        "tip_speed_ms,tip_mach,advance_ratio\r\n";
+    for (int k = kFirstListedStation; k <= kLastStation; ++k) {
+        const std::size_t i = stationIndex(k);
+        out += std::to_string(k);
+        for (double value : {kRelativeRadius[i], kRelativeRadius[i] * d.sizing.diameterCm / 2,
+                             d.stations.bladeWidthM[i], d.stations.bladeAngleDeg[i],
+                             d.stations.chordM[i], d.stations.axialDepthM[i]}) {
+            out += ',';
+            out += exact(value);
+        }
+        out += design;
+    }
+    return out;
+}
+
+std::string calcJson(const CalculationOutcome& outcome, InputMode mode) {
+    const PropellerDesign& d = outcome.design;
+    QJsonObject root;
+    root.insert(QLatin1String("mode"), QLatin1String(modeName(mode).data()));
+    root.insert(QLatin1String("sizing"),
+                QJsonObject{{QLatin1String("diameterCm"), d.sizing.diameterCm},
+                            {QLatin1String("pitchM"), d.sizing.pitchM}});
+    if (mode != InputMode::Manual) {
+        root.insert(QLatin1String("inputs"),
+                    QJsonObject{{QLatin1String("powerHp"), d.inputs.powerHp},
+                                {QLatin1String("speedRpm"), d.inputs.speedRpm},
+                                {QLatin1String("maxSpeedKmh"), d.inputs.maxSpeedKmh},
+                                {QLatin1String("designSpeedKmh"), d.inputs.designSpeedKmh}});
+    }
+    QJsonArray stations;
+    for (int k = kFirstListedStation; k <= kLastStation; ++k) {
+        const std::size_t i = stationIndex(k);
+        stations.append(
+            QJsonObject{{QLatin1String("station"), k},
+                        {QLatin1String("relativeRadius"), kRelativeRadius[i]},
+                        {QLatin1String("radiusCm"), kRelativeRadius[i] * d.sizing.diameterCm / 2},
+                        {QLatin1String("bladeWidthM"), d.stations.bladeWidthM[i]},
+                        {QLatin1String("bladeAngleDeg"), d.stations.bladeAngleDeg[i]},
+                        {QLatin1String("chordM"), d.stations.chordM[i]},
+                        {QLatin1String("axialDepthM"), d.stations.axialDepthM[i]}});
+    }
+    root.insert(QLatin1String("stations"), stations);
+    QJsonArray sections;
+    for (int n = kFirstSection; n <= kLastSection; ++n) {
+        const SectionProfile& p = d.profiles[stationIndex(n)];
+        QJsonArray points;
+        for (std::size_t j = 0; j < kProfilePointCount; ++j) {
+            points.append(QJsonObject{{QLatin1String("xMm"), p.xMm[j]},
+                                      {QLatin1String("upperMm"), p.upperMm[j]},
+                                      {QLatin1String("lowerMm"), p.lowerMm[j]}});
+        }
+        sections.append(
+            QJsonObject{{QLatin1String("section"), n}, {QLatin1String("points"), points}});
+    }
+    root.insert(QLatin1String("sections"), sections);
+    const std::optional<SanityFigures> sanity = figures(outcome, mode);
+    root.insert(QLatin1String("sanity"),
+                sanity
+                    ? QJsonValue(QJsonObject{{QLatin1String("tipSpeedMs"), sanity->tipSpeedMs},
+                                             {QLatin1String("tipMach"), sanity->tipMach},
+                                             {QLatin1String("advanceRatio"), sanity->advanceRatio},
+                                             {QLatin1String("tipTooFast"), tipTooFast(*sanity)}})
+                    : QJsonValue(QJsonValue::Null));
+    return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+}
+
+}  // namespace kelvarin

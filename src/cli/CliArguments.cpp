@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CliArguments.h"
+
+#include <algorithm>
+
+namespace kelvarin {
+
+namespace {
+
+const CliOption* findOption(std::span<const CliOption> options, std::string_view argument) {
+    const auto found = std::find_if(options.begin(), options.end(), [&](const CliOption& o) {
+        if (argument.starts_with("--")) {
+            return argument.substr(2) == o.name;
+        }
+        return o.shortName != '\0' && argument.size() == 2 && argument[1] == o.shortName;
+    });
+    return found == options.end() ? nullptr : &*found;
+}
+
+std::string dashed(const CliOption& option) {
+    return "--" + std::string(option.name);
+}
+
+}  // namespace
+
+std::string quotedArgument(std::string_view argument) {
+    std::string shown = "«";
+    for (char c : argument) {
+        const auto byte = static_cast<unsigned char>(c);
+        shown += byte < 0x20 || byte == 0x7f ? '?' : c;
+    }
+    return shown + "»";
+}
+
+const std::string& CliArguments::value(std::string_view name, std::size_t i) const {
+    return options_.find(name)->second.at(i);
+}
+
+CliArguments CliArguments::parse(std::span<const std::string> arguments,
+                                 std::span<const CliOption> options) {
+    CliArguments parsed;
+    bool optionsEnded = false;
+    for (std::size_t at = 0; at < arguments.size(); ++at) {
+        const std::string& argument = arguments[at];
+        if (optionsEnded || argument == "-" || !argument.starts_with("-")) {
+            parsed.positionals_.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t equals =
+            argument.starts_with("--") ? argument.find('=') : std::string::npos;
+        const std::string_view name = std::string_view(argument).substr(0, equals);
+        const CliOption* option = findOption(options, name);
+        if (option == nullptr) {
+            throw CliUsageError{"неизвестный параметр " + quotedArgument(name)};
+        }
+        if (parsed.has(option->name)) {
+            throw CliUsageError{"параметр " + dashed(*option) + " указан дважды"};
+        }
+        std::vector<std::string> values;
+        if (equals != std::string::npos) {
+            if (option->values != 1) {
+                throw CliUsageError{"параметр " + dashed(*option) +
+                                    (option->values == 0 ? " не принимает значения"
+                                                         : " требует значений через пробел")};
+            }
+            values.push_back(argument.substr(equals + 1));
+        }
+        while (static_cast<int>(values.size()) < option->values) {
+            if (at + 1 >= arguments.size() || arguments[at + 1].starts_with("--")) {
+                throw CliUsageError{"после " + dashed(*option) + " нужно " +
+                                    (option->values == 1
+                                         ? "значение"
+                                         : std::to_string(option->values) + " значения")};
+            }
+            values.push_back(arguments[++at]);
+        }
+        parsed.options_.emplace(std::string(option->name), std::move(values));
+    }
+    return parsed;
+}
+
+}  // namespace kelvarin

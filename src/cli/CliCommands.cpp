@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The tool's commands. A new command is a file of its own defining a CliCommand, named here
+// and in CMakeLists.txt.
+#include <array>
+
+#include "cli/CliCommand.h"
+
+namespace kelvarin {
+
+extern const CliCommand kCalcCommand;
+extern const CliCommand kReportCommand;
+extern const CliCommand kSaveCommand;
+
+std::span<const CliCommand* const> cliCommands() {
+    static const std::array<const CliCommand*, 3> kCommands = {
+        &kCalcCommand,
+        &kReportCommand,
+        &kSaveCommand,
+    };
+    return kCommands;
+}
+
+}  // namespace kelvarin

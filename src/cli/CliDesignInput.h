@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "cli/CliArguments.h"
+#include "core/CalculationRun.h"
+#include "designfile/DesignDocument.h"
+
+namespace kelvarin {
+
+// The options that describe a design, shared by the commands that take one: a design file
+// (the one positional argument) and the field and mode options over it.
+inline constexpr CliOption kDesignInputOptions[] = {
+    {"power", '\0', 1},   {"rpm", '\0', 1},         {"vmax", '\0', 1},
+    {"vdesign", '\0', 1}, {"by-diameter", '\0', 1}, {"manual", '\0', 2},
+};
+
+// The design input options followed by a command's own.
+template <std::size_t N>
+constexpr auto withDesignInputOptions(const std::array<CliOption, N>& own) {
+    std::array<CliOption, std::size(kDesignInputOptions) + N> options{};
+    std::size_t i = 0;
+    for (const CliOption& option : kDesignInputOptions) {
+        options[i++] = option;
+    }
+    for (const CliOption& option : own) {
+        options[i++] = option;
+    }
+    return options;
+}
+
+// Their part of a command's --help.
+extern const std::string_view kDesignInputHelp;
+
+// The design the arguments give: the design file if there is one, else the window's start
+// texts and calculated mode, with each option's text over it. A value may use a point or a
+// comma; it is kept with the current separator. Throws CliUsageError for a value the fields
+// would refuse, two modes or more than one file, CliFailure for a file that does not read.
+DesignDocument designFromArguments(const CliArguments& arguments);
+
+// The calculation the window runs for the design, from a fresh record. A run that brings a
+// field's message (an empty or zero field, which the window would fill with its fallback) or
+// that fails throws CliFailure with the messages or the reason: the tool computes nothing
+// from values the user did not give.
+CalculationOutcome calculateDesign(const DesignDocument& document);
+
+// Writes bytes to a file, atomically, or to standard output for "-". Throws CliFailure naming
+// the file.
+void writeOutput(const std::string& path, std::string_view bytes, std::ostream& out);
+
+}  // namespace kelvarin

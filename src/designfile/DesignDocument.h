@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/BladeTables.h"
+#include "core/InputFields.h"
+#include "drawing/SectionOptions.h"
+
+namespace kelvarin {
+
+// A design as the window holds it and a design file keeps it: what the user set, not what the
+// calculation made of it. Opening one puts it back into the controls and calculates.
+struct DesignDocument {
+    // The six field texts as the fields show them, with the current decimal separator.
+    FieldTexts fieldTexts = startTexts();
+    bool byDiameterChecked = false;  // CheckDiam
+    bool manualChecked = false;      // CheckManual; wins over CheckDiam
+    SectionOptions view;             // turned, control marks
+    int section = kFirstSection;     // the section in the view, kFirstSection..kLastSection
+
+    bool operator==(const DesignDocument&) const = default;
+};
+
+inline InputMode inputMode(const DesignDocument& document) {
+    if (document.manualChecked) {
+        return InputMode::Manual;
+    }
+    return document.byDiameterChecked ? InputMode::ByDiameter : InputMode::Calculated;
+}
+
+}  // namespace kelvarin

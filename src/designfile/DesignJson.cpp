@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "designfile/DesignJson.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <array>
+#include <cmath>
+
+#include "core/DecimalSeparator.h"
+#include "designfile/FieldTextRule.h"
+#include "programinfo/ProgramInfo.h"
+
+namespace kelvarin {
+
+namespace {
+
+// The keys of the six texts, in the order of InputField, with the unit each text is in.
+constexpr std::array<QLatin1String, kInputFieldCount> kFieldKeys = {
+    QLatin1String("diameterCm"), QLatin1String("pitchM"),      QLatin1String("powerHp"),
+    QLatin1String("speedRpm"),   QLatin1String("maxSpeedKmh"), QLatin1String("designSpeedKmh")};
+
+constexpr qsizetype kMaxProgramVersionLength = 64;
+
+// Thrown inside the reader with the Russian reason; never leaves it.
+struct Refusal {
+    QString reason;
+};
+
+QString typeName(const QJsonValue& value) {
+    switch (value.type()) {
+        case QJsonValue::Null:
+            return QStringLiteral("null");
+        case QJsonValue::Bool:
+            return QStringLiteral("логическое значение");
+        case QJsonValue::Double:
+            return QStringLiteral("число");
+        case QJsonValue::String:
+            return QStringLiteral("текст");
+        case QJsonValue::Array:
+            return QStringLiteral("массив");
+        case QJsonValue::Object:
+            return QStringLiteral("объект");
+        case QJsonValue::Undefined:
+            break;
+    }
+    return QStringLiteral("ничего");
+}
+
+// `where` names the value as the file has it: «mode.manual».
+[[noreturn]] void refuseType(const QString& where, const QString& expected,
+                             const QJsonValue& found) {
+    const QString reason = found.isUndefined()
+                               ? QStringLiteral("нет значения «%1» (%2)").arg(where, expected)
+                               : QStringLiteral("значение «%1» должно быть: %2, а записано: %3")
+                                     .arg(where, expected, typeName(found));
+    throw Refusal{reason};
+}
+
+QJsonObject objectAt(const QJsonObject& parent, QLatin1String key, const QString& where) {
+    const QJsonValue value = parent.value(key);
+    if (!value.isObject()) {
+        refuseType(where, QStringLiteral("объект"), value);
+    }
+    return value.toObject();
+}
+
+bool boolAt(const QJsonObject& parent, QLatin1String key, const QString& where,
+            std::optional<bool> fallback = std::nullopt) {
+    const QJsonValue value = parent.value(key);
+    if (value.isUndefined() && fallback) {
+        return *fallback;
+    }
+    if (!value.isBool()) {
+        refuseType(where, QStringLiteral("логическое значение (true или false)"), value);
+    }
+    return value.toBool();
+}
+
+// A whole number within [low, high]; a fraction or a number outside is refused by name.
+int wholeNumberAt(const QJsonValue& value, const QString& where, int low, int high) {
+    if (!value.isDouble()) {
+        refuseType(where, QStringLiteral("целое число"), value);
+    }
+    const double number = value.toDouble();
+    if (std::floor(number) != number || number < low || number > high) {
+        throw Refusal{QStringLiteral("значение «%1» должно быть целым числом от %2 до %3, а "
+                                     "записано %4")
+                          .arg(where)
+                          .arg(low)
+                          .arg(high)
+                          .arg(number)};
+    }
+    return static_cast<int>(number);
+}
+
+QString parseProblem(const QByteArray& bytes, const QJsonParseError& error) {
+    // Nothing but spaces after the error: the text stops before the design is closed.
+    if (bytes.mid(error.offset).trimmed().isEmpty() &&
+        error.error != QJsonParseError::GarbageAtEnd) {
+        return QStringLiteral(
+            "файл оборван: данные кончаются раньше, чем закрыт проект "
+            "(возможно, он записан не до конца)");
+    }
+    const qsizetype line = bytes.left(error.offset).count('\n') + 1;
+    return QStringLiteral("это не JSON или он испорчен: ошибка в строке %1 (позиция %2)")
+        .arg(line)
+        .arg(error.offset);
+}
+
+void readFormat(const QJsonObject& root, DesignReading& reading) {
+    const QJsonValue format = root.value(QLatin1String("format"));
+    if (format.toString() != QLatin1String(kDesignFormatName)) {
+        throw Refusal{QStringLiteral("это не проект Kelvarin: нет метки «\"format\": \"%1\"»")
+                          .arg(QLatin1String(kDesignFormatName))};
+    }
+    const int version = wholeNumberAt(root.value(QLatin1String("formatVersion")),
+                                      QStringLiteral("formatVersion"), 1, 1'000'000);
+    if (version > kDesignFormatVersion) {
+        throw Refusal{QStringLiteral("проект записан более новой версией Kelvarin в формате %1, "
+                                     "а эта версия читает формат до %2 включительно; обновите "
+                                     "программу")
+                          .arg(version)
+                          .arg(kDesignFormatVersion)};
+    }
+    const QJsonValue program = root.value(QLatin1String("programVersion"));
+    if (!program.isUndefined()) {
+        if (!program.isString() || program.toString().size() > kMaxProgramVersionLength) {
+            refuseType(QStringLiteral("programVersion"),
+                       QStringLiteral("текст не длиннее %1 символов").arg(kMaxProgramVersionLength),
+                       program);
+        }
+        reading.programVersion = program.toString();
+    }
+}
+
+void readFields(const QJsonObject& root, DesignDocument& document) {
+    const QJsonObject fields = objectAt(root, QLatin1String("fields"), QStringLiteral("fields"));
+    const char separator = decimalSeparator();
+    for (InputField field : kInputFields) {
+        const QLatin1String key = kFieldKeys[fieldIndex(field)];
+        const QString where = QStringLiteral("fields.%1").arg(key);
+        const QJsonValue value = fields.value(key);
+        if (!value.isString()) {
+            refuseType(where,
+                       QStringLiteral("текст поля «%1» в кавычках")
+                           .arg(QString::fromUtf8(fieldName(field))),
+                       value);
+        }
+        const std::string text = value.toString().toStdString();
+        const std::string problem = fieldTextProblem(text, '.');
+        if (!problem.empty()) {
+            throw Refusal{QStringLiteral("поле «%1» (%2): %3")
+                              .arg(QString::fromUtf8(fieldName(field)), where,
+                                   QString::fromStdString(problem))};
+        }
+        document.fieldTexts[fieldIndex(field)] = withSeparator(text, '.', separator);
+    }
+}
+
+}  // namespace
+
+DesignReading readDesignJson(const QByteArray& bytes) {
+    DesignReading reading;
+    try {
+        if (bytes.size() > kMaxDesignFileBytes) {
+            throw Refusal{QStringLiteral("файл слишком велик для проекта: %1 байт, а проект "
+                                         "занимает не больше %2 байт")
+                              .arg(bytes.size())
+                              .arg(kMaxDesignFileBytes)};
+        }
+        if (bytes.trimmed().isEmpty()) {
+            throw Refusal{QStringLiteral("файл пуст")};
+        }
+        QJsonParseError error{};
+        const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
+        if (error.error != QJsonParseError::NoError) {
+            throw Refusal{parseProblem(bytes, error)};
+        }
+        if (!json.isObject()) {
+            throw Refusal{QStringLiteral("это не проект Kelvarin: в файле JSON нет объекта")};
+        }
+        const QJsonObject root = json.object();
+        readFormat(root, reading);
+
+        DesignDocument document;
+        readFields(root, document);
+        const QJsonObject mode = objectAt(root, QLatin1String("mode"), QStringLiteral("mode"));
+        document.byDiameterChecked =
+            boolAt(mode, QLatin1String("byDiameter"), QStringLiteral("mode.byDiameter"));
+        document.manualChecked =
+            boolAt(mode, QLatin1String("manual"), QStringLiteral("mode.manual"));
+        // The view may be left out of a design written by hand: it then opens as at start.
+        if (root.contains(QLatin1String("view"))) {
+            const QJsonObject view = objectAt(root, QLatin1String("view"), QStringLiteral("view"));
+            document.view.turned =
+                boolAt(view, QLatin1String("turned"), QStringLiteral("view.turned"), false);
+            document.view.controlMarks = boolAt(view, QLatin1String("controlMarks"),
+                                                QStringLiteral("view.controlMarks"), false);
+            const QJsonValue section = view.value(QLatin1String("section"));
+            if (!section.isUndefined()) {
+                document.section = wholeNumberAt(section, QStringLiteral("view.section"),
+                                                 kFirstSection, kLastSection);
+            }
+        }
+        reading.document = std::move(document);
+    } catch (const Refusal& refusal) {
+        reading.problem = refusal.reason;
+        reading.document.reset();
+    }
+    return reading;
+}
+
+QString designTextsProblem(const DesignDocument& document) {
+    const char separator = decimalSeparator();
+    for (InputField field : kInputFields) {
+        const std::string problem =
+            fieldTextProblem(document.fieldTexts[fieldIndex(field)], separator);
+        if (!problem.empty()) {
+            return QStringLiteral("поле «%1»: %2")
+                .arg(QString::fromUtf8(fieldName(field)), QString::fromStdString(problem));
+        }
+    }
+    return {};
+}
+
+QByteArray designJson(const DesignDocument& document) {
+    const char separator = decimalSeparator();
+    QJsonObject fields;
+    for (InputField field : kInputFields) {
+        fields.insert(kFieldKeys[fieldIndex(field)],
+                      QString::fromStdString(
+                          withSeparator(document.fieldTexts[fieldIndex(field)], separator, '.')));
+    }
+    const QJsonObject mode{{QLatin1String("byDiameter"), document.byDiameterChecked},
+                           {QLatin1String("manual"), document.manualChecked}};
+    const QJsonObject view{{QLatin1String("turned"), document.view.turned},
+                           {QLatin1String("controlMarks"), document.view.controlMarks},
+                           {QLatin1String("section"), document.section}};
+    const QJsonObject root{{QLatin1String("format"), QLatin1String(kDesignFormatName)},
+                           {QLatin1String("formatVersion"), kDesignFormatVersion},
+                           {QLatin1String("programVersion"), QLatin1String(kProgramVersion)},
+                           {QLatin1String("fields"), fields},
+                           {QLatin1String("mode"), mode},
+                           {QLatin1String("view"), view}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sanity/SanityLine.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "core/Failure.h"
+#include "core/NumberFormat.h"
+#include "core/TextToNumber.h"
+
+namespace kelvarin {
+
+namespace {
+
+std::optional<double> readText(const std::string& text) {
+    try {
+        return textToNumber(text);
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::optional<SanityFigures> sanityFigures(const PropellerDesign& design, InputMode mode,
+                                           const FieldTexts& texts) {
+    const double diameterM = design.sizing.diameterCm / 100;
+    std::optional<double> speedRpm = design.inputs.speedRpm;
+    std::optional<double> designSpeedKmh = design.inputs.designSpeedKmh;
+    if (mode == InputMode::Manual) {
+        speedRpm = readText(texts[fieldIndex(InputField::PropellerSpeed)]);
+        designSpeedKmh = readText(texts[fieldIndex(InputField::DesignSpeed)]);
+    }
+    if (!speedRpm || !designSpeedKmh || !(diameterM > 0) || !(*speedRpm > 0) ||
+        !(*designSpeedKmh >= 0)) {
+        return std::nullopt;
+    }
+    const double turnsPerSecond = *speedRpm / 60;
+    const double flightMs = *designSpeedKmh / 3.6;
+    const double circleMs = std::numbers::pi * diameterM * turnsPerSecond;
+    SanityFigures figures;
+    figures.tipSpeedMs = std::hypot(circleMs, flightMs);
+    figures.tipMach = figures.tipSpeedMs / kSpeedOfSoundMs;
+    figures.advanceRatio = flightMs / (turnsPerSecond * diameterM);
+    if (!std::isfinite(figures.tipSpeedMs) || !std::isfinite(figures.advanceRatio)) {
+        return std::nullopt;
+    }
+    return figures;
+}
+
+bool tipTooFast(const SanityFigures& figures) {
+    return figures.tipMach > kTipMachLimit;
+}
+
+std::string sanityLineText(const std::optional<SanityFigures>& figures) {
+    if (!figures) {
+        return "Скорость конца лопасти не оценить: нужны диаметр, частота вращения и расчетная "
+               "скорость";
+    }
+    return "Скорость конца лопасти " + formatFixed(figures->tipSpeedMs, 18, 0) +
+           " м/с (число Маха " + formatFixed(figures->tipMach, 18, 2) +
+           "), относительная поступь V/(nD) " + formatFixed(figures->advanceRatio, 18, 2);
+}
+
+std::string sanityExplanation(const std::optional<SanityFigures>& figures) {
+    if (figures && tipTooFast(*figures)) {
+        return "Число Маха конца лопасти " + formatFixed(figures->tipMach, 18, 2) + " выше " +
+               formatFixed(kTipMachLimit, 18, 2) +
+               ": у концов лопастей сжимается воздух, винт сильно шумит и теряет КПД. "
+               "Уменьшите диаметр или частоту вращения винта (например, редуктором).";
+    }
+    return "Скорость конца лопасти складывается из окружной скорости и расчетной скорости "
+           "полета; скорость звука принята " +
+           formatFixed(kSpeedOfSoundMs, 18, 0) + " м/с, и выше числа Маха " +
+           formatFixed(kTipMachLimit, 18, 2) +
+           " винт шумит и теряет КПД. Относительная поступь V/(nD): путь винта за оборот, "
+           "деленный на диаметр.";
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/DesignSession.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "designfile/DesignFile.h"
+#include "ui/FileDialogs.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
+
+namespace kelvarin {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Расчет параметров воздушного винта");
+
+}  // namespace
+
+QString designWindowTitle(const QString& filePath, bool modified) {
+    if (filePath.isEmpty() && !modified) {
+        return kCaption;
+    }
+    const QString name =
+        filePath.isEmpty() ? QStringLiteral("Без имени") : QFileInfo(filePath).fileName();
+    return QStringLiteral("%1%2 — %3")
+        .arg(name, modified ? QStringLiteral("*") : QString(), kCaption);
+}
+
+DesignSession::DesignSession(MainWindow& window, MessageBoxes& messages, FileDialogs& dialogs,
+                             QSettings& settings)
+    : QObject(&window),
+      window_(window),
+      messages_(messages),
+      dialogs_(dialogs),
+      recent_(settings),
+      saved_(window.designDocument()) {}
+
+bool DesignSession::isModified() const {
+    return window_.designDocument() != saved_;
+}
+
+QString DesignSession::displayName() const {
+    return filePath_.isEmpty() ? QString() : QFileInfo(filePath_).fileName();
+}
+
+void DesignSession::refreshTitle() {
+    window_.setWindowTitle(designWindowTitle(filePath_, isModified()));
+}
+
+bool DesignSession::open() {
+    const QString folder =
+        filePath_.isEmpty() ? QDir::currentPath() : QFileInfo(filePath_).absolutePath();
+    const QString path = dialogs_.designToOpen(&window_, folder);
+    return !path.isEmpty() && openFile(path);
+}
+
+bool DesignSession::openFile(const QString& path) {
+    const DesignLoad load = loadDesignFile(path);
+    if (!load.document) {
+        messages_.critical(&window_, load.problem);
+        // A recent design that is gone no longer belongs in the list.
+        if (!QFileInfo::exists(path) &&
+            recent_.files().contains(QFileInfo(path).absoluteFilePath())) {
+            recent_.remove(path);
+            emit recentFilesChanged(recent_.files());
+        }
+        return false;
+    }
+    if (!maySetAside()) {
+        return false;
+    }
+    window_.showDesignDocument(*load.document);
+    // The calculation may have written results into the fields: what the window now shows is
+    // the design as opened.
+    saved_ = window_.designDocument();
+    remember(path);
+    return true;
+}
+
+bool DesignSession::save() {
+    return filePath_.isEmpty() ? saveAs() : saveTo(filePath_);
+}
+
+bool DesignSession::saveAs() {
+    const QString suggested =
+        filePath_.isEmpty() ? QDir::current().filePath(
+                                  QStringLiteral("Винт.%1").arg(QLatin1String(kDesignFileSuffix)))
+                            : filePath_;
+    const QString path = dialogs_.designToSave(&window_, suggested);
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool DesignSession::saveTo(const QString& path) {
+    const DesignDocument document = window_.designDocument();
+    const QString problem = saveDesignFile(path, document);
+    if (!problem.isEmpty()) {
+        messages_.critical(&window_, problem);
+        return false;
+    }
+    saved_ = document;
+    remember(path);
+    return true;
+}
+
+void DesignSession::remember(const QString& path) {
+    filePath_ = QFileInfo(path).absoluteFilePath();
+    recent_.add(filePath_);
+    emit recentFilesChanged(recent_.files());
+    refreshTitle();
+}
+
+bool DesignSession::maySetAside() {
+    if (!isModified()) {
+        return true;
+    }
+    const QString question =
+        filePath_.isEmpty()
+            ? QStringLiteral("Расчет не сохранен. Сохранить его в файл проекта?")
+            : QStringLiteral("Проект «%1» изменен. Сохранить изменения?").arg(displayName());
+    switch (messages_.askToSave(&window_, question)) {
+        case SaveChoice::Save:
+            return save();
+        case SaveChoice::Discard:
+            return true;
+        case SaveChoice::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool DesignSession::mayClose() {
+    return maySetAside();
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/MainMenu.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace kelvarin {
+
+namespace {
+
+QAction* addAction(QMenu* menu, const char* name, const QString& text,
+                   const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+}  // namespace
+
+MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
+    fileMenu_ = bar->addMenu(QStringLiteral("&Файл"));
+    fileMenu_->setObjectName(QStringLiteral("MenuFile"));
+    open_ = addAction(fileMenu_, "ActionOpen", QStringLiteral("&Открыть…"),
+                      QKeySequence(Qt::CTRL | Qt::Key_O));
+    save_ = addAction(fileMenu_, "ActionSave", QStringLiteral("&Сохранить"),
+                      QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAs_ = addAction(fileMenu_, "ActionSaveAs", QStringLiteral("Сохранить &как…"),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    fileMenu_->addSeparator();
+    recentMenu_ = fileMenu_->addMenu(QStringLiteral("&Недавние"));
+    recentMenu_->setObjectName(QStringLiteral("MenuRecent"));
+    exitSeparator_ = fileMenu_->addSeparator();
+    exit_ = addAction(fileMenu_, "ActionExit", QStringLiteral("В&ыход"),
+                      QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* helpMenu = bar->addMenu(QStringLiteral("&Справка"));
+    helpMenu->setObjectName(QStringLiteral("MenuHelp"));
+    help_ = addAction(helpMenu, "ActionHelp", QStringLiteral("&Справка"), QKeySequence(Qt::Key_F1));
+    about_ = addAction(helpMenu, "ActionAbout", QStringLiteral("&О программе"));
+
+    setRecentFiles({});
+}
+
+void MainMenu::addTemplateActions(const QList<QAction*>& actions) {
+    if (actions.isEmpty()) {
+        return;
+    }
+    fileMenu_->insertActions(exitSeparator_, actions);
+    fileMenu_->insertSeparator(actions.constFirst());
+}
+
+void MainMenu::setRecentFiles(const QStringList& paths) {
+    recentMenu_->clear();
+    int number = 0;
+    for (const QString& path : paths) {
+        ++number;
+        // "&1 design.kelvarin", the folder in the tooltip; a name's own ampersands stay text.
+        QString name = QFileInfo(path).fileName();
+        name.replace(QLatin1Char('&'), QLatin1String("&&"));
+        const QString text = number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(name)
+                                         : QStringLiteral("%1 %2").arg(number).arg(name);
+        QAction* action = recentMenu_->addAction(text);
+        action->setToolTip(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this, [this, path] { emit recentFileChosen(path); });
+    }
+    recentMenu_->setToolTipsVisible(true);
+    recentMenu_->setEnabled(!paths.isEmpty());
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// kelvarin-cli's commands run in the test's process, their outputs against the library's.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "cli/CliProgram.h"
+#include "core/CalculationRun.h"
+#include "designfile/DesignFile.h"
+#include "report/DataReport.h"
+#include "support/ScopedSeparator.h"
+#include "support/StartTexts.h"
+
+namespace kelvarin::testing {
+namespace {
+
+struct CliRun {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(std::vector<std::string> arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    CliStreams streams{out, err};
+    CliRun run;
+    run.code = runCli(arguments, streams);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+std::string ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
+    ScopedSeparator comma{','};
+    QTemporaryDir dir;
+};
+
+TEST_F(CliTest, ReportAndCalcAgreeWithTheLibrary) {
+    // A design saved by the tool, in by-diameter mode with a point on the command line.
+    ASSERT_EQ(Cli({"save", "--power", "20", "--by-diameter", "160.5", "--vdesign", "45",
+                   "--section", "7", "-o", Path("d.kelvarin")})
+                  .code,
+              0);
+    const DesignLoad load = loadDesignFile(dir.filePath("d.kelvarin"));
+    ASSERT_TRUE(load.document);
+    EXPECT_EQ(load.document->section, 7);
+    const FieldTexts texts = startTextsWith({{InputField::Diameter, "160,5"},
+                                             {InputField::Power, "20"},
+                                             {InputField::DesignSpeed, "45"}});
+    EXPECT_EQ(load.document->fieldTexts, texts);
+
+    const CalculationOutcome library = runCalculation(texts, InputMode::ByDiameter);
+    const CliRun report = Cli({"report", Path("d.kelvarin"), "-o", Path("Date.html")});
+    EXPECT_EQ(report.code, 0) << report.err;
+    EXPECT_EQ(ReadBytes(dir.filePath("Date.html")),
+              reportText(library.design, InputMode::ByDiameter));
+    EXPECT_EQ(Cli({"report", Path("d.kelvarin")}).out,
+              reportText(library.design, InputMode::ByDiameter));
+
+    const CliRun text = Cli({"calc", Path("d.kelvarin")});
+    EXPECT_NE(text.out.find("Частота вращения винта " +
+                            library.fieldTexts[fieldIndex(InputField::PropellerSpeed)]),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("Скорость конца лопасти"), std::string::npos);
+    const CliRun csv = Cli({"calc", Path("d.kelvarin"), "--format", "csv"});
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 11);  // a header, stations 2-11
+    EXPECT_NE(csv.out.find("\r\n11,1,80.25,"), std::string::npos) << csv.out;
+    const CliRun json = Cli({"calc", Path("d.kelvarin"), "--format", "json"});
+    EXPECT_NE(json.out.find("\"diameterCm\": 160.5"), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"mode\": \"byDiameter\""), std::string::npos);
+}
+
+TEST_F(CliTest, ExitCodesAndReasons) {
+    QFile broken(dir.filePath("broken.kelvarin"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("{\"format\": \"kelvarin-design\", ");
+    broken.close();
+    struct Case {
+        std::vector<std::string> arguments;
+        int code;
+        const char* err;
+    };
+    const Case cases[] = {
+        {{"calc", "--power", "14"}, 0, ""},
+        {{"--version"}, 0, ""},
+        {{}, 2, "не указана команда"},
+        {{"print"}, 2, "неизвестная команда «print»"},
+        {{"calc", "--frob"}, 2, "неизвестный параметр «--frob»"},
+        {{"calc", "--rpm"}, 2, "после --rpm нужно значение"},
+        {{"calc", "--rpm", "2300", "--rpm", "2400"}, 2, "указан дважды"},
+        {{"calc", "--power", "14 л/с"}, 2, "--power (Мощность двигателя): «14 л/с» не число"},
+        {{"calc", "--manual", "150"}, 2, "нужно 2 значения"},
+        {{"calc", "--manual", "150", "0.5", "--by-diameter", "150"}, 2, "взаимоисключающие"},
+        {{"calc", "--format", "xml"}, 2, "«xml» не формат"},
+        {{"save", "--section", "2", "-o", "x"}, 2, "от 3 до 11"},
+        {{"calc", "--power", "0"}, 1, "мощность двигателя больше нуля"},
+        {{"calc", "--vmax", "-50"}, 1, "арифметическая ошибка"},
+        {{"calc", Path("broken.kelvarin")}, 1, "broken.kelvarin»: файл оборван"},
+        {{"report", "-o", Path("нет/Date.html")}, 1, "нет каталога"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = Cli(c.arguments);
+        SCOPED_TRACE(c.arguments.empty() ? "" : c.arguments[0]);
+        EXPECT_EQ(run.code, c.code) << run.err;
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+        if (c.code != 0) {
+            EXPECT_EQ(run.out, "");
+            EXPECT_TRUE(run.err.starts_with("kelvarin-cli: ")) << run.err;
+        }
+    }
+    // Nothing is written for a run that stopped on a message.
+    EXPECT_EQ(Cli({"report", "--vmax", "", "-o", Path("Date.html")}).code, 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath("Date.html")));
+}
+
+}  // namespace
+}  // namespace kelvarin::testing
