@@ -95,6 +95,7 @@ struct Placed {
     TemplateFigure figure;
     TemplateItem caption;
     CutLine cut;
+    std::int32_t left = 0;
     std::int32_t top = 0;
 };
 
@@ -110,7 +111,7 @@ public:
             // As wide as the widest template, its caption or the foot.
             std::int32_t width = 0;
             for (const Block& b : blocks_) {
-                width = std::max(width, addInt32(m_.outlineLeft, b.figure.box.right));
+                width = std::max(width, addInt32(figureLeft(b.figure), b.figure.box.right));
                 width = std::max(
                     width,
                     addInt32(m_.captionLeft,
@@ -174,17 +175,18 @@ private:
 
     void place(Block& block) {
         TemplatePlacement& p = block.placement;
-        if (!fits(placeAt(block.figure, p.caption, m_.pageTop, 0))) {
+        // A sheet is as large as its templates: one page, nothing tiled.
+        if (!sheet_ && !fits(placeAt(block.figure, p.caption, m_.pageTop, 0))) {
             placeTiled(block);
             return;
         }
         Placed placed = placeAt(block.figure, p.caption, y_, bandTop_);
-        if (pageFull_ || (!pageEmpty_ && !fits(placed))) {
+        if (!sheet_ && (pageFull_ || (!pageEmpty_ && !fits(placed)))) {
             startPage();
             placed = placeAt(block.figure, p.caption, y_, bandTop_);
         }
         p.firstPage = static_cast<int>(doc_.pages.size()) - 1;
-        record(p, placed.figure, placed.top, placed.cut.y);
+        record(p, placed.figure, placed.left, placed.top, placed.cut.y);
 
         TemplatePage& page = doc_.pages.back();
         page.items.push_back(withElement(placed.caption));
@@ -204,16 +206,25 @@ private:
     }
 
     // Where the template went, and the section's outline moved there too.
-    void record(TemplatePlacement& p, const TemplateFigure& placed, std::int32_t top,
-                std::int32_t cutY) {
-        p.left = m_.outlineLeft;
+    void record(TemplatePlacement& p, const TemplateFigure& placed, std::int32_t left,
+                std::int32_t top, std::int32_t cutY) {
+        p.left = left;
         p.top = top;
         p.bottom = placed.bottom;
         p.cutY = cutY;
         p.referenceX = placed.referenceX.value_or(0);
         if (p.kind == TemplateKind::Section) {
-            translateOutline(doc_.outlines, p.section, m_.outlineLeft, top);
+            translateOutline(doc_.outlines, p.section, left, top);
         }
+    }
+
+    // How far right a figure is moved: the outlines' usual place, or further where the figure
+    // reaches so far left of its origin (a long width line, say) that the scissors of its cut
+    // line, at their smallest, would have no room beside it.
+    std::int32_t figureLeft(const TemplateFigure& f) const {
+        const std::int32_t room =
+            addInt32(textSize(kScissors, kSmallestTextPoints, m_.dpi).width, 2 * m_.clearance);
+        return std::max(m_.outlineLeft, subtractInt32(room, f.box.left));
     }
 
     // The template with its figure's origin at y (or lower, where the caption needs room above
@@ -231,7 +242,8 @@ private:
         }
         Placed placed;
         placed.top = y;
-        translateFigure(figure, m_.outlineLeft, y);
+        placed.left = figureLeft(figure);
+        translateFigure(figure, placed.left, y);
         const std::int32_t captionBottom = subtractInt32(figure.box.top, m_.clearance);
         const TextSize size = textSize(caption, points, m_.dpi);
         placed.caption =
@@ -270,7 +282,8 @@ private:
         TemplatePlacement& p = block.placement;
         TemplateFigure figure = block.figure;
         const std::int32_t sheetTop = subtractInt32(m_.clearance, figure.box.top);
-        translateFigure(figure, m_.outlineLeft, sheetTop);
+        const std::int32_t sheetLeft = figureLeft(figure);
+        translateFigure(figure, sheetLeft, sheetTop);
         const std::int32_t sheetRight = addInt32(figure.box.right, m_.clearance);
         const CutLine cut = cutLineBelow(figure, sheetRight, m_);
         const std::int32_t sheetBottom = addInt32(cut.extentBottom, m_.clearance);
@@ -308,7 +321,7 @@ private:
         p.tileStepX = grid.stepX;
         p.tileStepY = grid.stepY;
         p.windowTop = window.top;
-        record(p, figure, sheetTop, cut.y);
+        record(p, figure, sheetLeft, sheetTop, cut.y);
 
         for (int t = 0; t < tiles; ++t) {
             if (t > 0) {
