@@ -44,6 +44,8 @@ public:
     std::string fontName() const override { return "DejaVu Sans"; }
     void setFontName(std::string_view) override {}
     int fontSizePoints() const override { return 8; }
+    void setFontSizePoints(int) override {}
+    void setClip(std::optional<kelvarin::PixelRect>) override {}
 };
 
 void checkReport(const std::string& bytes, bool manual) {
@@ -73,7 +75,7 @@ void showSection(const kelvarin::PropellerDesign& design, const kelvarin::Sectio
     const kelvarin::ViewBitmapSize size = kelvarin::sectionBitmapSize(outlines, section);
     check(size.width >= 0 && size.height >= 0, "negative bitmap");
     NullCanvas canvas;
-    kelvarin::drawOutline(canvas, outlines.section(section), options.controlMarks);
+    kelvarin::drawOutline(canvas, outlines.section(section), options.controlMarks, outlines.dpi);
 }
 
 // The writes replayed over the texts the run started from give the texts it reports, and each

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Outlines, the outline drawing, the view bitmap size and the print job for arbitrary designs
-// and printer geometries: every result either fits its integers or ends as a Failure; nothing
-// wraps (UBSan traps on signed overflow) and no size comes out negative.
+// Outlines, the outline drawing, the view bitmap size, the print job and the drawings' sheet for
+// arbitrary designs and printer geometries: every result either fits its integers or ends as a
+// Failure; nothing wraps (UBSan traps on signed overflow) and no size comes out negative.
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -13,7 +13,7 @@
 #include "drawing/Printer.h"
 #include "drawing/SectionOutline.h"
 #include "drawing/SectionView.h"
-#include "drawing/TemplatePrint.h"
+#include "templates/TemplatePrint.h"
 
 namespace {
 
@@ -38,15 +38,24 @@ public:
     void text(kelvarin::OutlinePoint, std::string_view) override {}
     std::string fontName() const override { return font_; }
     void setFontName(std::string_view name) override { font_ = name; }
-    int fontSizePoints() const override { return 10; }
+    int fontSizePoints() const override { return points_; }
+    void setFontSizePoints(int points) override {
+        check(points >= 6 && points <= 8, "text size out of range");
+        points_ = points;
+    }
+    void setClip(std::optional<kelvarin::PixelRect> clip) override {
+        check(!clip || (clip->right > clip->left && clip->bottom > clip->top), "empty clip");
+    }
 
 private:
     std::string font_ = "DejaVu Sans";
+    int points_ = 8;
 };
 
 class FakePrinter : public kelvarin::Printer {
 public:
     explicit FakePrinter(kelvarin::PrinterGeometry g, bool present) : g_(g), present_(present) {}
+    std::int32_t resolutionDpi() override { return present_ ? g_.dpi : 600; }
     kelvarin::PrinterGeometry geometry() override {
         if (!present_) {
             throw kelvarin::PrinterMissing();
@@ -61,7 +70,7 @@ public:
     void newPage() override {
         check(open_, "page outside a document");
         ++pages_;
-        check(pages_ <= 20, "more pages than sections");
+        check(pages_ <= 9 * kelvarin::kMaxTilesPerTemplate, "more pages than tiles");
     }
     void endDocument() override {
         check(open_, "end without a document");
@@ -152,12 +161,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             (void)kelvarin::sectionViewCaption(d, n);
             NullCanvas canvas;
-            kelvarin::drawOutline(canvas, o, options.controlMarks);
+            kelvarin::drawOutline(canvas, o, options.controlMarks, g.dpi);
         }
     } catch (const kelvarin::Failure&) {
     }
     try {
         kelvarin::printTemplates(d, printer, {turnedTemplates, options.controlMarks});
+    } catch (const kelvarin::Failure&) {
+    }
+    try {
+        const kelvarin::TemplateDocument sheet =
+            kelvarin::layOutTemplateSheet(d, g.dpi, {turnedTemplates, options.controlMarks});
+        check(sheet.pages.size() == 1, "a sheet of more than one page");
+        check(sheet.page.pageWidthPx > 0 && sheet.page.pageHeightPx > 0, "an empty sheet");
     } catch (const kelvarin::Failure&) {
     }
     check(!printer.open_, "a failed print job left its document open");

@@ -7,7 +7,10 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins qt6-charts-dev
+    libcups2-dev
     libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
+    cups printer-driver-cups-pdf
+    qt6-svg-dev libdxflib-dev python3 python3-ezdxf
     fonts-dejavu-core
     xvfb xauth
     fp-utils xchm xdg-utils

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,15 @@ struct Rgb {
 
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kPureRed{255, 0, 0};
+
+// A rectangle in device pixels; right and bottom are exclusive.
+struct PixelRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
 
 // A drawing surface in device pixels, X to the right, Y downward: the view bitmap or a printed
 // page. Pens keep their width in device pixels whatever the surface. The brush stays solid white.
@@ -44,6 +54,11 @@ public:
     virtual std::string fontName() const = 0;
     virtual void setFontName(std::string_view name) = 0;
     virtual int fontSizePoints() const = 0;
+    // Points of 1/72 inch on the surface, whatever its resolution.
+    virtual void setFontSizePoints(int points) = 0;
+
+    // Strokes and text from now on show only inside the rectangle; nullopt shows them all.
+    virtual void setClip(std::optional<PixelRect> clip) = 0;
 };
 
 }  // namespace kelvarin

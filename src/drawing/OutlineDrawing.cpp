@@ -5,12 +5,14 @@
 #include <numbers>
 
 #include "core/IntegerRounding.h"
+#include "drawing/DeviceUnits.h"
 
 namespace kelvarin {
 
 namespace {
 
-constexpr std::int32_t kOutlinePenWidth = 2;
+// At 600 dpi and below; above, in proportion (layoutPixels).
+constexpr std::int32_t kOutlinePenWidth = 2;  // 0.085 mm at 600 dpi
 constexpr std::int32_t kMarkPenWidth = 1;
 constexpr std::int32_t kMarkReachBefore = 5;  // left and top of the mark from its point
 constexpr std::int32_t kMarkReachAfter = 6;   // right and bottom, exclusive
@@ -47,27 +49,35 @@ std::array<BezierSegment, kSegmentCount> outlineSegments(const SectionPolyline& 
     return segments;
 }
 
-MarkRect controlMarkRect(OutlinePoint point) {
-    return {subtractInt32(point.x, kMarkReachBefore), subtractInt32(point.y, kMarkReachBefore),
-            addInt32(point.x, kMarkReachAfter), addInt32(point.y, kMarkReachAfter)};
+OutlinePens outlinePens(std::int32_t dpi) {
+    return {layoutPixels(kOutlinePenWidth, dpi), layoutPixels(kMarkPenWidth, dpi),
+            layoutPixels(kMarkReachBefore, dpi), layoutPixels(kMarkReachAfter, dpi)};
 }
 
-void drawOutline(Canvas& canvas, const SectionPolyline& outline, bool controlMarks) {
+MarkRect controlMarkRect(OutlinePoint point, const OutlinePens& pens) {
+    return {subtractInt32(point.x, pens.markReachBefore),
+            subtractInt32(point.y, pens.markReachBefore), addInt32(point.x, pens.markReachAfter),
+            addInt32(point.y, pens.markReachAfter)};
+}
+
+void drawOutline(Canvas& canvas, const SectionPolyline& outline, bool controlMarks,
+                 std::int32_t dpi) {
+    const OutlinePens pens = outlinePens(dpi);
     const auto segments = outlineSegments(outline);
     std::array<MarkRect, kOutlinePointCount> marks{};
     if (controlMarks) {
         for (std::size_t i = 0; i < kOutlinePointCount; ++i) {
-            marks[i] = controlMarkRect(outline[i]);
+            marks[i] = controlMarkRect(outline[i], pens);
         }
     }
 
-    canvas.setPenWidth(kOutlinePenWidth);
+    canvas.setPenWidth(pens.outlineWidth);
     for (const BezierSegment& segment : segments) {
         canvas.polyBezier(segment);
     }
     if (controlMarks) {
         canvas.setPenStyle(PenStyle::Solid);
-        canvas.setPenWidth(kMarkPenWidth);
+        canvas.setPenWidth(pens.markWidth);
         canvas.setPenColor(kPureRed);
         for (const MarkRect& m : marks) {
             canvas.ellipse(m.left, m.top, m.right, m.bottom);

@@ -46,20 +46,29 @@ using BezierSegment = std::array<OutlinePoint, 4>;
 // 32 bits.
 std::array<BezierSegment, kSegmentCount> outlineSegments(const SectionPolyline& outline);
 
-// The bounding rectangle of the control mark of a point: an 11-pixel circle centred on it,
-// right and bottom edges exclusive. Throws ArithmeticError on overflow.
-struct MarkRect {
-    std::int32_t left;
-    std::int32_t top;
-    std::int32_t right;
-    std::int32_t bottom;
+// The pens of an outline drawn at a resolution, in its device pixels: at 600 dpi and below a
+// 2-pixel outline and 11-pixel control marks drawn 1 pixel wide; above 600 dpi all of it grows
+// in proportion, so that the outline stays at least 0.08 mm wide and the marks keep their size
+// on paper.
+struct OutlinePens {
+    std::int32_t outlineWidth;
+    std::int32_t markWidth;
+    std::int32_t markReachBefore;  // left and top of a mark from its point
+    std::int32_t markReachAfter;   // right and bottom, exclusive
 };
-MarkRect controlMarkRect(OutlinePoint point);
+// Throws ArithmeticError for a resolution whose sizes do not fit 32 bits.
+OutlinePens outlinePens(std::int32_t dpi);
 
-// Draws the outline as 24 bent segments with a 2-pixel pen and, with controlMarks, a red
-// 1-pixel circle on each of its 25 points; the pen is left black, solid and 1 pixel wide after
-// the marks, 2 pixels wide without them. All arithmetic is done before the first stroke, so a
-// failure draws nothing.
-void drawOutline(Canvas& canvas, const SectionPolyline& outline, bool controlMarks);
+// The bounding rectangle of the control mark of a point: a circle centred on it, right and
+// bottom edges exclusive. Throws ArithmeticError on overflow.
+using MarkRect = PixelRect;
+MarkRect controlMarkRect(OutlinePoint point, const OutlinePens& pens);
+
+// Draws the outline, built at `dpi`, as 24 bent segments and, with controlMarks, a red circle
+// on each of its 25 points, with the pens of outlinePens(dpi); the pen is left black and solid,
+// as wide as the marks after them, as the outline without them. All arithmetic is done before
+// the first stroke, so a failure draws nothing.
+void drawOutline(Canvas& canvas, const SectionPolyline& outline, bool controlMarks,
+                 std::int32_t dpi);
 
 }  // namespace kelvarin

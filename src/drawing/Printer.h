@@ -29,13 +29,18 @@ class Printer {
 public:
     virtual ~Printer() = default;
 
+    // The resolution the printer prints at (PrinterResolution.h), kFallbackResolutionDpi where
+    // there is no printer: what the view draws at. Never throws.
+    virtual std::int32_t resolutionDpi() = 0;
+
     // The geometry of the default printer; throws PrinterMissing.
     virtual PrinterGeometry geometry() = 0;
 
     virtual void beginDocument(std::string_view name) = 0;  // the document and its first page
     virtual void newPage() = 0;
     virtual void endDocument() = 0;
-    // The page canvas; valid between beginDocument and endDocument.
+    // The canvas of the current page; valid between beginDocument and endDocument, and to be
+    // asked for again after every newPage.
     virtual Canvas& pageCanvas() = 0;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/SectionView.h"
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "core/BladeTables.h"
@@ -14,22 +16,42 @@ namespace {
 
 constexpr std::int32_t kBitmapMarginBelow = 10;
 
-bool withinBound(const SectionOutlines& outlines, int section) {
+// The view bitmap's pixels for these outlines, as sectionBitmapSize would make it.
+std::int64_t bitmapPixels(const SectionOutlines& outlines, int section) {
     const OutlinePoint trailingEdge = outlines.section(section)[0];
-    return std::int64_t{trailingEdge.x} * (std::int64_t{trailingEdge.y} + kBitmapMarginBelow) <=
-           kMaxViewBitmapPixels;
+    return std::int64_t{trailingEdge.x} * (std::int64_t{trailingEdge.y} + kBitmapMarginBelow);
 }
 
 }  // namespace
 
 SectionOutlines buildViewOutlines(const PropellerDesign& design, std::int32_t printerDpi,
                                   bool turned, int section) {
-    SectionOutlines outlines = buildSectionOutlines(design, printerDpi, turned);
-    for (std::int32_t divisor = 2;
-         divisor <= kMaxViewResolutionDivisor && !withinBound(outlines, section); ++divisor) {
-        outlines = buildSectionOutlines(design, printerDpi / divisor, turned);
+    std::int32_t divisor = 1;
+    for (;;) {
+        const std::int32_t dpi = printerDpi / divisor;
+        std::int32_t next = divisor + 1;
+        try {
+            SectionOutlines outlines = buildSectionOutlines(design, dpi, turned);
+            const std::int64_t pixels = bitmapPixels(outlines, section);
+            if (pixels <= kMaxViewBitmapPixels || dpi <= 1) {
+                return outlines;
+            }
+            // The pixels shrink with the square of the divisor: go straight to about the one
+            // that fits, then on one by one where rounding left it a little short.
+            const double ratio = static_cast<double>(pixels) / kMaxViewBitmapPixels;
+            next = std::max<std::int32_t>(
+                next, static_cast<std::int32_t>(
+                          std::min<double>(std::ceil(divisor * std::sqrt(ratio)), printerDpi)));
+        } catch (const ArithmeticError&) {
+            // Too large even to build at this resolution.
+            if (dpi <= 1) {
+                throw;
+            }
+            next = static_cast<std::int32_t>(std::max<std::int64_t>(
+                next, std::min<std::int64_t>(std::int64_t{divisor} * 2, printerDpi)));
+        }
+        divisor = next;
     }
-    return outlines;
 }
 
 std::string sectionViewCaption(const PropellerDesign& design, int section) {

@@ -14,13 +14,12 @@ namespace kelvarin {
 // view instead of exhausting memory.
 inline constexpr std::int64_t kMaxViewBitmapPixels = 60'000'000;
 
-// How far the view may step down from the printer's resolution to stay within the bound.
-inline constexpr std::int32_t kMaxViewResolutionDivisor = 4;
-
 // The outlines for the view of `section`. The view draws at the printer's resolution; where the
-// section's bitmap would pass kMaxViewBitmapPixels (a large turned section at 1200 dpi, say) it
-// draws at the largest whole fraction of it, down to a quarter, that fits. Only the view steps
-// down: the print job builds its outlines at the printer's own resolution.
+// section's bitmap would pass kMaxViewBitmapPixels (a large turned section at 2400 dpi, say) it
+// draws at the largest whole fraction of it that fits, down to 1 dpi, so that every section
+// that can be shown at all is shown. Only the view steps down: the print job builds its
+// outlines at the printer's own resolution. The result's dpi says what was drawn at. Throws
+// ArithmeticError only where even 1 dpi does not fit 32 bits.
 SectionOutlines buildViewOutlines(const PropellerDesign& design, std::int32_t printerDpi,
                                   bool turned, int section);
 

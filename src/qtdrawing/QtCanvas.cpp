@@ -90,4 +90,18 @@ int QtCanvas::fontSizePoints() const {
     return font_.pointSize();
 }
 
+void QtCanvas::setFontSizePoints(int points) {
+    font_.setPointSize(points);
+    painter_.setFont(font_);
+}
+
+void QtCanvas::setClip(std::optional<PixelRect> clip) {
+    if (!clip) {
+        painter_.setClipping(false);
+        return;
+    }
+    painter_.setClipRect(
+        QRect(QPoint(clip->left, clip->top), QPoint(clip->right - 1, clip->bottom - 1)));
+}
+
 }  // namespace kelvarin

@@ -34,6 +34,8 @@ public:
     std::string fontName() const override;
     void setFontName(std::string_view name) override;
     int fontSizePoints() const override;
+    void setFontSizePoints(int points) override;
+    void setClip(std::optional<PixelRect> clip) override;
 
 private:
     void applyPen();

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <map>
 #include <memory>
+#include <string>
 
 #include "drawing/Printer.h"
+#include "drawing/PrinterResolution.h"
 
 class QPainter;
 class QPrinter;
@@ -12,19 +15,25 @@ namespace kelvarin {
 
 class QtCanvas;
 
-// The drawing's printer: the system's default printer, opened at its own high resolution, or
-// a QPrinter prepared by the caller (a PDF file, say). The view and the print job both measure
-// through geometry(), so the view shows the resolution the job really prints at.
+// The drawing's printer: the system's default printer at the resolution its print system
+// reports (600 dpi where it reports none), or a QPrinter prepared by the caller (a PDF file, or
+// one set up in the print dialog) as it is. The view and the print job both ask it, so the view
+// shows the resolution the job really prints at. A prepared printer's page range is honoured:
+// pages outside it are laid out but not printed.
 class QtPrinter : public Printer {
 public:
-    // The default printer, looked up again on every geometry() and beginDocument().
-    QtPrinter();
+    // The default printer, looked up again on every call; its resolution is asked of `system`
+    // for every print job, and remembered for the view, which asks on every redraw.
+    explicit QtPrinter(PrintSystem& system);
     // Prints on this printer as it is set up; there is no default-printer lookup.
     explicit QtPrinter(std::unique_ptr<QPrinter> prepared);
+    // The same for a printer the caller keeps, such as the print dialog's or a preview's.
+    explicit QtPrinter(QPrinter& prepared);
     ~QtPrinter() override;
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
 
+    std::int32_t resolutionDpi() override;
     PrinterGeometry geometry() override;
     void beginDocument(std::string_view name) override;
     void newPage() override;
@@ -34,11 +43,17 @@ public:
 private:
     QPrinter& device();
     void requireDocument() const;
+    bool pagePrinted(int page) const;
 
-    std::unique_ptr<QPrinter> printer_;
-    bool prepared_ = false;
+    PrintSystem* system_ = nullptr;  // the default printer's print system; null when prepared
+    std::map<std::string, std::int32_t> knownDpi_;  // by printer name, as last asked
+    std::unique_ptr<QPrinter> owned_;
+    QPrinter* printer_ = nullptr;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<QtCanvas> canvas_;
+    std::unique_ptr<Canvas> skippedPage_;
+    int page_ = 0;          // the document's current page, from 1
+    int pagesStarted_ = 0;  // pages actually begun on the printer
 };
 
 }  // namespace kelvarin

@@ -10,6 +10,7 @@
 #include <QTranslator>
 #include <cstdio>
 
+#include "printsystem/CupsPrintSystem.h"
 #include "programinfo/ProgramInfo.h"
 #include "qtdrawing/QtPrinter.h"
 #include "systemlocale/LocaleSeparator.h"
@@ -63,7 +64,8 @@ int runApplication(int& argc, char** argv, bool quitWhenShown) {
 
     QtMessageBoxes messages;
     QtDesktopShell shell;
-    QtPrinter printer;
+    CupsPrintSystem printSystem;
+    QtPrinter printer(printSystem);
     QtFileDialogs fileDialogs;
     // The recent designs, in the user's configuration folder (Kelvarin/Kelvarin.conf).
     QSettings settings(QStringLiteral("Kelvarin"), QStringLiteral("Kelvarin"));

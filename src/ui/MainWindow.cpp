@@ -31,6 +31,7 @@
 #include "ui/NumericEdit.h"
 #include "ui/PerformanceActions.h"
 #include "ui/SanityStatus.h"
+#include "ui/TemplateActions.h"
 #include "ui/UiFonts.h"
 #include "ui/ZoomSlider.h"
 #include "widgets/PictureWidget.h"
@@ -122,6 +123,15 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     // The About window comes second, hidden until asked for.
     aboutDialog_ = new AboutDialog(services_.shell, this);
+
+    // Save, print and preview the templates: the same actions in the menu bar and in the
+    // section view's context menu.
+    templateActions_ = new TemplateActions([this]() -> const PropellerDesign& { return design_; },
+                                           [this] { return sectionOptions_; }, services_.messages,
+                                           this, &services_.settings);
+    mainMenu_->addTemplateActions(templateActions_->actions());
+    imageView_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    imageView_->addActions(templateActions_->actions());
 }
 
 void MainWindow::buildMenuAndStatus() {

@@ -31,6 +31,7 @@ class NumericEdit;
 class PerformanceActions;
 class Printer;
 class SanityStatus;
+class TemplateActions;
 class ZoomableImageView;
 class ZoomSlider;
 
@@ -56,6 +57,9 @@ public:
     // The design of the last calculation, as far as it got.
     const PropellerDesign& design() const { return design_; }
     AboutDialog& aboutDialog() const { return *aboutDialog_; }
+    // Save, print and preview the templates: in the section view's context menu, for the menu
+    // bar too.
+    TemplateActions& templateActions() const { return *templateActions_; }
     // How the section view draws: turned, with control marks (the two check boxes).
     const SectionOptions& sectionOptions() const { return sectionOptions_; }
     // The zoom of the section view, percent, as the slider and the view last agreed it.
@@ -156,6 +160,7 @@ private:
     QPushButton* printButton_ = nullptr;
     ZoomableImageView* imageView_ = nullptr;
     AboutDialog* aboutDialog_ = nullptr;
+    TemplateActions* templateActions_ = nullptr;
     MainMenu* mainMenu_ = nullptr;
     SanityStatus* sanityStatus_ = nullptr;
     DesignSession* session_ = nullptr;

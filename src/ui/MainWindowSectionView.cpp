@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The section view: the selected section drawn at the printer's resolution into the image view,
-// its caption, the zoom slider, and the print job that draws the same outlines on paper.
+// The section view: the selected section drawn at the printer's resolution (600 dpi without a
+// printer) into the image view, its caption, the zoom slider, and the print job that draws the
+// same outlines on paper.
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -11,8 +12,8 @@
 #include "drawing/Printer.h"
 #include "drawing/SectionOutline.h"
 #include "drawing/SectionView.h"
-#include "drawing/TemplatePrint.h"
 #include "qtdrawing/QtCanvas.h"
+#include "templates/TemplatePrint.h"
 #include "ui/ArrowSelector.h"
 #include "ui/MainWindow.h"
 #include "ui/ZoomSlider.h"
@@ -35,7 +36,7 @@ QImage drawSection(const SectionOutlines& outlines, int section, bool controlMar
     bitmap.fill(Qt::white);
     QPainter painter(&bitmap);
     QtCanvas canvas(painter);
-    drawOutline(canvas, outlines.section(section), controlMarks);
+    drawOutline(canvas, outlines.section(section), controlMarks, outlines.dpi);
     return bitmap;
 }
 
@@ -43,7 +44,7 @@ QImage drawSection(const SectionOutlines& outlines, int section, bool controlMar
 
 void MainWindow::showSelectedSection() {
     const int section = sectionSelector_->position();
-    const SectionOutlines outlines = buildViewOutlines(design_, services_.printer.geometry().dpi,
+    const SectionOutlines outlines = buildViewOutlines(design_, services_.printer.resolutionDpi(),
                                                        sectionOptions_.turned, section);
     sectionCaption_->setText(QString::fromStdString(sectionViewCaption(design_, section)));
     sectionCaption_->adjustSize();
@@ -59,6 +60,9 @@ void MainWindow::showSelectedSection() {
     }
     image->setPicture(picture);
     image->setResample(true);
+    // The bitmap holds the section at the printer's resolution; fitted, it is reduced to a
+    // fifth or less, where averaging would fade the 2-pixel outline to a faint grey.
+    image->setReduction(PictureWidget::Reduction::Darkest);
     imageView_->setFitToWindow(true);
     imageView_->resetView();
 
@@ -84,7 +88,7 @@ void MainWindow::updateControlMarks() {
 }
 
 void MainWindow::print() {
-    printTemplates(design_, services_.printer, sectionOptions_);
+    printTemplates(design_, services_.printer, sectionOptions_, todayText());
 }
 
 }  // namespace kelvarin

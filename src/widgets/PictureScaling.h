@@ -22,6 +22,13 @@ bool keepsWholeSmooth(QSize picture, QSize device);
 // An opaque picture is scaled straight, without a copy at its own size.
 QImage smoothScaled(const QImage& picture, QSize size, const QColor& back);
 
+// The picture reduced to size by keeping, in each of its colour channels, the darkest value of
+// the pixels that fall on each target pixel: a thin dark line on a light ground stays a dark
+// continuous line and a thin coloured mark keeps its colour, where averaging would fade both
+// to grey. Laid over back where the picture is see-through. For a size no larger than the
+// picture on either side.
+QImage darkestScaled(const QImage& picture, QSize size, const QColor& back);
+
 // The picture with every pixel of its bottom-left pixel's colour made see-through.
 QImage transparentKeyed(const QImage& picture);
 

@@ -83,6 +83,14 @@ void PictureWidget::setResample(bool value) {
     }
 }
 
+void PictureWidget::setReduction(Reduction value) {
+    if (reduction_ != value) {
+        reduction_ = value;
+        dropSmooth();
+        update();
+    }
+}
+
 void PictureWidget::setResampleDelayMs(int ms) {
     resampleTimer_.setInterval(std::max(ms, 0));
 }
@@ -196,9 +204,13 @@ void PictureWidget::resampleNow() {
     resampleTimer_.stop();
     if (hasPicture_ && !picture_.isNull()) {
         const QSize device = deviceSize(pictureRect());
-        smooth_ = keepsWholeSmooth(picture_.size(), device)
-                      ? smoothScaled(shownImage(), device, resampleBackColor_)
-                      : QImage();
+        if (!keepsWholeSmooth(picture_.size(), device)) {
+            smooth_ = QImage();
+        } else if (reduction_ == Reduction::Darkest) {
+            smooth_ = darkestScaled(shownImage(), device, resampleBackColor_);
+        } else {
+            smooth_ = smoothScaled(shownImage(), device, resampleBackColor_);
+        }
         smoothFor_ = device;
         repaint();
     }

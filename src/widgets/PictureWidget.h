@@ -55,6 +55,12 @@ public:
     void setResampleDelayMs(int ms);
     QColor resampleBackColor() const { return resampleBackColor_; }
     void setResampleBackColor(const QColor& color);
+    // How the smooth paint reduces a picture shown smaller than itself: by averaging (the
+    // default, right for photographs), or by keeping the darkest pixel, so that thin dark
+    // strokes of a line drawing stay dark and unbroken. Enlargements are never filtered.
+    enum class Reduction { Average, Darkest };
+    Reduction reduction() const { return reduction_; }
+    void setReduction(Reduction value);
 
     // Where the picture is painted inside the control.
     QRect pictureRect() const;
@@ -94,6 +100,7 @@ private:
     bool incrementalDisplay_ = false;
     bool resample_ = false;
     QColor resampleBackColor_{255, 255, 255};
+    Reduction reduction_ = Reduction::Average;
 
     QTimer resampleTimer_;
     bool painting_ = false;

@@ -51,7 +51,7 @@ TEST(DrawOutline, TwentyFourSegmentsWithATwoPixelPen) {
     const SectionPolyline o = buildSectionOutlines(testing::DefaultDesign(), 600, false).section(3);
 
     RecordingCanvas canvas;
-    drawOutline(canvas, o, false);
+    drawOutline(canvas, o, false, 600);
     ASSERT_EQ(canvas.strokes.size(), kSegmentCount);
     const auto segments = outlineSegments(o);
     for (std::size_t i = 0; i < kSegmentCount; ++i) {
@@ -78,7 +78,7 @@ TEST(DrawOutline, ControlMarksAreRedCirclesAndLeaveAOnePixelBlackPen) {
     }
     RecordingCanvas canvas;
     canvas.style_ = PenStyle::Dotted;
-    drawOutline(canvas, o, true);
+    drawOutline(canvas, o, true, 600);
     const auto marks = canvas.Of(Stroke::Ellipse);
     ASSERT_EQ(marks.size(), kOutlinePointCount);
     for (std::size_t i = 0; i < kOutlinePointCount; ++i) {
@@ -95,6 +95,24 @@ TEST(DrawOutline, ControlMarksAreRedCirclesAndLeaveAOnePixelBlackPen) {
     EXPECT_EQ(canvas.width_, 1);
 }
 
+// Pens and marks are 600 dpi pixels at and below 600 dpi and keep their size on paper above it,
+// rounded up: the outline never prints thinner than 0.08 mm.
+TEST(DrawOutline, PensGrowWithTheResolutionAbove600Dpi) {
+    const SectionPolyline o{};
+    for (const auto [dpi, outline, mark, reach] :
+         {std::array{300, 2, 1, 11}, std::array{600, 2, 1, 11}, std::array{720, 3, 2, 14},
+          std::array{1200, 4, 2, 22}, std::array{2400, 8, 4, 44}}) {
+        SCOPED_TRACE(dpi);
+        RecordingCanvas canvas;
+        drawOutline(canvas, o, true, dpi);
+        EXPECT_EQ(canvas.Of(Stroke::Bezier)[0].penWidth, outline);
+        EXPECT_GE(outline * 25.4 / dpi, 0.08);
+        const Stroke m = canvas.Of(Stroke::Ellipse)[0];
+        EXPECT_EQ(m.penWidth, mark);
+        EXPECT_EQ(m.points[1].x - m.points[0].x, reach);
+    }
+}
+
 TEST(DrawOutline, OverflowDrawsNothing) {
     const std::int32_t far = std::numeric_limits<std::int32_t>::max() - 2;
     SectionPolyline o{};
@@ -102,10 +120,10 @@ TEST(DrawOutline, OverflowDrawsNothing) {
     RecordingCanvas canvas;
     // The segments fit; the marks' right edges do not.
     EXPECT_NO_THROW(outlineSegments(o));
-    EXPECT_THROW(drawOutline(canvas, o, true), ArithmeticError);
+    EXPECT_THROW(drawOutline(canvas, o, true, 600), ArithmeticError);
     // A control point beyond 32 bits.
     const SectionPolyline bent = WithSegment(12, P(-far, 0), P(far, 0));
-    EXPECT_THROW(drawOutline(canvas, bent, false), ArithmeticError);
+    EXPECT_THROW(drawOutline(canvas, bent, false, 600), ArithmeticError);
     EXPECT_TRUE(canvas.strokes.empty());
 }
 

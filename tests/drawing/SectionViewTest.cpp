@@ -60,16 +60,15 @@ TEST(SectionBitmapSize, RefusesNegativeAndHugeBitmaps) {
     EXPECT_THROW(sectionBitmapSize(o, 2), std::out_of_range);
 }
 
-// Qt prints to a CUPS queue at 1200 dpi, and the view draws at the printer's resolution, or a
-// whole fraction of it where that bitmap would be too large: every section of ordinary designs,
-// flat and turned, must still be shown.
-TEST(SectionBitmapSize, OrdinaryDesignsFitAt1200Dpi) {
+// The view draws at the printer's resolution, or a whole fraction of it where that bitmap would
+// be too large: every section of ordinary designs, flat and turned, is shown at 2400 dpi too.
+TEST(SectionBitmapSize, OrdinaryDesignsFitAt2400Dpi) {
     for (const char* diameter : {"151,7", "170", "250", "300"}) {
         for (const char* pitch : {"0,52", "1", "1,5"}) {
             const PropellerDesign d = testing::DesignOf(diameter, pitch);
             for (const bool turned : {false, true}) {
                 for (int n = kFirstSection; n <= kLastSection; ++n) {
-                    EXPECT_NO_THROW(sectionBitmapSize(buildViewOutlines(d, 1200, turned, n), n))
+                    EXPECT_NO_THROW(sectionBitmapSize(buildViewOutlines(d, 2400, turned, n), n))
                         << diameter << " cm, " << pitch << " m, section " << n
                         << (turned ? " turned" : " flat");
                 }
@@ -91,11 +90,14 @@ TEST(BuildViewOutlines, StepsDownOnlyWhenTheBitmapWouldBeTooLarge) {
     EXPECT_NEAR(half.x, full.x / 2.0, 2);
     EXPECT_NEAR(half.y, full.y / 2.0, 2);
 
-    // Beyond a quarter of the resolution the view gives up rather than shrink further.
+    // A 50 m propeller still shows, at the largest fraction of 1200 dpi that fits.
     d = testing::DesignOf("5000", "1,5");
-    const SectionOutlines quarter = buildViewOutlines(d, 1200, true, 3);
-    EXPECT_EQ(quarter.dpi, 300);
-    EXPECT_THROW(sectionBitmapSize(quarter, 3), Failure);
+    const SectionOutlines small = buildViewOutlines(d, 1200, true, 3);
+    EXPECT_NO_THROW(sectionBitmapSize(small, 3));
+    EXPECT_LT(small.dpi, 300);
+    const std::int32_t divisor = 1200 / small.dpi;
+    const OutlinePoint larger = buildSectionOutlines(d, 1200 / (divisor - 1), true).section(3)[0];
+    EXPECT_GT(std::int64_t{larger.x} * (larger.y + 10), kMaxViewBitmapPixels);
 }
 
 }  // namespace

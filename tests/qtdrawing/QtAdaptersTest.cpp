@@ -13,11 +13,12 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "drawing/TemplatePrint.h"
 #include "qtdrawing/QtCanvas.h"
 #include "qtdrawing/QtPrinter.h"
 #include "support/DefaultDesign.h"
 #include "support/RecordingCanvas.h"
+#include "templates/TemplatePrint.h"
+#include "templates/TemplateText.h"
 
 namespace kelvarin {
 namespace {
@@ -152,11 +153,64 @@ TEST(QtCanvas, TextIsBlackBelowItsTopLeftWhateverThePen) {
     EXPECT_LE(left, 24);
 }
 
-TEST(QtPrinter, NoDefaultPrinterFailsBeforeAnything) {
+// The layout measures its texts with DejaVu Sans's own widths; what Qt draws on a page of the
+// same resolution must fit the room the layout gave it.
+TEST(QtCanvas, TemplateTextFitsTheRoomTheLayoutGivesIt) {
+    std::vector<std::string> texts = {"\u2702", "лист 12 из 16", "Щ", "Wm", "0,5"};
+    for (int n = kFirstSection; n <= kLastSection; ++n) {
+        texts.push_back(sectionCaption(n));
+    }
+    for (const int dpi : {300, 600, 1200}) {
+        QImage page(10, 10, QImage::Format_RGB32);
+        page.setDotsPerMeterX(qRound(dpi / 0.0254));
+        page.setDotsPerMeterY(qRound(dpi / 0.0254));
+        for (int points = 6; points <= 8; ++points) {
+            QFont font(QString::fromLatin1(kTemplateFontFace.data(), kTemplateFontFace.size()));
+            font.setPointSize(points);
+            const QFontMetricsF metrics(font, &page);
+            for (const std::string& text : texts) {
+                const TextSize room = textSize(text, points, dpi);
+                EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(text)), room.width)
+                    << text << " at " << points << " pt, " << dpi << " dpi";
+                EXPECT_LE(metrics.height(), room.height) << points << " pt, " << dpi << " dpi";
+            }
+        }
+    }
+}
+
+// A print system with one default printer at 300 dpi, or none; counts the questions.
+class FakePrintSystem : public PrintSystem {
+public:
+    std::string defaultPrinterName() override { return name; }
+    std::optional<ReportedResolution> defaultResolution(const std::string& printer) override {
+        ++asked;
+        if (printer != name || name.empty()) {
+            return std::nullopt;
+        }
+        return ReportedResolution{300, 300, ReportedResolution::Unit::DotsPerInch};
+    }
+    std::string name;
+    int asked = 0;
+};
+
+TEST(QtPrinter, TheViewGetsTheDefaultPrintersResolutionAskedOnce) {
+    FakePrintSystem system;
+    system.name = "PDF";
+    QtPrinter printer(system);
+    EXPECT_EQ(printer.resolutionDpi(), 300);
+    EXPECT_EQ(printer.resolutionDpi(), 300);
+    EXPECT_EQ(system.asked, 1);  // an IPP request costs milliseconds; the view asks on each redraw
+    system.name.clear();
+    EXPECT_EQ(printer.resolutionDpi(), 600);
+}
+
+TEST(QtPrinter, NoDefaultPrinterFailsBeforeAnythingButTheViewGets600Dpi) {
     if (!QPrinterInfo::defaultPrinter().isNull()) {
         GTEST_SKIP() << "this machine has a default printer";
     }
-    QtPrinter printer;
+    FakePrintSystem system;
+    QtPrinter printer(system);
+    EXPECT_EQ(printer.resolutionDpi(), 600);
     EXPECT_THROW(printer.geometry(), PrinterMissing);
     EXPECT_THROW(printer.beginDocument(""), PrinterMissing);
     EXPECT_THROW(printer.pageCanvas(), Failure);
@@ -210,10 +264,29 @@ TEST(QtPrinter, TurnedTemplatesInAPdfFileTakeTheirPages) {
     testing::FakePrinter fake(g);
     printTemplates(d, fake, {.turned = true});
     const auto pages = 1 + std::count(fake.calls.begin(), fake.calls.end(), "page");
-    EXPECT_EQ(pages, 3);
+    EXPECT_EQ(pages, 9);  // three of sections, six of the blade views' tiles
 
     printTemplates(d, printer, {.turned = true});
     EXPECT_EQ(ReadFile(path).count(QByteArray("/Type /Page\n")), pages);
+}
+
+// The print dialog's page range: pages outside it are laid out but never reach the printer.
+TEST(QtPrinter, OnlyThePagesOfTheChosenRangeArePrinted) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("range.pdf");
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setResolution(600);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPrintRange(QPrinter::PageRange);
+    pdf.setFromTo(2, 3);
+    {
+        QtPrinter printer(pdf);
+        printTemplates(testing::DefaultDesign(), printer, {.turned = true});
+    }
+    EXPECT_EQ(ReadFile(path).count(QByteArray("/Type /Page\n")), 2);
 }
 
 TEST(QtPrinter, FlatTemplatesInAPdfFileMeasureTrue) {
@@ -224,7 +297,7 @@ TEST(QtPrinter, FlatTemplatesInAPdfFileMeasureTrue) {
     const PropellerDesign d = testing::DefaultDesign();
     printTemplates(d, printer, {});
     const QByteArray pdf = ReadFile(path);
-    EXPECT_EQ(pdf.count(QByteArray("/Type /Page\n")), 1);
+    EXPECT_EQ(pdf.count(QByteArray("/Type /Page\n")), 7);  // the sections on the first
 
     // The page's drawing: a scale from device pixels to points, then section 3 from its
     // trailing edge over the upper surface to the leading edge.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct Stroke {
     PenStyle penStyle;
     std::string text;
     std::string font;
+    int fontPoints;
+    std::optional<PixelRect> clip;
 };
 
 class RecordingCanvas : public Canvas {
@@ -39,6 +42,8 @@ public:
     std::string fontName() const override { return font_; }
     void setFontName(std::string_view name) override { font_ = name; }
     int fontSizePoints() const override { return fontPoints; }
+    void setFontSizePoints(int points) override { fontPoints = points; }
+    void setClip(std::optional<PixelRect> clip) override { clip_ = clip; }
 
     std::vector<Stroke> Of(Stroke::Kind kind) const {
         std::vector<Stroke> out;
@@ -57,11 +62,12 @@ public:
     Rgb color_ = kBlack;
     PenStyle style_ = PenStyle::Solid;
     std::string font_ = "Sans";
+    std::optional<PixelRect> clip_;
 
 private:
     void Add(Stroke::Kind kind, std::vector<OutlinePoint> points, std::string text = {}) {
-        strokes.push_back(
-            {kind, page, std::move(points), width_, color_, style_, std::move(text), font_});
+        strokes.push_back({kind, page, std::move(points), width_, color_, style_, std::move(text),
+                           font_, fontPoints, clip_});
     }
 };
 
@@ -70,6 +76,7 @@ class FakePrinter : public Printer {
 public:
     explicit FakePrinter(PrinterGeometry g = {600, 4760, 6814}) : fixedGeometry(g) {}
 
+    std::int32_t resolutionDpi() override { return missing ? 600 : fixedGeometry.dpi; }
     PrinterGeometry geometry() override {
         if (missing) {
             throw PrinterMissing();

@@ -85,11 +85,14 @@ public:
     std::string fontName() const override { return "DejaVu Sans"; }
     void setFontName(std::string_view) override {}
     int fontSizePoints() const override { return 8; }
+    void setFontSizePoints(int) override {}
+    void setClip(std::optional<PixelRect>) override {}
 };
 
 // A printer with an A4 page, 600 dpi unless a test says otherwise, or none at all.
 class FakePrinter : public Printer {
 public:
+    std::int32_t resolutionDpi() override { return missing ? 600 : dpi; }
     PrinterGeometry geometry() override {
         if (missing) {
             throw PrinterMissing();

@@ -12,13 +12,16 @@
 namespace kelvarin {
 namespace {
 
-// A section-like drawing: a white bitmap crossed by a long, shallow line 2 pixels wide.
+// A section-like drawing: a white bitmap crossed by a long, shallow line 2 pixels wide, with
+// a control mark, a red circle 11 pixels across drawn 1 pixel wide, away from the line.
 QImage OutlinePicture() {
     QImage picture(3340, 719, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setPen(QPen(Qt::black, 2));
     painter.drawLine(0, 700, 3339, 10);
+    painter.setPen(QPen(Qt::red, 1));
+    painter.drawEllipse(QRect(3000, 600, 10, 10));
     return picture;
 }
 
@@ -87,30 +90,44 @@ TEST_F(PictureWidgetTest, WithoutResampleThereIsNoSecondPaint) {
     EXPECT_EQ(painted.count(), 0);
 }
 
-// Every column the thin line crosses must show it after the smooth paint, at each fit.
+// Every column the thin line crosses must show it after the smooth paint, at each fit: a light
+// grey where it is averaged, dark where the darkest pixel is kept, which keeps the red mark red.
 TEST_F(PictureWidgetTest, SmoothPaintKeepsThinOutlineContinuous) {
     QSignalSpy painted(pictureWidget_, &PictureWidget::smoothPainted);
     pictureWidget_->setPicture(OutlinePicture());
     box_.setFitToWindow(true);
     box_.resetView();
-    for (const QSize client : {QSize(705, 367), QSize(500, 300), QSize(1100, 400)}) {
-        const int frame = 2 * box_.frameWidth();
-        box_.resize(client + QSize(frame, frame));
-        pictureWidget_->repaint();
-        ASSERT_TRUE(painted.wait(2000)) << client.width();
-        const QImage shot = pictureWidget_->grab().toImage();
-        int gaps = 0;
-        for (int x = 1; x < shot.width() - 1; ++x) {
-            int darkest = 255;
-            for (int y = 0; y < shot.height(); ++y) {
-                darkest = std::min(darkest, qGray(shot.pixel(x, y)));
+    for (const auto& [reduction, lightest] : {std::pair{PictureWidget::Reduction::Average, 225},
+                                              std::pair{PictureWidget::Reduction::Darkest, 0x40}}) {
+        pictureWidget_->setReduction(reduction);
+        for (const QSize client : {QSize(705, 367), QSize(500, 300), QSize(1100, 400)}) {
+            const int frame = 2 * box_.frameWidth();
+            box_.resize(client + QSize(frame, frame));
+            pictureWidget_->repaint();
+            ASSERT_TRUE(painted.wait(2000)) << client.width();
+            const QImage shot = pictureWidget_->grab().toImage();
+            int gaps = 0;
+            for (int x = 1; x < shot.width() - 1; ++x) {
+                int darkest = 255;
+                for (int y = 0; y < shot.height(); ++y) {
+                    darkest = std::min(darkest, qGray(shot.pixel(x, y)));
+                }
+                if (darkest > lightest) {
+                    ++gaps;
+                }
             }
-            if (darkest > 225) {
-                ++gaps;
+            EXPECT_EQ(gaps, 0) << "box " << client.width() << " x " << client.height()
+                               << ", picture " << shot.width() << " x " << shot.height();
+            if (reduction == PictureWidget::Reduction::Darkest) {
+                bool red = false;
+                for (int y = 0; y < shot.height() && !red; ++y) {
+                    for (int x = 0; x < shot.width() && !red; ++x) {
+                        red = qRed(shot.pixel(x, y)) > 200 && qGreen(shot.pixel(x, y)) < 80;
+                    }
+                }
+                EXPECT_TRUE(red) << "the control mark is lost at " << client.width();
             }
         }
-        EXPECT_EQ(gaps, 0) << "box " << client.width() << " x " << client.height() << ", picture "
-                           << shot.width() << " x " << shot.height();
     }
 }
 

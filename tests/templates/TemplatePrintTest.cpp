@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drawing/TemplatePrint.h"
+#include "templates/TemplatePrint.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "drawing/OutlineDrawing.h"
 #include "drawing/SectionOutline.h"
@@ -75,33 +76,54 @@ protected:
         }
         return out;
     }
-    std::vector<Stroke> ReferenceLines() const {
-        std::vector<Stroke> out;
-        for (const Stroke& s : canvas().Of(Stroke::Line)) {
-            if (s.penStyle == PenStyle::Solid) {
-                out.push_back(s);
+    // The width and drop lines of the sections (not the stations of the blade views), as laid
+    // out for the printer: the lines of the elements whose outline has a section's 24 pieces.
+    std::vector<LineShape> ReferenceLines(const SectionOptions& options) const {
+        const TemplateDocument doc = layOutTemplates(d, printer.fixedGeometry, options);
+        std::vector<LineShape> out;
+        for (const TemplatePage& page : doc.pages) {
+            std::set<int> sections;
+            for (const TemplateItem& item : page.items) {
+                const auto* path = std::get_if<BezierPath>(&item.shape);
+                if (path != nullptr && path->segments.size() == kSegmentCount) {
+                    sections.insert(item.element);
+                }
+            }
+            for (const TemplateItem& item : page.items) {
+                if (item.layer == TemplateLayer::ReferenceLines && sections.count(item.element)) {
+                    out.push_back(std::get<LineShape>(item.shape));
+                }
             }
         }
         return out;
+    }
+    int PageCount() const {
+        return 1 + static_cast<int>(std::count(printer.calls.begin(), printer.calls.end(), "page"));
     }
 };
 
 TEST_F(Printing, FlatDefaultDesignFitsOnePageAt600Dpi) {
     printTemplates(d, printer, {});
-    EXPECT_EQ(printer.calls, (std::vector<std::string>{"begin ''", "end"}));
+    EXPECT_EQ(printer.calls.front(), "begin ''");
+    EXPECT_EQ(printer.calls.back(), "end");
+    EXPECT_EQ(PageCount(),
+              static_cast<int>(layOutTemplates(d, printer.fixedGeometry, {}).pages.size()));
     const auto sections = Sections();
     ASSERT_EQ(sections.size(), 9u);
-    EXPECT_EQ(sections[0].captionTop, 150);
+    for (const Printed& p : sections) {
+        EXPECT_EQ(p.page, 0);  // the blade views follow on pages of their own
+    }
+    // The caption's 8-point line (78 pixels) ends 6 pixels above the outline's pen.
+    EXPECT_EQ(sections[0].captionTop, 200 - 1 - 6 - 78);
     EXPECT_EQ(sections[0].top, 200);
     EXPECT_EQ(sections[0].bottom, 909);
     EXPECT_EQ(sections[0].cutY, 1009);
     EXPECT_EQ(sections[1].top, 1109);
-    EXPECT_EQ(sections[1].captionTop, 1059);
     EXPECT_EQ(sections[8].cutY, 5050);
     for (std::size_t k = 1; k < sections.size(); ++k) {
         EXPECT_EQ(sections[k].top, sections[k - 1].bottom + 200);
     }
-    EXPECT_TRUE(ReferenceLines().empty());
+    EXPECT_TRUE(ReferenceLines({}).empty());
 }
 
 TEST_F(Printing, CaptionsNameTheRadius) {
@@ -113,7 +135,8 @@ TEST_F(Printing, CaptionsNameTheRadius) {
     EXPECT_EQ(captions[8].text, "Профиль сечения лопасти 1 радиуса");
     for (const Stroke& c : captions) {
         EXPECT_EQ(c.points[0].x, 250);
-        EXPECT_EQ(c.font, "Sans");  // the canvas's own font, untouched
+        EXPECT_EQ(c.font, "DejaVu Sans");
+        EXPECT_EQ(c.fontPoints, 8);  // there is room for the largest size at 600 dpi
     }
 }
 
@@ -121,16 +144,15 @@ TEST_F(Printing, OutlinesAreShiftedToTheirPagePositions) {
     const SectionOutlines flat = buildSectionOutlines(d, 600, false);
     printTemplates(d, printer, {});
     const auto beziers = canvas().Of(Stroke::Bezier);
-    ASSERT_EQ(beziers.size(), 9 * kSegmentCount);
+    ASSERT_GT(beziers.size(), 9 * kSegmentCount);
     EXPECT_EQ(beziers[0].points[0],
               (OutlinePoint{flat.section(3)[0].x + 200, flat.section(3)[0].y + 200}));
-    const TemplateLayout layout = layOutTemplates(d, printer.fixedGeometry, {});
+    const TemplateDocument layout = layOutTemplates(d, printer.fixedGeometry, {});
     EXPECT_EQ(layout.outlines.section(4)[12], (OutlinePoint{200, flat.section(4)[12].y + 1109}));
 }
 
 TEST_F(Printing, TurnedDefaultDesignTakesThreePages) {
     printTemplates(d, printer, {.turned = true});
-    EXPECT_EQ(printer.calls, (std::vector<std::string>{"begin ''", "page", "page", "end"}));
     const auto sections = Sections();
     ASSERT_EQ(sections.size(), 9u);
     const std::vector<int> pages{0, 0, 1, 1, 1, 2, 2, 2, 2};
@@ -138,8 +160,10 @@ TEST_F(Printing, TurnedDefaultDesignTakesThreePages) {
         EXPECT_EQ(sections[k].page, pages[k]) << "section " << k + 3;
         EXPECT_LE(sections[k].cutY, 6814);
     }
-    EXPECT_EQ(sections[2].captionTop, 150);
-    EXPECT_EQ(sections[5].captionTop, 150);
+    // The outline's origin, not its highest point, goes to the top of a new page.
+    const TemplateDocument layout = layOutTemplates(d, printer.fixedGeometry, {.turned = true});
+    EXPECT_EQ(layout.placements[2].top, 200);
+    EXPECT_EQ(layout.placements[5].top, 200);
 }
 
 TEST_F(Printing, CutLinesStayOnThePageAt300Dpi) {
@@ -157,16 +181,20 @@ TEST_F(Printing, CutLinesStayOnThePageAt300Dpi) {
         for (std::size_t k = 0; k < sections.size(); ++k) {
             EXPECT_LE(sections[k].cutY, 3407) << "section " << k + 3;
             if (k > 0 && sections[k].page != sections[k - 1].page) {
-                EXPECT_EQ(sections[k].captionTop, 150);
+                EXPECT_EQ(
+                    layOutTemplates(d, printer.fixedGeometry, {.turned = turned}).placements[k].top,
+                    200);
                 // It would not have fitted below its predecessor.
                 const std::int32_t height = sections[k].bottom - 200;
                 EXPECT_GT(sections[k - 1].bottom + 200 + height + 100, 3407);
             }
             lastPage = sections[k].page;
         }
-        EXPECT_EQ(static_cast<std::size_t>(
-                      std::count(printer.calls.begin(), printer.calls.end(), std::string("page"))),
-                  static_cast<std::size_t>(lastPage));
+        // The blade views follow the sections on pages of their own; no page stays empty.
+        EXPECT_GT(PageCount(), lastPage + 1);
+        EXPECT_EQ(PageCount(),
+                  static_cast<int>(
+                      layOutTemplates(d, printer.fixedGeometry, {.turned = turned}).pages.size()));
         EXPECT_EQ(printer.calls.back(), "end");
     }
     // Flat at 300 dpi: sections 3 to 10 fill the first page; section 11 alone, whose cut line
@@ -179,59 +207,56 @@ TEST_F(Printing, CutLinesStayOnThePageAt300Dpi) {
 }
 
 TEST_F(Printing, ReferenceLinesOfTurnedSections) {
-    printTemplates(d, printer, {.turned = true});
-    const TemplateLayout layout = layOutTemplates(d, printer.fixedGeometry, {.turned = true});
-    const auto lines = ReferenceLines();
+    const TemplateDocument layout = layOutTemplates(d, printer.fixedGeometry, {.turned = true});
+    const auto lines = ReferenceLines({.turned = true});
     ASSERT_EQ(lines.size(), 18u);
     for (int n = kFirstSection; n <= kLastSection; ++n) {
         SCOPED_TRACE(n);
         const SectionPolyline& o = layout.outlines.section(n);
-        const Stroke& across = lines[2 * sectionIndex(n)];
-        const Stroke& up = lines[2 * sectionIndex(n) + 1];
-        EXPECT_EQ(across.points[0], o[0]);
-        EXPECT_NEAR(across.points[1].x, 200, 2);  // below the leading end of the chord
-        EXPECT_EQ(across.points[1].y, o[0].y);
-        EXPECT_EQ(up.points[0], across.points[1]);
-        EXPECT_EQ(up.points[1], (OutlinePoint{across.points[1].x, o[12].y}));
-        EXPECT_EQ(across.penWidth, 2);
-        EXPECT_EQ(up.penWidth, 2);
+        const LineShape& across = lines[2 * sectionIndex(n)];
+        const LineShape& up = lines[2 * sectionIndex(n) + 1];
+        EXPECT_EQ(across.from, o[0]);
+        EXPECT_NEAR(across.to.x, 200, 2);  // below the leading end of the chord
+        EXPECT_EQ(across.to.y, o[0].y);
+        EXPECT_EQ(up.from, across.to);
+        EXPECT_EQ(up.to, (OutlinePoint{across.to.x, o[12].y}));
     }
 }
 
-TEST_F(Printing, ControlMarksThinTheReferenceLinesButNotTheCutLineStyle) {
+TEST_F(Printing, LinesKeepTheirWidthBesideControlMarks) {
     printTemplates(d, printer, {.turned = true, .controlMarks = true});
     EXPECT_EQ(canvas().Of(Stroke::Ellipse).size(), 9 * kOutlinePointCount);
-    for (const Stroke& s : ReferenceLines()) {
-        EXPECT_EQ(s.penWidth, 1);
+    for (const Stroke& s : canvas().Of(Stroke::Line)) {
+        EXPECT_EQ(s.penWidth, 2);
         EXPECT_EQ(s.penColor, kBlack);
     }
     for (const Stroke& s : CutLines()) {
-        EXPECT_EQ(s.penWidth, 1);
+        EXPECT_EQ(s.penWidth, 2);
     }
 }
 
-TEST_F(Printing, CutLineAndScissors) {
-    printer.canvas.fontPoints = 9;
+TEST_F(Printing, CutLineStartsRightOfTheScissors) {
     printTemplates(d, printer, {});
     const auto cuts = CutLines();
-    ASSERT_EQ(cuts.size(), 9u);
-    for (const Stroke& c : cuts) {
-        EXPECT_EQ(c.points[0].x, 0);
-        EXPECT_EQ(c.points[1], (OutlinePoint{4760, c.points[0].y}));
-        EXPECT_EQ(c.penWidth, 2);  // as the outline left it, still dotted
-    }
+    ASSERT_EQ(cuts.size(), 11u);  // the nine sections and the two blade views
     std::vector<Stroke> scissors;
     for (const Stroke& s : canvas().Of(Stroke::Text)) {
         if (s.text == "\u2702") {
             scissors.push_back(s);
         }
     }
-    ASSERT_EQ(scissors.size(), 9u);
-    // 9 points: half of it, 4.5, rounds to the even 4.
-    EXPECT_EQ(scissors[0].points[0], (OutlinePoint{250, 1009 - 4}));
+    ASSERT_EQ(scissors.size(), 11u);
+    // 8 points at 600 dpi: 57 pixels wide, 78 high, centred on the line at the page's left.
+    EXPECT_EQ(scissors[0].points[0], (OutlinePoint{0, 1009 - 39}));
     EXPECT_EQ(scissors[0].font, "DejaVu Sans");
-    EXPECT_EQ(canvas().font_, "Sans");
+    for (std::size_t k = 0; k < 9; ++k) {  // the sections', across the page
+        const Stroke& c = cuts[k];
+        EXPECT_EQ(c.points[0].x, 57 + 6);
+        EXPECT_EQ(c.points[1], (OutlinePoint{4758, c.points[0].y}));  // the pen within 4760
+        EXPECT_EQ(c.penWidth, 2);
+    }
     EXPECT_EQ(canvas().style_, PenStyle::Solid);
+    EXPECT_FALSE(canvas().clip_.has_value());
 }
 
 TEST_F(Printing, EmptyDesignPrintsDegenerateOutlinesTwoHundredApart) {
@@ -301,30 +326,13 @@ TEST_F(Printing, FailuresComeBeforeAnyDocument) {
     EXPECT_TRUE(printer.canvas.strokes.empty());
 }
 
-TEST_F(Printing, MarksThatAreNotDrawnCannotFailTheJob) {
-    // A trailing edge 3 pixels short of the 32-bit limit on the page: its control mark would
-    // not fit, but without marks every stroke does.
-    PropellerDesign edge;
-    edge.profiles[stationIndex(3)].xMm[12] = 214748344.4;
-    printer.fixedGeometry = {254, 4760, 6814};
-    printTemplates(edge, printer, {});
-    EXPECT_EQ(layOutTemplates(edge, printer.fixedGeometry, {}).outlines.section(3)[0].x,
-              std::numeric_limits<std::int32_t>::max() - 3);
-    EXPECT_EQ(printer.calls.back(), "end");
-
-    printer.calls.clear();
-    EXPECT_THROW(printTemplates(edge, printer, {.controlMarks = true}), Failure);
-    EXPECT_TRUE(printer.calls.empty());
-}
-
-TEST_F(Printing, AFailureInsideTheDocumentStillClosesIt) {
-    // A section 1.5e9 pixels tall and a canvas whose font size is absurd: the scissors mark
-    // cannot be placed, and that is only known once the canvas exists.
-    d.profiles[stationIndex(3)].upperMm[5] = 6.4e7;
-    printer.fixedGeometry.pageHeightPx = std::numeric_limits<std::int32_t>::max();
-    printer.canvas.fontPoints = std::numeric_limits<int>::min() + 1;
-    EXPECT_THROW(printTemplates(d, printer, {}), ArithmeticError);
-    EXPECT_EQ(printer.calls, (std::vector<std::string>{"begin ''", "end"}));
+TEST_F(Printing, AFailingPrinterStillClosesTheDocument) {
+    struct FailingPrinter : FakePrinter {
+        using FakePrinter::FakePrinter;
+        void newPage() override { throw Failure("Не удалось начать новую страницу"); }
+    } failing{printer.fixedGeometry};
+    EXPECT_THROW(printTemplates(d, failing, {.turned = true}), Failure);
+    EXPECT_EQ(failing.calls, (std::vector<std::string>{"begin ''", "end"}));
 }
 
 }  // namespace

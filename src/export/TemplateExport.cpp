@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "export/TemplateExport.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "atomicfile/FileReplacement.h"
+#include "atomicfile/FileWriteError.h"
+#include "core/BladeTables.h"
+#include "templates/TemplateLayout.h"
+
+namespace kelvarin {
+
+namespace {
+
+constexpr const char* kNotSaved = "Шаблоны не сохранены: ";
+constexpr const char* kFormats = "укажите .pdf, .svg или .dxf";
+
+// The file's name, after the last slash.
+std::string_view fileNameOf(std::string_view path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+// The extension of the file's name, lower case, without the dot; empty where there is none
+// (a name that starts with its only dot is a hidden file's, not an extension).
+std::string extensionOf(std::string_view path) {
+    const std::string_view name = fileNameOf(path);
+    const std::size_t dot = name.find_last_of('.');
+    if (dot == std::string_view::npos || dot == 0) {
+        return {};
+    }
+    std::string extension(name.substr(dot + 1));
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+}  // namespace
+
+std::optional<TemplateFormat> templateFormatOf(std::string_view path) {
+    const std::string extension = extensionOf(path);
+    if (extension == "pdf") {
+        return TemplateFormat::Pdf;
+    }
+    if (extension == "svg") {
+        return TemplateFormat::Svg;
+    }
+    if (extension == "dxf") {
+        return TemplateFormat::Dxf;
+    }
+    return std::nullopt;
+}
+
+bool hasTemplates(const PropellerDesign& design) {
+    return design.sizing.diameterCm > 0 && design.stations.chordM[stationIndex(kFirstSection)] > 0;
+}
+
+void exportTemplates(const PropellerDesign& design, const TemplateExportOptions& options,
+                     const std::string& path) {
+    const std::string name(fileNameOf(path));
+    const std::optional<TemplateFormat> format = templateFormatOf(path);
+    if (!format) {
+        const std::string extension = extensionOf(path);
+        throw Failure(kNotSaved + (extension.empty()
+                                       ? "у имени файла «" + name + "» нет расширения; " + kFormats
+                                       : "расширение «." + extension + "» у файла «" + name +
+                                             "» не подходит; " + kFormats));
+    }
+    if (!hasTemplates(design)) {
+        throw Failure(kNotSaved + std::string("расчёт ещё не выполнен, нажмите «Расчет»"));
+    }
+    std::string bytes;
+    try {
+        switch (*format) {
+            case TemplateFormat::Pdf:
+                bytes = templatesPdf(design, options);
+                break;
+            case TemplateFormat::Svg:
+                bytes = templatesSvg(design, options);
+                break;
+            case TemplateFormat::Dxf:
+                bytes = templatesDxf(design, options);
+                break;
+        }
+    } catch (const TemplateLayoutError& e) {
+        throw Failure(kNotSaved + std::string(e.what()));
+    } catch (const ArithmeticError&) {
+        throw Failure(kNotSaved + std::string("сечения слишком велики для построения"));
+    }
+    // FileWriteError already names the file and the reason.
+    if (replaceFile(path, bytes) == Replacement::NotRegularFile) {
+        throw Failure(kNotSaved + std::string("«") + path +
+                      "» — не обычный файл, а устройство или канал; выберите другое имя");
+    }
+}
+
+}  // namespace kelvarin

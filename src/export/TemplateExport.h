@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/PropellerDesign.h"
+#include "drawing/SectionOptions.h"
+
+// The templates written as files at true size: PDF (the pages the print job prints, on a
+// paper of the user's choice), SVG and DXF (one sheet holding every template untiled).
+namespace kelvarin {
+
+enum class TemplateFormat { Pdf, Svg, Dxf };
+enum class PaperSize { A4, Letter, A3 };
+
+struct TemplateExportOptions {
+    SectionOptions section;
+    PaperSize paper = PaperSize::A4;  // PDF only
+    std::string date;                 // in the design line; todayText() from templates
+};
+
+// The format a path's extension names, whatever its case; nullopt for none or another.
+std::optional<TemplateFormat> templateFormatOf(std::string_view path);
+
+// Whether the design has been calculated: a zero-filled record has no templates to give.
+bool hasTemplates(const PropellerDesign& design);
+
+// Writes every template of the design to `path` (UTF-8) in the format its extension names,
+// replacing the file whole or not at all: what was there stays where anything fails. Throws
+// Failure with a Russian text that names the file and the reason: a name without .pdf, .svg or
+// .dxf, a design not yet calculated, templates that cannot be laid out (too many tiles or pages,
+// a sheet beyond 20 m, a DXF beyond 100 000 points), a folder that cannot be written, a full
+// disk. PDF and SVG need a QGuiApplication (the offscreen platform will do); DXF needs none.
+void exportTemplates(const PropellerDesign& design, const TemplateExportOptions& options,
+                     const std::string& path);
+
+// The file's bytes without writing it; the same failures but for the file's own. For
+// measurements and the command-line tool's standard output.
+std::string templatesPdf(const PropellerDesign& design, const TemplateExportOptions& options);
+std::string templatesSvg(const PropellerDesign& design, const TemplateExportOptions& options);
+std::string templatesDxf(const PropellerDesign& design, const TemplateExportOptions& options);
+
+}  // namespace kelvarin

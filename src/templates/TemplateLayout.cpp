@@ -1,0 +1,449 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "templates/TemplateLayout.h"
+
+#include <algorithm>
+#include <ctime>
+#include <limits>
+#include <optional>
+
+#include "core/BladeTables.h"
+#include "core/IntegerRounding.h"
+#include "core/NumberFormat.h"
+#include "templates/BladeViews.h"
+#include "templates/TemplateFigures.h"
+#include "templates/TemplateFooter.h"
+#include "templates/TemplateMetrics.h"
+#include "templates/TemplateText.h"
+
+namespace kelvarin {
+
+namespace {
+
+constexpr std::string_view kScissors = "\u2702";
+// A sheet's height while it is laid out: far more than kMaxSheetMm at any resolution, far less
+// than what overflows.
+constexpr std::int32_t kOpenSheetHeight = std::numeric_limits<std::int32_t>::max() / 4;
+constexpr double kMmPerInch = 25.4;
+
+// What a template is called in a refusal.
+std::string templateName(const TemplatePlacement& p) {
+    switch (p.kind) {
+        case TemplateKind::Planform:
+            return "вид лопасти в плане";
+        case TemplateKind::SideView:
+            return "вид лопасти сбоку";
+        case TemplateKind::Section:
+            break;
+    }
+    return "сечение " + formatGeneral(kRelativeRadius[stationIndex(p.section)], 15, 0) + " радиуса";
+}
+
+std::string radiusText(const PropellerDesign& design, int station) {
+    const long double mm = static_cast<long double>(kRelativeRadius[stationIndex(station)]) *
+                           design.sizing.diameterCm / 2 * 10;
+    return formatFixedExtended(mm, 4, 1);
+}
+
+std::string bladeCaption(const char* view, const PropellerDesign& design, int firstStation) {
+    return std::string(view) + ", станции " + std::to_string(firstStation) + "–" +
+           std::to_string(kLastStation) + ", " + radiusText(design, firstStation) + "–" +
+           radiusText(design, kLastStation) + " мм от центра винта";
+}
+
+// One template before it is placed.
+struct Block {
+    TemplatePlacement placement;
+    TemplateFigure figure;
+};
+
+// The dotted cut line below a placed figure, broken for the scissors mark at its left end.
+struct CutLine {
+    std::int32_t y = 0;
+    TemplateItem scissors;
+    TemplateItem line;
+    std::int32_t lineBottom = 0;    // below the line's pen, exclusive
+    std::int32_t extentBottom = 0;  // the lowest pixel row either takes, exclusive
+};
+
+CutLine cutLineBelow(const TemplateFigure& f, std::int32_t right, const TemplateMetrics& m) {
+    const std::int32_t reach = (m.pens.outlineWidth + 1) / 2;
+    CutLine cut;
+    cut.y = std::max(addInt32(f.bottom, m.cutLineDrop),
+                     addInt32(addInt32(f.box.bottom, m.clearance), reach));
+    // The scissors keep left of the outline and within the cut line's drop.
+    int points = fittingPoints(kScissors, subtractInt32(f.box.left, m.clearance),
+                               2 * (m.cutLineDrop - m.clearance), m.dpi);
+    if (points == 0) {
+        points = kSmallestTextPoints;
+    }
+    const TextSize size = textSize(kScissors, points, m.dpi);
+    cut.scissors =
+        textItem(std::string(kScissors), {0, subtractInt32(cut.y, size.height / 2)}, points, m.dpi);
+    const std::int32_t lineLeft = addInt32(size.width, m.clearance);
+    cut.line.layer = TemplateLayer::CutLine;
+    cut.line.pen = {m.pens.outlineWidth, kBlack, PenStyle::Dotted};
+    // Its pen keeps within the right edge.
+    const std::int32_t lineRight = subtractInt32(right, 1 + reach);
+    cut.line.shape = LineShape{{lineLeft, cut.y}, {std::max(lineLeft, lineRight), cut.y}};
+    cut.lineBottom = addInt32(addInt32(cut.y, reach), 1);
+    cut.extentBottom = std::max(cut.lineBottom, std::get<TextShape>(cut.scissors.shape).box.bottom);
+    return cut;
+}
+
+// A template placed at a running Y: where its caption, figure and cut line go.
+struct Placed {
+    TemplateFigure figure;
+    TemplateItem caption;
+    CutLine cut;
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+};
+
+class Layout {
+public:
+    Layout(const PropellerDesign& design, const PrinterGeometry& page,
+           const SectionOptions& options, std::string_view date, bool sheet)
+        : design_(design), m_(templateMetrics(page.dpi)), options_(options), sheet_(sheet) {
+        doc_.page = page;
+        doc_.outlines = buildSectionOutlines(design, m_.dpi, options.turned);
+        blocks_ = buildBlocks();
+        if (sheet_) {
+            // As wide as the widest template, its caption or the foot.
+            std::int32_t width = 0;
+            for (const Block& b : blocks_) {
+                width = std::max(width, addInt32(figureLeft(b.figure), b.figure.box.right));
+                width = std::max(
+                    width,
+                    addInt32(m_.captionLeft,
+                             textSize(b.placement.caption, kLargestTextPoints, m_.dpi).width));
+            }
+            doc_.page.pageWidthPx = addInt32(width, m_.clearance);
+            const TemplateFooter probe = templateFooter(design, date, m_, kOpenSheetHeight);
+            doc_.page.pageWidthPx =
+                std::max(doc_.page.pageWidthPx, addInt32(probe.width, m_.clearance));
+            doc_.page.pageHeightPx = kOpenSheetHeight;
+        }
+        width_ = doc_.page.pageWidthPx;
+        footer_ = templateFooter(design, date, m_, width_);
+        usableHeight_ =
+            sheet_ ? kOpenSheetHeight
+                   : subtractInt32(doc_.page.pageHeightPx, addInt32(footer_.height, m_.clearance));
+        if (width_ <= m_.outlineLeft + m_.tiles.overlap ||
+            usableHeight_ <= m_.pageTop + m_.tiles.overlap) {
+            throw TemplateLayoutError("на странице принтера нет места для шаблонов");
+        }
+        doc_.pages.emplace_back();
+        y_ = m_.pageTop;
+    }
+
+    TemplateDocument run() {
+        for (Block& block : blocks_) {
+            place(block);
+        }
+        addFooters();
+        return std::move(doc_);
+    }
+
+private:
+    std::vector<Block> buildBlocks() const {
+        std::vector<Block> blocks;
+        for (int n = kFirstSection; n <= kLastSection; ++n) {
+            const SectionPolyline& o = doc_.outlines.section(n);
+            if (o[0].y < 0 || o[0].x < 0) {
+                throw TemplateLayoutError(
+                    "сечение имеет отрицательный размер, проверьте диаметр и шаг винта");
+            }
+            Block b;
+            b.placement.section = n;
+            b.placement.caption = sectionCaption(n);
+            b.figure =
+                sectionFigure(o, design_.stations.bladeWidthM[stationIndex(n)], m_, options_);
+            blocks.push_back(std::move(b));
+        }
+        Block planform;
+        planform.placement.kind = TemplateKind::Planform;
+        planform.placement.caption = planformCaption(design_);
+        planform.figure = bladeFigure(planformView(design_, m_.dpi), m_);
+        blocks.push_back(std::move(planform));
+        Block side;
+        side.placement.kind = TemplateKind::SideView;
+        side.placement.caption = sideViewCaption(design_);
+        side.figure = bladeFigure(sideView(design_, m_.dpi), m_);
+        blocks.push_back(std::move(side));
+        return blocks;
+    }
+
+    void place(Block& block) {
+        TemplatePlacement& p = block.placement;
+        // A sheet is as large as its templates: one page, nothing tiled.
+        if (!sheet_ && !fits(placeAt(block.figure, p.caption, m_.pageTop, 0))) {
+            placeTiled(block);
+            return;
+        }
+        Placed placed = placeAt(block.figure, p.caption, y_, bandTop_);
+        if (!sheet_ && (pageFull_ || (!pageEmpty_ && !fits(placed)))) {
+            startPage();
+            placed = placeAt(block.figure, p.caption, y_, bandTop_);
+        }
+        p.firstPage = static_cast<int>(doc_.pages.size()) - 1;
+        record(p, placed.figure, placed.left, placed.top, placed.cut.y);
+
+        TemplatePage& page = doc_.pages.back();
+        page.items.push_back(withElement(placed.caption));
+        const int figureElement = nextElement_++;
+        for (TemplateItem item : placed.figure.items) {
+            item.element = figureElement;
+            page.items.push_back(std::move(item));
+        }
+        page.items.push_back(withElement(placed.cut.scissors));
+        page.items.push_back(withElement(placed.cut.line));
+        pageEmpty_ = false;
+        y_ = addInt32(placed.figure.bottom, m_.sectionPitch);
+        // The next caption starts right of the scissors: only the line is above it.
+        bandTop_ = addInt32(placed.cut.lineBottom, m_.clearance);
+        contentBottom_ = std::max(contentBottom_, placed.cut.extentBottom);
+        doc_.placements.push_back(p);
+    }
+
+    // Where the template went, and the section's outline moved there too.
+    void record(TemplatePlacement& p, const TemplateFigure& placed, std::int32_t left,
+                std::int32_t top, std::int32_t cutY) {
+        p.left = left;
+        p.top = top;
+        p.bottom = placed.bottom;
+        p.cutY = cutY;
+        p.referenceX = placed.referenceX.value_or(0);
+        if (p.kind == TemplateKind::Section) {
+            translateOutline(doc_.outlines, p.section, left, top);
+        }
+    }
+
+    // How far right a figure is moved: the outlines' usual place, or further where the figure
+    // reaches so far left of its origin (a long width line, say) that the scissors of its cut
+    // line, at their smallest, would have no room beside it.
+    std::int32_t figureLeft(const TemplateFigure& f) const {
+        const std::int32_t room =
+            addInt32(textSize(kScissors, kSmallestTextPoints, m_.dpi).width, 2 * m_.clearance);
+        return std::max(m_.outlineLeft, subtractInt32(room, f.box.left));
+    }
+
+    // The template with its figure's origin at y (or lower, where the caption needs room above
+    // it) and its caption below bandTop.
+    Placed placeAt(TemplateFigure figure, const std::string& caption, std::int32_t y,
+                   std::int32_t bandTop) const {
+        const std::int32_t figureTop = addInt32(y, figure.box.top);
+        const std::int32_t captionRoom =
+            subtractInt32(subtractInt32(figureTop, m_.clearance), bandTop);
+        int points =
+            fittingPoints(caption, subtractInt32(width_, m_.captionLeft), captionRoom, m_.dpi);
+        if (points == 0) {
+            points = kSmallestTextPoints;
+            y = addInt32(y, subtractInt32(textSize(caption, points, m_.dpi).height, captionRoom));
+        }
+        Placed placed;
+        placed.top = y;
+        placed.left = figureLeft(figure);
+        translateFigure(figure, placed.left, y);
+        const std::int32_t captionBottom = subtractInt32(figure.box.top, m_.clearance);
+        const TextSize size = textSize(caption, points, m_.dpi);
+        placed.caption =
+            textItem(caption, {m_.captionLeft, captionBottom - size.height}, points, m_.dpi);
+        placed.cut = cutLineBelow(figure, width_, m_);
+        placed.figure = std::move(figure);
+        return placed;
+    }
+
+    bool fits(const Placed& p) const {
+        const PixelRect& box = p.figure.box;
+        const PixelRect& caption = std::get<TextShape>(p.caption.shape).box;
+        return box.left >= 0 && box.right <= width_ && p.cut.extentBottom <= usableHeight_ &&
+               caption.right <= width_ && caption.top >= 0;
+    }
+
+    void startPage() {
+        if (!pageEmpty_) {
+            if (static_cast<int>(doc_.pages.size()) >= kMaxTemplatePages) {
+                throw TemplateLayoutError(
+                    "шаблонам понадобилось бы больше " + std::to_string(kMaxTemplatePages) +
+                    " страниц; выберите бумагу большего размера или проверьте диаметр и шаг винта");
+            }
+            doc_.pages.emplace_back();
+        }
+        pageEmpty_ = true;
+        pageFull_ = false;
+        y_ = m_.pageTop;
+        bandTop_ = 0;
+    }
+
+    // A template too large for a page: its sheet (figure, cut line and scissors as they would
+    // lie on a page large enough) cut into overlapping tiles, one page each, every page headed
+    // by the caption and "лист i из k".
+    void placeTiled(Block& block) {
+        TemplatePlacement& p = block.placement;
+        TemplateFigure figure = block.figure;
+        const std::int32_t sheetTop = subtractInt32(m_.clearance, figure.box.top);
+        const std::int32_t sheetLeft = figureLeft(figure);
+        translateFigure(figure, sheetLeft, sheetTop);
+        const std::int32_t sheetRight = addInt32(figure.box.right, m_.clearance);
+        const CutLine cut = cutLineBelow(figure, sheetRight, m_);
+        const std::int32_t sheetBottom = addInt32(cut.extentBottom, m_.clearance);
+
+        std::vector<TemplateItem> sheet;
+        const int figureElement = nextElement_++;
+        for (TemplateItem item : figure.items) {
+            item.element = figureElement;
+            sheet.push_back(std::move(item));
+        }
+        sheet.push_back(withElement(cut.scissors));
+        sheet.push_back(withElement(cut.line));
+
+        const PixelRect window{0, m_.pageTop, width_, usableHeight_};
+        const TileGrid grid = tileGrid(sheetRight, sheetBottom, window, m_.tiles);
+        const int tiles = grid.columns * grid.rows;
+        if (tiles > kMaxTilesPerTemplate) {
+            throw TemplateLayoutError(
+                templateName(p) + " не помещается на странице: понадобилось бы " +
+                std::to_string(tiles) + " листов, а больше " +
+                std::to_string(kMaxTilesPerTemplate) +
+                " на один шаблон не печатается; выберите бумагу большего размера или "
+                "проверьте диаметр и шаг винта");
+        }
+        for (AlignmentCross& cross : alignmentCrosses(grid, sheet, m_.tiles)) {
+            cross.horizontal.element = cross.vertical.element = nextElement_++;
+            sheet.push_back(std::move(cross.horizontal));
+            sheet.push_back(std::move(cross.vertical));
+        }
+
+        startPage();
+        p.firstPage = static_cast<int>(doc_.pages.size()) - 1;
+        p.columns = grid.columns;
+        p.rows = grid.rows;
+        p.tileStepX = grid.stepX;
+        p.tileStepY = grid.stepY;
+        p.windowTop = window.top;
+        record(p, figure, sheetLeft, sheetTop, cut.y);
+
+        for (int t = 0; t < tiles; ++t) {
+            if (t > 0) {
+                startPage();
+            }
+            TemplatePage& page = doc_.pages.back();
+            placeTileHeader(page, p.caption, t + 1, tiles);
+            const std::int32_t dx = -grid.stepX * (t % grid.columns);
+            const std::int32_t dy = window.top - grid.stepY * (t / grid.columns);
+            const PixelRect shown{-dx, window.top - dy, width_ - dx, usableHeight_ - dy};
+            for (TemplateItem item : sheet) {
+                if (!overlaps(itemBounds(item), shown)) {
+                    continue;
+                }
+                translateItem(item, dx, dy);
+                item.clip = window;
+                page.items.push_back(std::move(item));
+            }
+            pageEmpty_ = false;
+        }
+        pageFull_ = true;
+        doc_.placements.push_back(p);
+    }
+
+    void placeTileHeader(TemplatePage& page, const std::string& caption, int tile, int tiles) {
+        const std::string sheet = "лист " + std::to_string(tile) + " из " + std::to_string(tiles);
+        const std::int32_t room = subtractInt32(m_.pageTop, 2 * m_.clearance);
+        const std::int32_t gap = textSize("  ", kLargestTextPoints, m_.dpi).width;
+        int points = fittingPoints(caption + "  " + sheet, subtractInt32(width_, m_.captionLeft),
+                                   room, m_.dpi);
+        if (points == 0) {
+            points = kSmallestTextPoints;
+        }
+        const TextSize size = textSize(caption, points, m_.dpi);
+        const std::int32_t top = subtractInt32(m_.pageTop, m_.clearance + size.height);
+        page.items.push_back(withElement(textItem(caption, {m_.captionLeft, top}, points, m_.dpi)));
+        page.items.push_back(
+            withElement(textItem(sheet, {m_.captionLeft + size.width + gap, top}, points, m_.dpi)));
+    }
+
+    // The calibration bars and the design line: at the foot of every page, or once below the
+    // last template of a sheet, which then ends with them.
+    void addFooters() {
+        std::int32_t top = subtractInt32(doc_.page.pageHeightPx, footer_.height);
+        if (sheet_) {
+            top = addInt32(contentBottom_, m_.clearance);
+            doc_.page.pageHeightPx = addInt32(addInt32(top, footer_.height), m_.clearance);
+            const auto mm = [&](std::int32_t px) { return px * kMmPerInch / m_.dpi; };
+            if (mm(doc_.page.pageWidthPx) > kMaxSheetMm ||
+                mm(doc_.page.pageHeightPx) > kMaxSheetMm) {
+                throw TemplateLayoutError(
+                    "шаблоны заняли бы лист " +
+                    formatFixed(mm(doc_.page.pageWidthPx) / 1000, 4, 1) + " × " +
+                    formatFixed(mm(doc_.page.pageHeightPx) / 1000, 4, 1) +
+                    " м, а больше 20 м по стороне не бывает ни одного станка; проверьте диаметр и "
+                    "шаг винта");
+            }
+        }
+        for (TemplatePage& page : doc_.pages) {
+            const int base = nextElement_;
+            for (TemplateItem item : footer_.items) {
+                translateItem(item, 0, top);
+                item.element += base;
+                page.items.push_back(std::move(item));
+            }
+            nextElement_ = base + footer_.elements + 1;
+        }
+    }
+
+    TemplateItem withElement(TemplateItem item) {
+        item.element = nextElement_++;
+        return item;
+    }
+
+    const PropellerDesign& design_;
+    TemplateMetrics m_;
+    SectionOptions options_;
+    bool sheet_;
+    TemplateDocument doc_;
+    std::vector<Block> blocks_;
+    TemplateFooter footer_;
+    std::int32_t width_ = 0;
+    std::int32_t usableHeight_ = 0;  // templates end above it; the foot lies below
+    std::int32_t y_ = 0;
+    std::int32_t bandTop_ = 0;
+    std::int32_t contentBottom_ = 0;
+    bool pageEmpty_ = true;
+    bool pageFull_ = false;
+    int nextElement_ = 1;
+};
+
+}  // namespace
+
+std::string sectionCaption(int section) {
+    return "Профиль сечения лопасти " + formatGeneral((section - 1) / 10.0, 15, 0) + " радиуса";
+}
+
+std::string planformCaption(const PropellerDesign& design) {
+    return bladeCaption("Вид лопасти в плане", design, 2);
+}
+
+std::string sideViewCaption(const PropellerDesign& design) {
+    return bladeCaption("Вид лопасти сбоку", design, kFirstSection);
+}
+
+std::string todayText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
+    return text;
+}
+
+TemplateDocument layOutTemplates(const PropellerDesign& design, const PrinterGeometry& page,
+                                 const SectionOptions& options, std::string_view date) {
+    return Layout(design, page, options, date, false).run();
+}
+
+TemplateDocument layOutTemplateSheet(const PropellerDesign& design, std::int32_t dpi,
+                                     const SectionOptions& options, std::string_view date) {
+    return Layout(design, {dpi, 0, 0}, options, date, true).run();
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "templates/TemplatePrint.h"
+
+#include <string>
+
+#include "templates/TemplateDrawing.h"
+
+namespace kelvarin {
+
+namespace {
+
+constexpr const char* kNotPrinted = "Шаблоны не напечатаны: ";
+
+}  // namespace
+
+void printTemplates(const PropellerDesign& design, Printer& printer, const SectionOptions& options,
+                    std::string_view date) {
+    const PrinterGeometry page = printer.geometry();
+    TemplateDocument document;
+    try {
+        document = layOutTemplates(design, page, options, date);
+    } catch (const TemplateLayoutError& e) {
+        throw Failure(kNotPrinted + std::string(e.what()));
+    } catch (const ArithmeticError&) {
+        throw Failure(kNotPrinted + std::string("сечения слишком велики для принтера"));
+    }
+    printTemplatePages(document, printer);
+}
+
+void printTemplatePages(const TemplateDocument& document, Printer& printer) {
+    printer.beginDocument("");
+    try {
+        for (std::size_t i = 0; i < document.pages.size(); ++i) {
+            if (i > 0) {
+                printer.newPage();
+            }
+            drawTemplatePage(printer.pageCanvas(), document.pages[i]);
+        }
+    } catch (...) {
+        // Only a failing printer can fail here; the document is still closed so that the
+        // printer is free for the next job.
+        try {
+            printer.endDocument();
+        } catch (...) {
+        }
+        throw;
+    }
+    printer.endDocument();
+}
+
+}  // namespace kelvarin
