@@ -124,14 +124,18 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     // The About window comes second, hidden until asked for.
     aboutDialog_ = new AboutDialog(services_.shell, this);
 
-    // Save, print and preview the templates: the same actions in the menu bar and in the
-    // section view's context menu.
+    // Save, print and preview the templates, and save the model: the same actions in the menu
+    // bar and in the section view's context menu.
     templateActions_ = new TemplateActions([this]() -> const PropellerDesign& { return design_; },
                                            [this] { return sectionOptions_; }, services_.messages,
                                            this, &services_.settings);
     mainMenu_->addTemplateActions(templateActions_->actions());
     imageView_->setContextMenuPolicy(Qt::ActionsContextMenu);
     imageView_->addActions(templateActions_->actions());
+    // The model, after a line: the same action as Файл → Сохранить модель….
+    auto* modelSeparator = new QAction(imageView_);
+    modelSeparator->setSeparator(true);
+    imageView_->addActions({modelSeparator, modelActions_->saveAction()});
 }
 
 void MainWindow::buildMenuAndStatus() {
