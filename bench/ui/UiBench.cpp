@@ -5,12 +5,17 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "modelmodule/ModelModuleLoader.h"
+#include "performancewindow/PerformanceWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/ModelActions.h"
+#include "ui/PerformanceActions.h"
 #include "ui/UiDoubles.h"
 
 namespace {
@@ -46,6 +51,59 @@ void BM_CalculateToFittedSection(benchmark::State& state, bool manual) {
 }
 BENCHMARK_CAPTURE(BM_CalculateToFittedSection, calculated, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_CalculateToFittedSection, manual, true)->Unit(benchmark::kMillisecond);
+
+// The same click with the window "Характеристики винта" open, which follows it: the analysis's
+// curves (about 400 points) and both charts drawn again, laid out as the screen would show them.
+void BM_CalculateWithPerformanceWindowOpen(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    testing::RecordingMessages messages;
+    testing::RecordingShell shell;
+    testing::FakePrinter printer;
+    testing::ScriptedFileDialogs dialogs;
+    QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    MainWindow form({messages, shell, printer, dialogs, settings});
+    form.show();
+    form.performanceActions().showWindow();
+    PerformanceWindow* window = form.performanceActions().performanceWindow();
+    for (auto _ : state) {
+        form.calculate();
+        window->grab();
+    }
+    if (!window->findChild<QLabel*>(QStringLiteral("LabFigures"))
+             ->text()
+             .startsWith(QStringLiteral("Статическая тяга"))) {
+        state.SkipWithError("the performance window did not follow the calculation");
+    }
+    QDir::setCurrent(previous);
+}
+BENCHMARK(BM_CalculateWithPerformanceWindowOpen)->Unit(benchmark::kMillisecond);
+
+// Файл → Сохранить модель… for the start design, in the window's process: the solid built and
+// written as STEP or STL by the module (loaded once, before the timing).
+void BM_SaveModelFromTheWindow(benchmark::State& state, const char* name) {
+    modelmodule::useModelModuleFile(KELVARIN_MODEL_MODULE);
+    QTemporaryDir dir;
+    testing::RecordingMessages messages;
+    testing::RecordingShell shell;
+    testing::FakePrinter printer;
+    testing::ScriptedFileDialogs dialogs;
+    QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    MainWindow form({messages, shell, printer, dialogs, settings});
+    form.show();
+    form.calculate();
+    dialogs.modelPath = dir.filePath(QLatin1String(name));
+    form.modelActions().saveModel();
+    for (auto _ : state) {
+        form.modelActions().saveModel();
+    }
+    if (!messages.errors.isEmpty() || !QFileInfo(dialogs.modelPath).isFile()) {
+        state.SkipWithError("the model was not saved");
+    }
+}
+BENCHMARK_CAPTURE(BM_SaveModelFromTheWindow, step, "propeller.step")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveModelFromTheWindow, stl, "propeller.stl")->Unit(benchmark::kMillisecond);
 
 // The whole program as a process: start, show the main window, quit.
 void BM_StartupToShownWindow(benchmark::State& state) {

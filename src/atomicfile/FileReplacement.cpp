@@ -112,6 +112,8 @@ public:
             fail(error, error == EACCES ? "нет прав на запись в папку" : fileErrorReason(error));
         }
     }
+    const std::string& path() const { return path_; }
+
     ~TemporaryFile() {
         if (fd_ >= 0) {
             fs_.close(fd_);
@@ -176,9 +178,9 @@ private:
     bool renamed_ = false;
 };
 
-}  // namespace
-
-Replacement replaceFile(const std::string& path, std::string_view bytes, FileSystem& fs) {
+// Replaces the file at `path` with what `fill` puts into the temporary file beside its target.
+Replacement replaceThrough(const std::string& path, FileSystem& fs,
+                           const std::function<void(TemporaryFile&)>& fill) {
     const Target target = resolve(path, fs);
     if (!target.regular) {
         return Replacement::NotRegularFile;
@@ -194,14 +196,35 @@ Replacement replaceFile(const std::string& path, std::string_view bytes, FileSys
     if (target.info) {
         temporary.keepAttributesOf(*target.info);
     }
-    temporary.write(bytes);
+    fill(temporary);
     temporary.commit(target.path);
     return Replacement::Replaced;
+}
+
+}  // namespace
+
+Replacement replaceFile(const std::string& path, std::string_view bytes, FileSystem& fs) {
+    return replaceThrough(path, fs, [bytes](TemporaryFile& temporary) { temporary.write(bytes); });
 }
 
 Replacement replaceFile(const std::string& path, std::string_view bytes) {
     PosixFileSystem fs;
     return replaceFile(path, bytes, fs);
+}
+
+Replacement replaceFileWith(const std::string& path,
+                            const std::function<void(const std::string& temporaryPath)>& write,
+                            FileSystem& fs) {
+    // The descriptor stays open while the writer writes by name: syncing it flushes the
+    // writer's bytes, which are the same file's.
+    return replaceThrough(path, fs,
+                          [&write](TemporaryFile& temporary) { write(temporary.path()); });
+}
+
+Replacement replaceFileWith(const std::string& path,
+                            const std::function<void(const std::string& temporaryPath)>& write) {
+    PosixFileSystem fs;
+    return replaceFileWith(path, write, fs);
 }
 
 std::optional<FileIdentity> fileIdentity(const std::string& path) {

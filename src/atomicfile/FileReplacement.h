@@ -3,6 +3,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,17 @@ enum class Replacement {
 // Throws FileWriteError naming `path`; the temporary file is gone again by then.
 Replacement replaceFile(const std::string& path, std::string_view bytes, FileSystem& fs);
 Replacement replaceFile(const std::string& path, std::string_view bytes);
+
+// The same for a writer that wants a file name rather than bytes (a library that opens and
+// writes the file itself): `write` is handed the name of the new, empty temporary file beside
+// the target and must write it in place (not replace it by another file). Whatever `write`
+// throws passes unchanged, after the temporary file is removed; the old file stays as it was.
+// A pipe or a device is left to the caller, before `write` is called.
+Replacement replaceFileWith(const std::string& path,
+                            const std::function<void(const std::string& temporaryPath)>& write,
+                            FileSystem& fs);
+Replacement replaceFileWith(const std::string& path,
+                            const std::function<void(const std::string& temporaryPath)>& write);
 
 // Which file a path leads to, followed through links; nothing when it leads to none.
 struct FileIdentity {

@@ -10,12 +10,12 @@ namespace kelvarin {
 extern const CliCommand kCalcCommand;
 extern const CliCommand kReportCommand;
 extern const CliCommand kSaveCommand;
+extern const CliCommand kPerfCommand;
+extern const CliCommand kModelCommand;
 
 std::span<const CliCommand* const> cliCommands() {
-    static const std::array<const CliCommand*, 3> kCommands = {
-        &kCalcCommand,
-        &kReportCommand,
-        &kSaveCommand,
+    static const std::array<const CliCommand*, 5> kCommands = {
+        &kCalcCommand, &kReportCommand, &kSaveCommand, &kPerfCommand, &kModelCommand,
     };
     return kCommands;
 }

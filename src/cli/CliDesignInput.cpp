@@ -51,7 +51,7 @@ std::string fieldText(const CliArguments& arguments, std::string_view option, In
 
 }  // namespace
 
-DesignDocument designFromArguments(const CliArguments& arguments) {
+DesignDocument designFromArguments(const CliArguments& arguments, bool rpmIsTheDesigns) {
     const auto& files = arguments.positionals();
     if (files.size() > 1) {
         throw CliUsageError{"нужен один файл проекта, а указано больше: " +
@@ -74,7 +74,9 @@ DesignDocument designFromArguments(const CliArguments& arguments) {
         }
     };
     set("power", InputField::Power);
-    set("rpm", InputField::PropellerSpeed);
+    if (rpmIsTheDesigns) {
+        set("rpm", InputField::PropellerSpeed);
+    }
     set("vmax", InputField::MaxSpeed);
     set("vdesign", InputField::DesignSpeed);
     if (arguments.has("by-diameter")) {

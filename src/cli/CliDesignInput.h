@@ -40,7 +40,9 @@ extern const std::string_view kDesignInputHelp;
 // texts and calculated mode, with each option's text over it. A value may use a point or a
 // comma; it is kept with the current separator. Throws CliUsageError for a value the fields
 // would refuse, two modes or more than one file, CliFailure for a file that does not read.
-DesignDocument designFromArguments(const CliArguments& arguments);
+// A command whose own --rpm means something else (perf: the rpm of its analysis) passes
+// `rpmIsTheDesigns` false; the design's propeller speed then comes from the file or the start.
+DesignDocument designFromArguments(const CliArguments& arguments, bool rpmIsTheDesigns = true);
 
 // The calculation the window runs for the design, from a fresh record. A run that brings a
 // field's message (an empty or zero field, which the window would fill with its fallback) or

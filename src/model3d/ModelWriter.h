@@ -3,18 +3,13 @@
 
 #include <filesystem>
 
+#include "model3d/ModelFormat.h"
 #include "model3d/PropellerSolid.h"
 #include "model3d/TriangleMesh.h"
 
 namespace kelvarin::model3d {
 
-enum class ModelFormat { Step, Stl };
-
-// The format a file name asks for: ".step" or ".stp" for STEP, ".stl" for STL, in any letter
-// case. Throws ModelError for any other name.
-ModelFormat modelFormatOf(const std::filesystem::path& path);
-
-// STEP AP214, millimetres, the solid as one body. Written atomically (see writeAtomically).
+// STEP AP214, millimetres, the solid as one body. Written atomically (see writeModelFile).
 void writeStep(const PropellerSolid& solid, const std::filesystem::path& path);
 
 // Binary STL, millimetres, facet normals pointing out of the solid. Written atomically.

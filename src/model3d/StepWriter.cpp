@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <string>
 
-#include "model3d/AtomicFile.h"
 #include "model3d/KernelMessages.h"
 #include "model3d/ModelError.h"
+#include "model3d/ModelFile.h"
 #include "model3d/ModelWriter.h"
 
 namespace kelvarin::model3d {
@@ -20,7 +20,7 @@ namespace kelvarin::model3d {
 namespace {
 
 [[noreturn]] void stepFailed(const std::filesystem::path& path, const std::string& reason) {
-    throw ModelError("Не удалось сохранить модель в файл «" + path.string() + "»: " + reason + ".");
+    throw saveFailure(path, reason);
 }
 
 // STEP files are plain ASCII, and strict readers refuse anything else; a file name in another
@@ -52,7 +52,7 @@ void writeStep(const PropellerSolid& solid, const std::filesystem::path& path) {
         header.SetName(new TCollection_HAsciiString(headerName(path).c_str()));
         header.SetOriginatingSystem(new TCollection_HAsciiString("Kelvarin"));
 
-        writeAtomically(path, [&](const std::filesystem::path& temporary) {
+        writeModelFile(path, [&](const std::string& temporary) {
             if (writer.Write(temporary.c_str()) != IFSelect_RetDone) {
                 stepFailed(path, "запись STEP не удалась");
             }

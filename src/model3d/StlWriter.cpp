@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <bit>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "model3d/AtomicFile.h"
 #include "model3d/ModelError.h"
+#include "model3d/ModelFile.h"
 #include "model3d/ModelWriter.h"
 
 namespace kelvarin::model3d {
@@ -68,26 +67,11 @@ std::vector<unsigned char> stlBytes(const TriangleMesh& mesh) {
 
 void writeStl(const TriangleMesh& mesh, const std::filesystem::path& path) {
     if (mesh.triangles.size() > std::numeric_limits<std::uint32_t>::max()) {
-        throw ModelError("Не удалось сохранить модель в файл «" + path.string() +
-                         "»: слишком много треугольников для формата STL.");
+        throw saveFailure(path, "слишком много треугольников для формата STL");
     }
     const std::vector<unsigned char> bytes = stlBytes(mesh);
-    writeAtomically(path, [&](const std::filesystem::path& temporary) {
-        std::FILE* file = std::fopen(temporary.c_str(), "wb");
-        bool written = file != nullptr;
-        int error = errno;
-        if (file != nullptr) {
-            written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-            error = errno;
-            if (std::fclose(file) != 0 && written) {
-                written = false;
-                error = errno;
-            }
-        }
-        if (!written) {
-            throw fileError(path, error);
-        }
-    });
+    writeModelBytes(path,
+                    std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace kelvarin::model3d

@@ -2,6 +2,8 @@
 #include "performance/DesignGeometry.h"
 
 #include "core/BladeTables.h"
+#include "core/Failure.h"
+#include "core/TextToNumber.h"
 
 namespace kelvarin::performance {
 
@@ -25,6 +27,22 @@ PropellerGeometry geometryFromDesign(const PropellerDesign& design) {
 EngineAndFlight engineAndFlightFromDesign(const PropellerDesign& design) {
     const SizingInputs& in = design.inputs;
     return {in.powerHp, in.speedRpm, in.designSpeedKmh, in.maxSpeedKmh};
+}
+
+EngineAndFlight engineAndFlightFromDesign(const PropellerDesign& design, InputMode mode,
+                                          const FieldTexts& texts) {
+    if (mode != InputMode::Manual) {
+        return engineAndFlightFromDesign(design);
+    }
+    const auto read = [&texts](InputField field) {
+        try {
+            return textToNumber(texts[fieldIndex(field)]);
+        } catch (const Failure&) {
+            return 0.0;
+        }
+    };
+    return {read(InputField::Power), read(InputField::PropellerSpeed),
+            read(InputField::DesignSpeed), read(InputField::MaxSpeed)};
 }
 
 }  // namespace kelvarin::performance

@@ -4,6 +4,7 @@
 // The one bridge from the design record to the analysis, so that the record's member names live
 // in one place on this side.
 
+#include "core/InputFields.h"
 #include "core/PropellerDesign.h"
 #include "performance/PerformanceCurves.h"
 #include "performance/PropellerGeometry.h"
@@ -18,5 +19,12 @@ PropellerGeometry geometryFromDesign(const PropellerDesign& design);
 
 // The engine and the flight speeds the design was sized for.
 EngineAndFlight engineAndFlightFromDesign(const PropellerDesign& design);
+
+// The same for a design calculated in `mode` from `texts`. The manual mode sizes nothing, so
+// there the engine's power and rpm and the two speeds are read from their field texts (which
+// the window keeps, greyed), as the sanity line reads them; a text that is not a number gives 0,
+// which checkEngineAndFlight refuses by name.
+EngineAndFlight engineAndFlightFromDesign(const PropellerDesign& design, InputMode mode,
+                                          const FieldTexts& texts);
 
 }  // namespace kelvarin::performance

@@ -54,6 +54,56 @@ std::string airLine(const AirState& air) {
            pointNumber(air.densityKgM3, 4) + " кг/м³\n";
 }
 
+// The balance with the engine, or where it was looked for in vain.
+std::string balanceText(const std::optional<double>& rpm, const PerformanceSummary& summary) {
+    return rpm ? "при " + pointNumber(*rpm, 0) + " об/мин"
+               : "не достигается от " + pointNumber(summary.balanceSearchFromRpm, 0) + " до " +
+                     pointNumber(summary.balanceSearchToRpm, 0) + " об/мин";
+}
+
+std::string engineLines(const EngineAndFlight& engine, const PerformanceSummary& summary) {
+    std::string out = "Двигатель: " + pointNumber(engine.enginePowerHp, 1) + " л.с. при " +
+                      pointNumber(engine.rpm, 0) + " об/мин; скорость расчетная " +
+                      pointNumber(engine.designSpeedKmh, 0) + " км/ч, максимальная " +
+                      pointNumber(engine.maxSpeedKmh, 0) + " км/ч\n";
+    const OperatingPoint& rest = summary.atRest;
+    if (rest.converged) {
+        out += "Статическая тяга при " + pointNumber(engine.rpm, 0) +
+               " об/мин: " + pointNumber(rest.thrustKgf, 1) + " кгс (" +
+               pointNumber(rest.thrustN, 0) + " Н), винт поглощает " +
+               pointNumber(rest.powerHp, 1) + " л.с.\n";
+    } else {
+        out += "Статическую тягу при " + pointNumber(engine.rpm, 0) +
+               " об/мин рассчитать не удалось\n";
+    }
+    out += "Мощность двигателя " + pointNumber(engine.enginePowerHp, 1) +
+           " л.с. винт поглощает: на месте — " + balanceText(summary.balanceRpmAtRest, summary) +
+           "; при " + pointNumber(engine.designSpeedKmh, 0) + " км/ч — " +
+           balanceText(summary.balanceRpmAtDesignSpeed, summary) + "\n";
+    return out;
+}
+
+std::string optionalNumber(const std::optional<double>& value, int decimals) {
+    return value ? pointNumber(*value, decimals) : "null";
+}
+
+std::string engineJson(const EngineAndFlight& engine, const PerformanceSummary& summary) {
+    const OperatingPoint& rest = summary.atRest;
+    const auto atRest = [&rest](double value, int decimals) {
+        return rest.converged ? pointNumber(value, decimals) : std::string("null");
+    };
+    return "  \"engine\": {\"power_hp\": " + pointNumber(engine.enginePowerHp, 2) +
+           ", \"rpm\": " + pointNumber(engine.rpm, 0) +
+           ", \"design_speed_kmh\": " + pointNumber(engine.designSpeedKmh, 1) +
+           ", \"max_speed_kmh\": " + pointNumber(engine.maxSpeedKmh, 1) +
+           ", \"static_thrust_n\": " + atRest(rest.thrustN, 1) +
+           ", \"static_thrust_kgf\": " + atRest(rest.thrustKgf, 2) +
+           ", \"static_power_hp\": " + atRest(rest.powerHp, 3) +
+           ", \"balance_rpm_at_rest\": " + optionalNumber(summary.balanceRpmAtRest, 0) +
+           ", \"balance_rpm_at_design_speed\": " +
+           optionalNumber(summary.balanceRpmAtDesignSpeed, 0) + "},\n";
+}
+
 std::string text(const std::vector<OperatingPoint>& points, const AirState& air) {
     constexpr std::size_t kWidth = 11;
     std::string out = airLine(air);
@@ -133,6 +183,22 @@ std::optional<ResultFormat> parseResultFormat(std::string_view name) {
         return ResultFormat::Json;
     }
     return std::nullopt;
+}
+
+std::string formatResults(const std::vector<OperatingPoint>& points, const AirState& air,
+                          ResultFormat format, const EngineAndFlight& engine,
+                          const PerformanceSummary& summary) {
+    std::string out = formatResults(points, air, format);
+    switch (format) {
+        case ResultFormat::Csv:
+            return out;
+        case ResultFormat::Json:
+            // After the air's line, the first of the object.
+            return out.insert(out.find('\n', 2) + 1, engineJson(engine, summary));
+        case ResultFormat::Text:
+            break;
+    }
+    return engineLines(engine, summary) + out;
 }
 
 std::string formatResults(const std::vector<OperatingPoint>& points, const AirState& air,

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Atmosphere.h"
+#include "PerformanceCurves.h"
 #include "PropellerAnalysis.h"
 
 namespace kelvarin::performance {
@@ -25,5 +26,14 @@ std::optional<ResultFormat> parseResultFormat(std::string_view name);
 // "нет решения" (text), empty fields (CSV) or nulls (JSON) instead of its figures.
 std::string formatResults(const std::vector<OperatingPoint>& points, const AirState& air,
                           ResultFormat format);
+
+// The same with what the engine makes of the propeller (a designed one, whose engine is known):
+// the engine, the static thrust at its rpm and the rpm at which the propeller absorbs its power
+// at rest and at the design speed, as the window "Характеристики винта" writes them above its
+// plots. Text puts them in Russian lines above the table, JSON in an "engine" object after
+// "air"; CSV stays one line a point, without them.
+std::string formatResults(const std::vector<OperatingPoint>& points, const AirState& air,
+                          ResultFormat format, const EngineAndFlight& engine,
+                          const PerformanceSummary& summary);
 
 }  // namespace kelvarin::performance

@@ -3,17 +3,24 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPen>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <optional>
 
+#include "core/VectorState.h"
+#include "performance/ModelConstants.h"
 #include "performance/PerformanceError.h"
 #include "performance/PropellerAnalysis.h"
 
@@ -25,14 +32,23 @@ using performance::PerformanceSummary;
 
 namespace {
 
+// The user's decimal separator, as in the main window, but no group separator: "2300 об/мин"
+// reads the same in every locale, where "2,300" would read as a fraction in Russian text.
+QLocale displayLocale() {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 QString number(double value, int decimals) {
-    return QLocale().toString(value, 'f', decimals);
+    return displayLocale().toString(value, 'f', decimals);
 }
 
 QChart* makeChart(const QString& title) {
     auto* chart = new QChart;
     chart->setTitle(title);
     chart->setLocalizeNumbers(true);
+    chart->setLocale(displayLocale());
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     return chart;
@@ -55,26 +71,34 @@ void addCurve(QChart* chart, const std::vector<OperatingPoint>& points, const QS
               const QPen& pen, double OperatingPoint::*x,
               const std::function<double(const OperatingPoint&)>& y, QValueAxis* xAxis,
               QValueAxis* yAxis) {
-    QLineSeries* run = nullptr;
-    bool named = false;
+    // Each run's points go in at once, before the series joins the chart: a point appended to a
+    // series on a chart has the chart work out the curve's shape again, point by point.
+    QList<QList<QPointF>> runs;
+    bool inRun = false;
     for (const OperatingPoint& p : points) {
         if (!p.converged) {
-            run = nullptr;
+            inRun = false;
             continue;
         }
-        if (run == nullptr) {
-            run = new QLineSeries;
-            run->setName(name);
-            run->setPen(pen);
-            chart->addSeries(run);
-            run->attachAxis(xAxis);
-            run->attachAxis(yAxis);
-            for (QLegendMarker* marker : chart->legend()->markers(run)) {
-                marker->setVisible(!named);
-            }
-            named = true;
+        if (!inRun) {
+            runs.append(QList<QPointF>());
+            inRun = true;
         }
-        run->append(p.*x, y(p));
+        runs.last().append(QPointF(p.*x, y(p)));
+    }
+    bool named = false;
+    for (const QList<QPointF>& run : runs) {
+        auto* series = new QLineSeries;
+        series->setName(name);
+        series->setPen(pen);
+        series->append(run);
+        chart->addSeries(series);
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
+        for (QLegendMarker* marker : chart->legend()->markers(series)) {
+            marker->setVisible(!named);
+        }
+        named = true;
     }
 }
 
@@ -96,8 +120,51 @@ PerformanceWindow::PerformanceWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Характеристики винта"));
     setObjectName(QStringLiteral("PerformanceForm"));
 
+    // Whole metres and degrees are finer than the atmosphere model; the figures follow a value
+    // once it is entered, not at every key.
+    altitude_ = new QSpinBox(this);
+    altitude_->setObjectName(QStringLiteral("EditAltitude"));
+    altitude_->setRange(static_cast<int>(performance::kMinAltitudeM),
+                        static_cast<int>(performance::kMaxAltitudeM));
+    altitude_->setSingleStep(100);
+    altitude_->setSuffix(QStringLiteral(" м"));
+    altitude_->setKeyboardTracking(false);
+    altitude_->setToolTip(QStringLiteral("Высота над уровнем моря, на которой работает винт"));
+    temperature_ = new QSpinBox(this);
+    temperature_->setObjectName(QStringLiteral("EditTemperature"));
+    temperature_->setRange(static_cast<int>(performance::kMinTemperatureC),
+                           static_cast<int>(performance::kMaxTemperatureC));
+    temperature_->setSuffix(QStringLiteral(" °C"));
+    temperature_->setKeyboardTracking(false);
+    temperature_->setToolTip(QStringLiteral("Температура воздуха; давление остается стандартным"));
+    standardTemperature_ = new QCheckBox(QStringLiteral("по стандартной атмосфере"), this);
+    standardTemperature_->setObjectName(QStringLiteral("CheckStandardAir"));
+    standardTemperature_->setChecked(true);
+    temperature_->setEnabled(false);
+    const auto changedByUser = [this] {
+        temperature_->setEnabled(!standardTemperature_->isChecked());
+        applyAirControls();
+        emit airChanged();
+    };
+    connect(altitude_, &QSpinBox::valueChanged, this, changedByUser);
+    connect(temperature_, &QSpinBox::valueChanged, this, changedByUser);
+    connect(standardTemperature_, &QCheckBox::toggled, this, changedByUser);
+    auto* airRow = new QHBoxLayout;
+    auto* altitudeLabel = new QLabel(QStringLiteral("Высота над уровнем моря:"), this);
+    altitudeLabel->setBuddy(altitude_);
+    auto* temperatureLabel = new QLabel(QStringLiteral("Температура воздуха:"), this);
+    temperatureLabel->setBuddy(temperature_);
+    airRow->addWidget(altitudeLabel);
+    airRow->addWidget(altitude_);
+    airRow->addSpacing(16);
+    airRow->addWidget(temperatureLabel);
+    airRow->addWidget(temperature_);
+    airRow->addWidget(standardTemperature_);
+    airRow->addStretch(1);
+
     figures_ = new QLabel(this);
     figures_->setObjectName(QStringLiteral("LabFigures"));
+    figures_->setTextFormat(Qt::RichText);
     figures_->setWordWrap(true);
     figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -111,14 +178,55 @@ PerformanceWindow::PerformanceWindow(QWidget* parent)
     powerView_->setRenderHint(QPainter::Antialiasing);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(airRow);
     layout->addWidget(figures_);
     layout->addWidget(thrustView_, 1);
     layout->addWidget(powerView_, 1);
     resize(760, 820);
+    applyAirControls();
 }
 
-void PerformanceWindow::setAir(const performance::AirState& air) {
-    air_ = air;
+void PerformanceWindow::setAir(double altitudeM, std::optional<double> temperatureC) {
+    {
+        const QSignalBlocker blockAltitude(altitude_);
+        const QSignalBlocker blockTemperature(temperature_);
+        const QSignalBlocker blockStandard(standardTemperature_);
+        // Out of range or not a number: the spin boxes bring it to their nearest limit.
+        altitude_->setValue(std::isfinite(altitudeM)
+                                ? static_cast<int>(std::lround(std::clamp(altitudeM, -1e6, 1e6)))
+                                : 0);
+        standardTemperature_->setChecked(!temperatureC || !std::isfinite(*temperatureC));
+        if (!standardTemperature_->isChecked()) {
+            temperature_->setValue(
+                static_cast<int>(std::lround(std::clamp(*temperatureC, -1e6, 1e6))));
+        }
+        temperature_->setEnabled(!standardTemperature_->isChecked());
+    }
+    applyAirControls();
+}
+
+double PerformanceWindow::altitudeM() const {
+    return altitude_->value();
+}
+
+std::optional<double> PerformanceWindow::temperatureC() const {
+    if (standardTemperature_->isChecked()) {
+        return std::nullopt;
+    }
+    return temperature_->value();
+}
+
+void PerformanceWindow::applyAirControls() {
+    // Both controls hold values within the atmosphere's ranges, so this never refuses.
+    air_ = performance::airAt(altitudeM(), temperatureC());
+    if (standardTemperature_->isChecked()) {
+        const QSignalBlocker blockTemperature(temperature_);
+        temperature_->setValue(
+            static_cast<int>(std::lround(air_.temperatureK - performance::kZeroCelsiusK)));
+    }
+    if (propeller_) {
+        analyse();
+    }
 }
 
 void PerformanceWindow::clearPlots() {
@@ -129,18 +237,37 @@ void PerformanceWindow::clearPlots() {
             delete axis;
         }
     }
+    // The views repaint only what they see changed, and the labels of the axes just removed
+    // are not among it: without a full repaint they stay on screen under the new ones.
+    thrustView_->viewport()->update();
+    powerView_->viewport()->update();
 }
 
 void PerformanceWindow::showPropeller(const performance::PropellerGeometry& geometry,
                                       const EngineAndFlight& engine) {
+    propeller_ = Propeller{geometry, engine};
+    analyse();
+}
+
+void PerformanceWindow::showNoPropeller(const QString& reason) {
+    propeller_.reset();
     clearPlots();
+    figures_->setText(reason.toHtmlEscaped());
+    emit figuresChanged();
+}
+
+void PerformanceWindow::analyse() {
+    const EngineAndFlight& engine = propeller_->engine;
+    clearPlots();
+    clearUpperVectorState();
     PerformanceSummary summary;
     try {
-        const performance::PropellerAnalysis analysis(geometry, air_);
+        const performance::PropellerAnalysis analysis(propeller_->geometry, air_);
         summary = performance::summarize(analysis, engine);
     } catch (const performance::PerformanceError& e) {
-        figures_->setText(QStringLiteral("Расчет характеристик невозможен: ") +
-                          QString::fromUtf8(e.what()));
+        figures_->setText(
+            (QStringLiteral("Расчет характеристик невозможен: ") + QString::fromUtf8(e.what()))
+                .toHtmlEscaped());
         emit figuresChanged();
         return;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "performance/Atmosphere.h"
 #include "performance/PerformanceCurves.h"
@@ -9,7 +10,9 @@
 
 class QChart;
 class QChartView;
+class QCheckBox;
 class QLabel;
+class QSpinBox;
 
 namespace kelvarin {
 
@@ -18,33 +21,54 @@ namespace kelvarin {
 // thrust and efficiency against speed at the engine rpm, and absorbed power against rpm at rest
 // and at the design speed with the engine's power as a line. Points where the analysis has no
 // solution are left out as gaps. It owns no design: it is handed a propeller and recalculates at
-// once.
+// once, and again for the same propeller when the user changes the air (altitude, and the
+// temperature, standard for the altitude unless set).
 class PerformanceWindow : public QWidget {
     Q_OBJECT
 
 public:
     explicit PerformanceWindow(QWidget* parent = nullptr);
 
-    // The air of the next calculations; the standard atmosphere at sea level until set.
-    void setAir(const performance::AirState& air);
+    // The air the controls show and the figures are for: the standard atmosphere at
+    // `altitudeM`, at `temperatureC` when given (both are brought into their ranges). Sea level,
+    // standard, until set.
+    void setAir(double altitudeM, std::optional<double> temperatureC = std::nullopt);
+    double altitudeM() const;
+    // Nothing for the standard temperature at the altitude.
+    std::optional<double> temperatureC() const;
 
 public slots:
     // Analyses the propeller with its engine and redraws everything. Input outside sense clears
     // the plots and shows the reason in Russian instead of the figures.
     void showPropeller(const kelvarin::performance::PropellerGeometry& geometry,
                        const kelvarin::performance::EngineAndFlight& engine);
+    // No propeller to analyse: the plots empty, `reason` in their place.
+    void showNoPropeller(const QString& reason);
 
 signals:
     // The figures above the plots were rewritten (for a calculation or a refusal).
     void figuresChanged();
+    // The user set another altitude or temperature.
+    void airChanged();
 
 private:
+    struct Propeller {
+        performance::PropellerGeometry geometry;
+        performance::EngineAndFlight engine;
+    };
+
+    void applyAirControls();
+    void analyse();
     void clearPlots();
     void drawThrust(const performance::PerformanceSummary& summary);
     void drawPower(const performance::PerformanceSummary& summary,
                    const performance::EngineAndFlight& engine);
 
     performance::AirState air_;
+    std::optional<Propeller> propeller_;
+    QSpinBox* altitude_ = nullptr;
+    QCheckBox* standardTemperature_ = nullptr;
+    QSpinBox* temperature_ = nullptr;
     QLabel* figures_ = nullptr;
     QChart* thrustChart_ = nullptr;
     QChart* powerChart_ = nullptr;

@@ -2,6 +2,7 @@
 #include "ui/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "designfile/DesignFile.h"
 
@@ -27,6 +28,28 @@ QString QtFileDialogs::designToSave(QWidget* parent, const QString& suggested) {
     dialog.setFileMode(QFileDialog::AnyFile);
     // A name typed without an extension gets .kelvarin, so the file manager knows the file.
     dialog.setDefaultSuffix(QLatin1String(kDesignFileSuffix));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtFileDialogs::modelToSave(QWidget* parent, const QString& title,
+                                   const QString& suggested) {
+    const QString step = QStringLiteral("STEP — для станков с ЧПУ и САПР (*.step *.stp)");
+    const QString stl = QStringLiteral("STL — для 3D-печати (*.stl)");
+    QFileDialog dialog(parent, title, suggested, step + QStringLiteral(";;") + stl);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const bool suggestsStl =
+        QFileInfo(suggested).suffix().compare(QLatin1String("stl"), Qt::CaseInsensitive) == 0;
+    dialog.selectNameFilter(suggestsStl ? stl : step);
+    // A name typed without an extension gets the one of the format chosen.
+    dialog.setDefaultSuffix(suggestsStl ? QStringLiteral("stl") : QStringLiteral("step"));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, stl](const QString& filter) {
+            dialog.setDefaultSuffix(filter == stl ? QStringLiteral("stl") : QStringLiteral("step"));
+        });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -38,6 +38,9 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     exit_ = addAction(fileMenu_, "ActionExit", QStringLiteral("В&ыход"),
                       QKeySequence(Qt::CTRL | Qt::Key_Q));
 
+    propellerMenu_ = bar->addMenu(QStringLiteral("&Винт"));
+    propellerMenu_->setObjectName(QStringLiteral("MenuPropeller"));
+
     QMenu* helpMenu = bar->addMenu(QStringLiteral("&Справка"));
     helpMenu->setObjectName(QStringLiteral("MenuHelp"));
     help_ = addAction(helpMenu, "ActionHelp", QStringLiteral("&Справка"), QKeySequence(Qt::Key_F1));
@@ -47,11 +50,28 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
 }
 
 void MainMenu::addTemplateActions(const QList<QAction*>& actions) {
-    if (actions.isEmpty()) {
-        return;
+    insertFileGroup(actions, modelSeparator_ != nullptr ? modelSeparator_ : exitSeparator_);
+}
+
+void MainMenu::addModelActions(const QList<QAction*>& actions) {
+    if (QAction* separator = insertFileGroup(actions, exitSeparator_); modelSeparator_ == nullptr) {
+        modelSeparator_ = separator;
     }
-    fileMenu_->insertActions(exitSeparator_, actions);
-    fileMenu_->insertSeparator(actions.constFirst());
+}
+
+QAction* MainMenu::insertFileGroup(const QList<QAction*>& actions, QAction* before) {
+    if (actions.isEmpty()) {
+        return nullptr;
+    }
+    fileMenu_->insertActions(before, actions);
+    return fileMenu_->insertSeparator(actions.constFirst());
+}
+
+void MainMenu::addPropellerActions(const QList<QAction*>& actions) {
+    if (!propellerMenu_->isEmpty()) {
+        propellerMenu_->addSeparator();
+    }
+    propellerMenu_->addActions(actions);
 }
 
 void MainMenu::setRecentFiles(const QStringList& paths) {

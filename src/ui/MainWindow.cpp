@@ -27,7 +27,9 @@
 #include "ui/HelpLocation.h"
 #include "ui/MainMenu.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ModelActions.h"
 #include "ui/NumericEdit.h"
+#include "ui/PerformanceActions.h"
 #include "ui/SanityStatus.h"
 #include "ui/TemplateActions.h"
 #include "ui/UiFonts.h"
@@ -122,14 +124,18 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     // The About window comes second, hidden until asked for.
     aboutDialog_ = new AboutDialog(services_.shell, this);
 
-    // Save, print and preview the templates: the same actions in the menu bar and in the
-    // section view's context menu.
+    // Save, print and preview the templates, and save the model: the same actions in the menu
+    // bar and in the section view's context menu.
     templateActions_ = new TemplateActions([this]() -> const PropellerDesign& { return design_; },
                                            [this] { return sectionOptions_; }, services_.messages,
                                            this, &services_.settings);
     mainMenu_->addTemplateActions(templateActions_->actions());
     imageView_->setContextMenuPolicy(Qt::ActionsContextMenu);
     imageView_->addActions(templateActions_->actions());
+    // The model, after a line: the same action as Файл → Сохранить модель….
+    auto* modelSeparator = new QAction(imageView_);
+    modelSeparator->setSeparator(true);
+    imageView_->addActions({modelSeparator, modelActions_->saveAction()});
 }
 
 void MainWindow::buildMenuAndStatus() {
@@ -139,6 +145,13 @@ void MainWindow::buildMenuAndStatus() {
     session_ =
         new DesignSession(*this, services_.messages, services_.fileDialogs, services_.settings);
     mainMenu_->setRecentFiles(session_->recentFiles());
+    modelActions_ =
+        new ModelActions(*this, services_.messages, services_.fileDialogs, services_.settings);
+    performanceActions_ = new PerformanceActions(*this, services_.settings);
+    mainMenu_->addModelActions({modelActions_->saveAction()});
+    mainMenu_->addPropellerActions({performanceActions_->showAction()});
+    mainMenu_->addPropellerActions(
+        {modelActions_->previewAction(), modelActions_->leftHandAction()});
     auto* drop = new DesignDrop(this);
     connect(drop, &DesignDrop::designDropped, session_, [this](const QString& path) {
         runGuarded([this, path] { session_->openFile(path); });
@@ -268,6 +281,9 @@ void MainWindow::connectHandlers() {
     }
     connect(sectionSelector_, &ArrowSelector::positionChanged, this, &MainWindow::designEdited);
     connect(this, &MainWindow::designEdited, session_, &DesignSession::refreshTitle);
+    connect(this, &MainWindow::calculationCompleted, modelActions_, &ModelActions::setDesign);
+    connect(this, &MainWindow::calculationCompleted, performanceActions_,
+            &PerformanceActions::follow);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -363,6 +379,7 @@ void MainWindow::calculate() {
         }
         if (outcome.completed()) {
             sanityStatus_->showFigures(sanityFigures(design_, mode, outcome.fieldTexts));
+            emit calculationCompleted(design_, mode, outcome.fieldTexts);
             QStringList failures;
             if (auto failure = report_.write(design_, mode, reportFilePath())) {
                 failures << *failure;

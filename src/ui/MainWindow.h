@@ -26,7 +26,9 @@ class DesktopShell;
 class FileDialogs;
 class MainMenu;
 class MessageBoxes;
+class ModelActions;
 class NumericEdit;
+class PerformanceActions;
 class Printer;
 class SanityStatus;
 class TemplateActions;
@@ -80,6 +82,10 @@ public:
     MainMenu& mainMenu() const { return *mainMenu_; }
     DesignSession& session() const { return *session_; }
     SanityStatus& sanityStatus() const { return *sanityStatus_; }
+    // The model's actions (Сохранить модель…, 3D-модель…, Левый винт) and the window
+    // "Характеристики винта", each following the completed calculations.
+    ModelActions& modelActions() const { return *modelActions_; }
+    PerformanceActions& performanceActions() const { return *performanceActions_; }
 
     // The handlers of the controls, each named for what it does. A failure in one goes to the
     // error display; a calculation says what stopped it in its own messages.
@@ -104,6 +110,10 @@ public:
 signals:
     // A field, a check box or the selector changed: the design may differ from its file.
     void designEdited();
+    // A calculation ran to its end: the design, in the mode and from the texts it was
+    // calculated with (emitted before the report and the view follow it).
+    void calculationCompleted(const kelvarin::PropellerDesign& design, kelvarin::InputMode mode,
+                              const kelvarin::FieldTexts& texts);
 
 protected:
     // Unsaved changes are asked about first; the user may keep the window open.
@@ -154,6 +164,8 @@ private:
     MainMenu* mainMenu_ = nullptr;
     SanityStatus* sanityStatus_ = nullptr;
     DesignSession* session_ = nullptr;
+    ModelActions* modelActions_ = nullptr;
+    PerformanceActions* performanceActions_ = nullptr;
 };
 
 }  // namespace kelvarin

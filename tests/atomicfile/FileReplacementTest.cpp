@@ -177,6 +177,32 @@ TEST(FileReplacement, ReplacesWholeKeepingModeAndFollowsLinksToTheirFolder) {
     EXPECT_EQ(replaceFile(dir.File("pipe.html"), kNew, posix), Replacement::NotRegularFile);
 }
 
+// A writer that wants a name (a library that opens the file itself) gets the same guarantee.
+TEST(FileReplacement, AWriterByNameReplacesWholeOrLeavesTheOldFile) {
+    TempDir dir;
+    const std::string path = dir.File("model.step");
+    WriteBytes(path, kOld);
+    fs::permissions(path, fs::perms(0640));
+    const auto writeNew = [](const std::string& temporary) { WriteBytes(temporary, kNew); };
+
+    struct Failure {};
+    EXPECT_THROW(replaceFileWith(path,
+                                 [](const std::string& temporary) {
+                                     WriteBytes(temporary, "half");
+                                     throw Failure{};
+                                 }),
+                 Failure);
+    FaultyFileSystem faulty(FaultyFileSystem::Step::Sync, EIO);
+    EXPECT_THROW(replaceFileWith(path, writeNew, faulty), FileWriteError);
+    EXPECT_EQ(ReadBytes(path), kOld);
+    EXPECT_EQ(Names(dir.path), std::vector<std::string>{"model.step"});
+
+    EXPECT_EQ(replaceFileWith(path, writeNew), Replacement::Replaced);
+    EXPECT_EQ(ReadBytes(path), kNew);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640));
+    EXPECT_EQ(Names(dir.path), std::vector<std::string>{"model.step"});
+}
+
 // A real disk that refuses: a full 64 KB memory disk where mounting is permitted (root, who
 // ignores permission bits), otherwise a folder without write permission.
 TEST(FileReplacement, ARealDiskThatRefusesKeepsTheOldFile) {

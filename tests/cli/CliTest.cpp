@@ -109,6 +109,19 @@ TEST_F(CliTest, ExitCodesAndReasons) {
         {{"calc", "--vmax", "-50"}, 1, "арифметическая ошибка"},
         {{"calc", Path("broken.kelvarin")}, 1, "broken.kelvarin»: файл оборван"},
         {{"report", "-o", Path("нет/Date.html")}, 1, "нет каталога"},
+        {{"perf", "--format", "xml"}, 2, "«xml» не формат"},
+        {{"perf", "--speeds", "0:100"}, 2, "--speeds: Диапазон скоростей «0:100»"},
+        {{"perf", "--diameter", "150"}, 2, "--diameter — только вместе с --geometry"},
+        {{"perf", "--geometry", "g.csv", "--rpm", "2000", "--speeds", "0:10:5"},
+         2,
+         "с --geometry нужен --diameter"},
+        {{"perf", "--geometry", Path("нет.csv"), "--diameter", "150", "--rpm", "2000", "--speeds",
+          "0:10:5"},
+         1,
+         "нет.csv»"},
+        {{"perf", "--manual", "151.7", "0.52", "--power", "0"}, 1, "Мощность двигателя должна"},
+        {{"model", "-o", "x.obj"}, 2, "модель сохраняется в файлы .step, .stp или .stl"},
+        {{"model"}, 2, "укажите файл модели"},
     };
     for (const Case& c : cases) {
         const CliRun run = Cli(c.arguments);
@@ -123,6 +136,16 @@ TEST_F(CliTest, ExitCodesAndReasons) {
     // Nothing is written for a run that stopped on a message.
     EXPECT_EQ(Cli({"report", "--vmax", "", "-o", Path("Date.html")}).code, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath("Date.html")));
+}
+
+// perf's --rpm is the rpm of its analysis; the design keeps its own.
+TEST_F(CliTest, PerfAnalysesTheDesignAtTheRpmGiven) {
+    const CliRun run = Cli({"perf", "--rpm", "2600", "--speeds", "0:10:10", "--format", "json"});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("\"engine\": {\"power_hp\": 14.00, \"rpm\": 2300,"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("{\"speed_kmh\": 10.0, \"rpm\": 2600, \"thrust_n\": "),
+              std::string::npos);
 }
 
 }  // namespace

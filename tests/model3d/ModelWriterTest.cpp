@@ -2,6 +2,7 @@
 #include "model3d/ModelWriter.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <BRepGProp.hxx>
 #include <GProp_GProps.hxx>
@@ -19,7 +20,6 @@
 #include <string>
 
 #include "StartDesign.h"
-#include "model3d/AtomicFile.h"
 #include "model3d/ModelError.h"
 
 namespace kelvarin::model3d {
@@ -167,32 +167,40 @@ TEST_F(ModelFiles, DegenerateDesignsAreRefusedWithoutAFile) {
 }
 
 TEST_F(ModelFiles, AFailedWriteLeavesTheOldFileAndNoTemporary) {
-    const fs::path path = folder_ / "propeller.step";
-    std::ofstream(path) << "old";
-    EXPECT_THROW(writeAtomically(path,
-                                 [](const fs::path& temporary) {
-                                     std::ofstream(temporary) << "half";
-                                     throw ModelError("Запись прервана.");
-                                 }),
-                 ModelError);
-    EXPECT_EQ(readAll(path), "old");
-    EXPECT_EQ(namesInFolder(), std::vector<std::string>{"propeller.step"});
-
+    const fs::path old = folder_ / "propeller.step";
+    std::ofstream(old) << "old";
+    ASSERT_EQ(::mkfifo((folder_ / "pipe.stl").c_str(), 0600), 0);
+    fs::create_directory(folder_ / "folder.stl");
     const PropellerSolid solid = buildPropellerSolid(testing::startShape());
-    try {
-        writeModel(solid, folder_ / "missing" / "propeller.stl");
-        ADD_FAILURE() << "written into a missing folder";
-    } catch (const ModelError& e) {
-        EXPECT_NE(std::string(e.what()).find("такой папки нет"), std::string::npos) << e.what();
+    const std::pair<fs::path, const char*> cases[] = {
+        {folder_ / "missing" / "propeller.stl", "propeller.stl»: папка не найдена."},
+        {folder_ / "propeller.obj", ".step, .stp или .stl"},
+        {folder_ / "pipe.stl", "это не обычный файл, а канал или устройство."},
+        {folder_ / "folder.stl", "на месте файла находится папка."},
+    };
+    for (const auto& [path, message] : cases) {
+        try {
+            writeModel(solid, path);
+            ADD_FAILURE() << "written: " << path;
+        } catch (const ModelError& e) {
+            EXPECT_TRUE(std::string(e.what()).starts_with("Не удалось сохранить модель в файл «"));
+            EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+        }
     }
-    try {
-        writeModel(solid, folder_ / "propeller.obj");
-        ADD_FAILURE() << "written as .obj";
-    } catch (const ModelError& e) {
-        EXPECT_NE(std::string(e.what()).find(".step, .stp или .stl"), std::string::npos)
-            << e.what();
+    if (::geteuid() != 0) {  // root writes whatever the permissions say
+        fs::permissions(old, fs::perms(0444));
+        try {
+            writeModel(solid, old);
+            ADD_FAILURE() << "a read-only file replaced";
+        } catch (const ModelError& e) {
+            EXPECT_NE(std::string(e.what()).find("файл защищён от записи"), std::string::npos)
+                << e.what();
+        }
     }
-    EXPECT_EQ(namesInFolder(), std::vector<std::string>{"propeller.step"});
+    EXPECT_EQ(readAll(old), "old");
+    auto names = namesInFolder();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"folder.stl", "pipe.stl", "propeller.step"}));
 }
 
 }  // namespace

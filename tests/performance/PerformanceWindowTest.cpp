@@ -7,6 +7,8 @@
 #include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QSignalSpy>
+#include <QSpinBox>
 
 namespace kelvarin {
 namespace {
@@ -39,6 +41,33 @@ TEST(PerformanceWindow, ShowsTheFiguresAndFollowsANewPropellerAtOnce) {
     w.window.showPropeller(kPropeller, {14, -5, 40, 50});
     EXPECT_TRUE(w.figures()->text().startsWith("Расчет характеристик невозможен: Обороты"));
     EXPECT_TRUE(w.chart("ChartPower")->series().isEmpty());
+}
+
+// Thinner air at altitude: the same propeller recalculated at once, with less static thrust.
+TEST(PerformanceWindow, FollowsTheAirItIsGivenAndSaysWhenThereIsNoPropeller) {
+    Window w;
+    QSignalSpy changed(&w.window, &PerformanceWindow::airChanged);
+    w.window.showPropeller(kPropeller, {14, 2300, 40, 50});
+    const auto thrust = [&w] {
+        const auto* curve = static_cast<QLineSeries*>(w.chart("ChartThrust")->series().front());
+        return curve->at(0).y();
+    };
+    const double seaLevel = thrust();
+    w.window.findChild<QSpinBox*>("EditAltitude")->setValue(3000);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_NEAR(thrust() / seaLevel, 0.742, 0.01);  // the density ratio at 3000 m
+    EXPECT_EQ(w.window.findChild<QSpinBox*>("EditTemperature")->value(), -5);  // standard
+
+    w.window.setAir(0, 45.0);  // a hot day at sea level, as the settings may bring it back
+    EXPECT_EQ(w.window.temperatureC(), 45.0);
+    EXPECT_LT(thrust(), seaLevel);
+    EXPECT_EQ(changed.count(), 1);
+
+    w.window.showNoPropeller("Винт еще не рассчитан <нет>.");
+    EXPECT_EQ(w.figures()->text(), "Винт еще не рассчитан &lt;нет&gt;.");
+    EXPECT_TRUE(w.chart("ChartThrust")->series().isEmpty());
+    w.window.setAir(1000);  // nothing to recalculate
+    EXPECT_TRUE(w.chart("ChartThrust")->series().isEmpty());
 }
 
 TEST(PerformanceWindow, APointWithoutSolutionBreaksTheCurve) {

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -102,15 +103,27 @@ TEST(UiDesignSession, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
 TEST(UiDesignSession, MenuOrderShortcutsAndThePlaceOfTheTemplateActions) {
     WindowRig rig;
     MainMenu& menu = rig.window->mainMenu();
-    QStringList items;
-    for (QAction* action : menu.fileMenu()->actions()) {
-        items << (action->isSeparator() ? QStringLiteral("—") : action->text());
-    }
-    // The window's own template actions, the very ones of the section view's context menu.
-    EXPECT_EQ(items, QStringList({"&Открыть…", "&Сохранить", "Сохранить &как…", "—", "&Недавние",
-                                  "—", "Сохранить шаблоны…", "Печать…", "Предварительный просмотр…",
-                                  "—", "В&ыход"}));
+    const auto items = [](const QMenu* m) {
+        QStringList texts;
+        for (QAction* action : m->actions()) {
+            texts << (action->isSeparator() ? QStringLiteral("—") : action->text());
+        }
+        return texts;
+    };
+    // The window's own template actions, the very ones of the section view's context menu,
+    // above the model's group.
+    EXPECT_EQ(items(menu.fileMenu()),
+              QStringList({"&Открыть…", "&Сохранить", "Сохранить &как…", "—", "&Недавние", "—",
+                           "Сохранить шаблоны…", "Печать…", "Предварительный просмотр…", "—",
+                           "Сохранить &модель…", "—", "В&ыход"}));
     EXPECT_TRUE(menu.fileMenu()->actions().contains(rig.window->templateActions().saveAction()));
+    EXPECT_EQ(items(menu.propellerMenu()),
+              QStringList({"&Характеристики винта", "—", "&3D-модель…", "&Левый винт"}));
+    QStringList bar;
+    for (QAction* action : rig.window->menuBar()->actions()) {
+        bar << action->text();
+    }
+    EXPECT_EQ(bar, QStringList({"&Файл", "&Винт", "&Справка"}));
     EXPECT_EQ(menu.openAction()->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(menu.saveAsAction()->shortcut(), QKeySequence("Ctrl+Shift+S"));
     EXPECT_EQ(menu.exitAction()->shortcut(), QKeySequence("Ctrl+Q"));

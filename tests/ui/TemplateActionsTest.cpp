@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "support/DefaultDesign.h"
+#include "ui/ModelActions.h"
 #include "ui/UiDoubles.h"
 #include "widgets/ZoomableImageView.h"
 
@@ -20,7 +21,12 @@ TEST(TemplateActions, TheSectionViewOffersThemInItsContextMenu) {
     const QList<QAction*> actions = rig.window->templateActions().actions();
     auto* view = rig.Find<ZoomableImageView>("VzImageBox1");
     EXPECT_EQ(view->contextMenuPolicy(), Qt::ActionsContextMenu);
-    EXPECT_EQ(view->actions(), actions);
+    // Then, after a line, the model's own action, the one of Файл.
+    const QList<QAction*> shown = view->actions();
+    ASSERT_EQ(shown.size(), 5);
+    EXPECT_EQ(shown.mid(0, 3), actions);
+    EXPECT_TRUE(shown[3]->isSeparator());
+    EXPECT_EQ(shown[4], rig.window->modelActions().saveAction());
     ASSERT_EQ(actions.size(), 3);
     EXPECT_EQ(actions[0]->text(), "Сохранить шаблоны…");
     EXPECT_EQ(actions[0]->shortcut(), QKeySequence("Ctrl+E"));

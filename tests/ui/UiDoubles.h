@@ -52,8 +52,16 @@ public:
         lastSuggested = suggested;
         return savePath;
     }
+    QString modelToSave(QWidget*, const QString& title, const QString& suggested) override {
+        ++asked;
+        lastTitle = title;
+        lastSuggested = suggested;
+        return modelPath;
+    }
     QString openPath;
     QString savePath;
+    QString modelPath;
+    QString lastTitle;
     QString lastSuggested;
     int asked = 0;
 };

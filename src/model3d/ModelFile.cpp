@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model3d/ModelFile.h"
+
+#include "atomicfile/FileReplacement.h"
+#include "atomicfile/FileWriteError.h"
+
+namespace kelvarin::model3d {
+
+namespace {
+
+void checkName(const std::filesystem::path& path) {
+    if (path.empty() || !path.has_filename()) {
+        throw saveFailure(path, "не указано имя файла");
+    }
+}
+
+// A pipe or a device would take the model in place, but a pipe without a reader would hang the
+// program; a model goes to a regular file only.
+template <typename Replace>
+void replaceModelFile(const std::filesystem::path& path, Replace replace) {
+    checkName(path);
+    Replacement replacement = Replacement::Replaced;
+    try {
+        replacement = replace();
+    } catch (const FileWriteError& e) {
+        throw saveFailure(path, e.reason());
+    }
+    if (replacement == Replacement::NotRegularFile) {
+        throw saveFailure(path, "это не обычный файл, а канал или устройство");
+    }
+}
+
+}  // namespace
+
+ModelError saveFailure(const std::filesystem::path& path, const std::string& reason) {
+    return ModelError("Не удалось сохранить модель в файл «" + path.string() + "»: " + reason +
+                      ".");
+}
+
+void writeModelBytes(const std::filesystem::path& path, std::string_view bytes) {
+    replaceModelFile(path, [&] { return replaceFile(path.string(), bytes); });
+}
+
+void writeModelFile(const std::filesystem::path& path,
+                    const std::function<void(const std::string& to)>& write) {
+    replaceModelFile(path, [&] { return replaceFileWith(path.string(), write); });
+}
+
+}  // namespace kelvarin::model3d

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the module of the solid offers the program that loads it. Open CASCADE's libraries are
+// linked to bind every symbol at load (Debian builds them so), which costs a process about 30 ms
+// before main: the window and the tool load them only when a model is asked for, through this
+// module (ModelModuleLoader.h).
+
+#include <string>
+
+#include "core/PropellerDesign.h"
+#include "model3d/PropellerShape.h"
+#include "model3d/TriangleMesh.h"
+
+namespace kelvarin::modelmodule {
+
+// Raised whenever the interface below changes, so that an old module is refused, not misused.
+inline constexpr int kModelModuleVersion = 1;
+
+// Each builds the design's solid for the hand and returns the Russian text of what stopped it,
+// empty when nothing did; no exception leaves the module.
+struct ModelModuleApi {
+    int version = kModelModuleVersion;
+    // Only the checks of a degenerate design (zero width, a section turned along the axis, a
+    // diameter beyond sense), which are quick: no solid is built.
+    std::string (*checkModel)(const PropellerDesign& design) = nullptr;
+    // The solid written to `path`, STEP or STL as the name says, whole or not at all.
+    std::string (*writeModel)(const PropellerDesign& design, model3d::Handedness hand,
+                              const std::string& path) = nullptr;
+    // The solid meshed for the preview.
+    std::string (*meshModel)(const PropellerDesign& design, model3d::Handedness hand,
+                             model3d::TriangleMesh& mesh) = nullptr;
+};
+
+// The module's file and the one function the loader looks up in it, which returns the
+// interface.
+inline constexpr char kModelModuleFile[] = "kelvarin-model.so";
+inline constexpr char kModelModuleEntry[] = "kelvarinModelModule";
+using ModelModuleEntry = const ModelModuleApi* (*)();
+
+}  // namespace kelvarin::modelmodule

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/ModelActions.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QWidget>
+#include <exception>
+
+#include "modelmodule/ModelModuleLoader.h"
+#include "modelview/ModelPreviewDialog.h"
+#include "ui/FailureMessages.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBoxes.h"
+#include "ui/WaitCursor.h"
+
+namespace kelvarin {
+
+namespace {
+
+const QString kFolderKey = QStringLiteral("model/folder");
+const QString kSuffixKey = QStringLiteral("model/suffix");
+const QString kLeftHandKey = QStringLiteral("model/leftHand");
+
+QAction* makeAction(QObject* parent, const char* name, const QString& text, const QString& tip) {
+    auto* action = new QAction(text, parent);
+    action->setObjectName(QLatin1String(name));
+    action->setStatusTip(tip);
+    action->setToolTip(tip);
+    return action;
+}
+
+}  // namespace
+
+ModelActions::ModelActions(QWidget& window, MessageBoxes& messages, FileDialogs& dialogs,
+                           QSettings& settings)
+    : QObject(&window),
+      window_(window),
+      messages_(messages),
+      dialogs_(dialogs),
+      settings_(settings) {
+    save_ = makeAction(this, "ActionSaveModel", QStringLiteral("Сохранить &модель…"),
+                       QStringLiteral("Сохранить винт как твердое тело: STEP для станков с ЧПУ "
+                                      "и САПР, STL для 3D-печати"));
+    preview_ = makeAction(this, "ActionModelPreview", QStringLiteral("&3D-модель…"),
+                          QStringLiteral("Показать винт в объеме: повернуть мышью, "
+                                         "приблизить колесом"));
+    leftHand_ = makeAction(this, "ActionLeftHand", QStringLiteral("&Левый винт"),
+                           QStringLiteral("Модель левого винта (зеркальная): для двигателя, "
+                                          "вращающегося в другую сторону"));
+    leftHand_->setCheckable(true);
+    // The settings file is the user's to edit: anything but true counts as a right hand.
+    leftHand_->setChecked(settings_.value(kLeftHandKey).toString() == QLatin1String("true"));
+    connect(leftHand_, &QAction::toggled, this, [this](bool left) {
+        settings_.setValue(kLeftHandKey, left);
+        settings_.sync();
+    });
+    connect(save_, &QAction::triggered, this, [this] { runGuarded([this] { saveModel(); }); });
+    connect(preview_, &QAction::triggered, this, [this] { runGuarded([this] { showPreview(); }); });
+}
+
+ModelActions::~ModelActions() = default;
+
+void ModelActions::runGuarded(const std::function<void()>& handler) {
+    // A failure never crosses the event loop: each lands in a message box.
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        messages_.critical(&window_, errorDisplayText(failureText(e)));
+    } catch (...) {
+        messages_.critical(&window_, errorDisplayText(QStringLiteral("Непредвиденная ошибка")));
+    }
+}
+
+void ModelActions::setDesign(const PropellerDesign& design) {
+    design_ = design;
+}
+
+model3d::Handedness ModelActions::handedness() const {
+    return leftHand_->isChecked() ? model3d::Handedness::Left : model3d::Handedness::Right;
+}
+
+bool ModelActions::calculated() {
+    if (!design_) {
+        messages_.inform(&window_, QStringLiteral("Модели еще нет: сначала рассчитайте винт "
+                                                  "кнопкой «Расчет»."));
+    }
+    return design_.has_value();
+}
+
+QString ModelActions::suggestedPath() const {
+    QString folder = settings_.value(kFolderKey).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QDir::homePath();
+    }
+    const QString suffix = settings_.value(kSuffixKey).toString() == QLatin1String("stl")
+                               ? QStringLiteral("stl")
+                               : QStringLiteral("step");
+    const QString name =
+        leftHand_->isChecked() ? QStringLiteral("винт-левый") : QStringLiteral("винт");
+    return QDir(folder).filePath(name + QLatin1Char('.') + suffix);
+}
+
+void ModelActions::saveModel() {
+    if (!calculated()) {
+        return;
+    }
+    // A design that makes no solid is told before a file is chosen.
+    {
+        const WaitCursor wait;
+        modelmodule::checkDesignModel(*design_);
+    }
+    const QString title = leftHand_->isChecked() ? QStringLiteral("Сохранить модель левого винта")
+                                                 : QStringLiteral("Сохранить модель винта");
+    const QString path = dialogs_.modelToSave(&window_, title, suggestedPath());
+    if (path.isEmpty()) {
+        return;
+    }
+    {
+        const WaitCursor wait;
+        modelmodule::writeDesignModel(*design_, handedness(),
+                                      QFile::encodeName(path).toStdString());
+    }
+    const QFileInfo saved(path);
+    settings_.setValue(kFolderKey, saved.absolutePath());
+    settings_.setValue(kSuffixKey,
+                       saved.suffix().compare(QLatin1String("stl"), Qt::CaseInsensitive) == 0
+                           ? QStringLiteral("stl")
+                           : QStringLiteral("step"));
+    settings_.sync();
+}
+
+void ModelActions::showPreview() {
+    if (!calculated()) {
+        return;
+    }
+    const auto meshed = [this] {
+        const WaitCursor wait;
+        return modelmodule::meshDesignModel(*design_, handedness());
+    };
+    modelview::ModelPreviewDialog dialog(meshed(), &window_);
+    if (leftHand_->isChecked()) {
+        dialog.setWindowTitle(QStringLiteral("Модель левого винта"));
+    }
+    dialog.exec();
+}
+
+}  // namespace kelvarin

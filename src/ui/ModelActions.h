@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <optional>
+
+#include "core/PropellerDesign.h"
+#include "model3d/PropellerShape.h"
+
+class QAction;
+class QSettings;
+class QWidget;
+
+namespace kelvarin {
+
+class FileDialogs;
+class MessageBoxes;
+
+// The propeller as a solid, for the menus: "Сохранить модель…" (STEP or STL, as the file's
+// name says), "3D-модель…" (the preview) and "Левый винт" (a mirrored propeller for both,
+// remembered in the settings with the folder and format last saved). The model is that of the
+// last completed calculation; before one, both actions say so instead. The solid is built for
+// each action, under a wait cursor, on the UI thread (a tenth of a second for the start design),
+// by the module that brings the geometric kernel, loaded at the first one.
+class ModelActions : public QObject {
+    Q_OBJECT
+public:
+    ModelActions(QWidget& window, MessageBoxes& messages, FileDialogs& dialogs,
+                 QSettings& settings);
+    ~ModelActions() override;
+
+    QAction* saveAction() const { return save_; }
+    QAction* previewAction() const { return preview_; }
+    QAction* leftHandAction() const { return leftHand_; }
+
+    // The design of a completed calculation: what the actions build from now on.
+    void setDesign(const PropellerDesign& design);
+
+    // Asks where to save the model of the design, then writes it. A design that makes no solid
+    // or a failed write throws ModelError (Russian), which the actions show in a message box.
+    void saveModel();
+    // The model in its preview window, modal.
+    void showPreview();
+
+private:
+    void runGuarded(const std::function<void()>& handler);
+    model3d::Handedness handedness() const;
+    // Whether there is a calculated design; the user is told so when there is none.
+    bool calculated();
+    QString suggestedPath() const;
+
+    QWidget& window_;
+    MessageBoxes& messages_;
+    FileDialogs& dialogs_;
+    QSettings& settings_;
+    QAction* save_ = nullptr;
+    QAction* preview_ = nullptr;
+    QAction* leftHand_ = nullptr;
+    std::optional<PropellerDesign> design_;
+};
+
+}  // namespace kelvarin
