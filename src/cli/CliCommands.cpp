@@ -12,10 +12,12 @@ extern const CliCommand kReportCommand;
 extern const CliCommand kSaveCommand;
 extern const CliCommand kPerfCommand;
 extern const CliCommand kModelCommand;
+extern const CliCommand kTemplatesCommand;
 
 std::span<const CliCommand* const> cliCommands() {
-    static const std::array<const CliCommand*, 5> kCommands = {
-        &kCalcCommand, &kReportCommand, &kSaveCommand, &kPerfCommand, &kModelCommand,
+    static const std::array<const CliCommand*, 6> kCommands = {
+        &kCalcCommand,      &kReportCommand, &kSaveCommand,
+        &kTemplatesCommand, &kPerfCommand,   &kModelCommand,
     };
     return kCommands;
 }
