@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins qt6-charts-dev
+    qt6-base-dev qt6-qpa-plugins qt6-charts-dev qt6-tools-dev qt6-l10n-tools
     libcups2-dev
     libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
     cups printer-driver-cups-pdf

@@ -4,13 +4,20 @@
 #include <string>
 #include <vector>
 
+#include <QSettings>
 #include "cli/CliProgram.h"
+
 #include "systemlocale/LocaleSeparator.h"
+#include "systemlocale/ProgramTranslation.h"
 
 int main(int argc, char* argv[]) {
     // Numbers are read and written with the user's separator, as in the window, so that the
     // report is the same bytes under the same locale.
     kelvarin::useLocaleDecimalSeparator();
+    // The tool speaks the window's language: the one chosen in its menu, else the locale's.
+    const QSettings settings(QStringLiteral("Kelvarin"), QStringLiteral("Kelvarin"));
+    const kelvarin::ProgramTranslation translation(
+        kelvarin::programLanguage(settings, kelvarin::messagesLocale()));
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     kelvarin::CliStreams streams{std::cout, std::cerr};
     const int code = kelvarin::runCli(arguments, streams);

@@ -3,17 +3,15 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QSettings>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 
 #include "printsystem/CupsPrintSystem.h"
 #include "programinfo/ProgramInfo.h"
 #include "qtdrawing/QtPrinter.h"
 #include "systemlocale/LocaleSeparator.h"
+#include "systemlocale/ProgramTranslation.h"
 #include "ui/CommandLine.h"
 #include "ui/DesignSession.h"
 #include "ui/DesktopShell.h"
@@ -34,17 +32,6 @@ QIcon applicationIcon() {
     return icon;
 }
 
-// The program speaks Russian whatever the locale, and so should Qt's own dialogs and buttons
-// (file dialogs, standard message box buttons). Without the translation installed they stay
-// in English.
-void useRussianQtTexts(QApplication& app) {
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
-    }
-}
-
 }  // namespace
 
 int runApplication(int& argc, char** argv, bool quitWhenShown) {
@@ -60,15 +47,18 @@ int runApplication(int& argc, char** argv, bool quitWhenShown) {
     QGuiApplication::setDesktopFileName(QLatin1String(kApplicationId));
     QApplication::setWindowIcon(applicationIcon());
     useLocaleDecimalSeparator();
-    useRussianQtTexts(app);
+    // The recent designs and the chosen language, in the user's configuration folder
+    // (Kelvarin/Kelvarin.conf).
+    QSettings settings(QStringLiteral("Kelvarin"), QStringLiteral("Kelvarin"));
+    // The program's texts and Qt's own (file dialogs, message box buttons) in one language.
+    ProgramTranslation translation(programLanguage(settings, messagesLocale()));
+    translation.installIntoApplication();
 
     QtMessageBoxes messages;
     QtDesktopShell shell;
     CupsPrintSystem printSystem;
     QtPrinter printer(printSystem);
     QtFileDialogs fileDialogs;
-    // The recent designs, in the user's configuration folder (Kelvarin/Kelvarin.conf).
-    QSettings settings(QStringLiteral("Kelvarin"), QStringLiteral("Kelvarin"));
     // The main window creates the About window, hidden, right after itself.
     MainWindow form({messages, shell, printer, fileDialogs, settings});
     form.show();

@@ -23,28 +23,26 @@ QAction* addAction(QMenu* menu, const char* name, const QString& text,
 }  // namespace
 
 MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
-    fileMenu_ = bar->addMenu(QStringLiteral("&Файл"));
+    fileMenu_ = bar->addMenu(tr("&Файл"));
     fileMenu_->setObjectName(QStringLiteral("MenuFile"));
-    open_ = addAction(fileMenu_, "ActionOpen", QStringLiteral("&Открыть…"),
-                      QKeySequence(Qt::CTRL | Qt::Key_O));
-    save_ = addAction(fileMenu_, "ActionSave", QStringLiteral("&Сохранить"),
-                      QKeySequence(Qt::CTRL | Qt::Key_S));
-    saveAs_ = addAction(fileMenu_, "ActionSaveAs", QStringLiteral("Сохранить &как…"),
+    open_ = addAction(fileMenu_, "ActionOpen", tr("&Открыть…"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    save_ =
+        addAction(fileMenu_, "ActionSave", tr("&Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAs_ = addAction(fileMenu_, "ActionSaveAs", tr("Сохранить &как…"),
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     fileMenu_->addSeparator();
-    recentMenu_ = fileMenu_->addMenu(QStringLiteral("&Недавние"));
+    recentMenu_ = fileMenu_->addMenu(tr("&Недавние"));
     recentMenu_->setObjectName(QStringLiteral("MenuRecent"));
     exitSeparator_ = fileMenu_->addSeparator();
-    exit_ = addAction(fileMenu_, "ActionExit", QStringLiteral("В&ыход"),
-                      QKeySequence(Qt::CTRL | Qt::Key_Q));
+    exit_ = addAction(fileMenu_, "ActionExit", tr("В&ыход"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    propellerMenu_ = bar->addMenu(QStringLiteral("&Винт"));
+    propellerMenu_ = bar->addMenu(tr("&Винт"));
     propellerMenu_->setObjectName(QStringLiteral("MenuPropeller"));
 
-    QMenu* helpMenu = bar->addMenu(QStringLiteral("&Справка"));
+    QMenu* helpMenu = bar->addMenu(tr("&Справка"));
     helpMenu->setObjectName(QStringLiteral("MenuHelp"));
-    help_ = addAction(helpMenu, "ActionHelp", QStringLiteral("&Справка"), QKeySequence(Qt::Key_F1));
-    about_ = addAction(helpMenu, "ActionAbout", QStringLiteral("&О программе"));
+    help_ = addAction(helpMenu, "ActionHelp", tr("&Справка"), QKeySequence(Qt::Key_F1));
+    about_ = addAction(helpMenu, "ActionAbout", tr("&О программе"));
 
     setRecentFiles({});
 }

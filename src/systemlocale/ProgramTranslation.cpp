@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "systemlocale/ProgramTranslation.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+
+namespace kelvarin {
+
+ProgramTranslation::ProgramTranslation(ProgramLanguage language) : language_(language) {
+    const bool english = language == ProgramLanguage::English;
+    if (english) {
+        // Built into the program from translations/, so it cannot go missing.
+        (void)program_.load(QStringLiteral(":/kelvarin/translations/kelvarin_en.qm"));
+    }
+    // Qt's own texts come with Qt (qt6-translations-l10n) and are English without it.
+    (void)qt_.load(QLocale(english ? QLocale::English : QLocale::Russian), QStringLiteral("qtbase"),
+                   QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    setTextCatalogue(this);
+}
+
+ProgramTranslation::~ProgramTranslation() {
+    setTextCatalogue(nullptr);
+    if (installed_ && QCoreApplication::instance() != nullptr) {
+        QCoreApplication::removeTranslator(&program_);
+        QCoreApplication::removeTranslator(&qt_);
+    }
+}
+
+void ProgramTranslation::installIntoApplication() {
+    if (!program_.isEmpty()) {
+        QCoreApplication::installTranslator(&program_);
+    }
+    if (!qt_.isEmpty()) {
+        QCoreApplication::installTranslator(&qt_);
+    }
+    installed_ = true;
+}
+
+std::string ProgramTranslation::find(const char* context, const char* sourceText,
+                                     const char* disambiguation, int n) const {
+    if (program_.isEmpty()) {
+        return {};
+    }
+    return program_.translate(context, sourceText, disambiguation, n).toStdString();
+}
+
+}  // namespace kelvarin
