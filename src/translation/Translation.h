@@ -28,6 +28,13 @@ void setTextCatalogue(const TextCatalogue* catalogue);
 std::string translatedText(const char* context, const char* sourceText,
                            const char* disambiguation = nullptr, int n = -1);
 
+// Marks a text for the catalogue where it is kept (a table, a constant) rather than shown; it is
+// shown later through translatedText() with the same context. lupdate reads this as
+// QT_TRANSLATE_NOOP.
+constexpr const char* textToTranslate(const char* /*context*/, const char* sourceText) {
+    return sourceText;
+}
+
 // Replaces %1 ... %9 with the arguments in one pass, as QString::arg does, so that a
 // translation may put them in another order and an argument's own "%1" stays as it is.
 std::string withArguments(std::string_view text, std::initializer_list<std::string_view> arguments);
