@@ -15,9 +15,7 @@ int main(int argc, char* argv[]) {
     // report is the same bytes under the same locale.
     kelvarin::useLocaleDecimalSeparator();
     // The tool speaks the window's language: the one chosen in its menu, else the locale's.
-    const QSettings settings(QStringLiteral("Kelvarin"), QStringLiteral("Kelvarin"));
-    const kelvarin::ProgramTranslation translation(
-        kelvarin::programLanguage(settings, kelvarin::messagesLocale()));
+    const kelvarin::ProgramTranslation translation(kelvarin::userProgramLanguage());
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     kelvarin::CliStreams streams{std::cout, std::cerr};
     const int code = kelvarin::runCli(arguments, streams);

@@ -57,4 +57,9 @@ QLocale messagesLocale() {
     return languages.isEmpty() ? QLocale::system() : QLocale(languages.constFirst());
 }
 
+ProgramLanguage userProgramLanguage() {
+    const QSettings settings(QStringLiteral("Kelvarin"), QStringLiteral("Kelvarin"));
+    return programLanguage(settings, messagesLocale());
+}
+
 }  // namespace kelvarin

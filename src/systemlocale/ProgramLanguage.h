@@ -26,4 +26,8 @@ ProgramLanguage programLanguage(const QSettings& settings, const QLocale& locale
 // The locale the user wants messages in, as the environment says it (LANGUAGE first).
 QLocale messagesLocale();
 
+// The language both programs start in: the one chosen in the window's menu (kept in the user's
+// Kelvarin settings), else the messages locale's.
+ProgramLanguage userProgramLanguage();
+
 }  // namespace kelvarin

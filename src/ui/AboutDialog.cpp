@@ -31,12 +31,12 @@ AboutDialog::AboutDialog(DesktopShell& shell, QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       shell_(shell) {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     setFont(windowFont());
     setFixedSize(278, 208);
     move(691, 292);
 
-    auto* title = new QLabel(QStringLiteral("Программа расчет параметров воздушного винта"), this);
+    auto* title = new QLabel(tr("Программа расчет параметров воздушного винта"), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setGeometry(24, 8, 224, 32);
     title->setFont(monospaceBoldFont());
@@ -44,10 +44,9 @@ AboutDialog::AboutDialog(DesktopShell& shell, QWidget* parent)
     title->setWordWrap(true);
 
     addLabel(this, "Label2",
-             QStringLiteral("Версия  %1            январь 2009 года")
-                 .arg(QLatin1String(kProgramVersion)),
+             tr("Версия  %1            январь 2009 года").arg(QLatin1String(kProgramVersion)),
              {24, 56});
-    addLabel(this, "Label5", QStringLiteral("Сайт:"), {24, 72});
+    addLabel(this, "Label5", tr("Сайт:"), {24, 72});
 
     webLink_ = new LinkLabel(kWebAddress, this);
     webLink_->setObjectName(QStringLiteral("LabWeb"));
@@ -55,12 +54,12 @@ AboutDialog::AboutDialog(DesktopShell& shell, QWidget* parent)
     webLink_->adjustSize();
     connect(webLink_, &LinkLabel::clicked, this, [this] { shell_.open(QUrl(kWebAddress)); });
 
-    addLabel(this, "Label4", QStringLiteral("Автор:          разработчики Kelvarin"), {24, 88});
-    addLabel(this, "Label3", QStringLiteral("© Авторы Kelvarin. Лицензия GNU GPL 3+."), {24, 104});
+    addLabel(this, "Label4", tr("Автор:          разработчики Kelvarin"), {24, 88});
+    addLabel(this, "Label3", tr("© Авторы Kelvarin. Лицензия GNU GPL 3+."), {24, 104});
 
-    auto* note = new QLabel(QStringLiteral("Свободная программа: распространяется на условиях "
-                                           "GNU GPL версии 3 или более поздней, без каких-либо "
-                                           "гарантий."),
+    auto* note = new QLabel(tr("Свободная программа: распространяется на условиях "
+                               "GNU GPL версии 3 или более поздней, без каких-либо "
+                               "гарантий."),
                             this);
     note->setObjectName(QStringLiteral("Label6"));
     note->setGeometry(24, 128, 233, 41);

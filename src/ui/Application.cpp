@@ -51,7 +51,7 @@ int runApplication(int& argc, char** argv, bool quitWhenShown) {
     // (Kelvarin/Kelvarin.conf).
     QSettings settings(QStringLiteral("Kelvarin"), QStringLiteral("Kelvarin"));
     // The program's texts and Qt's own (file dialogs, message box buttons) in one language.
-    ProgramTranslation translation(programLanguage(settings, messagesLocale()));
+    ProgramTranslation translation(userProgramLanguage());
     translation.installIntoApplication();
 
     QtMessageBoxes messages;

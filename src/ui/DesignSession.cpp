@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/DesignSession.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,18 +15,22 @@ namespace kelvarin {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Расчет параметров воздушного винта");
+QString programCaption() {
+    return QCoreApplication::translate("kelvarin::DesignSession",
+                                       "Расчет параметров воздушного винта");
+}
 
 }  // namespace
 
 QString designWindowTitle(const QString& filePath, bool modified) {
     if (filePath.isEmpty() && !modified) {
-        return kCaption;
+        return programCaption();
     }
-    const QString name =
-        filePath.isEmpty() ? QStringLiteral("Без имени") : QFileInfo(filePath).fileName();
+    const QString name = filePath.isEmpty()
+                             ? QCoreApplication::translate("kelvarin::DesignSession", "Без имени")
+                             : QFileInfo(filePath).fileName();
     return QStringLiteral("%1%2 — %3")
-        .arg(name, modified ? QStringLiteral("*") : QString(), kCaption);
+        .arg(name, modified ? QStringLiteral("*") : QString(), programCaption());
 }
 
 DesignSession::DesignSession(MainWindow& window, MessageBoxes& messages, FileDialogs& dialogs,
@@ -84,9 +90,9 @@ bool DesignSession::save() {
 
 bool DesignSession::saveAs() {
     const QString suggested =
-        filePath_.isEmpty() ? QDir::current().filePath(
-                                  QStringLiteral("Винт.%1").arg(QLatin1String(kDesignFileSuffix)))
-                            : filePath_;
+        filePath_.isEmpty()
+            ? QDir::current().filePath(tr("Винт.%1").arg(QLatin1String(kDesignFileSuffix)))
+            : filePath_;
     const QString path = dialogs_.designToSave(&window_, suggested);
     return !path.isEmpty() && saveTo(path);
 }
@@ -115,9 +121,8 @@ bool DesignSession::maySetAside() {
         return true;
     }
     const QString question =
-        filePath_.isEmpty()
-            ? QStringLiteral("Расчет не сохранен. Сохранить его в файл проекта?")
-            : QStringLiteral("Проект «%1» изменен. Сохранить изменения?").arg(displayName());
+        filePath_.isEmpty() ? tr("Расчет не сохранен. Сохранить его в файл проекта?")
+                            : tr("Проект «%1» изменен. Сохранить изменения?").arg(displayName());
     switch (messages_.askToSave(&window_, question)) {
         case SaveChoice::Save:
             return save();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FailureMessages.h"
 
+#include <QCoreApplication>
+
 #include <QtDebug>
 #include <new>
 
@@ -14,19 +16,21 @@ QString failureText(const std::exception& failure) {
         return QString::fromUtf8(failure.what());
     }
     if (dynamic_cast<const std::bad_alloc*>(&failure) != nullptr) {
-        return QStringLiteral("Недостаточно памяти");
+        return QCoreApplication::translate("kelvarin::FailureMessages", "Недостаточно памяти");
     }
     qWarning("Kelvarin: %s", failure.what());
-    return QStringLiteral("Внутренняя ошибка программы");
+    return QCoreApplication::translate("kelvarin::FailureMessages", "Внутренняя ошибка программы");
 }
 
 QString notANumberMessage(InputField field, const QString& text) {
-    return QStringLiteral("Значение в поле «%1» не является числом: «%2»")
+    return QCoreApplication::translate("kelvarin::FailureMessages",
+                                       "Значение в поле «%1» не является числом: «%2»")
         .arg(fieldCaption(field), text);
 }
 
 QString arithmeticFaultMessage(const std::string& failure) {
-    return QStringLiteral("Расчет не выполнен: %1. Проверьте введенные значения.")
+    return QCoreApplication::translate("kelvarin::FailureMessages",
+                                       "Расчет не выполнен: %1. Проверьте введенные значения.")
         .arg(QString::fromStdString(failure).toLower());
 }
 

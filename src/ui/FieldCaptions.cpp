@@ -1,22 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FieldCaptions.h"
 
+#include <QCoreApplication>
+
 namespace kelvarin {
 
 QString fieldCaption(InputField field) {
     switch (field) {
         case InputField::Diameter:
-            return QStringLiteral("Диаметр винта см");
+            return QCoreApplication::translate("kelvarin::FieldCaptions", "Диаметр винта см");
         case InputField::Pitch:
-            return QStringLiteral("Шаг винта");
+            return QCoreApplication::translate("kelvarin::FieldCaptions", "Шаг винта");
         case InputField::Power:
-            return QStringLiteral("Мощность двигателя л/с");
+            return QCoreApplication::translate("kelvarin::FieldCaptions", "Мощность двигателя л/с");
         case InputField::PropellerSpeed:
-            return QStringLiteral("Частота вращения винта об/мин");
+            return QCoreApplication::translate("kelvarin::FieldCaptions",
+                                               "Частота вращения винта об/мин");
         case InputField::MaxSpeed:
-            return QStringLiteral("Скорость максимал км/час");
+            return QCoreApplication::translate("kelvarin::FieldCaptions",
+                                               "Скорость максимал км/час");
         case InputField::DesignSpeed:
-            return QStringLiteral("Скорость расчетная км/час");
+            return QCoreApplication::translate("kelvarin::FieldCaptions",
+                                               "Скорость расчетная км/час");
     }
     return {};
 }

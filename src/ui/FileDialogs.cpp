@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FileDialogs.h"
 
+#include <QCoreApplication>
+
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -11,19 +13,23 @@ namespace kelvarin {
 namespace {
 
 QString designFilter() {
-    return QStringLiteral("Проекты винтов (*.%1);;Все файлы (*)")
+    return QCoreApplication::translate("kelvarin::FileDialogs",
+                                       "Проекты винтов (*.%1);;Все файлы (*)")
         .arg(QLatin1String(kDesignFileSuffix));
 }
 
 }  // namespace
 
 QString QtFileDialogs::designToOpen(QWidget* parent, const QString& folder) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Открыть проект"), folder,
-                                        designFilter());
+    return QFileDialog::getOpenFileName(
+        parent, QCoreApplication::translate("kelvarin::FileDialogs", "Открыть проект"), folder,
+        designFilter());
 }
 
 QString QtFileDialogs::designToSave(QWidget* parent, const QString& suggested) {
-    QFileDialog dialog(parent, QStringLiteral("Сохранить проект"), suggested, designFilter());
+    QFileDialog dialog(parent,
+                       QCoreApplication::translate("kelvarin::FileDialogs", "Сохранить проект"),
+                       suggested, designFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // A name typed without an extension gets .kelvarin, so the file manager knows the file.
@@ -36,8 +42,10 @@ QString QtFileDialogs::designToSave(QWidget* parent, const QString& suggested) {
 
 QString QtFileDialogs::modelToSave(QWidget* parent, const QString& title,
                                    const QString& suggested) {
-    const QString step = QStringLiteral("STEP — для станков с ЧПУ и САПР (*.step *.stp)");
-    const QString stl = QStringLiteral("STL — для 3D-печати (*.stl)");
+    const QString step = QCoreApplication::translate(
+        "kelvarin::FileDialogs", "STEP — для станков с ЧПУ и САПР (*.step *.stp)");
+    const QString stl =
+        QCoreApplication::translate("kelvarin::FileDialogs", "STL — для 3D-печати (*.stl)");
     QFileDialog dialog(parent, title, suggested, step + QStringLiteral(";;") + stl);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

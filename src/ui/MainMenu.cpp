@@ -39,10 +39,10 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     propellerMenu_ = bar->addMenu(tr("&Винт"));
     propellerMenu_->setObjectName(QStringLiteral("MenuPropeller"));
 
-    QMenu* helpMenu = bar->addMenu(tr("&Справка"));
-    helpMenu->setObjectName(QStringLiteral("MenuHelp"));
-    help_ = addAction(helpMenu, "ActionHelp", tr("&Справка"), QKeySequence(Qt::Key_F1));
-    about_ = addAction(helpMenu, "ActionAbout", tr("&О программе"));
+    helpMenu_ = bar->addMenu(tr("&Справка"));
+    helpMenu_->setObjectName(QStringLiteral("MenuHelp"));
+    help_ = addAction(helpMenu_, "ActionHelp", tr("&Справка"), QKeySequence(Qt::Key_F1));
+    about_ = addAction(helpMenu_, "ActionAbout", tr("&О программе"));
 
     setRecentFiles({});
 }
@@ -70,6 +70,11 @@ void MainMenu::addPropellerActions(const QList<QAction*>& actions) {
         propellerMenu_->addSeparator();
     }
     propellerMenu_->addActions(actions);
+}
+
+void MainMenu::addLanguageMenu(QMenu* menu) {
+    helpMenu_->addSeparator();
+    helpMenu_->addMenu(menu);
 }
 
 void MainMenu::setRecentFiles(const QStringList& paths) {

@@ -38,6 +38,9 @@ public:
     // Appends a group of actions to Винт, after a separator when it already holds some.
     void addPropellerActions(const QList<QAction*>& actions);
 
+    // Puts the language submenu into Справка, below a line after О программе.
+    void addLanguageMenu(QMenu* menu);
+
     // Lists the recent designs under Недавние, numbered, most recent first; an empty list
     // leaves the submenu disabled.
     void setRecentFiles(const QStringList& paths);
@@ -63,6 +66,7 @@ private:
     QMenu* propellerMenu_ = nullptr;
     QAction* help_ = nullptr;
     QAction* about_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
 };
 
 }  // namespace kelvarin

@@ -25,6 +25,7 @@
 #include "ui/FailureMessages.h"
 #include "ui/FieldCaptions.h"
 #include "ui/HelpLocation.h"
+#include "ui/LanguageActions.h"
 #include "ui/MainMenu.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ModelActions.h"
@@ -88,7 +89,7 @@ QPushButton* addButton(QWidget* panel, const char* name, const QString& text, QR
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Расчет параметров воздушного винта"));
+    setWindowTitle(tr("Расчет параметров воздушного винта"));
     setFont(windowFont());
 
     auto* client = new QWidget(this);
@@ -152,6 +153,8 @@ void MainWindow::buildMenuAndStatus() {
     mainMenu_->addPropellerActions({performanceActions_->showAction()});
     mainMenu_->addPropellerActions(
         {modelActions_->previewAction(), modelActions_->leftHandAction()});
+    mainMenu_->addLanguageMenu(
+        (new LanguageActions(*this, services_.messages, services_.settings))->menu());
     auto* drop = new DesignDrop(this);
     connect(drop, &DesignDrop::designDropped, session_, [this](const QString& path) {
         runGuarded([this, path] { session_->openFile(path); });
@@ -163,41 +166,39 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildPanel() {
     QWidget* p = panel_;
     addCaption(p, "Label5", fieldCaption(InputField::Diameter), {8, 9, 113, 25});
-    diameterEdit_ = addField(p, "EditDv", FieldFilter::Decimal, 5, {136, 9, 49, 22},
-                             QStringLiteral("Диаметр винта"));
+    diameterEdit_ =
+        addField(p, "EditDv", FieldFilter::Decimal, 5, {136, 9, 49, 22}, tr("Диаметр винта"));
     addCaption(p, "Label6", fieldCaption(InputField::Pitch), {16, 37, 73, 25});
-    pitchEdit_ = addField(p, "EditHv", FieldFilter::Decimal, 4, {136, 37, 49, 22},
-                          QStringLiteral("Шаг винта"));
+    pitchEdit_ = addField(p, "EditHv", FieldFilter::Decimal, 4, {136, 37, 49, 22}, tr("Шаг винта"));
     addCaption(p, "Label1", fieldCaption(InputField::Power), {209, 8, 113, 33});
     powerEdit_ = addField(p, "EditNd", FieldFilter::WholeNumber, 3, {329, 8, 33, 22},
-                          QStringLiteral("Мощность двигателя"));
+                          tr("Мощность двигателя"));
     addCaption(p, "Label2", fieldCaption(InputField::PropellerSpeed), {201, 37, 113, 33});
     propellerSpeedEdit_ = addField(p, "EditNv", FieldFilter::WholeNumber, 5, {329, 37, 49, 22},
-                                   QStringLiteral("Частота вращения винта"));
+                                   tr("Частота вращения винта"));
     addCaption(p, "Label3", fieldCaption(InputField::MaxSpeed), {397, 8, 121, 33});
     maxSpeedEdit_ = addField(p, "EditVm", FieldFilter::WholeNumber, 3, {525, 8, 33, 22},
-                             QStringLiteral("Скорость максимальная"));
+                             tr("Скорость максимальная"));
     addCaption(p, "Label4", fieldCaption(InputField::DesignSpeed), {405, 37, 105, 33});
     designSpeedEdit_ = addField(p, "EditVr", FieldFilter::WholeNumber, 3, {525, 37, 33, 22},
-                                QStringLiteral("Скорость расчетная"));
+                                tr("Скорость расчетная"));
     for (InputField f : kInputFields) {
         fieldEdit(f)->setText(QString::fromStdString(startText(f)));
     }
 
-    byDiameterCheck_ = addCheck(p, "CheckDiam", QStringLiteral("Расчет по диаметру винта"),
-                                {16, 70, 161, 17}, QStringLiteral("Расчитать по диаметру винта"));
-    manualCheck_ = addCheck(p, "CheckManual", QStringLiteral("Указать параметры винта "),
-                            {16, 87, 169, 25}, QStringLiteral("Указать параметры винта вручную"));
-    turnedCheck_ =
-        addCheck(p, "CheckUgol", QStringLiteral("Профиль с углом"), {192, 70, 129, 17},
-                 QStringLiteral("Показать профиль сечения лопасти под расчитанным углом"));
-    controlMarksCheck_ = addCheck(p, "CheckControl", QStringLiteral("Показывать контрольные точки"),
-                                  {192, 87, 185, 25}, QStringLiteral("Показать контрольные точки"));
+    byDiameterCheck_ = addCheck(p, "CheckDiam", tr("Расчет по диаметру винта"), {16, 70, 161, 17},
+                                tr("Расчитать по диаметру винта"));
+    manualCheck_ = addCheck(p, "CheckManual", tr("Указать параметры винта "), {16, 87, 169, 25},
+                            tr("Указать параметры винта вручную"));
+    turnedCheck_ = addCheck(p, "CheckUgol", tr("Профиль с углом"), {192, 70, 129, 17},
+                            tr("Показать профиль сечения лопасти под расчитанным углом"));
+    controlMarksCheck_ = addCheck(p, "CheckControl", tr("Показывать контрольные точки"),
+                                  {192, 87, 185, 25}, tr("Показать контрольные точки"));
 
     zoomSlider_ = new ZoomSlider(p);
     zoomSlider_->setObjectName(QStringLiteral("TrackBar1"));
     zoomSlider_->setGeometry(400, 80, 81, 17);
-    zoomSlider_->setToolTip(QStringLiteral("Изменить масштаб сеченияч"));
+    zoomSlider_->setToolTip(tr("Изменить масштаб сеченияч"));
 
     sectionCaption_ = new QLabel(QStringLiteral("   "), p);
     sectionCaption_->setObjectName(QStringLiteral("LabInfo"));
@@ -208,20 +209,18 @@ void MainWindow::buildPanel() {
     sectionSelector_ = new ArrowSelector(kFirstSection, kLastSection, kFirstSection, p);
     sectionSelector_->setObjectName(QStringLiteral("UpDown1"));
     sectionSelector_->setGeometry(400, 114, 81, 17);
-    sectionSelector_->setToolTip(QStringLiteral("Выбор сечений профиля"));
+    sectionSelector_->setToolTip(tr("Выбор сечений профиля"));
 
-    exitButton_ = addButton(p, "ButClose", QStringLiteral("Выход"), {600, 10, 80, 22},
-                            QStringLiteral("Закрытие программы"));
-    helpButton_ = addButton(p, "ButHelp", QStringLiteral("Справка"), {600, 42, 80, 22},
-                            QStringLiteral("Вывод справки"));
-    aboutButton_ = addButton(p, "ButAbout", QStringLiteral("О программе"), {600, 74, 80, 22},
-                             QStringLiteral("О программе"));
-    reportButton_ = addButton(p, "ButDate", QStringLiteral("Данные"), {504, 75, 80, 22},
-                              QStringLiteral("Показать расчетные данные"));
-    calculateButton_ = addButton(p, "ButRash", QStringLiteral("Расчет"), {504, 106, 80, 22},
-                                 QStringLiteral("Расчет параметров воздушного винта"));
-    printButton_ = addButton(p, "ButPrint", QStringLiteral("Печать"), {600, 106, 80, 22},
-                             QStringLiteral("Печать"));
+    exitButton_ =
+        addButton(p, "ButClose", tr("Выход"), {600, 10, 80, 22}, tr("Закрытие программы"));
+    helpButton_ = addButton(p, "ButHelp", tr("Справка"), {600, 42, 80, 22}, tr("Вывод справки"));
+    aboutButton_ =
+        addButton(p, "ButAbout", tr("О программе"), {600, 74, 80, 22}, tr("О программе"));
+    reportButton_ =
+        addButton(p, "ButDate", tr("Данные"), {504, 75, 80, 22}, tr("Показать расчетные данные"));
+    calculateButton_ = addButton(p, "ButRash", tr("Расчет"), {504, 106, 80, 22},
+                                 tr("Расчет параметров воздушного винта"));
+    printButton_ = addButton(p, "ButPrint", tr("Печать"), {600, 106, 80, 22}, tr("Печать"));
 
     const QList<QWidget*> tabOrder = {calculateButton_,   printButton_,     zoomSlider_,
                                       turnedCheck_,       powerEdit_,       propellerSpeedEdit_,
@@ -300,8 +299,7 @@ void MainWindow::runGuarded(const std::function<void()>& handler) {
     } catch (const std::exception& failure) {
         services_.messages.critical(this, errorDisplayText(failureText(failure)));
     } catch (...) {
-        services_.messages.critical(this,
-                                    errorDisplayText(QStringLiteral("Непредвиденная ошибка")));
+        services_.messages.critical(this, errorDisplayText(tr("Непредвиденная ошибка")));
     }
 }
 
@@ -389,7 +387,7 @@ void MainWindow::calculate() {
             } catch (const std::exception& e) {
                 failures << errorDisplayText(failureText(e));
             } catch (...) {
-                failures << errorDisplayText(QStringLiteral("Непредвиденная ошибка"));
+                failures << errorDisplayText(tr("Непредвиденная ошибка"));
             }
             if (!failures.isEmpty()) {
                 services_.messages.critical(this, failures.join(QStringLiteral("\n\n")));

@@ -3,6 +3,7 @@
 // printer) into the image view, its caption, the zoom slider, and the print job that draws the
 // same outlines on paper.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -31,7 +32,9 @@ QImage drawSection(const SectionOutlines& outlines, int section, bool controlMar
     }
     QImage bitmap(size.width, size.height, QImage::Format_RGB32);
     if (bitmap.isNull()) {
-        throw Failure("Недостаточно памяти для изображения сечения");
+        throw Failure(QCoreApplication::translate("kelvarin::MainWindow",
+                                                  "Недостаточно памяти для изображения сечения")
+                          .toStdString());
     }
     bitmap.fill(Qt::white);
     QPainter painter(&bitmap);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/MessageBoxes.h"
 
+#include <QCoreApplication>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,9 +29,12 @@ void QtMessageBoxes::critical(QWidget* parent, const QString& text) {
 SaveChoice QtMessageBoxes::askToSave(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.button(QMessageBox::Save)
+        ->setText(QCoreApplication::translate("kelvarin::MessageBoxes", "Сохранить"));
+    box.button(QMessageBox::Discard)
+        ->setText(QCoreApplication::translate("kelvarin::MessageBoxes", "Не сохранять"));
+    box.button(QMessageBox::Cancel)
+        ->setText(QCoreApplication::translate("kelvarin::MessageBoxes", "Отмена"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

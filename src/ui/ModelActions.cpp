@@ -41,15 +41,15 @@ ModelActions::ModelActions(QWidget& window, MessageBoxes& messages, FileDialogs&
       messages_(messages),
       dialogs_(dialogs),
       settings_(settings) {
-    save_ = makeAction(this, "ActionSaveModel", QStringLiteral("Сохранить &модель…"),
-                       QStringLiteral("Сохранить винт как твердое тело: STEP для станков с ЧПУ "
-                                      "и САПР, STL для 3D-печати"));
-    preview_ = makeAction(this, "ActionModelPreview", QStringLiteral("&3D-модель…"),
-                          QStringLiteral("Показать винт в объеме: повернуть мышью, "
-                                         "приблизить колесом"));
-    leftHand_ = makeAction(this, "ActionLeftHand", QStringLiteral("&Левый винт"),
-                           QStringLiteral("Модель левого винта (зеркальная): для двигателя, "
-                                          "вращающегося в другую сторону"));
+    save_ = makeAction(this, "ActionSaveModel", tr("Сохранить &модель…"),
+                       tr("Сохранить винт как твердое тело: STEP для станков с ЧПУ "
+                          "и САПР, STL для 3D-печати"));
+    preview_ = makeAction(this, "ActionModelPreview", tr("&3D-модель…"),
+                          tr("Показать винт в объеме: повернуть мышью, "
+                             "приблизить колесом"));
+    leftHand_ = makeAction(this, "ActionLeftHand", tr("&Левый винт"),
+                           tr("Модель левого винта (зеркальная): для двигателя, "
+                              "вращающегося в другую сторону"));
     leftHand_->setCheckable(true);
     // The settings file is the user's to edit: anything but true counts as a right hand.
     leftHand_->setChecked(settings_.value(kLeftHandKey).toString() == QLatin1String("true"));
@@ -70,7 +70,7 @@ void ModelActions::runGuarded(const std::function<void()>& handler) {
     } catch (const std::exception& e) {
         messages_.critical(&window_, errorDisplayText(failureText(e)));
     } catch (...) {
-        messages_.critical(&window_, errorDisplayText(QStringLiteral("Непредвиденная ошибка")));
+        messages_.critical(&window_, errorDisplayText(tr("Непредвиденная ошибка")));
     }
 }
 
@@ -84,8 +84,8 @@ model3d::Handedness ModelActions::handedness() const {
 
 bool ModelActions::calculated() {
     if (!design_) {
-        messages_.inform(&window_, QStringLiteral("Модели еще нет: сначала рассчитайте винт "
-                                                  "кнопкой «Расчет»."));
+        messages_.inform(&window_, tr("Модели еще нет: сначала рассчитайте винт "
+                                      "кнопкой «Расчет»."));
     }
     return design_.has_value();
 }
@@ -98,8 +98,7 @@ QString ModelActions::suggestedPath() const {
     const QString suffix = settings_.value(kSuffixKey).toString() == QLatin1String("stl")
                                ? QStringLiteral("stl")
                                : QStringLiteral("step");
-    const QString name =
-        leftHand_->isChecked() ? QStringLiteral("винт-левый") : QStringLiteral("винт");
+    const QString name = leftHand_->isChecked() ? tr("винт-левый") : tr("винт");
     return QDir(folder).filePath(name + QLatin1Char('.') + suffix);
 }
 
@@ -112,8 +111,8 @@ void ModelActions::saveModel() {
         const WaitCursor wait;
         modelmodule::checkDesignModel(*design_);
     }
-    const QString title = leftHand_->isChecked() ? QStringLiteral("Сохранить модель левого винта")
-                                                 : QStringLiteral("Сохранить модель винта");
+    const QString title =
+        leftHand_->isChecked() ? tr("Сохранить модель левого винта") : tr("Сохранить модель винта");
     const QString path = dialogs_.modelToSave(&window_, title, suggestedPath());
     if (path.isEmpty()) {
         return;
@@ -142,7 +141,7 @@ void ModelActions::showPreview() {
     };
     modelview::ModelPreviewDialog dialog(meshed(), &window_);
     if (leftHand_->isChecked()) {
-        dialog.setWindowTitle(QStringLiteral("Модель левого винта"));
+        dialog.setWindowTitle(tr("Модель левого винта"));
     }
     dialog.exec();
 }

@@ -162,16 +162,15 @@ QMenu* NumericEdit::createContextMenu() {
         QObject::connect(action, &QAction::triggered, menu->parentWidget(), slot);
         return action;
     };
-    add("edit-undo", QStringLiteral("Отменить"), editable && isUndoAvailable(), [this] { undo(); });
+    add("edit-undo", tr("Отменить"), editable && isUndoAvailable(), [this] { undo(); });
     menu->addSeparator();
-    add("edit-cut", QStringLiteral("Вырезать"), editable && selected, [this] { cut(); });
-    add("edit-copy", QStringLiteral("Копировать"), selected && echoMode() == Normal,
-        [this] { copy(); });
-    add("edit-paste", QStringLiteral("Вставить"),
-        editable && !QApplication::clipboard()->text().isEmpty(), [this] { pasteUnfiltered(); });
-    add("edit-delete", QStringLiteral("Удалить"), editable && selected, [this] { del(); });
+    add("edit-cut", tr("Вырезать"), editable && selected, [this] { cut(); });
+    add("edit-copy", tr("Копировать"), selected && echoMode() == Normal, [this] { copy(); });
+    add("edit-paste", tr("Вставить"), editable && !QApplication::clipboard()->text().isEmpty(),
+        [this] { pasteUnfiltered(); });
+    add("edit-delete", tr("Удалить"), editable && selected, [this] { del(); });
     menu->addSeparator();
-    add("select-all", QStringLiteral("Выделить все"), !text().isEmpty(), [this] { selectAll(); });
+    add("select-all", tr("Выделить все"), !text().isEmpty(), [this] { selectAll(); });
     return menu;
 }
 

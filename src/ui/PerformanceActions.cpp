@@ -26,10 +26,10 @@ std::optional<double> numberSetting(const QSettings& settings, const QString& ke
 
 PerformanceActions::PerformanceActions(QWidget& window, QSettings& settings)
     : QObject(&window), window_(window), settings_(settings) {
-    show_ = new QAction(QStringLiteral("&Характеристики винта"), this);
+    show_ = new QAction(tr("&Характеристики винта"), this);
     show_->setObjectName(QStringLiteral("ActionPerformance"));
     const QString tip =
-        QStringLiteral("Статическая тяга, тяга и КПД по скорости, потребная мощность по оборотам");
+        tr("Статическая тяга, тяга и КПД по скорости, потребная мощность по оборотам");
     show_->setStatusTip(tip);
     show_->setToolTip(tip);
     connect(show_, &QAction::triggered, this, &PerformanceActions::showWindow);
@@ -65,9 +65,9 @@ void PerformanceActions::showPropeller() {
         performanceWindow_->showPropeller(propeller_->geometry, propeller_->engine);
     } else {
         performanceWindow_->showNoPropeller(
-            QStringLiteral("Винт еще не рассчитан. Задайте исходные данные в главном окне и "
-                           "нажмите «Расчет»: характеристики появятся здесь и будут следовать "
-                           "за каждым расчетом."));
+            tr("Винт еще не рассчитан. Задайте исходные данные в главном окне и "
+               "нажмите «Расчет»: характеристики появятся здесь и будут следовать "
+               "за каждым расчетом."));
     }
 }
 

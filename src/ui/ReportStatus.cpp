@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ReportStatus.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFile>
 #include <exception>
@@ -45,7 +47,9 @@ std::optional<QString> ReportStatus::write(const PropellerDesign& design, InputM
         failure_ = startingLowercase(failureText(e));
     }
     state_ = State::Failed;
-    return QStringLiteral("Не удалось записать отчёт в файл «%1»: %2.").arg(path, failure_);
+    return QCoreApplication::translate("kelvarin::ReportStatus",
+                                       "Не удалось записать отчёт в файл «%1»: %2.")
+        .arg(path, failure_);
 }
 
 std::optional<QString> ReportStatus::reasonNotToOpen(const QString& path) const {
@@ -53,11 +57,14 @@ std::optional<QString> ReportStatus::reasonNotToOpen(const QString& path) const 
         case State::NoneYet:
             return std::nullopt;
         case State::Failed:
-            return QStringLiteral("Отчёт последнего расчёта не записан в файл «%1»: %2.")
+            return QCoreApplication::translate(
+                       "kelvarin::ReportStatus",
+                       "Отчёт последнего расчёта не записан в файл «%1»: %2.")
                 .arg(path, failure_);
         case State::Written:
             if (written_ && fileIdentity(QFile::encodeName(path).toStdString()) != written_) {
-                return QStringLiteral(
+                return QCoreApplication::translate(
+                           "kelvarin::ReportStatus",
                            "Файл «%1» изменён или удалён после расчёта. Нажмите "
                            "«Расчет», чтобы записать отчёт снова.")
                     .arg(path);

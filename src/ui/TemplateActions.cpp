@@ -2,6 +2,7 @@
 #include "ui/TemplateActions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,29 +35,37 @@ struct FileFilter {
     const char* suffix;
 };
 constexpr std::array<FileFilter, 5> kFilters = {{
-    {"PDF, бумага A4 (*.pdf)", PaperSize::A4, "pdf"},
-    {"PDF, бумага Letter (*.pdf)", PaperSize::Letter, "pdf"},
-    {"PDF, бумага A3 (*.pdf)", PaperSize::A3, "pdf"},
-    {"SVG, рисунок в миллиметрах (*.svg)", PaperSize::A4, "svg"},
-    {"DXF для станков с ЧПУ (*.dxf)", PaperSize::A4, "dxf"},
+    {QT_TRANSLATE_NOOP("kelvarin::TemplateActions", "PDF, бумага A4 (*.pdf)"), PaperSize::A4,
+     "pdf"},
+    {QT_TRANSLATE_NOOP("kelvarin::TemplateActions", "PDF, бумага Letter (*.pdf)"),
+     PaperSize::Letter, "pdf"},
+    {QT_TRANSLATE_NOOP("kelvarin::TemplateActions", "PDF, бумага A3 (*.pdf)"), PaperSize::A3,
+     "pdf"},
+    {QT_TRANSLATE_NOOP("kelvarin::TemplateActions", "SVG, рисунок в миллиметрах (*.svg)"),
+     PaperSize::A4, "svg"},
+    {QT_TRANSLATE_NOOP("kelvarin::TemplateActions", "DXF для станков с ЧПУ (*.dxf)"), PaperSize::A4,
+     "dxf"},
 }};
 
 std::optional<TemplateFileChoice> askWithFileDialog(QWidget* parent, const QString& folder,
                                                     PaperSize paper) {
-    QFileDialog dialog(parent, QStringLiteral("Сохранить шаблоны"), folder);
+    QFileDialog dialog(
+        parent, QCoreApplication::translate("kelvarin::TemplateActions", "Сохранить шаблоны"),
+        folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
     for (const FileFilter& f : kFilters) {
-        filters << QString::fromUtf8(f.text);
+        filters << QCoreApplication::translate("kelvarin::TemplateActions", f.text);
     }
     dialog.setNameFilters(filters);
     for (const FileFilter& f : kFilters) {
         if (f.paper == paper) {
-            dialog.selectNameFilter(QString::fromUtf8(f.text));
+            dialog.selectNameFilter(
+                QCoreApplication::translate("kelvarin::TemplateActions", f.text));
             break;
         }
     }
-    dialog.selectFile(QStringLiteral("шаблоны.pdf"));
+    dialog.selectFile(QCoreApplication::translate("kelvarin::TemplateActions", "шаблоны.pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
@@ -92,12 +101,12 @@ TemplateActions::TemplateActions(DesignSource design, OptionsSource options, Mes
       settings_(settings == nullptr ? ownSettings_.get() : settings),
       printSystem_(std::make_unique<CupsPrintSystem>()),
       chooser_(askWithFileDialog) {
-    save_ = newAction(this, "ActionSaveTemplates", QStringLiteral("Сохранить шаблоны…"),
+    save_ = newAction(this, "ActionSaveTemplates", tr("Сохранить шаблоны…"),
                       QKeySequence(Qt::CTRL | Qt::Key_E));
-    print_ = newAction(this, "ActionPrintTemplates", QStringLiteral("Печать…"),
-                       QKeySequence(QKeySequence::Print));
-    preview_ = newAction(this, "ActionPreviewTemplates",
-                         QStringLiteral("Предварительный просмотр…"), QKeySequence());
+    print_ =
+        newAction(this, "ActionPrintTemplates", tr("Печать…"), QKeySequence(QKeySequence::Print));
+    preview_ =
+        newAction(this, "ActionPreviewTemplates", tr("Предварительный просмотр…"), QKeySequence());
     connect(save_, &QAction::triggered, this, &TemplateActions::saveTemplates);
     connect(print_, &QAction::triggered, this, &TemplateActions::printTemplatesWithDialog);
     connect(preview_, &QAction::triggered, this, &TemplateActions::previewTemplates);
@@ -109,8 +118,7 @@ bool TemplateActions::designReady(const char* refusal) {
     if (hasTemplates(design_())) {
         return true;
     }
-    showFailure(QString::fromUtf8(refusal) +
-                QStringLiteral(": расчёт ещё не выполнен, нажмите «Расчет»"));
+    showFailure(tr(refusal) + tr(": расчёт ещё не выполнен, нажмите «Расчет»"));
     return false;
 }
 
@@ -119,7 +127,7 @@ void TemplateActions::showFailure(const QString& text) {
 }
 
 void TemplateActions::saveTemplates() {
-    if (!designReady("Шаблоны не сохранены")) {
+    if (!designReady(QT_TR_NOOP("Шаблоны не сохранены"))) {
         return;
     }
     const QString folder = settings_->value(kFolderKey, QDir::homePath()).toString();
@@ -148,12 +156,12 @@ void TemplateActions::useResolutionOf(QPrinter& printer) {
 }
 
 void TemplateActions::printTemplatesWithDialog() {
-    if (!designReady("Шаблоны не напечатаны")) {
+    if (!designReady(QT_TR_NOOP("Шаблоны не напечатаны"))) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent_);
-    dialog.setWindowTitle(QStringLiteral("Печать шаблонов"));
+    dialog.setWindowTitle(tr("Печать шаблонов"));
     dialog.setMinMax(1, kMaxTemplatePages);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     if (dialog.exec() != QDialog::Accepted) {
@@ -170,7 +178,7 @@ void TemplateActions::printTemplatesWithDialog() {
 }
 
 void TemplateActions::previewTemplates() {
-    if (!designReady("Шаблоны не показаны")) {
+    if (!designReady(QT_TR_NOOP("Шаблоны не показаны"))) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -180,11 +188,11 @@ void TemplateActions::previewTemplates() {
         layOutTemplates(design_(), {printer.resolution(), printer.width(), printer.height()},
                         options_());
     } catch (const std::exception& failure) {
-        showFailure(QStringLiteral("Шаблоны не показаны: ") + QString::fromUtf8(failure.what()));
+        showFailure(tr("Шаблоны не показаны: ") + QString::fromUtf8(failure.what()));
         return;
     }
     QPrintPreviewDialog preview(&printer, parent_);
-    preview.setWindowTitle(QStringLiteral("Предварительный просмотр шаблонов"));
+    preview.setWindowTitle(tr("Предварительный просмотр шаблонов"));
     QString failure;
     connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* shown) {
         // The preview's own page setup or its Print button may have chosen another printer.

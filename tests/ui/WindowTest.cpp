@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "systemlocale/ProgramTranslation.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpLocation.h"
 #include "ui/LinkLabel.h"
@@ -62,27 +64,52 @@ TEST_F(UiWindowTest, DesignedWindowAndPanel) {
     EXPECT_EQ(box->height(), 0);
 }
 
-TEST_F(UiWindowTest, EveryCaptionFitsItsControl) {
-    for (auto* check : rig.window->findChildren<QCheckBox*>()) {
+// A caption that fits in Russian may not in English: both languages are held to the same checks.
+void expectCaptionsFit(MainWindow& window) {
+    for (auto* check : window.findChildren<QCheckBox*>()) {
         EXPECT_LE(check->sizeHint().width(), check->width()) << check->objectName().toStdString();
     }
-    for (auto* button : rig.window->findChildren<QPushButton*>()) {
+    for (auto* button : window.findChildren<QPushButton*>()) {
         EXPECT_LE(button->sizeHint().width() - 16, button->width())
             << button->objectName().toStdString();
     }
     // The widest text each field holds after typing: its whole typing limit of digits.
     for (InputField f : kInputFields) {
-        NumericEdit* edit = rig.window->fieldEdit(f);
+        NumericEdit* edit = window.fieldEdit(f);
         const QString digits(edit->typingLimit(), QChar('8'));
         EXPECT_LE(edit->fontMetrics().horizontalAdvance(digits) + 4, edit->width())
             << edit->objectName().toStdString();
     }
-    for (auto* label : rig.window->findChildren<QLabel*>()) {
+    for (auto* label : window.findChildren<QLabel*>()) {
         if (label->wordWrap()) {
             EXPECT_LE(label->heightForWidth(label->width()), label->height() + 4)
                 << label->objectName().toStdString();
         }
     }
+}
+
+TEST_F(UiWindowTest, EveryCaptionFitsItsControl) {
+    expectCaptionsFit(*rig.window);
+}
+
+TEST(UiEnglishWindowTest, EveryCaptionFitsItsControl) {
+    ProgramTranslation english(ProgramLanguage::English);
+    english.installIntoApplication();
+    WindowRig rig;
+    EXPECT_EQ(rig.Find<QPushButton>("ButRash")->text(), "Calculate");
+    EXPECT_EQ(rig.window->windowTitle(), "Air propeller calculator");
+    expectCaptionsFit(*rig.window);
+}
+
+TEST_F(UiWindowTest, LanguageChoiceIsKeptForTheNextStart) {
+    rig.window->findChild<QAction*>(QStringLiteral("ActionLanguageEnglish"))->trigger();
+    EXPECT_EQ(chosenLanguage(rig.settings), ProgramLanguage::English);
+    ASSERT_EQ(rig.messages.informed.size(), 1);
+    EXPECT_TRUE(rig.messages.informed.front().contains(QStringLiteral("next time")));
+    // Back to the language this run speaks: nothing changes at the next start, nothing to say.
+    rig.window->findChild<QAction*>(QStringLiteral("ActionLanguageRussian"))->trigger();
+    EXPECT_EQ(chosenLanguage(rig.settings), ProgramLanguage::Russian);
+    EXPECT_EQ(rig.messages.informed.size(), 1);
 }
 
 TEST_F(UiWindowTest, TabOrderStartsAtCalculate) {
