@@ -36,6 +36,9 @@ QIcon applicationIcon() {
 
 int runApplication(int& argc, char** argv, bool quitWhenShown) {
     QApplication app(argc, argv);
+    // The program's texts and Qt's own (file dialogs, message box buttons) in one language.
+    ProgramTranslation translation(userProgramLanguage());
+    translation.installIntoApplication();
     // What is left once Qt has taken its own options must be nothing the program does not know.
     const CommandLineRequest request = readCommandLine(QCoreApplication::arguments(), true);
     if (request.action == CommandLineRequest::Action::Refuse) {
@@ -50,9 +53,6 @@ int runApplication(int& argc, char** argv, bool quitWhenShown) {
     // The recent designs and the chosen language, in the user's configuration folder
     // (Kelvarin/Kelvarin.conf).
     QSettings settings(QStringLiteral("Kelvarin"), QStringLiteral("Kelvarin"));
-    // The program's texts and Qt's own (file dialogs, message box buttons) in one language.
-    ProgramTranslation translation(userProgramLanguage());
-    translation.installIntoApplication();
 
     QtMessageBoxes messages;
     QtDesktopShell shell;
