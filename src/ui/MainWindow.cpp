@@ -417,7 +417,7 @@ void MainWindow::showReport() {
 }
 
 void MainWindow::showHelp() {
-    services_.shell.open(QUrl::fromLocalFile(helpFilePath()));
+    services_.shell.open(QUrl::fromLocalFile(helpFilePath(helpFileName(false))));
 }
 
 void MainWindow::showAbout() {

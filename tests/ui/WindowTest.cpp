@@ -121,8 +121,10 @@ TEST_F(UiWindowTest, DataAndHelpGoToTheDesktop) {
     ASSERT_EQ(rig.shell.opened.size(), 2u);
     EXPECT_EQ(rig.shell.opened[1], QUrl::fromLocalFile(rig.workDir.filePath("Help.chm")));
 
-    EXPECT_EQ(installedHelpCandidates("/opt/k/bin"),
+    EXPECT_EQ(installedHelpCandidates("/opt/k/bin", helpFileName(false)),
               QStringList({"/opt/k/bin/Help.chm", "/opt/k/share/kelvarin/Help.chm"}));
+    EXPECT_EQ(installedHelpCandidates("/opt/k/bin", helpFileName(true)),
+              QStringList({"/opt/k/bin/Help-en.chm", "/opt/k/share/kelvarin/Help-en.chm"}));
 }
 
 TEST_F(UiWindowTest, ExitClosesTheWindow) {
