@@ -10,26 +10,24 @@
 
 namespace kelvarin {
 
-namespace {
-
-const QString kHelpFile = QStringLiteral("Help.chm");
-
-}  // namespace
-
-QStringList installedHelpCandidates(const QString& programDir) {
-    const QDir dir(programDir);
-    return {dir.absoluteFilePath(kHelpFile),
-            QDir::cleanPath(dir.absoluteFilePath(QString::fromUtf8(kDataDirFromProgram) +
-                                                 QLatin1Char('/') + kHelpFile))};
+QString helpFileName(bool english) {
+    return english ? QStringLiteral("Help-en.chm") : QStringLiteral("Help.chm");
 }
 
-QString helpFilePath() {
-    const QString local = QDir::current().absoluteFilePath(kHelpFile);
+QStringList installedHelpCandidates(const QString& programDir, const QString& fileName) {
+    const QDir dir(programDir);
+    return {dir.absoluteFilePath(fileName),
+            QDir::cleanPath(dir.absoluteFilePath(QString::fromUtf8(kDataDirFromProgram) +
+                                                 QLatin1Char('/') + fileName))};
+}
+
+QString helpFilePath(const QString& fileName) {
+    const QString local = QDir::current().absoluteFilePath(fileName);
     if (QFileInfo(local).isFile()) {
         return local;
     }
     for (const QString& candidate :
-         installedHelpCandidates(QCoreApplication::applicationDirPath())) {
+         installedHelpCandidates(QCoreApplication::applicationDirPath(), fileName)) {
         if (QFileInfo(candidate).isFile()) {
             return candidate;
         }

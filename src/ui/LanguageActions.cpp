@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QSettings>
 #include <QWidget>
@@ -11,16 +12,21 @@
 
 namespace kelvarin {
 
+ProgramLanguage runningLanguage() {
+    // The text's translation is the translation's own language code.
+    return QCoreApplication::translate("kelvarin::LanguageActions", "ru",
+                                       "code of the language the program speaks") ==
+                   QLatin1String("ru")
+               ? ProgramLanguage::Russian
+               : ProgramLanguage::English;
+}
+
 LanguageActions::LanguageActions(QWidget& window, MessageBoxes& messages, QSettings& settings)
     : QObject(&window),
       window_(window),
       messages_(messages),
       settings_(settings),
-      // The installed catalogue tells the language this run speaks: the text's translation is
-      // the translation's own language code.
-      running_(tr("ru", "code of the language the program speaks") == QLatin1String("ru")
-                   ? ProgramLanguage::Russian
-                   : ProgramLanguage::English) {
+      running_(runningLanguage()) {
     // Written in both languages, and not translated, so that it can be found in either.
     menu_ = new QMenu(QStringLiteral("&Язык / Language"), &window);
     menu_->setObjectName(QStringLiteral("MenuLanguage"));

@@ -16,6 +16,10 @@ namespace kelvarin {
 
 class MessageBoxes;
 
+// The language this run speaks, as the installed catalogue tells it (the settings may say
+// otherwise once the user has chosen another for the next start).
+ProgramLanguage runningLanguage();
+
 // The menu "Язык / Language": the language of the system, Russian or English. The choice is
 // kept in the settings and takes effect at the next start, which a note says in both languages,
 // since a reader who chose a language may not read the one the window speaks.

@@ -415,7 +415,8 @@ void MainWindow::showReport() {
 }
 
 void MainWindow::showHelp() {
-    services_.shell.open(QUrl::fromLocalFile(helpFilePath()));
+    services_.shell.open(QUrl::fromLocalFile(
+        helpFilePath(helpFileName(runningLanguage() == ProgramLanguage::English))));
 }
 
 void MainWindow::showAbout() {

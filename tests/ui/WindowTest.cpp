@@ -99,6 +99,9 @@ TEST(UiEnglishWindowTest, EveryCaptionFitsItsControl) {
     EXPECT_EQ(rig.Find<QPushButton>("ButRash")->text(), "Calculate");
     EXPECT_EQ(rig.window->windowTitle(), "Air propeller calculator");
     expectCaptionsFit(*rig.window);
+    QTest::mouseClick(rig.Find<QPushButton>("ButHelp"), Qt::LeftButton);
+    ASSERT_EQ(rig.shell.opened.size(), 1u);
+    EXPECT_TRUE(rig.shell.opened[0].path().endsWith("/Help-en.chm"));
 }
 
 TEST_F(UiWindowTest, LanguageChoiceIsKeptForTheNextStart) {
@@ -148,8 +151,10 @@ TEST_F(UiWindowTest, DataAndHelpGoToTheDesktop) {
     ASSERT_EQ(rig.shell.opened.size(), 2u);
     EXPECT_EQ(rig.shell.opened[1], QUrl::fromLocalFile(rig.workDir.filePath("Help.chm")));
 
-    EXPECT_EQ(installedHelpCandidates("/opt/k/bin"),
+    EXPECT_EQ(installedHelpCandidates("/opt/k/bin", helpFileName(false)),
               QStringList({"/opt/k/bin/Help.chm", "/opt/k/share/kelvarin/Help.chm"}));
+    EXPECT_EQ(installedHelpCandidates("/opt/k/bin", helpFileName(true)),
+              QStringList({"/opt/k/bin/Help-en.chm", "/opt/k/share/kelvarin/Help-en.chm"}));
 }
 
 TEST_F(UiWindowTest, ExitClosesTheWindow) {
