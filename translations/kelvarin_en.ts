@@ -33,6 +33,313 @@
     </message>
 </context>
 <context>
+    <name>kelvarin::Atmosphere</name>
+    <message>
+        <source>Высота над уровнем моря должна быть от %1 до %2 м, задано: %3 м.</source>
+        <translation>Altitude above sea level must be from %1 to %2 m, given: %3 m.</translation>
+    </message>
+    <message>
+        <source>Температура воздуха должна быть от %1 до +%2 °C, задано: %3 °C.</source>
+        <translation>Air temperature must be from %1 to +%2 °C, given: %3 °C.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::CalcCommand</name>
+    <message>
+        <source>--format: %1 не формат; возможны text, csv и json</source>
+        <translation>--format: %1 is not a format; use text, csv or json</translation>
+    </message>
+    <message>
+        <source>диаметр, шаг, таблица сечений лопасти и скорость конца лопасти</source>
+        <translation>diameter, pitch, blade station table and blade tip speed</translation>
+    </message>
+    <message>
+        <source>Использование: kelvarin-cli calc [ПРОЕКТ.kelvarin] [параметры]
+
+Рассчитывает винт, как кнопка «Расчет» в окне, и выводит диаметр и шаг (как
+их показывают поля окна), таблицу сечений 2–11 (как в отчете), скорость конца
+лопасти с числом Маха и относительную поступь.
+
+Пример: kelvarin-cli calc --power 14 --rpm 2300 --vmax 50 --vdesign 40
+
+  --format ФОРМАТ    text (по умолчанию, числа с десятичным разделителем
+                     системы), csv или json (числа с точкой, полная точность;
+                     в json также координаты профилей сечений 3–11, мм)
+</source>
+        <translation>Usage: kelvarin-cli calc [DESIGN.kelvarin] [options]
+
+Calculates the propeller as the window&apos;s “Calculate” button does and prints the
+diameter and pitch (as the window&apos;s fields show them), the table of stations
+2–11 (as in the report), the blade tip speed with its Mach number and the
+advance ratio.
+
+Example: kelvarin-cli calc --power 14 --rpm 2300 --vmax 50 --vdesign 40
+
+  --format FORMAT    text (the default, numbers with the system&apos;s decimal
+                     separator), csv or json (numbers with a point, full
+                     precision; json also gives the section profiles of
+                     stations 3–11, mm)
+</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::CalcOutput</name>
+    <message>
+        <source>Расчет диаметра и шага по мощности и скоростям</source>
+        <translation>Diameter and pitch from power and speeds</translation>
+    </message>
+    <message>
+        <source>Расчет по диаметру винта</source>
+        <translation>Sized by propeller diameter</translation>
+    </message>
+    <message>
+        <source>Диаметр и шаг заданы вручную</source>
+        <translation>Diameter and pitch given by hand</translation>
+    </message>
+    <message>
+        <source>Радиус, см</source>
+        <translation>Radius, cm</translation>
+    </message>
+    <message>
+        <source>Bl, см</source>
+        <translation>Bl, cm</translation>
+    </message>
+    <message>
+        <source>Угол, град</source>
+        <translation>Angle, deg</translation>
+    </message>
+    <message>
+        <source>Bl/cos, см</source>
+        <translation>Bl/cos, cm</translation>
+    </message>
+    <message>
+        <source>hc, см</source>
+        <translation>hc, cm</translation>
+    </message>
+    <message>
+        <source>Диаметр винта</source>
+        <translation>Propeller diameter</translation>
+    </message>
+    <message>
+        <source>см</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>Шаг винта</source>
+        <translation>Propeller pitch</translation>
+    </message>
+    <message>
+        <source>м</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Мощность двигателя</source>
+        <translation>Engine power</translation>
+    </message>
+    <message>
+        <source>л/с</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>Частота вращения винта</source>
+        <translation>Propeller speed</translation>
+    </message>
+    <message>
+        <source>об/мин</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>Скорость максимальная</source>
+        <translation>Maximum speed</translation>
+    </message>
+    <message>
+        <source>км/ч</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Скорость расчетная</source>
+        <translation>Design speed</translation>
+    </message>
+    <message>
+        <source>Сечение</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Внимание: %1</source>
+        <translation>Warning: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::CliArguments</name>
+    <message>
+        <source>«%1»</source>
+        <comment>an argument quoted in a message</comment>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>параметр %1 указан дважды</source>
+        <translation>option %1 is given twice</translation>
+    </message>
+    <message>
+        <source>параметр %1 не принимает значения</source>
+        <translation>option %1 takes no value</translation>
+    </message>
+    <message>
+        <source>параметр %1 требует значений через пробел</source>
+        <translation>option %1 takes its values separated by spaces</translation>
+    </message>
+    <message>
+        <source>после %1 нужно значение</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message numerus="yes">
+        <source>после %1 нужно %n значения</source>
+        <translation>
+            <numerusform>%1 needs %n value</numerusform>
+            <numerusform>%1 needs %n values</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::CliDesignInput</name>
+    <message>
+        <source>Исходные данные: ПРОЕКТ.kelvarin, если указан, а поверх него параметры;
+чего нет ни там, ни там, берется как в окне при запуске программы
+(14 л/с, 2300 об/мин, 50 и 40 км/ч, расчет диаметра и шага).
+Числа пишутся с точкой или запятой.
+  --power N          мощность двигателя, л/с
+  --rpm N            частота вращения винта, об/мин
+  --vmax N           скорость максимальная, км/ч
+  --vdesign N        скорость расчетная, км/ч
+  --by-diameter D    расчет по диаметру винта D, см (частота вращения и шаг
+                     рассчитываются)
+  --manual D H       диаметр D, см, и шаг H, м, заданы вручную (рассчитывается
+                     только лопасть)
+</source>
+        <translation>Inputs: DESIGN.kelvarin, if given, with the options over it; anything given
+by neither is as the window starts (14 hp, 2300 rpm, 50 and 40 km/h,
+diameter and pitch calculated).
+Numbers take a point or a comma.
+  --power N          engine power, hp
+  --rpm N            propeller speed, rpm
+  --vmax N           maximum speed, km/h
+  --vdesign N        design speed, km/h
+  --by-diameter D    size by the propeller diameter D, cm (propeller speed and
+                     pitch are calculated)
+  --manual D H       diameter D, cm, and pitch H, m, given by hand (only the
+                     blade is calculated)
+</translation>
+    </message>
+    <message>
+        <source>%1 (%2): значение длиннее %3 символов</source>
+        <translation>%1 (%2): the value is longer than %3 characters</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 не число: нужны цифры и не больше одного десятичного знака (точки или запятой)</source>
+        <translation>%1 (%2): %3 is not a number: digits are needed, with at most one decimal separator (a point or a comma)</translation>
+    </message>
+    <message>
+        <source>нужен один файл проекта, а указано больше: %1, %2</source>
+        <translation>one design file is needed, but more are given: %1, %2</translation>
+    </message>
+    <message>
+        <source>--by-diameter и --manual взаимоисключающие: выберите один режим</source>
+        <translation>--by-diameter and --manual exclude each other: choose one mode</translation>
+    </message>
+    <message>
+        <source>(в окне поле получило бы значение по умолчанию; здесь расчет остановлен: задайте значение сами)</source>
+        <translation>(the window would give the field its default value; here the calculation stops: give the value yourself)</translation>
+    </message>
+    <message>
+        <source>поле «%1»: %2 не читается как число (слишком большое или записано неверно)</source>
+        <translation>field “%1”: %2 does not read as a number (too large or badly written)</translation>
+    </message>
+    <message>
+        <source>расчет не удался: арифметическая ошибка (корень из отрицательного числа, деление на ноль или переполнение); проверьте величины и их знаки</source>
+        <translation>the calculation failed: an arithmetic error (square root of a negative number, division by zero or overflow); check the values and their signs</translation>
+    </message>
+    <message>
+        <source>не удалось записать %1: %2</source>
+        <translation>could not write %1: %2</translation>
+    </message>
+    <message>
+        <source>это каталог</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>нет каталога %1</source>
+        <translation>there is no folder %1</translation>
+    </message>
+    <message>
+        <source>%1 (прежний файл, если он был, не изменен)</source>
+        <translation>%1 (the previous file, if any, is unchanged)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::CliProgram</name>
+    <message>
+        <source>Использование: kelvarin-cli КОМАНДА [параметры]
+
+Расчет воздушного винта без окна и дисплея: для пакетной обработки и станков
+с ЧПУ. Считает так же, как программа kelvarin, и читает и пишет ее проекты.
+
+Команды:
+</source>
+        <translation>Usage: kelvarin-cli COMMAND [options]
+
+Air propeller calculation without a window or a display: for batch work and
+CNC machining. Calculates as the kelvarin program does, and reads and writes
+its designs.
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>
+Параметры:
+  -h, --help        показать эту справку и выйти; kelvarin-cli КОМАНДА --help —
+                    справка по команде
+  -v, --version     показать версию программы и выйти
+
+Код возврата: 0 — успешно; 1 — сообщение или ошибка расчета, негодный файл
+проекта или геометрии, ошибка записи (причина в стандартном потоке ошибок);
+2 — неверные параметры.
+Подробнее: man kelvarin-cli
+</source>
+        <translation>
+Options:
+  -h, --help        show this help and exit; kelvarin-cli COMMAND --help —
+                    help on a command
+  -v, --version     show the program&apos;s version and exit
+
+Exit status: 0 — success; 1 — a calculation message or failure, a bad design
+or geometry file, a failed write (the reason is on standard error);
+2 — bad options.
+More: man kelvarin-cli
+</translation>
+    </message>
+    <message>
+        <source>Справка: %1</source>
+        <translation>Help: %1</translation>
+    </message>
+    <message>
+        <source>не указана команда</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>неизвестная команда %1</source>
+        <translation>unknown command %1</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::CommandLine</name>
     <message>
         <source>Использование: kelvarin [параметры] [ПРОЕКТ.kelvarin]
@@ -193,6 +500,65 @@ List of options: kelvarin --help
     <message>
         <source>STL — для 3D-печати (*.stl)</source>
         <translation>STL — for 3D printing (*.stl)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::GeometryFile</name>
+    <message>
+        <source>Файл геометрии «%1»</source>
+        <translation>Geometry file “%1”</translation>
+    </message>
+    <message>
+        <source>%1относительный радиус «%2» — не число (дробную часть отделяйте точкой, а при разделителе «;» можно и запятой).</source>
+        <translation>%1relative radius “%2” is not a number (separate the fraction with a point, or with a comma where fields are separated by “;”).</translation>
+    </message>
+    <message>
+        <source>%1относительная хорда «%2» — не число (дробную часть отделяйте точкой, а при разделителе «;» можно и запятой).</source>
+        <translation>%1relative chord “%2” is not a number (separate the fraction with a point, or with a comma where fields are separated by “;”).</translation>
+    </message>
+    <message>
+        <source>%1угол установки «%2» — не число (дробную часть отделяйте точкой, а при разделителе «;» можно и запятой).</source>
+        <translation>%1blade angle “%2” is not a number (separate the fraction with a point, or with a comma where fields are separated by “;”).</translation>
+    </message>
+    <message>
+        <source>%1относительная толщина «%2» — не число (дробную часть отделяйте точкой, а при разделителе «;» можно и запятой).</source>
+        <translation>%1thickness ratio “%2” is not a number (separate the fraction with a point, or with a comma where fields are separated by “;”).</translation>
+    </message>
+    <message>
+        <source>%1относительная кривизна «%2» — не число (дробную часть отделяйте точкой, а при разделителе «;» можно и запятой).</source>
+        <translation>%1camber ratio “%2” is not a number (separate the fraction with a point, or with a comma where fields are separated by “;”).</translation>
+    </message>
+    <message>
+        <source>%1, строка %2: </source>
+        <translation>%1, line %2: </translation>
+    </message>
+    <message>
+        <source>строка длиннее %1 символов.</source>
+        <translation>the line is longer than %1 characters.</translation>
+    </message>
+    <message>
+        <source>нужно 4 числа через запятую (относительный радиус, относительная хорда, угол установки в градусах, относительная толщина; пятым числом можно указать относительную кривизну), а найдено %1.</source>
+        <translation>4 numbers separated by commas are needed (relative radius, relative chord, blade angle in degrees, thickness ratio; a fifth number may give the camber ratio), but %1 are found.</translation>
+    </message>
+    <message>
+        <source>станций больше %1.</source>
+        <translation>more than %1 stations.</translation>
+    </message>
+    <message>
+        <source>%1: не удалось дочитать файл.</source>
+        <translation>%1: the file could not be read to the end.</translation>
+    </message>
+    <message>
+        <source>%1: нет ни одной станции (строки «r/R, c/R, угол, t/c»).</source>
+        <translation>%1: there are no stations (lines “r/R, c/R, angle, t/c”).</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл геометрии «%1»: %2.</source>
+        <translation>Could not open the geometry file “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Файл геометрии «%1» больше мегабайта: это не таблица станций лопасти.</source>
+        <translation>Geometry file “%1” is larger than a megabyte: it is no table of blade stations.</translation>
     </message>
 </context>
 <context>
@@ -428,6 +794,56 @@ List of options: kelvarin --help
     </message>
 </context>
 <context>
+    <name>kelvarin::ModelCommand</name>
+    <message>
+        <source>укажите файл модели: -o ФАЙЛ.step или -o ФАЙЛ.stl</source>
+        <translation>give the model file: -o FILE.step or -o FILE.stl</translation>
+    </message>
+    <message>
+        <source>-o %1: модель сохраняется в файлы .step, .stp или .stl</source>
+        <translation>-o %1: the model is saved to .step, .stp or .stl files</translation>
+    </message>
+    <message>
+        <source>винт как твердое тело: STEP для станков с ЧПУ, STL для 3D-печати</source>
+        <translation>the propeller as a solid: STEP for CNC, STL for 3D printing</translation>
+    </message>
+    <message>
+        <source>Использование: kelvarin-cli model [ПРОЕКТ.kelvarin] [параметры] -o ФАЙЛ.step|ФАЙЛ.stl
+
+Рассчитывает винт и записывает его как одно замкнутое твердое тело в
+миллиметрах: обе лопасти по сечениям 3–11 и ступица между ними; ось
+вращения — Z, лопасти вдоль X. Формат задает расширение файла: .step или .stp —
+STEP AP214 для станков с ЧПУ и САПР; .stl — двоичный STL для 3D-печати
+(отклонение сетки от поверхности не больше 0,05 мм).
+
+Пример: kelvarin-cli model винт.kelvarin -o винт.step --left-hand
+
+  -o, --output ФАЙЛ  файл модели (заменяется целиком, только когда новый
+                     записан полностью)
+  --left-hand        левый винт: зеркальная модель, для двигателя,
+                     вращающегося в другую сторону (по умолчанию правый: если
+                     смотреть сзади по направлению полета, вращается по
+                     часовой стрелке)
+</source>
+        <translation>Usage: kelvarin-cli model [DESIGN.kelvarin] [options] -o FILE.step|FILE.stl
+
+Calculates the propeller and writes it as one closed solid in millimetres:
+both blades through stations 3–11 and the hub between them; the rotation
+axis is Z, the blades lie along X. The file&apos;s extension chooses the format:
+.step or .stp — STEP AP214 for CNC machining and CAD; .stl — binary STL for
+3D printing (the mesh deviates from the surface by at most 0.05 mm).
+
+Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
+
+  -o, --output FILE  the model file (replaced whole, only once the new one is
+                     complete)
+  --left-hand        left-hand propeller: the mirrored model, for an engine
+                     turning the other way (right-hand by default: seen from
+                     behind in the direction of flight, it turns clockwise)
+</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::NumericEdit</name>
     <message>
         <source>Отменить</source>
@@ -455,6 +871,157 @@ List of options: kelvarin --help
     </message>
 </context>
 <context>
+    <name>kelvarin::PerfCommand</name>
+    <message>
+        <source>--%1: %2 не число</source>
+        <translation>--%1: %2 is not a number</translation>
+    </message>
+    <message>
+        <source>с --geometry проект не нужен: %1</source>
+        <translation>with --geometry no design is needed: %1</translation>
+    </message>
+    <message>
+        <source>--%1 задает проект, а с --geometry винт задан файлом геометрии</source>
+        <translation>--%1 describes a design, but with --geometry the propeller is given by a geometry file</translation>
+    </message>
+    <message>
+        <source>с --geometry нужен --diameter D (диаметр винта, см)</source>
+        <translation>with --geometry, --diameter D (propeller diameter, cm) is needed</translation>
+    </message>
+    <message>
+        <source>с --geometry нужен --rpm N (обороты)</source>
+        <translation>with --geometry, --rpm N (propeller speed) is needed</translation>
+    </message>
+    <message>
+        <source>с --geometry нужен --speeds ОТ:ДО:ШАГ (скорости, км/ч)</source>
+        <translation>with --geometry, --speeds FROM:TO:STEP (speeds, km/h) is needed</translation>
+    </message>
+    <message>
+        <source>--blades: %1 не число лопастей; возможно от %2 до %3</source>
+        <translation>--blades: %1 is not a number of blades; from %2 to %3</translation>
+    </message>
+    <message>
+        <source>--angle-datum: %1 не база угла; возможны chord и face</source>
+        <translation>--angle-datum: %1 is not an angle datum; use chord or face</translation>
+    </message>
+    <message>
+        <source>--format: %1 не формат; возможны text, csv и json</source>
+        <translation>--format: %1 is not a format; use text, csv or json</translation>
+    </message>
+    <message>
+        <source>--%1 — только вместе с --geometry</source>
+        <translation>--%1 only goes with --geometry</translation>
+    </message>
+    <message>
+        <source>характеристики проекта не рассчитать: %1</source>
+        <translation>the design&apos;s performance cannot be calculated: %1</translation>
+    </message>
+    <message>
+        <source>тяга, мощность и КПД винта по скорости полета (проекта или по геометрии)</source>
+        <translation>thrust, power and efficiency by flight speed (design or geometry)</translation>
+    </message>
+    <message>
+        <source>Использование: kelvarin-cli perf [ПРОЕКТ.kelvarin] [исходные данные] [параметры]
+       kelvarin-cli perf --geometry ФАЙЛ.csv --diameter D --rpm N --speeds ОТ:ДО:ШАГ
+                         [параметры]
+
+Что винт будет делать, как в окне «Характеристики винта»: при каждой скорости
+полета тяга (Н и кгс), потребляемая мощность (кВт и л.с.), крутящий момент,
+КПД, относительная поступь J и коэффициенты тяги и мощности CT и CP (теория
+элемента лопасти с концевыми и корневыми потерями Прандтля). Для проекта также
+статическая тяга и обороты, при которых винт поглощает мощность двигателя.
+
+Примеры: kelvarin-cli perf винт.kelvarin --speeds 0:100:5 --altitude 1500
+         kelvarin-cli perf --geometry винт.csv --diameter 305 --blades 2 \
+             --rpm 1000 --speeds 0:160:10 --angle-datum face --format csv
+
+  --rpm N             обороты винта, об/мин (по умолчанию — частота вращения
+                      винта проекта; сам проект от этого не меняется)
+  --speeds ОТ:ДО:ШАГ  скорости полета, км/ч (по умолчанию от 0 до большей из
+                      скоростей проекта через 5 км/ч)
+  --altitude М        высота над уровнем моря, м, от -500 до 11000 (по
+                      умолчанию 0)
+  --temperature C     температура воздуха, °C, от -80 до 60 (по умолчанию —
+                      стандартная на этой высоте); давление стандартное
+  --format ФОРМАТ     text (по умолчанию), csv или json; числа всегда с точкой
+
+Проект: ПРОЕКТ.kelvarin, если указан, а поверх него --power, --vmax, --vdesign,
+--by-diameter D и --manual D H, как у команды calc (kelvarin-cli calc --help).
+Частота вращения винта проекта берется из файла проекта, а без него — как в
+окне при запуске (2300 об/мин); в расчете по диаметру она рассчитывается.
+В ручном режиме мощность, обороты и скорости двигателя берутся из полей проекта.
+
+Любой винт по его геометрии вместо проекта (например, продутый в трубе):
+  --geometry ФАЙЛ     CSV, по сечению на строку от корня к концу лопасти:
+                      r/R, хорда c/R, угол лопасти в градусах, относительная
+                      толщина t/c и необязательный пятый столбец —
+                      относительная вогнутость f/c (без него она берется по
+                      толщине, как у профиля с плоской нижней поверхностью);
+                      поля через запятую, точку с запятой, табуляцию или
+                      пробел; строки с # и строка заголовков пропускаются
+  --diameter D        диаметр винта, см
+  --blades N          число лопастей, от 1 до 12 (по умолчанию 2)
+  --angle-datum БАЗА  chord — угол хорды от передней кромки к задней (по
+                      умолчанию); face — угол плоской нижней поверхности, как
+                      в старых отчетах о продувках и по угломеру
+С --geometry обязательны --diameter, --rpm и --speeds, а проект и его
+исходные данные не принимаются.
+</source>
+        <translation>Usage: kelvarin-cli perf [DESIGN.kelvarin] [inputs] [options]
+       kelvarin-cli perf --geometry FILE.csv --diameter D --rpm N --speeds FROM:TO:STEP
+                         [options]
+
+What the propeller will do, as the window “Propeller Performance” shows it: at
+each flight speed the thrust (N and kgf), power absorbed (kW and hp), torque,
+efficiency, advance ratio J and the thrust and power coefficients CT and CP
+(blade element momentum theory with Prandtl&apos;s tip and hub losses). For a
+design also the static thrust and the rpm at which the propeller absorbs the
+engine&apos;s power.
+
+Examples: kelvarin-cli perf propeller.kelvarin --speeds 0:100:5 --altitude 1500
+          kelvarin-cli perf --geometry propeller.csv --diameter 305 --blades 2 \
+              --rpm 1000 --speeds 0:160:10 --angle-datum face --format csv
+
+  --rpm N             propeller speed, rpm (default: the design&apos;s propeller
+                      speed; the design itself does not change)
+  --speeds FROM:TO:STEP
+                      flight speeds, km/h (default: from 0 to the larger of
+                      the design&apos;s speeds every 5 km/h)
+  --altitude M        altitude above sea level, m, from -500 to 11000
+                      (default 0)
+  --temperature C     air temperature, °C, from -80 to 60 (default: the
+                      standard one at that altitude); standard pressure
+  --format FORMAT     text (the default), csv or json; numbers always with a
+                      point
+
+Design: DESIGN.kelvarin, if given, with --power, --vmax, --vdesign,
+--by-diameter D and --manual D H over it, as for the calc command
+(kelvarin-cli calc --help). The design&apos;s propeller speed comes from the design
+file, else as the window starts (2300 rpm); sizing by diameter calculates it.
+In the manual mode the engine&apos;s power, rpm and speeds come from the design&apos;s
+fields.
+
+Any propeller by its geometry instead of a design (one measured in a wind
+tunnel, say):
+  --geometry FILE     CSV, one station a line from the blade&apos;s root to its
+                      tip: r/R, chord c/R, blade angle in degrees, thickness
+                      ratio t/c and an optional fifth column, the camber
+                      ratio f/c (without it the camber follows the thickness,
+                      as for a section with a flat lower face); fields
+                      separated by commas, semicolons, tabs or spaces; lines
+                      starting with # and a line of headings are skipped
+  --diameter D        propeller diameter, cm
+  --blades N          number of blades, from 1 to 12 (default 2)
+  --angle-datum DATUM chord — the angle of the chord from the leading edge to
+                      the trailing edge (the default); face — the angle of the
+                      flat lower face, as in older wind-tunnel reports and as
+                      a protractor measures it
+With --geometry, --diameter, --rpm and --speeds are required, and a design and
+its inputs are not accepted.
+</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::PerformanceActions</name>
     <message>
         <source>&amp;Характеристики винта</source>
@@ -470,11 +1037,261 @@ List of options: kelvarin --help
     </message>
 </context>
 <context>
+    <name>kelvarin::PerformanceCurves</name>
+    <message>
+        <source>Диапазон скоростей «%1» нужно задать как начало:конец:шаг в км/ч, например 0:100:5.</source>
+        <translation>Speed range “%1” must be given as from:to:step in km/h, for example 0:100:5.</translation>
+    </message>
+    <message>
+        <source>Диапазон скоростей «%1»: начало — не число.</source>
+        <translation>Speed range “%1”: the start is not a number.</translation>
+    </message>
+    <message>
+        <source>Диапазон скоростей «%1»: конец — не число.</source>
+        <translation>Speed range “%1”: the end is not a number.</translation>
+    </message>
+    <message>
+        <source>Диапазон скоростей «%1»: шаг — не число.</source>
+        <translation>Speed range “%1”: the step is not a number.</translation>
+    </message>
+    <message>
+        <source>Конечная скорость диапазона (%1 км/ч) меньше начальной (%2 км/ч).</source>
+        <translation>The range&apos;s end speed (%1 km/h) is less than its start (%2 km/h).</translation>
+    </message>
+    <message>
+        <source>Шаг скорости должен быть больше 0 и давать не больше %1 точек, задано: %2 км/ч.</source>
+        <translation>The speed step must be above 0 and give at most %1 points, given: %2 km/h.</translation>
+    </message>
+    <message>
+        <source>Мощность двигателя должна быть больше 0 и не больше 5000 л.с., задано: %1 л.с.</source>
+        <translation>Engine power must be above 0 and at most 5000 hp, given: %1 hp.</translation>
+    </message>
+    <message>
+        <source>Для кривых тяги по скорости нужна максимальная или расчетная скорость больше 0 км/ч.</source>
+        <translation>Thrust curves by speed need a maximum or design speed above 0 km/h.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::PerformanceWindow</name>
+    <message>
+        <source>Характеристики винта</source>
+        <translation>Propeller Performance</translation>
+    </message>
+    <message>
+        <source> м</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>Высота над уровнем моря, на которой работает винт</source>
+        <translation>Altitude above sea level at which the propeller works</translation>
+    </message>
+    <message>
+        <source>Температура воздуха; давление остается стандартным</source>
+        <translation>Air temperature; the pressure stays standard</translation>
+    </message>
+    <message>
+        <source>по стандартной атмосфере</source>
+        <translation>standard atmosphere</translation>
+    </message>
+    <message>
+        <source>Высота над уровнем моря:</source>
+        <translation>Altitude:</translation>
+    </message>
+    <message>
+        <source>Температура воздуха:</source>
+        <translation>Air temperature:</translation>
+    </message>
+    <message>
+        <source>Тяга и КПД по скорости</source>
+        <translation>Thrust and efficiency by speed</translation>
+    </message>
+    <message>
+        <source>Потребная мощность по оборотам</source>
+        <translation>Power absorbed by rpm</translation>
+    </message>
+    <message>
+        <source>Расчет характеристик невозможен: %1</source>
+        <translation>The performance cannot be calculated: %1</translation>
+    </message>
+    <message>
+        <source>Статическая тяга при %1 об/мин: &lt;b&gt;%2 кгс&lt;/b&gt; (%3 Н), винт поглощает %4 л.с.</source>
+        <translation>Static thrust at %1 rpm: &lt;b&gt;%2 kgf&lt;/b&gt; (%3 N), the propeller absorbs %4 hp.</translation>
+    </message>
+    <message>
+        <source>Статическую тягу при %1 об/мин рассчитать не удалось.</source>
+        <translation>The static thrust at %1 rpm could not be calculated.</translation>
+    </message>
+    <message>
+        <source>не достигается от %1 до %2 об/мин</source>
+        <translation>not reached between %1 and %2 rpm</translation>
+    </message>
+    <message>
+        <source>%1 — при &lt;b&gt;%2 об/мин&lt;/b&gt;</source>
+        <translation>%1 — at &lt;b&gt;%2 rpm&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Мощность двигателя %1 л.с. винт поглощает: %2; %3.</source>
+        <translation>&lt;br&gt;The propeller absorbs the engine&apos;s %1 hp: %2; %3.</translation>
+    </message>
+    <message>
+        <source>на месте</source>
+        <translation>at rest</translation>
+    </message>
+    <message>
+        <source>при %1 км/ч</source>
+        <translation>at %1 km/h</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Разрывы кривых — режимы, для которых расчет не сошелся.</source>
+        <translation>&lt;br&gt;Gaps in the curves are conditions where the calculation did not converge.</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;&lt;small&gt;Воздух: высота %1 м, %2 °C, плотность %3 кг/м³.&lt;/small&gt;</source>
+        <translation>&lt;br&gt;&lt;small&gt;Air: altitude %1 m, %2 °C, density %3 kg/m³.&lt;/small&gt;</translation>
+    </message>
+    <message>
+        <source>Скорость, км/ч</source>
+        <translation>Speed, km/h</translation>
+    </message>
+    <message>
+        <source>Тяга, кгс</source>
+        <translation>Thrust, kgf</translation>
+    </message>
+    <message>
+        <source>КПД, %</source>
+        <translation>Efficiency, %</translation>
+    </message>
+    <message>
+        <source>Тяга</source>
+        <translation>Thrust</translation>
+    </message>
+    <message>
+        <source>КПД</source>
+        <translation>Efficiency</translation>
+    </message>
+    <message>
+        <source>Обороты винта, об/мин</source>
+        <translation>Propeller speed, rpm</translation>
+    </message>
+    <message>
+        <source>Мощность, л.с.</source>
+        <translation>Power, hp</translation>
+    </message>
+    <message>
+        <source>На месте</source>
+        <translation>At rest</translation>
+    </message>
+    <message>
+        <source>При %1 км/ч</source>
+        <translation>At %1 km/h</translation>
+    </message>
+    <message>
+        <source>Мощность двигателя</source>
+        <translation>Engine power</translation>
+    </message>
+    <message>
+        <source>Обороты двигателя</source>
+        <translation>Engine rpm</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::Program</name>
     <message>
         <source>Для работы Kelvarin нужен графический дисплей, а он не найден (не заданы DISPLAY и WAYLAND_DISPLAY). Запустите программу в графическом сеансе, а без дисплея так: xvfb-run -a kelvarin
 </source>
         <translation>Kelvarin needs a graphical display, and none was found (neither DISPLAY nor WAYLAND_DISPLAY is set). Start the program in a graphical session, or without a display like this: xvfb-run -a kelvarin
+</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::PropellerAnalysis</name>
+    <message>
+        <source>Скорость полета должна быть от 0 до %1 км/ч, задано: %2 км/ч.</source>
+        <translation>Flight speed must be from 0 to %1 km/h, given: %2 km/h.</translation>
+    </message>
+    <message>
+        <source>Обороты винта должны быть от %1 до %2 об/мин, задано: %3 об/мин.</source>
+        <translation>Propeller speed must be from %1 to %2 rpm, given: %3 rpm.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::PropellerGeometry</name>
+    <message>
+        <source>относительный радиус должен быть больше 0 и не больше 1, задано: %1.</source>
+        <translation>the relative radius must be above 0 and at most 1, given: %1.</translation>
+    </message>
+    <message>
+        <source>относительный радиус %1 не больше, чем у предыдущей станции (%2); станции идут от комля к концу лопасти.</source>
+        <translation>the relative radius %1 is not larger than the previous station&apos;s (%2); stations go from the blade&apos;s root to its tip.</translation>
+    </message>
+    <message>
+        <source>относительная хорда (доля радиуса) должна быть от 0 до %1, задано: %2.</source>
+        <translation>the relative chord (a fraction of the radius) must be from 0 to %1, given: %2.</translation>
+    </message>
+    <message>
+        <source>угол установки должен быть от %1 до %2°, задано: %3°.</source>
+        <translation>the blade angle must be from %1 to %2°, given: %3°.</translation>
+    </message>
+    <message>
+        <source>относительная толщина должна быть от %1 до %2 (доля хорды: 0,12 — это 12 %), задано: %3.</source>
+        <translation>the thickness ratio must be from %1 to %2 (a fraction of the chord: 0.12 is 12 %), given: %3.</translation>
+    </message>
+    <message>
+        <source>относительная кривизна (доля хорды) должна быть от 0 до %1 (0,04 — это 4 %), задано: %2.</source>
+        <translation>the camber ratio (a fraction of the chord) must be from 0 to %1 (0.04 is 4 %), given: %2.</translation>
+    </message>
+    <message>
+        <source>Диаметр винта должен быть от %1 до %2 м, задано: %3 м.</source>
+        <translation>Propeller diameter must be from %1 to %2 m, given: %3 m.</translation>
+    </message>
+    <message>
+        <source>Число лопастей должно быть от %1 до %2, задано: %3.</source>
+        <translation>The number of blades must be from %1 to %2, given: %3.</translation>
+    </message>
+    <message>
+        <source>Для расчета нужны хотя бы две станции лопасти (от комля к концу), задано: %1.</source>
+        <translation>The calculation needs at least two blade stations (from root to tip), given: %1.</translation>
+    </message>
+    <message>
+        <source>Станция %1: %2</source>
+        <translation>Station %1: %2</translation>
+    </message>
+    <message>
+        <source>Последняя станция лопасти должна лежать у конца лопасти (относительный радиус не меньше 0,5), задано: %1.</source>
+        <translation>The last blade station must lie near the blade tip (relative radius at least 0.5), given: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::ReportCommand</name>
+    <message>
+        <source>отчет Date.html, байт в байт как его записывает окно</source>
+        <translation>the report Date.html, byte for byte as the window writes it</translation>
+    </message>
+    <message>
+        <source>Использование: kelvarin-cli report [ПРОЕКТ.kelvarin] [параметры] [-o ФАЙЛ]
+
+Рассчитывает винт и записывает отчет: HTML в кодировке Windows-1251, строки
+через CR LF, числа с десятичным разделителем системы (LC_ALL, LC_NUMERIC,
+LANG), те же байты, что пишет окно при том же языке системы.
+
+Пример: kelvarin-cli report винт.kelvarin -o Date.html
+
+  -o, --output ФАЙЛ  куда записать отчет (файл заменяется целиком, только когда
+                     новый записан полностью); без него или «-» — стандартный
+                     вывод
+</source>
+        <translation>Usage: kelvarin-cli report [DESIGN.kelvarin] [options] [-o FILE]
+
+Calculates the propeller and writes the report: HTML in the Windows-1251
+encoding, lines ending in CR LF, numbers with the system&apos;s decimal separator
+(LC_ALL, LC_NUMERIC, LANG), the same bytes as the window writes under the
+same system language. The report is in Russian in every language.
+
+Example: kelvarin-cli report propeller.kelvarin -o Date.html
+
+  -o, --output FILE  where to write the report (the file is replaced whole,
+                     only once the new one is complete); without it or with
+                     “-” — standard output
 </translation>
     </message>
 </context>
@@ -491,6 +1308,138 @@ List of options: kelvarin --help
     <message>
         <source>Файл «%1» изменён или удалён после расчёта. Нажмите «Расчет», чтобы записать отчёт снова.</source>
         <translation>The file “%1” was changed or deleted after the calculation. Press “Calculate” to write the report again.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::ResultFormat</name>
+    <message>
+        <source>Скорость</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>км/ч</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Обороты</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>об/мин</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>Тяга</source>
+        <translation>Thrust</translation>
+    </message>
+    <message>
+        <source>Н</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>кгс</source>
+        <translation>kgf</translation>
+    </message>
+    <message>
+        <source>Мощность</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>кВт</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>л.с.</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>Момент</source>
+        <translation>Torque</translation>
+    </message>
+    <message>
+        <source>Н·м</source>
+        <translation>N·m</translation>
+    </message>
+    <message>
+        <source>КПД</source>
+        <translation>Efficiency</translation>
+    </message>
+    <message>
+        <source>Воздух: высота %1 м, температура %2 °C, плотность %3 кг/м³</source>
+        <translation>Air: altitude %1 m, temperature %2 °C, density %3 kg/m³</translation>
+    </message>
+    <message>
+        <source>при %1 об/мин</source>
+        <translation>at %1 rpm</translation>
+    </message>
+    <message>
+        <source>не достигается от %1 до %2 об/мин</source>
+        <translation>not reached between %1 and %2 rpm</translation>
+    </message>
+    <message>
+        <source>Двигатель: %1 л.с. при %2 об/мин; скорость расчетная %3 км/ч, максимальная %4 км/ч</source>
+        <translation>Engine: %1 hp at %2 rpm; design speed %3 km/h, maximum %4 km/h</translation>
+    </message>
+    <message>
+        <source>Статическая тяга при %1 об/мин: %2 кгс (%3 Н), винт поглощает %4 л.с.</source>
+        <translation>Static thrust at %1 rpm: %2 kgf (%3 N), the propeller absorbs %4 hp</translation>
+    </message>
+    <message>
+        <source>Статическую тягу при %1 об/мин рассчитать не удалось</source>
+        <translation>The static thrust at %1 rpm could not be calculated</translation>
+    </message>
+    <message>
+        <source>Мощность двигателя %1 л.с. винт поглощает: на месте — %2; при %3 км/ч — %4</source>
+        <translation>The propeller absorbs the engine&apos;s %1 hp: at rest — %2; at %3 km/h — %4</translation>
+    </message>
+    <message>
+        <source>нет решения</source>
+        <translation>no solution</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::SaveCommand</name>
+    <message>
+        <source>--section: %1 не сечение; сечения от %2 до %3</source>
+        <translation>--section: %1 is not a section; sections are %2 to %3</translation>
+    </message>
+    <message>
+        <source>укажите файл проекта: -o ФАЙЛ.kelvarin</source>
+        <translation>give the design file: -o FILE.kelvarin</translation>
+    </message>
+    <message>
+        <source>записать файл проекта (.kelvarin), который откроет окно</source>
+        <translation>write a design file (.kelvarin) for the window to open</translation>
+    </message>
+    <message>
+        <source>Использование: kelvarin-cli save [ПРОЕКТ.kelvarin] [параметры] -o ФАЙЛ
+
+Записывает проект: тексты шести полей, режим и вид сечения, как их сохраняет
+окно (формат описан в docs/design-file.md). Расчет не выполняется: окно
+рассчитает проект при открытии.
+
+Пример: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o мой.kelvarin
+
+  --turned           профиль с углом
+  --marks            показывать контрольные точки
+  --section N        сечение в окне, от 3 до 11
+  -o, --output ФАЙЛ  файл проекта (заменяется целиком, только когда новый
+                     записан полностью); «-» — стандартный вывод
+</source>
+        <translation>Usage: kelvarin-cli save [DESIGN.kelvarin] [options] -o FILE
+
+Writes a design: the texts of the six fields, the mode and the section view,
+as the window saves them (the format is described in docs/design-file.md).
+Nothing is calculated: the window calculates the design when it opens it.
+
+Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.kelvarin
+
+  --turned           the section turned to its angle
+  --marks            show the control points
+  --section N        the section shown in the window, 3 to 11
+  -o, --output FILE  the design file (replaced whole, only once the new one is
+                     complete); “-” — standard output
+</translation>
     </message>
 </context>
 <context>
@@ -562,6 +1511,96 @@ List of options: kelvarin --help
     <message>
         <source>Предварительный просмотр шаблонов</source>
         <translation>Templates Print Preview</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::TemplatesCommand</name>
+    <message>
+        <source>--paper %1: бумага A4, Letter или A3</source>
+        <translation>--paper %1: the paper is A4, Letter or A3</translation>
+    </message>
+    <message>
+        <source>укажите файл шаблонов: -o ФАЙЛ.pdf, ФАЙЛ.svg или ФАЙЛ.dxf</source>
+        <translation>give the templates&apos; file: -o FILE.pdf, FILE.svg or FILE.dxf</translation>
+    </message>
+    <message>
+        <source>-o %1: шаблоны сохраняются в файлы .pdf, .svg или .dxf</source>
+        <translation>-o %1: templates are saved to .pdf, .svg or .dxf files</translation>
+    </message>
+    <message>
+        <source>шаблоны сечений и заготовки в натуральную величину: PDF, SVG или DXF</source>
+        <translation>section and blank templates at true size: PDF, SVG or DXF</translation>
+    </message>
+    <message>
+        <source>Использование: kelvarin-cli templates [ПРОЕКТ.kelvarin] [параметры] -o ФАЙЛ.pdf|.svg|.dxf
+
+Рассчитывает винт и записывает шаблоны в натуральную величину, как пункт
+«Сохранить шаблоны…» окна: девять сечений с подписями и линиями разреза, затем
+вид лопасти спереди и сбоку; на каждой странице — мерные линейки 100 мм и
+4 дюйма и строка с диаметром, шагом и датой. Формат задает расширение файла:
+.pdf — страницы для печати (большое сечение делится на листы с перекрытием
+10 мм); .svg — один лист в миллиметрах для Inkscape и лазерных станков;
+.dxf — один чертеж в миллиметрах, контуры по слоям, для ЧПУ.
+
+Пример: kelvarin-cli templates винт.kelvarin -o шаблоны.pdf --turned --paper A3
+
+  -o, --output ФАЙЛ  файл шаблонов (заменяется целиком, только когда новый
+                     записан полностью)
+  --turned           сечения под углом установки, с линиями ширины и
+                     опускания (по умолчанию плоские)
+  --marks            отметить контрольные точки сечений
+  --paper БУМАГА     A4 (по умолчанию), Letter или A3; только для PDF
+</source>
+        <translation>Usage: kelvarin-cli templates [DESIGN.kelvarin] [options] -o FILE.pdf|.svg|.dxf
+
+Calculates the propeller and writes the templates at true size, as the
+window&apos;s “Save Templates…” does: the nine sections with captions and cut
+lines, then the blade seen from the front and from the side; every page has
+100 mm and 4 inch calibration bars and a line with the diameter, the pitch
+and the date. The file&apos;s extension chooses the format: .pdf — pages to print
+(a large section is tiled over sheets with 10 mm overlaps); .svg — one sheet
+in millimetres for Inkscape and laser cutters; .dxf — one drawing in
+millimetres, outlines on layers, for CNC.
+
+Example: kelvarin-cli templates propeller.kelvarin -o templates.pdf --turned --paper A3
+
+  -o, --output FILE  the templates&apos; file (replaced whole, only once the new one
+                     is complete)
+  --turned           sections turned to the blade angle, with the width and
+                     drop lines (flat by default)
+  --marks            mark the sections&apos; control points
+  --paper PAPER      A4 (the default), Letter or A3; PDF only
+</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::TextNumbers</name>
+    <message>
+        <source>,</source>
+        <comment>decimal mark of a number in a message</comment>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::modelview::ModelPreviewDialog</name>
+    <message>
+        <source>Модель винта</source>
+        <translation>Propeller Model</translation>
+    </message>
+    <message>
+        <source>Чтобы повернуть модель, тяните её мышью; колесо мыши приближает и удаляет.</source>
+        <translation>Drag the model with the mouse to turn it; the mouse wheel zooms in and out.</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::modelview::ModelView</name>
+    <message>
+        <source>Не удалось показать модель: OpenGL не принял программу затенения (%1)</source>
+        <translation>Could not show the model: OpenGL did not accept the shader program (%1)</translation>
     </message>
 </context>
 </TS>

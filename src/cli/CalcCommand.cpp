@@ -6,6 +6,7 @@
 #include "cli/CalcOutput.h"
 #include "cli/CliCommand.h"
 #include "cli/CliDesignInput.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -16,8 +17,10 @@ constexpr auto kOptions = withDesignInputOptions(std::to_array({CliOption{"forma
 int runCalc(const CliArguments& arguments, CliStreams& streams) {
     const std::string format = arguments.has("format") ? arguments.value("format") : "text";
     if (format != "text" && format != "csv" && format != "json") {
-        throw CliUsageError{"--format: " + quotedArgument(format) +
-                            " не формат; возможны text, csv и json"};
+        throw CliUsageError{
+            withArguments(translatedText("kelvarin::CalcCommand",
+                                         "--format: %1 не формат; возможны text, csv и json"),
+                          {quotedArgument(format)})};
     }
     const DesignDocument document = designFromArguments(arguments);
     const InputMode mode = inputMode(document);
@@ -37,18 +40,22 @@ int runCalc(const CliArguments& arguments, CliStreams& streams) {
 
 extern const CliCommand kCalcCommand = {
     "calc",
-    "диаметр, шаг, таблица сечений лопасти и скорость конца лопасти",
-    "Использование: kelvarin-cli calc [ПРОЕКТ.kelvarin] [параметры]\n"
-    "\n"
-    "Рассчитывает винт, как кнопка «Расчет» в окне, и выводит диаметр и шаг (как\n"
-    "их показывают поля окна), таблицу сечений 2–11 (как в отчете), скорость конца\n"
-    "лопасти с числом Маха и относительную поступь.\n"
-    "\n"
-    "Пример: kelvarin-cli calc --power 14 --rpm 2300 --vmax 50 --vdesign 40\n"
-    "\n"
-    "  --format ФОРМАТ    text (по умолчанию, числа с десятичным разделителем\n"
-    "                     системы), csv или json (числа с точкой, полная точность;\n"
-    "                     в json также координаты профилей сечений 3–11, мм)\n",
+    "kelvarin::CalcCommand",
+    textToTranslate("kelvarin::CalcCommand",
+                    "диаметр, шаг, таблица сечений лопасти и скорость конца лопасти"),
+    textToTranslate(
+        "kelvarin::CalcCommand",
+        "Использование: kelvarin-cli calc [ПРОЕКТ.kelvarin] [параметры]\n"
+        "\n"
+        "Рассчитывает винт, как кнопка «Расчет» в окне, и выводит диаметр и шаг (как\n"
+        "их показывают поля окна), таблицу сечений 2–11 (как в отчете), скорость конца\n"
+        "лопасти с числом Маха и относительную поступь.\n"
+        "\n"
+        "Пример: kelvarin-cli calc --power 14 --rpm 2300 --vmax 50 --vdesign 40\n"
+        "\n"
+        "  --format ФОРМАТ    text (по умолчанию, числа с десятичным разделителем\n"
+        "                     системы), csv или json (числа с точкой, полная точность;\n"
+        "                     в json также координаты профилей сечений 3–11, мм)\n"),
     kOptions,
     true,
     &runCalc,

@@ -4,13 +4,16 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <vector>
 
 #include "core/BladeTables.h"
 #include "core/DecimalSeparator.h"
 #include "core/NumberFormat.h"
 #include "sanity/SanityLine.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -32,16 +35,17 @@ std::string_view modeName(InputMode mode) {
     return "calculated";
 }
 
-std::string_view modeCaption(InputMode mode) {
+std::string modeCaption(InputMode mode) {
     switch (mode) {
         case InputMode::Calculated:
-            return "Расчет диаметра и шага по мощности и скоростям";
+            return translatedText("kelvarin::CalcOutput",
+                                  "Расчет диаметра и шага по мощности и скоростям");
         case InputMode::ByDiameter:
-            return "Расчет по диаметру винта";
+            return translatedText("kelvarin::CalcOutput", "Расчет по диаметру винта");
         case InputMode::Manual:
-            return "Диаметр и шаг заданы вручную";
+            return translatedText("kelvarin::CalcOutput", "Диаметр и шаг заданы вручную");
     }
-    return "";
+    return {};
 }
 
 // The shortest text that reads back as the same double, with a point.
@@ -65,27 +69,38 @@ std::string padLeft(const std::string& text, std::size_t width) {
     return shown >= width ? text : std::string(width - shown, ' ') + text;
 }
 
+std::string padRight(const std::string& text, std::size_t width) {
+    const std::size_t shown = shownWidth(text);
+    return shown >= width ? text : text + std::string(width - shown, ' ');
+}
+
 struct StationColumn {
-    std::string_view heading;
+    const char* heading;  // marked for the catalogue; shown translated
     long double (*value)(const PropellerDesign&, std::size_t index);
 };
 
 // The report's five station tables, as columns.
 const StationColumn kStationColumns[] = {
-    {"Радиус, см",
+    {textToTranslate("kelvarin::CalcOutput", "Радиус, см"),
      [](const PropellerDesign& d, std::size_t i) {
          return static_cast<long double>(kRelativeRadius[i]) * d.sizing.diameterCm / 2.0L;
      }},
-    {"Bl, см", [](const PropellerDesign& d,
-                  std::size_t i) { return d.stations.bladeWidthM[i] * kCentimetresPerMetre; }},
-    {"Угол, град",
+    {textToTranslate("kelvarin::CalcOutput", "Bl, см"),
+     [](const PropellerDesign& d, std::size_t i) {
+         return d.stations.bladeWidthM[i] * kCentimetresPerMetre;
+     }},
+    {textToTranslate("kelvarin::CalcOutput", "Угол, град"),
      [](const PropellerDesign& d, std::size_t i) {
          return static_cast<long double>(d.stations.bladeAngleDeg[i]);
      }},
-    {"Bl/cos, см", [](const PropellerDesign& d,
-                      std::size_t i) { return d.stations.chordM[i] * kCentimetresPerMetre; }},
-    {"hc, см", [](const PropellerDesign& d,
-                  std::size_t i) { return d.stations.axialDepthM[i] * kCentimetresPerMetre; }},
+    {textToTranslate("kelvarin::CalcOutput", "Bl/cos, см"),
+     [](const PropellerDesign& d, std::size_t i) {
+         return d.stations.chordM[i] * kCentimetresPerMetre;
+     }},
+    {textToTranslate("kelvarin::CalcOutput", "hc, см"),
+     [](const PropellerDesign& d, std::size_t i) {
+         return d.stations.axialDepthM[i] * kCentimetresPerMetre;
+     }},
 };
 
 std::optional<SanityFigures> figures(const CalculationOutcome& outcome, InputMode mode) {
@@ -96,18 +111,40 @@ std::optional<SanityFigures> figures(const CalculationOutcome& outcome, InputMod
 
 std::string calcText(const CalculationOutcome& outcome, InputMode mode) {
     const auto text = [&](InputField f) { return outcome.fieldTexts[fieldIndex(f)]; };
-    std::string out = std::string(modeCaption(mode)) + "\n";
-    out += "Диаметр винта          " + text(InputField::Diameter) + " см\n";
-    out += "Шаг винта              " + text(InputField::Pitch) + " м\n";
+    struct Line {
+        std::string label;
+        InputField field;
+        std::string unit;
+    };
+    std::vector<Line> lines = {
+        {translatedText("kelvarin::CalcOutput", "Диаметр винта"), InputField::Diameter,
+         translatedText("kelvarin::CalcOutput", "см")},
+        {translatedText("kelvarin::CalcOutput", "Шаг винта"), InputField::Pitch,
+         translatedText("kelvarin::CalcOutput", "м")},
+    };
     if (mode != InputMode::Manual) {
-        out += "Мощность двигателя     " + text(InputField::Power) + " л/с\n";
-        out += "Частота вращения винта " + text(InputField::PropellerSpeed) + " об/мин\n";
-        out += "Скорость максимальная  " + text(InputField::MaxSpeed) + " км/ч\n";
-        out += "Скорость расчетная     " + text(InputField::DesignSpeed) + " км/ч\n";
+        lines.push_back({translatedText("kelvarin::CalcOutput", "Мощность двигателя"),
+                         InputField::Power, translatedText("kelvarin::CalcOutput", "л/с")});
+        lines.push_back({translatedText("kelvarin::CalcOutput", "Частота вращения винта"),
+                         InputField::PropellerSpeed,
+                         translatedText("kelvarin::CalcOutput", "об/мин")});
+        lines.push_back({translatedText("kelvarin::CalcOutput", "Скорость максимальная"),
+                         InputField::MaxSpeed, translatedText("kelvarin::CalcOutput", "км/ч")});
+        lines.push_back({translatedText("kelvarin::CalcOutput", "Скорость расчетная"),
+                         InputField::DesignSpeed, translatedText("kelvarin::CalcOutput", "км/ч")});
     }
-    out += "\nСечение   r/R";
+    // The values line up one space after the longest label, in whatever language.
+    std::size_t labelWidth = 0;
+    for (const Line& line : lines) {
+        labelWidth = std::max(labelWidth, shownWidth(line.label) + 1);
+    }
+    std::string out = modeCaption(mode) + "\n";
+    for (const Line& line : lines) {
+        out += padRight(line.label, labelWidth) + text(line.field) + " " + line.unit + "\n";
+    }
+    out += "\n" + padLeft(translatedText("kelvarin::CalcOutput", "Сечение"), 7) + "   r/R";
     for (const StationColumn& column : kStationColumns) {
-        out += padLeft(std::string(column.heading), 12);
+        out += padLeft(translatedText("kelvarin::CalcOutput", column.heading), 12);
     }
     out += "\n";
     for (int k = kFirstListedStation; k <= kLastStation; ++k) {
@@ -124,8 +161,8 @@ std::string calcText(const CalculationOutcome& outcome, InputMode mode) {
     out += sanityLineText(sanity);
     out += '\n';
     if (sanity && tipTooFast(*sanity)) {
-        out += "Внимание: ";
-        out += sanityExplanation(sanity);
+        out += withArguments(translatedText("kelvarin::CalcOutput", "Внимание: %1"),
+                             {sanityExplanation(sanity)});
         out += '\n';
     }
     return out;

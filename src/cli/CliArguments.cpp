@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "translation/Translation.h"
+
 namespace kelvarin {
 
 namespace {
@@ -24,12 +26,14 @@ std::string dashed(const CliOption& option) {
 }  // namespace
 
 std::string quotedArgument(std::string_view argument) {
-    std::string shown = "«";
+    std::string shown;
     for (char c : argument) {
         const auto byte = static_cast<unsigned char>(c);
         shown += byte < 0x20 || byte == 0x7f ? '?' : c;
     }
-    return shown + "»";
+    return withArguments(
+        translatedText("kelvarin::CliArguments", "«%1»", "an argument quoted in a message"),
+        {shown});
 }
 
 const std::string& CliArguments::value(std::string_view name, std::size_t i) const {
@@ -55,26 +59,36 @@ CliArguments CliArguments::parse(std::span<const std::string> arguments,
         const std::string_view name = std::string_view(argument).substr(0, equals);
         const CliOption* option = findOption(options, name);
         if (option == nullptr) {
-            throw CliUsageError{"неизвестный параметр " + quotedArgument(name)};
+            throw CliUsageError{
+                withArguments(translatedText("kelvarin::CliArguments", "неизвестный параметр %1"),
+                              {quotedArgument(name)})};
         }
         if (parsed.has(option->name)) {
-            throw CliUsageError{"параметр " + dashed(*option) + " указан дважды"};
+            throw CliUsageError{
+                withArguments(translatedText("kelvarin::CliArguments", "параметр %1 указан дважды"),
+                              {dashed(*option)})};
         }
         std::vector<std::string> values;
         if (equals != std::string::npos) {
             if (option->values != 1) {
-                throw CliUsageError{"параметр " + dashed(*option) +
-                                    (option->values == 0 ? " не принимает значения"
-                                                         : " требует значений через пробел")};
+                throw CliUsageError{
+                    withArguments(option->values == 0
+                                      ? translatedText("kelvarin::CliArguments",
+                                                       "параметр %1 не принимает значения")
+                                      : translatedText("kelvarin::CliArguments",
+                                                       "параметр %1 требует значений через пробел"),
+                                  {dashed(*option)})};
             }
             values.push_back(argument.substr(equals + 1));
         }
         while (static_cast<int>(values.size()) < option->values) {
             if (at + 1 >= arguments.size() || arguments[at + 1].starts_with("--")) {
-                throw CliUsageError{"после " + dashed(*option) + " нужно " +
-                                    (option->values == 1
-                                         ? "значение"
-                                         : std::to_string(option->values) + " значения")};
+                throw CliUsageError{withArguments(
+                    option->values == 1
+                        ? translatedText("kelvarin::CliArguments", "после %1 нужно значение")
+                        : translatedText("kelvarin::CliArguments", "после %1 нужно %n значения",
+                                         nullptr, option->values),
+                    {dashed(*option)})};
             }
             values.push_back(arguments[++at]);
         }

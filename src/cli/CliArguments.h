@@ -17,7 +17,7 @@ struct CliOption {
     int values = 0;
 };
 
-// Bad usage of the tool: the Russian reason, without the program's name.
+// Bad usage of the tool: the reason in the user's language, without the program's name.
 struct CliUsageError {
     std::string reason;
 };
@@ -41,7 +41,7 @@ private:
     std::vector<std::string> positionals_;
 };
 
-// An argument as a message may quote it: control characters become "?".
+// An argument as a message may quote it, in the language's quotes: control characters become "?".
 std::string quotedArgument(std::string_view argument);
 
 }  // namespace kelvarin

@@ -18,7 +18,8 @@ enum CliExit : int {
     kCliUsage = 2,    // options the tool does not understand
 };
 
-// A failure the tool reports with exit code 1: the Russian reason, without the program's name.
+// A failure the tool reports with exit code 1: the reason in the user's language, without the
+// program's name.
 struct CliFailure {
     std::string reason;
 };
@@ -32,8 +33,11 @@ struct CliStreams {
 // defines one of these; cliCommands() lists them.
 struct CliCommand {
     std::string_view name;
-    std::string_view summary;  // one Russian line for the tool's --help
-    std::string_view help;     // the command's own --help, Russian, ends with a newline
+    // The translation context of the command's texts, "kelvarin::<File>": the summary and the
+    // help are marked with textToTranslate() under it and shown through translatedText().
+    const char* textContext;
+    const char* summary;  // one line for the tool's --help
+    const char* help;     // the command's own --help, ends with a newline
     std::span<const CliOption> options;
     // Whether it takes a design (a design file and the field options, kDesignInputOptions),
     // whose help then follows its own.

@@ -33,8 +33,8 @@ constexpr auto withDesignInputOptions(const std::array<CliOption, N>& own) {
     return options;
 }
 
-// Their part of a command's --help.
-extern const std::string_view kDesignInputHelp;
+// Their part of a command's --help, in the user's language.
+std::string designInputHelp();
 
 // The design the arguments give: the design file if there is one, else the window's start
 // texts and calculated mode, with each option's text over it. A value may use a point or a

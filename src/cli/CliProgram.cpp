@@ -6,6 +6,7 @@
 
 #include "cli/CliDesignInput.h"
 #include "programinfo/ProgramInfo.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -14,19 +15,21 @@ namespace {
 constexpr CliOption kHelpOption = {"help", 'h', 0};
 
 std::string toolHelp() {
-    std::string help =
+    std::string help = translatedText(
+        "kelvarin::CliProgram",
         "Использование: kelvarin-cli КОМАНДА [параметры]\n"
         "\n"
         "Расчет воздушного винта без окна и дисплея: для пакетной обработки и станков\n"
         "с ЧПУ. Считает так же, как программа kelvarin, и читает и пишет ее проекты.\n"
         "\n"
-        "Команды:\n";
+        "Команды:\n");
     for (const CliCommand* command : cliCommands()) {
         std::string name(command->name);
         name.resize(std::max<std::size_t>(name.size() + 2, 12), ' ');
-        help += "  " + name + std::string(command->summary) + "\n";
+        help += "  " + name + translatedText(command->textContext, command->summary) + "\n";
     }
-    help +=
+    help += translatedText(
+        "kelvarin::CliProgram",
         "\n"
         "Параметры:\n"
         "  -h, --help        показать эту справку и выйти; kelvarin-cli КОМАНДА --help —\n"
@@ -36,7 +39,7 @@ std::string toolHelp() {
         "Код возврата: 0 — успешно; 1 — сообщение или ошибка расчета, негодный файл\n"
         "проекта или геометрии, ошибка записи (причина в стандартном потоке ошибок);\n"
         "2 — неверные параметры.\n"
-        "Подробнее: man kelvarin-cli\n";
+        "Подробнее: man kelvarin-cli\n");
     return help;
 }
 
@@ -64,7 +67,8 @@ void tell(std::ostream& err, const std::string& reason) {
 
 int refuse(std::ostream& err, const std::string& reason, const std::string& helpCommand) {
     tell(err, reason);
-    err << "Справка: " << helpCommand << '\n';
+    err << withArguments(translatedText("kelvarin::CliProgram", "Справка: %1"), {helpCommand})
+        << '\n';
     err.flush();
     return kCliUsage;
 }
@@ -73,7 +77,8 @@ int refuse(std::ostream& err, const std::string& reason, const std::string& help
 
 int runCli(std::span<const std::string> arguments, CliStreams& streams) {
     if (arguments.empty()) {
-        return refuse(streams.err, "не указана команда", "kelvarin-cli --help");
+        return refuse(streams.err, translatedText("kelvarin::CliProgram", "не указана команда"),
+                      "kelvarin-cli --help");
     }
     const std::string& first = arguments[0];
     if (first == "-h" || first == "--help" || first == "help") {
@@ -86,10 +91,13 @@ int runCli(std::span<const std::string> arguments, CliStreams& streams) {
     }
     const CliCommand* command = findCommand(first);
     if (command == nullptr) {
-        return refuse(streams.err,
-                      (first.starts_with("-") ? "неизвестный параметр " : "неизвестная команда ") +
-                          quotedArgument(first),
-                      "kelvarin-cli --help");
+        return refuse(
+            streams.err,
+            withArguments(first.starts_with("-")
+                              ? translatedText("kelvarin::CliProgram", "неизвестный параметр %1")
+                              : translatedText("kelvarin::CliProgram", "неизвестная команда %1"),
+                          {quotedArgument(first)}),
+            "kelvarin-cli --help");
     }
     const std::string commandHelp = "kelvarin-cli " + std::string(command->name) + " --help";
     std::vector<CliOption> options(command->options.begin(), command->options.end());
@@ -102,9 +110,9 @@ int runCli(std::span<const std::string> arguments, CliStreams& streams) {
                 break;
             }
             if (argument == "-h" || argument == "--help") {
-                streams.out << command->help;
+                streams.out << translatedText(command->textContext, command->help);
                 if (command->takesDesign) {
-                    streams.out << '\n' << kDesignInputHelp;
+                    streams.out << '\n' << designInputHelp();
                 }
                 return kCliSuccess;
             }

@@ -9,6 +9,7 @@
 #include "model3d/ModelError.h"
 #include "model3d/ModelFormat.h"
 #include "modelmodule/ModelModuleLoader.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -19,15 +20,18 @@ constexpr auto kOptions = withDesignInputOptions(
 
 int runModel(const CliArguments& arguments, CliStreams&) {
     if (!arguments.has("output") || arguments.value("output") == "-") {
-        throw CliUsageError{"укажите файл модели: -o ФАЙЛ.step или -o ФАЙЛ.stl"};
+        throw CliUsageError{translatedText("kelvarin::ModelCommand",
+                                           "укажите файл модели: -o ФАЙЛ.step или -o ФАЙЛ.stl")};
     }
     const std::string& path = arguments.value("output");
     // Refused before the calculation and the kernel's module, which take their time.
     try {
         model3d::modelFormatOf(path);
     } catch (const model3d::ModelError&) {
-        throw CliUsageError{"-o " + quotedArgument(path) +
-                            ": модель сохраняется в файлы .step, .stp или .stl"};
+        throw CliUsageError{
+            withArguments(translatedText("kelvarin::ModelCommand",
+                                         "-o %1: модель сохраняется в файлы .step, .stp или .stl"),
+                          {quotedArgument(path)})};
     }
     const DesignDocument document = designFromArguments(arguments);
     const CalculationOutcome outcome = calculateDesign(document);
@@ -46,23 +50,27 @@ int runModel(const CliArguments& arguments, CliStreams&) {
 
 extern const CliCommand kModelCommand = {
     "model",
-    "винт как твердое тело: STEP для станков с ЧПУ, STL для 3D-печати",
-    "Использование: kelvarin-cli model [ПРОЕКТ.kelvarin] [параметры] -o ФАЙЛ.step|ФАЙЛ.stl\n"
-    "\n"
-    "Рассчитывает винт и записывает его как одно замкнутое твердое тело в\n"
-    "миллиметрах: обе лопасти по сечениям 3–11 и ступица между ними; ось\n"
-    "вращения — Z, лопасти вдоль X. Формат задает расширение файла: .step или .stp —\n"
-    "STEP AP214 для станков с ЧПУ и САПР; .stl — двоичный STL для 3D-печати\n"
-    "(отклонение сетки от поверхности не больше 0,05 мм).\n"
-    "\n"
-    "Пример: kelvarin-cli model винт.kelvarin -o винт.step --left-hand\n"
-    "\n"
-    "  -o, --output ФАЙЛ  файл модели (заменяется целиком, только когда новый\n"
-    "                     записан полностью)\n"
-    "  --left-hand        левый винт: зеркальная модель, для двигателя,\n"
-    "                     вращающегося в другую сторону (по умолчанию правый: если\n"
-    "                     смотреть сзади по направлению полета, вращается по\n"
-    "                     часовой стрелке)\n",
+    "kelvarin::ModelCommand",
+    textToTranslate("kelvarin::ModelCommand",
+                    "винт как твердое тело: STEP для станков с ЧПУ, STL для 3D-печати"),
+    textToTranslate(
+        "kelvarin::ModelCommand",
+        "Использование: kelvarin-cli model [ПРОЕКТ.kelvarin] [параметры] -o ФАЙЛ.step|ФАЙЛ.stl\n"
+        "\n"
+        "Рассчитывает винт и записывает его как одно замкнутое твердое тело в\n"
+        "миллиметрах: обе лопасти по сечениям 3–11 и ступица между ними; ось\n"
+        "вращения — Z, лопасти вдоль X. Формат задает расширение файла: .step или .stp —\n"
+        "STEP AP214 для станков с ЧПУ и САПР; .stl — двоичный STL для 3D-печати\n"
+        "(отклонение сетки от поверхности не больше 0,05 мм).\n"
+        "\n"
+        "Пример: kelvarin-cli model винт.kelvarin -o винт.step --left-hand\n"
+        "\n"
+        "  -o, --output ФАЙЛ  файл модели (заменяется целиком, только когда новый\n"
+        "                     записан полностью)\n"
+        "  --left-hand        левый винт: зеркальная модель, для двигателя,\n"
+        "                     вращающегося в другую сторону (по умолчанию правый: если\n"
+        "                     смотреть сзади по направлению полета, вращается по\n"
+        "                     часовой стрелке)\n"),
     kOptions,
     true,
     &runModel,

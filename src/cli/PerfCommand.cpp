@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 #include <ostream>
+#include <utility>
 
 #include "cli/CliCommand.h"
 #include "cli/CliDesignInput.h"
@@ -13,6 +14,7 @@
 #include "performance/PerformanceError.h"
 #include "performance/ResultFormat.h"
 #include "performance/TextNumbers.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -50,7 +52,8 @@ std::optional<double> numberOption(const CliArguments& arguments, std::string_vi
     if (const std::optional<double> value = parseNumber(text)) {
         return value;
     }
-    throw CliUsageError{"--" + std::string(name) + ": " + quotedArgument(text) + " не число"};
+    throw CliUsageError{withArguments(translatedText("kelvarin::PerfCommand", "--%1: %2 не число"),
+                                      {name, quotedArgument(text)})};
 }
 
 // Runs a check of an option's value; its refusal is bad usage, named by the option.
@@ -65,19 +68,28 @@ auto checkedOption(std::string_view name, Check check) {
 
 PropellerGeometry geometryFromFile(const CliArguments& arguments) {
     if (!arguments.positionals().empty()) {
-        throw CliUsageError{"с --geometry проект не нужен: " +
-                            quotedArgument(arguments.positionals()[0])};
+        throw CliUsageError{withArguments(
+            translatedText("kelvarin::PerfCommand", "с --geometry проект не нужен: %1"),
+            {quotedArgument(arguments.positionals()[0])})};
     }
     for (std::string_view option : {"power", "vmax", "vdesign", "by-diameter", "manual"}) {
         if (arguments.has(option)) {
-            throw CliUsageError{"--" + std::string(option) +
-                                " задает проект, а с --geometry винт задан файлом геометрии"};
+            throw CliUsageError{withArguments(
+                translatedText("kelvarin::PerfCommand",
+                               "--%1 задает проект, а с --geometry винт задан файлом геометрии"),
+                {option})};
         }
     }
-    for (std::string_view needed : {"--diameter D (диаметр винта, см)", "--rpm N (обороты)",
-                                    "--speeds ОТ:ДО:ШАГ (скорости, км/ч)"}) {
-        if (!arguments.has(needed.substr(2, needed.find(' ') - 2))) {
-            throw CliUsageError{"с --geometry нужен " + std::string(needed)};
+    const std::pair<std::string_view, const char*> kNeeded[] = {
+        {"diameter", textToTranslate("kelvarin::PerfCommand",
+                                     "с --geometry нужен --diameter D (диаметр винта, см)")},
+        {"rpm", textToTranslate("kelvarin::PerfCommand", "с --geometry нужен --rpm N (обороты)")},
+        {"speeds", textToTranslate("kelvarin::PerfCommand",
+                                   "с --geometry нужен --speeds ОТ:ДО:ШАГ (скорости, км/ч)")},
+    };
+    for (const auto& [option, reason] : kNeeded) {
+        if (!arguments.has(option)) {
+            throw CliUsageError{translatedText("kelvarin::PerfCommand", reason)};
         }
     }
     GeometryFileOptions options;
@@ -85,18 +97,21 @@ PropellerGeometry geometryFromFile(const CliArguments& arguments) {
     if (const std::optional<double> blades = numberOption(arguments, "blades")) {
         if (*blades != std::floor(*blades) || *blades < kMinBladeCount ||
             *blades > kMaxBladeCount) {
-            throw CliUsageError{"--blades: " + quotedArgument(arguments.value("blades")) +
-                                " не число лопастей; возможно от " +
-                                std::to_string(kMinBladeCount) + " до " +
-                                std::to_string(kMaxBladeCount)};
+            throw CliUsageError{withArguments(
+                translatedText("kelvarin::PerfCommand",
+                               "--blades: %1 не число лопастей; возможно от %2 до %3"),
+                {quotedArgument(arguments.value("blades")), std::to_string(kMinBladeCount),
+                 std::to_string(kMaxBladeCount)})};
         }
         options.bladeCount = static_cast<int>(*blades);
     }
     if (arguments.has("angle-datum")) {
         const std::optional<AngleDatum> datum = parseAngleDatum(arguments.value("angle-datum"));
         if (!datum) {
-            throw CliUsageError{"--angle-datum: " + quotedArgument(arguments.value("angle-datum")) +
-                                " не база угла; возможны chord и face"};
+            throw CliUsageError{withArguments(
+                translatedText("kelvarin::PerfCommand",
+                               "--angle-datum: %1 не база угла; возможны chord и face"),
+                {quotedArgument(arguments.value("angle-datum"))})};
         }
         options.angleDatum = *datum;
     }
@@ -111,8 +126,10 @@ int runPerf(const CliArguments& arguments, CliStreams& streams) {
     const std::string formatName = arguments.has("format") ? arguments.value("format") : "text";
     const std::optional<ResultFormat> format = parseResultFormat(formatName);
     if (!format) {
-        throw CliUsageError{"--format: " + quotedArgument(formatName) +
-                            " не формат; возможны text, csv и json"};
+        throw CliUsageError{
+            withArguments(translatedText("kelvarin::PerfCommand",
+                                         "--format: %1 не формат; возможны text, csv и json"),
+                          {quotedArgument(formatName)})};
     }
     const std::optional<double> altitude = numberOption(arguments, "altitude");
     const std::optional<double> temperature = numberOption(arguments, "temperature");
@@ -141,7 +158,9 @@ int runPerf(const CliArguments& arguments, CliStreams& streams) {
     }
     for (std::string_view option : {"diameter", "blades", "angle-datum"}) {
         if (arguments.has(option)) {
-            throw CliUsageError{"--" + std::string(option) + " — только вместе с --geometry"};
+            throw CliUsageError{withArguments(
+                translatedText("kelvarin::PerfCommand", "--%1 — только вместе с --geometry"),
+                {option})};
         }
     }
     const DesignDocument document = designFromArguments(arguments, false);
@@ -158,7 +177,9 @@ int runPerf(const CliArguments& arguments, CliStreams& streams) {
         streams.out << formatResults(speedSweep(analysis, rpm.value_or(engine.rpm), *speeds), air,
                                      *format, engine, summary);
     } catch (const PerformanceError& e) {
-        throw CliFailure{std::string("характеристики проекта не рассчитать: ") + e.what()};
+        throw CliFailure{withArguments(
+            translatedText("kelvarin::PerfCommand", "характеристики проекта не рассчитать: %1"),
+            {e.what()})};
     }
     streams.out.flush();
     return kCliSuccess;
@@ -168,52 +189,56 @@ int runPerf(const CliArguments& arguments, CliStreams& streams) {
 
 extern const CliCommand kPerfCommand = {
     "perf",
-    "тяга, мощность и КПД винта по скорости полета (проекта или по геометрии)",
-    "Использование: kelvarin-cli perf [ПРОЕКТ.kelvarin] [исходные данные] [параметры]\n"
-    "       kelvarin-cli perf --geometry ФАЙЛ.csv --diameter D --rpm N --speeds ОТ:ДО:ШАГ\n"
-    "                         [параметры]\n"
-    "\n"
-    "Что винт будет делать, как в окне «Характеристики винта»: при каждой скорости\n"
-    "полета тяга (Н и кгс), потребляемая мощность (кВт и л.с.), крутящий момент,\n"
-    "КПД, относительная поступь J и коэффициенты тяги и мощности CT и CP (теория\n"
-    "элемента лопасти с концевыми и корневыми потерями Прандтля). Для проекта также\n"
-    "статическая тяга и обороты, при которых винт поглощает мощность двигателя.\n"
-    "\n"
-    "Примеры: kelvarin-cli perf винт.kelvarin --speeds 0:100:5 --altitude 1500\n"
-    "         kelvarin-cli perf --geometry винт.csv --diameter 305 --blades 2 \\\n"
-    "             --rpm 1000 --speeds 0:160:10 --angle-datum face --format csv\n"
-    "\n"
-    "  --rpm N             обороты винта, об/мин (по умолчанию — частота вращения\n"
-    "                      винта проекта; сам проект от этого не меняется)\n"
-    "  --speeds ОТ:ДО:ШАГ  скорости полета, км/ч (по умолчанию от 0 до большей из\n"
-    "                      скоростей проекта через 5 км/ч)\n"
-    "  --altitude М        высота над уровнем моря, м, от -500 до 11000 (по\n"
-    "                      умолчанию 0)\n"
-    "  --temperature C     температура воздуха, °C, от -80 до 60 (по умолчанию —\n"
-    "                      стандартная на этой высоте); давление стандартное\n"
-    "  --format ФОРМАТ     text (по умолчанию), csv или json; числа всегда с точкой\n"
-    "\n"
-    "Проект: ПРОЕКТ.kelvarin, если указан, а поверх него --power, --vmax, --vdesign,\n"
-    "--by-diameter D и --manual D H, как у команды calc (kelvarin-cli calc --help).\n"
-    "Частота вращения винта проекта берется из файла проекта, а без него — как в\n"
-    "окне при запуске (2300 об/мин); в расчете по диаметру она рассчитывается.\n"
-    "В ручном режиме мощность, обороты и скорости двигателя берутся из полей проекта.\n"
-    "\n"
-    "Любой винт по его геометрии вместо проекта (например, продутый в трубе):\n"
-    "  --geometry ФАЙЛ     CSV, по сечению на строку от корня к концу лопасти:\n"
-    "                      r/R, хорда c/R, угол лопасти в градусах, относительная\n"
-    "                      толщина t/c и необязательный пятый столбец —\n"
-    "                      относительная вогнутость f/c (без него она берется по\n"
-    "                      толщине, как у профиля с плоской нижней поверхностью);\n"
-    "                      поля через запятую, точку с запятой, табуляцию или\n"
-    "                      пробел; строки с # и строка заголовков пропускаются\n"
-    "  --diameter D        диаметр винта, см\n"
-    "  --blades N          число лопастей, от 1 до 12 (по умолчанию 2)\n"
-    "  --angle-datum БАЗА  chord — угол хорды от передней кромки к задней (по\n"
-    "                      умолчанию); face — угол плоской нижней поверхности, как\n"
-    "                      в старых отчетах о продувках и по угломеру\n"
-    "С --geometry обязательны --diameter, --rpm и --speeds, а проект и его\n"
-    "исходные данные не принимаются.\n",
+    "kelvarin::PerfCommand",
+    textToTranslate("kelvarin::PerfCommand",
+                    "тяга, мощность и КПД винта по скорости полета (проекта или по геометрии)"),
+    textToTranslate(
+        "kelvarin::PerfCommand",
+        "Использование: kelvarin-cli perf [ПРОЕКТ.kelvarin] [исходные данные] [параметры]\n"
+        "       kelvarin-cli perf --geometry ФАЙЛ.csv --diameter D --rpm N --speeds ОТ:ДО:ШАГ\n"
+        "                         [параметры]\n"
+        "\n"
+        "Что винт будет делать, как в окне «Характеристики винта»: при каждой скорости\n"
+        "полета тяга (Н и кгс), потребляемая мощность (кВт и л.с.), крутящий момент,\n"
+        "КПД, относительная поступь J и коэффициенты тяги и мощности CT и CP (теория\n"
+        "элемента лопасти с концевыми и корневыми потерями Прандтля). Для проекта также\n"
+        "статическая тяга и обороты, при которых винт поглощает мощность двигателя.\n"
+        "\n"
+        "Примеры: kelvarin-cli perf винт.kelvarin --speeds 0:100:5 --altitude 1500\n"
+        "         kelvarin-cli perf --geometry винт.csv --diameter 305 --blades 2 \\\n"
+        "             --rpm 1000 --speeds 0:160:10 --angle-datum face --format csv\n"
+        "\n"
+        "  --rpm N             обороты винта, об/мин (по умолчанию — частота вращения\n"
+        "                      винта проекта; сам проект от этого не меняется)\n"
+        "  --speeds ОТ:ДО:ШАГ  скорости полета, км/ч (по умолчанию от 0 до большей из\n"
+        "                      скоростей проекта через 5 км/ч)\n"
+        "  --altitude М        высота над уровнем моря, м, от -500 до 11000 (по\n"
+        "                      умолчанию 0)\n"
+        "  --temperature C     температура воздуха, °C, от -80 до 60 (по умолчанию —\n"
+        "                      стандартная на этой высоте); давление стандартное\n"
+        "  --format ФОРМАТ     text (по умолчанию), csv или json; числа всегда с точкой\n"
+        "\n"
+        "Проект: ПРОЕКТ.kelvarin, если указан, а поверх него --power, --vmax, --vdesign,\n"
+        "--by-diameter D и --manual D H, как у команды calc (kelvarin-cli calc --help).\n"
+        "Частота вращения винта проекта берется из файла проекта, а без него — как в\n"
+        "окне при запуске (2300 об/мин); в расчете по диаметру она рассчитывается.\n"
+        "В ручном режиме мощность, обороты и скорости двигателя берутся из полей проекта.\n"
+        "\n"
+        "Любой винт по его геометрии вместо проекта (например, продутый в трубе):\n"
+        "  --geometry ФАЙЛ     CSV, по сечению на строку от корня к концу лопасти:\n"
+        "                      r/R, хорда c/R, угол лопасти в градусах, относительная\n"
+        "                      толщина t/c и необязательный пятый столбец —\n"
+        "                      относительная вогнутость f/c (без него она берется по\n"
+        "                      толщине, как у профиля с плоской нижней поверхностью);\n"
+        "                      поля через запятую, точку с запятой, табуляцию или\n"
+        "                      пробел; строки с # и строка заголовков пропускаются\n"
+        "  --diameter D        диаметр винта, см\n"
+        "  --blades N          число лопастей, от 1 до 12 (по умолчанию 2)\n"
+        "  --angle-datum БАЗА  chord — угол хорды от передней кромки к задней (по\n"
+        "                      умолчанию); face — угол плоской нижней поверхности, как\n"
+        "                      в старых отчетах о продувках и по угломеру\n"
+        "С --geometry обязательны --diameter, --rpm и --speeds, а проект и его\n"
+        "исходные данные не принимаются.\n"),
     kOptions,
     false,
     &runPerf,

@@ -5,6 +5,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliDesignInput.h"
 #include "report/DataReport.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -25,18 +26,22 @@ int runReport(const CliArguments& arguments, CliStreams& streams) {
 
 extern const CliCommand kReportCommand = {
     "report",
-    "отчет Date.html, байт в байт как его записывает окно",
-    "Использование: kelvarin-cli report [ПРОЕКТ.kelvarin] [параметры] [-o ФАЙЛ]\n"
-    "\n"
-    "Рассчитывает винт и записывает отчет: HTML в кодировке Windows-1251, строки\n"
-    "через CR LF, числа с десятичным разделителем системы (LC_ALL, LC_NUMERIC,\n"
-    "LANG), те же байты, что пишет окно при том же языке системы.\n"
-    "\n"
-    "Пример: kelvarin-cli report винт.kelvarin -o Date.html\n"
-    "\n"
-    "  -o, --output ФАЙЛ  куда записать отчет (файл заменяется целиком, только когда\n"
-    "                     новый записан полностью); без него или «-» — стандартный\n"
-    "                     вывод\n",
+    "kelvarin::ReportCommand",
+    textToTranslate("kelvarin::ReportCommand",
+                    "отчет Date.html, байт в байт как его записывает окно"),
+    textToTranslate(
+        "kelvarin::ReportCommand",
+        "Использование: kelvarin-cli report [ПРОЕКТ.kelvarin] [параметры] [-o ФАЙЛ]\n"
+        "\n"
+        "Рассчитывает винт и записывает отчет: HTML в кодировке Windows-1251, строки\n"
+        "через CR LF, числа с десятичным разделителем системы (LC_ALL, LC_NUMERIC,\n"
+        "LANG), те же байты, что пишет окно при том же языке системы.\n"
+        "\n"
+        "Пример: kelvarin-cli report винт.kelvarin -o Date.html\n"
+        "\n"
+        "  -o, --output ФАЙЛ  куда записать отчет (файл заменяется целиком, только когда\n"
+        "                     новый записан полностью); без него или «-» — стандартный\n"
+        "                     вывод\n"),
     kOptions,
     true,
     &runReport,

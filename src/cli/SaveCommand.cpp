@@ -8,6 +8,7 @@
 #include "cli/CliDesignInput.h"
 #include "designfile/DesignFile.h"
 #include "designfile/DesignJson.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -24,13 +25,15 @@ int sectionNumber(const std::string& text) {
         section <= kLastSection) {
         return section;
     }
-    throw CliUsageError{"--section: " + quotedArgument(text) + " не сечение; сечения от " +
-                        std::to_string(kFirstSection) + " до " + std::to_string(kLastSection)};
+    throw CliUsageError{withArguments(
+        translatedText("kelvarin::SaveCommand", "--section: %1 не сечение; сечения от %2 до %3"),
+        {quotedArgument(text), std::to_string(kFirstSection), std::to_string(kLastSection)})};
 }
 
 int runSave(const CliArguments& arguments, CliStreams& streams) {
     if (!arguments.has("output")) {
-        throw CliUsageError{"укажите файл проекта: -o ФАЙЛ.kelvarin"};
+        throw CliUsageError{
+            translatedText("kelvarin::SaveCommand", "укажите файл проекта: -o ФАЙЛ.kelvarin")};
     }
     DesignDocument document = designFromArguments(arguments);
     if (arguments.has("turned")) {
@@ -58,20 +61,24 @@ int runSave(const CliArguments& arguments, CliStreams& streams) {
 
 extern const CliCommand kSaveCommand = {
     "save",
-    "записать файл проекта (.kelvarin), который откроет окно",
-    "Использование: kelvarin-cli save [ПРОЕКТ.kelvarin] [параметры] -o ФАЙЛ\n"
-    "\n"
-    "Записывает проект: тексты шести полей, режим и вид сечения, как их сохраняет\n"
-    "окно (формат описан в docs/design-file.md). Расчет не выполняется: окно\n"
-    "рассчитает проект при открытии.\n"
-    "\n"
-    "Пример: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o мой.kelvarin\n"
-    "\n"
-    "  --turned           профиль с углом\n"
-    "  --marks            показывать контрольные точки\n"
-    "  --section N        сечение в окне, от 3 до 11\n"
-    "  -o, --output ФАЙЛ  файл проекта (заменяется целиком, только когда новый\n"
-    "                     записан полностью); «-» — стандартный вывод\n",
+    "kelvarin::SaveCommand",
+    textToTranslate("kelvarin::SaveCommand",
+                    "записать файл проекта (.kelvarin), который откроет окно"),
+    textToTranslate(
+        "kelvarin::SaveCommand",
+        "Использование: kelvarin-cli save [ПРОЕКТ.kelvarin] [параметры] -o ФАЙЛ\n"
+        "\n"
+        "Записывает проект: тексты шести полей, режим и вид сечения, как их сохраняет\n"
+        "окно (формат описан в docs/design-file.md). Расчет не выполняется: окно\n"
+        "рассчитает проект при открытии.\n"
+        "\n"
+        "Пример: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o мой.kelvarin\n"
+        "\n"
+        "  --turned           профиль с углом\n"
+        "  --marks            показывать контрольные точки\n"
+        "  --section N        сечение в окне, от 3 до 11\n"
+        "  -o, --output ФАЙЛ  файл проекта (заменяется целиком, только когда новый\n"
+        "                     записан полностью); «-» — стандартный вывод\n"),
     kOptions,
     true,
     &runSave,

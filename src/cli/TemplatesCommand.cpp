@@ -10,6 +10,7 @@
 #include "core/Failure.h"
 #include "export/TemplateExport.h"
 #include "templates/TemplateLayout.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -33,7 +34,9 @@ PaperSize paperOf(const CliArguments& arguments) {
     if (paper == "A3" || paper == "a3") {
         return PaperSize::A3;
     }
-    throw CliUsageError{"--paper " + quotedArgument(paper) + ": бумага A4, Letter или A3"};
+    throw CliUsageError{withArguments(
+        translatedText("kelvarin::TemplatesCommand", "--paper %1: бумага A4, Letter или A3"),
+        {quotedArgument(paper)})};
 }
 
 // Qt draws PDF and SVG pages through its font and paint machinery, which wants a GUI
@@ -53,13 +56,17 @@ std::unique_ptr<QGuiApplication> drawingApplication(TemplateFormat format) {
 
 int runTemplates(const CliArguments& arguments, CliStreams&) {
     if (!arguments.has("output") || arguments.value("output") == "-") {
-        throw CliUsageError{"укажите файл шаблонов: -o ФАЙЛ.pdf, ФАЙЛ.svg или ФАЙЛ.dxf"};
+        throw CliUsageError{
+            translatedText("kelvarin::TemplatesCommand",
+                           "укажите файл шаблонов: -o ФАЙЛ.pdf, ФАЙЛ.svg или ФАЙЛ.dxf")};
     }
     const std::string& path = arguments.value("output");
     const std::optional<TemplateFormat> format = templateFormatOf(path);
     if (!format) {
-        throw CliUsageError{"-o " + quotedArgument(path) +
-                            ": шаблоны сохраняются в файлы .pdf, .svg или .dxf"};
+        throw CliUsageError{
+            withArguments(translatedText("kelvarin::TemplatesCommand",
+                                         "-o %1: шаблоны сохраняются в файлы .pdf, .svg или .dxf"),
+                          {quotedArgument(path)})};
     }
     TemplateExportOptions options;
     options.section = {arguments.has("turned"), arguments.has("marks")};
@@ -80,25 +87,30 @@ int runTemplates(const CliArguments& arguments, CliStreams&) {
 
 extern const CliCommand kTemplatesCommand = {
     "templates",
-    "шаблоны сечений и заготовки в натуральную величину: PDF, SVG или DXF",
-    "Использование: kelvarin-cli templates [ПРОЕКТ.kelvarin] [параметры] -o ФАЙЛ.pdf|.svg|.dxf\n"
-    "\n"
-    "Рассчитывает винт и записывает шаблоны в натуральную величину, как пункт\n"
-    "«Сохранить шаблоны…» окна: девять сечений с подписями и линиями разреза, затем\n"
-    "вид лопасти спереди и сбоку; на каждой странице — мерные линейки 100 мм и\n"
-    "4 дюйма и строка с диаметром, шагом и датой. Формат задает расширение файла:\n"
-    ".pdf — страницы для печати (большое сечение делится на листы с перекрытием\n"
-    "10 мм); .svg — один лист в миллиметрах для Inkscape и лазерных станков;\n"
-    ".dxf — один чертеж в миллиметрах, контуры по слоям, для ЧПУ.\n"
-    "\n"
-    "Пример: kelvarin-cli templates винт.kelvarin -o шаблоны.pdf --turned --paper A3\n"
-    "\n"
-    "  -o, --output ФАЙЛ  файл шаблонов (заменяется целиком, только когда новый\n"
-    "                     записан полностью)\n"
-    "  --turned           сечения под углом установки, с линиями ширины и\n"
-    "                     опускания (по умолчанию плоские)\n"
-    "  --marks            отметить контрольные точки сечений\n"
-    "  --paper БУМАГА     A4 (по умолчанию), Letter или A3; только для PDF\n",
+    "kelvarin::TemplatesCommand",
+    textToTranslate("kelvarin::TemplatesCommand",
+                    "шаблоны сечений и заготовки в натуральную величину: PDF, SVG или DXF"),
+    textToTranslate(
+        "kelvarin::TemplatesCommand",
+        "Использование: kelvarin-cli templates [ПРОЕКТ.kelvarin] [параметры] -o "
+        "ФАЙЛ.pdf|.svg|.dxf\n"
+        "\n"
+        "Рассчитывает винт и записывает шаблоны в натуральную величину, как пункт\n"
+        "«Сохранить шаблоны…» окна: девять сечений с подписями и линиями разреза, затем\n"
+        "вид лопасти спереди и сбоку; на каждой странице — мерные линейки 100 мм и\n"
+        "4 дюйма и строка с диаметром, шагом и датой. Формат задает расширение файла:\n"
+        ".pdf — страницы для печати (большое сечение делится на листы с перекрытием\n"
+        "10 мм); .svg — один лист в миллиметрах для Inkscape и лазерных станков;\n"
+        ".dxf — один чертеж в миллиметрах, контуры по слоям, для ЧПУ.\n"
+        "\n"
+        "Пример: kelvarin-cli templates винт.kelvarin -o шаблоны.pdf --turned --paper A3\n"
+        "\n"
+        "  -o, --output ФАЙЛ  файл шаблонов (заменяется целиком, только когда новый\n"
+        "                     записан полностью)\n"
+        "  --turned           сечения под углом установки, с линиями ширины и\n"
+        "                     опускания (по умолчанию плоские)\n"
+        "  --marks            отметить контрольные точки сечений\n"
+        "  --paper БУМАГА     A4 (по умолчанию), Letter или A3; только для PDF\n"),
     kOptions,
     true,
     &runTemplates,

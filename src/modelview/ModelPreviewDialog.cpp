@@ -12,18 +12,18 @@ namespace kelvarin::modelview {
 
 ModelPreviewDialog::ModelPreviewDialog(model3d::TriangleMesh mesh, QWidget* parent)
     : QDialog(parent), view_(new ModelView(this)), hint_(new QLabel(this)) {
-    setWindowTitle(QStringLiteral("Модель винта"));
+    setWindowTitle(tr("Модель винта"));
     setObjectName(QStringLiteral("ModelPreview"));
     view_->setObjectName(QStringLiteral("ModelView"));
     view_->setMesh(std::move(mesh));
 
-    hint_->setText(QStringLiteral(
-        "Чтобы повернуть модель, тяните её мышью; колесо мыши приближает и удаляет."));
+    hint_->setText(
+        tr("Чтобы повернуть модель, тяните её мышью; колесо мыши приближает и удаляет."));
     hint_->setWordWrap(true);
     connect(view_, &ModelView::renderingFailed, hint_, &QLabel::setText);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

@@ -67,7 +67,7 @@ void ModelView::initializeGL() {
             Qt::UniqueConnection);
     if (!renderer_.initialize()) {
         emit renderingFailed(
-            QStringLiteral("Не удалось показать модель: OpenGL не принял программу затенения (%1)")
+            tr("Не удалось показать модель: OpenGL не принял программу затенения (%1)")
                 .arg(renderer_.log().trimmed()));
         return;
     }

@@ -7,21 +7,25 @@
 #include "ModelConstants.h"
 #include "PerformanceError.h"
 #include "TextNumbers.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::performance {
 
 AirState airAt(double altitudeM, std::optional<double> temperatureC) {
     if (!std::isfinite(altitudeM) || altitudeM < kMinAltitudeM || altitudeM > kMaxAltitudeM) {
-        throw PerformanceError(
-            "Высота над уровнем моря должна быть от " + russianNumber(kMinAltitudeM, 0) + " до " +
-            russianNumber(kMaxAltitudeM, 0) + " м, задано: " + russianNumber(altitudeM, 1) + " м.");
+        throw PerformanceError(withArguments(
+            translatedText("kelvarin::Atmosphere",
+                           "Высота над уровнем моря должна быть от %1 до %2 м, задано: %3 м."),
+            {russianNumber(kMinAltitudeM, 0), russianNumber(kMaxAltitudeM, 0),
+             russianNumber(altitudeM, 1)}));
     }
     if (temperatureC && (!std::isfinite(*temperatureC) || *temperatureC < kMinTemperatureC ||
                          *temperatureC > kMaxTemperatureC)) {
-        throw PerformanceError("Температура воздуха должна быть от " +
-                               russianNumber(kMinTemperatureC, 0) + " до +" +
-                               russianNumber(kMaxTemperatureC, 0) +
-                               " °C, задано: " + russianNumber(*temperatureC, 1) + " °C.");
+        throw PerformanceError(withArguments(
+            translatedText("kelvarin::Atmosphere",
+                           "Температура воздуха должна быть от %1 до +%2 °C, задано: %3 °C."),
+            {russianNumber(kMinTemperatureC, 0), russianNumber(kMaxTemperatureC, 0),
+             russianNumber(*temperatureC, 1)}));
     }
     AirState air;
     air.altitudeM = altitudeM;

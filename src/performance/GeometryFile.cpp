@@ -10,6 +10,7 @@
 
 #include "PerformanceError.h"
 #include "TextNumbers.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::performance {
 
@@ -52,8 +53,9 @@ std::vector<std::string_view> splitFields(std::string_view line) {
     return fields;
 }
 
+// The field, cut short, for a message to quote.
 std::string shown(std::string_view field) {
-    return "«" + std::string(field.substr(0, 40)) + (field.size() > 40 ? "…" : "") + "»";
+    return std::string(field.substr(0, 40)) + (field.size() > 40 ? "…" : "");
 }
 
 }  // namespace
@@ -70,23 +72,42 @@ std::optional<AngleDatum> parseAngleDatum(std::string_view name) {
 
 PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
                                const GeometryFileOptions& options) {
-    const std::string where = "Файл геометрии «" + fileName + "»";
+    const std::string where =
+        withArguments(translatedText("kelvarin::GeometryFile", "Файл геометрии «%1»"), {fileName});
     PropellerGeometry geometry;
     geometry.diameterM = options.diameterM;
     geometry.bladeCount = options.bladeCount;
 
-    static const char* const kColumns[5] = {"относительный радиус", "относительная хорда",
-                                            "угол установки", "относительная толщина",
-                                            "относительная кривизна"};
+    // What a field that is no number is taken for, by its column.
+    static const char* const kNotANumber[5] = {
+        textToTranslate("kelvarin::GeometryFile",
+                        "%1относительный радиус «%2» — не число (дробную часть отделяйте "
+                        "точкой, а при разделителе «;» можно и запятой)."),
+        textToTranslate("kelvarin::GeometryFile",
+                        "%1относительная хорда «%2» — не число (дробную часть отделяйте "
+                        "точкой, а при разделителе «;» можно и запятой)."),
+        textToTranslate("kelvarin::GeometryFile",
+                        "%1угол установки «%2» — не число (дробную часть отделяйте "
+                        "точкой, а при разделителе «;» можно и запятой)."),
+        textToTranslate("kelvarin::GeometryFile",
+                        "%1относительная толщина «%2» — не число (дробную часть отделяйте "
+                        "точкой, а при разделителе «;» можно и запятой)."),
+        textToTranslate("kelvarin::GeometryFile",
+                        "%1относительная кривизна «%2» — не число (дробную часть "
+                        "отделяйте точкой, а при разделителе «;» можно и запятой)."),
+    };
     std::string line;
     int lineNumber = 0;
     bool headerAllowed = true;
     while (std::getline(in, line)) {
         ++lineNumber;
-        const std::string at = where + ", строка " + std::to_string(lineNumber) + ": ";
+        const std::string at =
+            withArguments(translatedText("kelvarin::GeometryFile", "%1, строка %2: "),
+                          {where, std::to_string(lineNumber)});
         if (line.size() > kMaxLineBytes) {
-            throw PerformanceError(at + "строка длиннее " + std::to_string(kMaxLineBytes) +
-                                   " символов.");
+            throw PerformanceError(at + withArguments(translatedText("kelvarin::GeometryFile",
+                                                                     "строка длиннее %1 символов."),
+                                                      {std::to_string(kMaxLineBytes)}));
         }
         std::string_view text(line);
         if (lineNumber == 1 && text.substr(0, 3) == "\xEF\xBB\xBF") {
@@ -119,20 +140,24 @@ PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
         }
         headerAllowed = false;
         if (bad) {
-            throw PerformanceError(at + kColumns[*bad] + " " + shown(fields[*bad]) +
-                                   " — не число (дробную часть отделяйте точкой, а при "
-                                   "разделителе «;» можно и запятой).");
+            throw PerformanceError(
+                withArguments(translatedText("kelvarin::GeometryFile", kNotANumber[*bad]),
+                              {at, shown(fields[*bad])}));
         }
         if (fields.size() != 4 && fields.size() != 5) {
             throw PerformanceError(
-                at +
-                "нужно 4 числа через запятую (относительный радиус, относительная хорда, "
-                "угол установки в градусах, относительная толщина; пятым числом можно указать "
-                "относительную кривизну), а найдено " +
-                std::to_string(fields.size()) + ".");
+                at + withArguments(
+                         translatedText(
+                             "kelvarin::GeometryFile",
+                             "нужно 4 числа через запятую (относительный радиус, относительная "
+                             "хорда, угол установки в градусах, относительная толщина; пятым "
+                             "числом можно указать относительную кривизну), а найдено %1."),
+                         {std::to_string(fields.size())}));
         }
         if (geometry.stations.size() >= kMaxStations) {
-            throw PerformanceError(at + "станций больше " + std::to_string(kMaxStations) + ".");
+            throw PerformanceError(
+                at + withArguments(translatedText("kelvarin::GeometryFile", "станций больше %1."),
+                                   {std::to_string(kMaxStations)}));
         }
         BladeStation station{values[0], values[1], values[2], values[3]};
         if (values.size() == 5) {
@@ -150,10 +175,14 @@ PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
         geometry.stations.push_back(station);
     }
     if (in.bad()) {
-        throw PerformanceError(where + ": не удалось дочитать файл.");
+        throw PerformanceError(withArguments(
+            translatedText("kelvarin::GeometryFile", "%1: не удалось дочитать файл."), {where}));
     }
     if (geometry.stations.empty()) {
-        throw PerformanceError(where + ": нет ни одной станции (строки «r/R, c/R, угол, t/c»).");
+        throw PerformanceError(withArguments(
+            translatedText("kelvarin::GeometryFile",
+                           "%1: нет ни одной станции (строки «r/R, c/R, угол, t/c»)."),
+            {where}));
     }
     try {
         validateGeometry(geometry);
@@ -166,16 +195,19 @@ PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
 PropellerGeometry readGeometryFile(const std::string& path, const GeometryFileOptions& options) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        throw PerformanceError("Не удалось открыть файл геометрии «" + path +
-                               "»: " + std::strerror(errno) + ".");
+        const int error = errno;  // before the catalogue is asked
+        throw PerformanceError(withArguments(
+            translatedText("kelvarin::GeometryFile", "Не удалось открыть файл геометрии «%1»: %2."),
+            {path, std::strerror(error)}));
     }
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     in.seekg(0, std::ios::beg);
     if (size > static_cast<std::streamoff>(kMaxFileBytes)) {
-        throw PerformanceError("Файл геометрии «" + path +
-                               "» больше мегабайта: это не таблица "
-                               "станций лопасти.");
+        throw PerformanceError(withArguments(
+            translatedText("kelvarin::GeometryFile",
+                           "Файл геометрии «%1» больше мегабайта: это не таблица станций лопасти."),
+            {path}));
     }
     return readGeometry(in, path, options);
 }

@@ -9,6 +9,7 @@
 #include "ModelConstants.h"
 #include "PerformanceError.h"
 #include "TextNumbers.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::performance {
 
@@ -24,18 +25,27 @@ SpeedRange parseSpeedRange(std::string_view text) {
         }
         start = colon + 1;
     }
-    const std::string quoted = "«" + std::string(text.substr(0, 40)) + "»";
+    const std::string shown(text.substr(0, 40));
     if (parts.size() != 3) {
-        throw PerformanceError("Диапазон скоростей " + quoted +
-                               " нужно задать как начало:конец:шаг в км/ч, например 0:100:5.");
+        throw PerformanceError(withArguments(
+            translatedText("kelvarin::PerformanceCurves",
+                           "Диапазон скоростей «%1» нужно задать как начало:конец:шаг в км/ч, "
+                           "например 0:100:5."),
+            {shown}));
     }
     double values[3] = {};
-    const char* names[3] = {"начало", "конец", "шаг"};
+    const char* const names[3] = {
+        textToTranslate("kelvarin::PerformanceCurves",
+                        "Диапазон скоростей «%1»: начало — не число."),
+        textToTranslate("kelvarin::PerformanceCurves",
+                        "Диапазон скоростей «%1»: конец — не число."),
+        textToTranslate("kelvarin::PerformanceCurves", "Диапазон скоростей «%1»: шаг — не число."),
+    };
     for (int i = 0; i < 3; ++i) {
         const std::optional<double> v = parseNumber(parts[static_cast<std::size_t>(i)]);
         if (!v) {
-            throw PerformanceError("Диапазон скоростей " + quoted + ": " + names[i] +
-                                   " — не число.");
+            throw PerformanceError(
+                withArguments(translatedText("kelvarin::PerformanceCurves", names[i]), {shown}));
         }
         values[i] = *v;
     }
@@ -46,15 +56,18 @@ std::vector<double> speedsOf(const SpeedRange& range) {
     checkSpeed(range.fromKmh);
     checkSpeed(range.toKmh);
     if (range.toKmh < range.fromKmh) {
-        throw PerformanceError("Конечная скорость диапазона (" + russianNumber(range.toKmh, 1) +
-                               " км/ч) меньше начальной (" + russianNumber(range.fromKmh, 1) +
-                               " км/ч).");
+        throw PerformanceError(withArguments(
+            translatedText("kelvarin::PerformanceCurves",
+                           "Конечная скорость диапазона (%1 км/ч) меньше начальной (%2 км/ч)."),
+            {russianNumber(range.toKmh, 1), russianNumber(range.fromKmh, 1)}));
     }
     if (!std::isfinite(range.stepKmh) || range.stepKmh <= 0 ||
         (range.toKmh - range.fromKmh) / range.stepKmh > kMaxSweepPoints - 1) {
-        throw PerformanceError("Шаг скорости должен быть больше 0 и давать не больше " +
-                               std::to_string(kMaxSweepPoints) +
-                               " точек, задано: " + russianNumber(range.stepKmh, 3) + " км/ч.");
+        throw PerformanceError(withArguments(
+            translatedText("kelvarin::PerformanceCurves",
+                           "Шаг скорости должен быть больше 0 и давать не больше %1 точек, "
+                           "задано: %2 км/ч."),
+            {std::to_string(kMaxSweepPoints), russianNumber(range.stepKmh, 3)}));
     }
     std::vector<double> speeds;
     for (int i = 0;; ++i) {
@@ -125,17 +138,19 @@ std::optional<double> rpmAbsorbing(const PropellerAnalysis& analysis, double spe
 void checkEngineAndFlight(const EngineAndFlight& input) {
     if (!std::isfinite(input.enginePowerHp) || input.enginePowerHp <= 0 ||
         input.enginePowerHp > 5000) {
-        throw PerformanceError(
-            "Мощность двигателя должна быть больше 0 и не больше 5000 л.с., "
-            "задано: " +
-            russianNumber(input.enginePowerHp, 1) + " л.с.");
+        throw PerformanceError(withArguments(
+            translatedText("kelvarin::PerformanceCurves",
+                           "Мощность двигателя должна быть больше 0 и не больше 5000 л.с., "
+                           "задано: %1 л.с."),
+            {russianNumber(input.enginePowerHp, 1)}));
     }
     checkRpm(input.rpm);
     checkSpeed(input.designSpeedKmh);
     checkSpeed(input.maxSpeedKmh);
     if (std::max(input.designSpeedKmh, input.maxSpeedKmh) <= 0) {
-        throw PerformanceError(
-            "Для кривых тяги по скорости нужна максимальная или расчетная скорость больше 0 км/ч.");
+        throw PerformanceError(translatedText("kelvarin::PerformanceCurves",
+                                              "Для кривых тяги по скорости нужна максимальная или "
+                                              "расчетная скорость больше 0 км/ч."));
     }
 }
 

@@ -10,22 +10,25 @@
 #include "ModelConstants.h"
 #include "PerformanceError.h"
 #include "TextNumbers.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::performance {
 
 void checkSpeed(double speedKmh) {
     if (!std::isfinite(speedKmh) || speedKmh < 0 || speedKmh > kMaxSpeedKmh) {
-        throw PerformanceError("Скорость полета должна быть от 0 до " +
-                               russianNumber(kMaxSpeedKmh, 0) +
-                               " км/ч, задано: " + russianNumber(speedKmh, 1) + " км/ч.");
+        throw PerformanceError(withArguments(
+            translatedText("kelvarin::PropellerAnalysis",
+                           "Скорость полета должна быть от 0 до %1 км/ч, задано: %2 км/ч."),
+            {russianNumber(kMaxSpeedKmh, 0), russianNumber(speedKmh, 1)}));
     }
 }
 
 void checkRpm(double rpm) {
     if (!std::isfinite(rpm) || rpm < kMinRpm || rpm > kMaxRpm) {
-        throw PerformanceError("Обороты винта должны быть от " + russianNumber(kMinRpm, 0) +
-                               " до " + russianNumber(kMaxRpm, 0) +
-                               " об/мин, задано: " + russianNumber(rpm, 3) + " об/мин.");
+        throw PerformanceError(withArguments(
+            translatedText("kelvarin::PropellerAnalysis",
+                           "Обороты винта должны быть от %1 до %2 об/мин, задано: %3 об/мин."),
+            {russianNumber(kMinRpm, 0), russianNumber(kMaxRpm, 0), russianNumber(rpm, 3)}));
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "ModelConstants.h"
 #include "TextNumbers.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::performance {
 
@@ -13,21 +14,29 @@ namespace {
 
 struct Column {
     const char* key;    // CSV and JSON
-    const char* title;  // text table, first line
-    const char* unit;   // text table, second line
+    const char* title;  // text table, first line; marked for the catalogue, shown translated
+    const char* unit;   // text table, second line; likewise
     int decimals;
     double OperatingPoint::*value;
 };
 
 constexpr std::array<Column, 11> kColumns{{
-    {"speed_kmh", "Скорость", "км/ч", 1, &OperatingPoint::speedKmh},
-    {"rpm", "Обороты", "об/мин", 0, &OperatingPoint::rpm},
-    {"thrust_n", "Тяга", "Н", 1, &OperatingPoint::thrustN},
-    {"thrust_kgf", "Тяга", "кгс", 2, &OperatingPoint::thrustKgf},
-    {"power_kw", "Мощность", "кВт", 3, &OperatingPoint::powerKw},
-    {"power_hp", "Мощность", "л.с.", 3, &OperatingPoint::powerHp},
-    {"torque_nm", "Момент", "Н·м", 2, &OperatingPoint::torqueNm},
-    {"efficiency", "КПД", "", 4, &OperatingPoint::efficiency},
+    {"speed_kmh", textToTranslate("kelvarin::ResultFormat", "Скорость"),
+     textToTranslate("kelvarin::ResultFormat", "км/ч"), 1, &OperatingPoint::speedKmh},
+    {"rpm", textToTranslate("kelvarin::ResultFormat", "Обороты"),
+     textToTranslate("kelvarin::ResultFormat", "об/мин"), 0, &OperatingPoint::rpm},
+    {"thrust_n", textToTranslate("kelvarin::ResultFormat", "Тяга"),
+     textToTranslate("kelvarin::ResultFormat", "Н"), 1, &OperatingPoint::thrustN},
+    {"thrust_kgf", textToTranslate("kelvarin::ResultFormat", "Тяга"),
+     textToTranslate("kelvarin::ResultFormat", "кгс"), 2, &OperatingPoint::thrustKgf},
+    {"power_kw", textToTranslate("kelvarin::ResultFormat", "Мощность"),
+     textToTranslate("kelvarin::ResultFormat", "кВт"), 3, &OperatingPoint::powerKw},
+    {"power_hp", textToTranslate("kelvarin::ResultFormat", "Мощность"),
+     textToTranslate("kelvarin::ResultFormat", "л.с."), 3, &OperatingPoint::powerHp},
+    {"torque_nm", textToTranslate("kelvarin::ResultFormat", "Момент"),
+     textToTranslate("kelvarin::ResultFormat", "Н·м"), 2, &OperatingPoint::torqueNm},
+    {"efficiency", textToTranslate("kelvarin::ResultFormat", "КПД"), "", 4,
+     &OperatingPoint::efficiency},
     {"advance_ratio", "J", "", 4, &OperatingPoint::advanceRatio},
     {"thrust_coefficient", "CT", "", 5, &OperatingPoint::thrustCoefficient},
     {"power_coefficient", "CP", "", 5, &OperatingPoint::powerCoefficient},
@@ -48,38 +57,60 @@ std::string padLeft(const std::string& text, std::size_t to) {
     return w >= to ? text : std::string(to - w, ' ') + text;
 }
 
+// A column's title or unit in the user's language; the empty unit stays empty.
+std::string shownText(const char* text) {
+    return *text == '\0' ? std::string() : translatedText("kelvarin::ResultFormat", text);
+}
+
 std::string airLine(const AirState& air) {
-    return "Воздух: высота " + pointNumber(air.altitudeM, 0) + " м, температура " +
-           pointNumber(air.temperatureK - kZeroCelsiusK, 1) + " °C, плотность " +
-           pointNumber(air.densityKgM3, 4) + " кг/м³\n";
+    return withArguments(
+               translatedText("kelvarin::ResultFormat",
+                              "Воздух: высота %1 м, температура %2 °C, плотность %3 кг/м³"),
+               {pointNumber(air.altitudeM, 0), pointNumber(air.temperatureK - kZeroCelsiusK, 1),
+                pointNumber(air.densityKgM3, 4)}) +
+           "\n";
 }
 
 // The balance with the engine, or where it was looked for in vain.
 std::string balanceText(const std::optional<double>& rpm, const PerformanceSummary& summary) {
-    return rpm ? "при " + pointNumber(*rpm, 0) + " об/мин"
-               : "не достигается от " + pointNumber(summary.balanceSearchFromRpm, 0) + " до " +
-                     pointNumber(summary.balanceSearchToRpm, 0) + " об/мин";
+    return rpm ? withArguments(translatedText("kelvarin::ResultFormat", "при %1 об/мин"),
+                               {pointNumber(*rpm, 0)})
+               : withArguments(
+                     translatedText("kelvarin::ResultFormat", "не достигается от %1 до %2 об/мин"),
+                     {pointNumber(summary.balanceSearchFromRpm, 0),
+                      pointNumber(summary.balanceSearchToRpm, 0)});
 }
 
 std::string engineLines(const EngineAndFlight& engine, const PerformanceSummary& summary) {
-    std::string out = "Двигатель: " + pointNumber(engine.enginePowerHp, 1) + " л.с. при " +
-                      pointNumber(engine.rpm, 0) + " об/мин; скорость расчетная " +
-                      pointNumber(engine.designSpeedKmh, 0) + " км/ч, максимальная " +
-                      pointNumber(engine.maxSpeedKmh, 0) + " км/ч\n";
+    std::string out =
+        withArguments(translatedText("kelvarin::ResultFormat",
+                                     "Двигатель: %1 л.с. при %2 об/мин; скорость расчетная "
+                                     "%3 км/ч, максимальная %4 км/ч"),
+                      {pointNumber(engine.enginePowerHp, 1), pointNumber(engine.rpm, 0),
+                       pointNumber(engine.designSpeedKmh, 0), pointNumber(engine.maxSpeedKmh, 0)});
+    out += '\n';
     const OperatingPoint& rest = summary.atRest;
     if (rest.converged) {
-        out += "Статическая тяга при " + pointNumber(engine.rpm, 0) +
-               " об/мин: " + pointNumber(rest.thrustKgf, 1) + " кгс (" +
-               pointNumber(rest.thrustN, 0) + " Н), винт поглощает " +
-               pointNumber(rest.powerHp, 1) + " л.с.\n";
+        out += withArguments(
+            translatedText("kelvarin::ResultFormat",
+                           "Статическая тяга при %1 об/мин: %2 кгс (%3 Н), винт поглощает "
+                           "%4 л.с."),
+            {pointNumber(engine.rpm, 0), pointNumber(rest.thrustKgf, 1),
+             pointNumber(rest.thrustN, 0), pointNumber(rest.powerHp, 1)});
     } else {
-        out += "Статическую тягу при " + pointNumber(engine.rpm, 0) +
-               " об/мин рассчитать не удалось\n";
+        out += withArguments(translatedText("kelvarin::ResultFormat",
+                                            "Статическую тягу при %1 об/мин рассчитать не удалось"),
+                             {pointNumber(engine.rpm, 0)});
     }
-    out += "Мощность двигателя " + pointNumber(engine.enginePowerHp, 1) +
-           " л.с. винт поглощает: на месте — " + balanceText(summary.balanceRpmAtRest, summary) +
-           "; при " + pointNumber(engine.designSpeedKmh, 0) + " км/ч — " +
-           balanceText(summary.balanceRpmAtDesignSpeed, summary) + "\n";
+    out += '\n';
+    out += withArguments(
+        translatedText("kelvarin::ResultFormat",
+                       "Мощность двигателя %1 л.с. винт поглощает: на месте — %2; при %3 "
+                       "км/ч — %4"),
+        {pointNumber(engine.enginePowerHp, 1), balanceText(summary.balanceRpmAtRest, summary),
+         pointNumber(engine.designSpeedKmh, 0),
+         balanceText(summary.balanceRpmAtDesignSpeed, summary)});
+    out += '\n';
     return out;
 }
 
@@ -110,14 +141,14 @@ std::string text(const std::vector<OperatingPoint>& points, const AirState& air)
     std::string titles;
     std::string units;
     for (const Column& c : kColumns) {
-        titles += padLeft(c.title, kWidth);
-        units += padLeft(c.unit, kWidth);
+        titles += padLeft(shownText(c.title), kWidth);
+        units += padLeft(shownText(c.unit), kWidth);
     }
     out += titles + "\n" + units + "\n";
     for (const OperatingPoint& p : points) {
         for (std::size_t i = 0; i < kColumns.size(); ++i) {
             if (!p.converged && i == kAlwaysShown) {
-                out += "   нет решения";
+                out += padLeft(translatedText("kelvarin::ResultFormat", "нет решения"), 14);
                 break;
             }
             out += padLeft(pointNumber(p.*kColumns[i].value, kColumns[i].decimals), kWidth);

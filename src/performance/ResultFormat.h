@@ -30,7 +30,7 @@ std::string formatResults(const std::vector<OperatingPoint>& points, const AirSt
 // The same with what the engine makes of the propeller (a designed one, whose engine is known):
 // the engine, the static thrust at its rpm and the rpm at which the propeller absorbs its power
 // at rest and at the design speed, as the window "Характеристики винта" writes them above its
-// plots. Text puts them in Russian lines above the table, JSON in an "engine" object after
+// plots. Text puts them in lines above the table, JSON in an "engine" object after
 // "air"; CSV stays one line a point, without them.
 std::string formatResults(const std::vector<OperatingPoint>& points, const AirState& air,
                           ResultFormat format, const EngineAndFlight& engine,

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "translation/Translation.h"
+
 namespace kelvarin::performance {
 
 std::string pointNumber(double value, int decimals) {
@@ -29,10 +31,11 @@ std::string russianNumber(double value, int decimals) {
             text.pop_back();
         }
     }
-    for (char& c : text) {
-        if (c == '.') {
-            c = ',';
-        }
+    // English writes a point where Russian writes a comma.
+    const std::string mark =
+        translatedText("kelvarin::TextNumbers", ",", "decimal mark of a number in a message");
+    if (const std::size_t point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, mark);
     }
     if (!text.empty() && text[0] == '-') {
         text.replace(0, 1, "\u2212");

@@ -117,7 +117,7 @@ double largest(const std::vector<OperatingPoint>& points,
 
 PerformanceWindow::PerformanceWindow(QWidget* parent)
     : QWidget(parent), air_(performance::airAt(0)) {
-    setWindowTitle(QStringLiteral("Характеристики винта"));
+    setWindowTitle(tr("Характеристики винта"));
     setObjectName(QStringLiteral("PerformanceForm"));
 
     // Whole metres and degrees are finer than the atmosphere model; the figures follow a value
@@ -127,17 +127,17 @@ PerformanceWindow::PerformanceWindow(QWidget* parent)
     altitude_->setRange(static_cast<int>(performance::kMinAltitudeM),
                         static_cast<int>(performance::kMaxAltitudeM));
     altitude_->setSingleStep(100);
-    altitude_->setSuffix(QStringLiteral(" м"));
+    altitude_->setSuffix(tr(" м"));
     altitude_->setKeyboardTracking(false);
-    altitude_->setToolTip(QStringLiteral("Высота над уровнем моря, на которой работает винт"));
+    altitude_->setToolTip(tr("Высота над уровнем моря, на которой работает винт"));
     temperature_ = new QSpinBox(this);
     temperature_->setObjectName(QStringLiteral("EditTemperature"));
     temperature_->setRange(static_cast<int>(performance::kMinTemperatureC),
                            static_cast<int>(performance::kMaxTemperatureC));
     temperature_->setSuffix(QStringLiteral(" °C"));
     temperature_->setKeyboardTracking(false);
-    temperature_->setToolTip(QStringLiteral("Температура воздуха; давление остается стандартным"));
-    standardTemperature_ = new QCheckBox(QStringLiteral("по стандартной атмосфере"), this);
+    temperature_->setToolTip(tr("Температура воздуха; давление остается стандартным"));
+    standardTemperature_ = new QCheckBox(tr("по стандартной атмосфере"), this);
     standardTemperature_->setObjectName(QStringLiteral("CheckStandardAir"));
     standardTemperature_->setChecked(true);
     temperature_->setEnabled(false);
@@ -150,9 +150,9 @@ PerformanceWindow::PerformanceWindow(QWidget* parent)
     connect(temperature_, &QSpinBox::valueChanged, this, changedByUser);
     connect(standardTemperature_, &QCheckBox::toggled, this, changedByUser);
     auto* airRow = new QHBoxLayout;
-    auto* altitudeLabel = new QLabel(QStringLiteral("Высота над уровнем моря:"), this);
+    auto* altitudeLabel = new QLabel(tr("Высота над уровнем моря:"), this);
     altitudeLabel->setBuddy(altitude_);
-    auto* temperatureLabel = new QLabel(QStringLiteral("Температура воздуха:"), this);
+    auto* temperatureLabel = new QLabel(tr("Температура воздуха:"), this);
     temperatureLabel->setBuddy(temperature_);
     airRow->addWidget(altitudeLabel);
     airRow->addWidget(altitude_);
@@ -168,8 +168,8 @@ PerformanceWindow::PerformanceWindow(QWidget* parent)
     figures_->setWordWrap(true);
     figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    thrustChart_ = makeChart(QStringLiteral("Тяга и КПД по скорости"));
-    powerChart_ = makeChart(QStringLiteral("Потребная мощность по оборотам"));
+    thrustChart_ = makeChart(tr("Тяга и КПД по скорости"));
+    powerChart_ = makeChart(tr("Потребная мощность по оборотам"));
     thrustView_ = new QChartView(thrustChart_, this);
     thrustView_->setObjectName(QStringLiteral("ChartThrust"));
     thrustView_->setRenderHint(QPainter::Antialiasing);
@@ -265,9 +265,9 @@ void PerformanceWindow::analyse() {
         const performance::PropellerAnalysis analysis(propeller_->geometry, air_);
         summary = performance::summarize(analysis, engine);
     } catch (const performance::PerformanceError& e) {
-        figures_->setText(
-            (QStringLiteral("Расчет характеристик невозможен: ") + QString::fromUtf8(e.what()))
-                .toHtmlEscaped());
+        figures_->setText(tr("Расчет характеристик невозможен: %1")
+                              .arg(QString::fromUtf8(e.what()))
+                              .toHtmlEscaped());
         emit figuresChanged();
         return;
     }
@@ -275,27 +275,26 @@ void PerformanceWindow::analyse() {
     QString text;
     const OperatingPoint& rest = summary.atRest;
     if (rest.converged) {
-        text = QStringLiteral(
-                   "Статическая тяга при %1 об/мин: <b>%2 кгс</b> (%3 Н), винт "
-                   "поглощает %4 л.с.")
+        text = tr("Статическая тяга при %1 об/мин: <b>%2 кгс</b> (%3 Н), винт "
+                  "поглощает %4 л.с.")
                    .arg(number(engine.rpm, 0), number(rest.thrustKgf, 1), number(rest.thrustN, 0),
                         number(rest.powerHp, 1));
     } else {
-        text = QStringLiteral("Статическую тягу при %1 об/мин рассчитать не удалось.")
-                   .arg(number(engine.rpm, 0));
+        text =
+            tr("Статическую тягу при %1 об/мин рассчитать не удалось.").arg(number(engine.rpm, 0));
     }
     const QString searched =
-        QStringLiteral("не достигается от %1 до %2 об/мин")
+        tr("не достигается от %1 до %2 об/мин")
             .arg(number(summary.balanceSearchFromRpm, 0), number(summary.balanceSearchToRpm, 0));
     const auto balance = [&](const std::optional<double>& rpm, const QString& where) {
-        return rpm ? QStringLiteral("%1 — при <b>%2 об/мин</b>").arg(where, number(*rpm, 0))
+        return rpm ? tr("%1 — при <b>%2 об/мин</b>").arg(where, number(*rpm, 0))
                    : QStringLiteral("%1 — %2").arg(where, searched);
     };
-    text += QStringLiteral("<br>Мощность двигателя %1 л.с. винт поглощает: %2; %3.")
-                .arg(number(engine.enginePowerHp, 1),
-                     balance(summary.balanceRpmAtRest, QStringLiteral("на месте")),
-                     balance(summary.balanceRpmAtDesignSpeed,
-                             QStringLiteral("при %1 км/ч").arg(number(engine.designSpeedKmh, 0))));
+    text +=
+        tr("<br>Мощность двигателя %1 л.с. винт поглощает: %2; %3.")
+            .arg(number(engine.enginePowerHp, 1), balance(summary.balanceRpmAtRest, tr("на месте")),
+                 balance(summary.balanceRpmAtDesignSpeed,
+                         tr("при %1 км/ч").arg(number(engine.designSpeedKmh, 0))));
     const bool gaps =
         std::any_of(summary.bySpeed.begin(), summary.bySpeed.end(),
                     [](const OperatingPoint& p) { return !p.converged; }) ||
@@ -304,9 +303,9 @@ void PerformanceWindow::analyse() {
         std::any_of(summary.powerAtDesignSpeed.begin(), summary.powerAtDesignSpeed.end(),
                     [](const OperatingPoint& p) { return !p.converged; });
     if (gaps) {
-        text += QStringLiteral("<br>Разрывы кривых — режимы, для которых расчет не сошелся.");
+        text += tr("<br>Разрывы кривых — режимы, для которых расчет не сошелся.");
     }
-    text += QStringLiteral("<br><small>Воздух: высота %1 м, %2 °C, плотность %3 кг/м³.</small>")
+    text += tr("<br><small>Воздух: высота %1 м, %2 °C, плотность %3 кг/м³.</small>")
                 .arg(number(air_.altitudeM, 0), number(air_.temperatureK - 273.15, 1),
                      number(air_.densityKgM3, 3));
     figures_->setText(text);
@@ -320,19 +319,18 @@ void PerformanceWindow::drawThrust(const PerformanceSummary& summary) {
     const auto thrust = [](const OperatingPoint& p) { return p.thrustKgf; };
     const auto efficiency = [](const OperatingPoint& p) { return 100.0 * p.efficiency; };
     const double topSpeed = summary.bySpeed.empty() ? 1.0 : summary.bySpeed.back().speedKmh;
-    auto* speedAxis = makeAxis(QStringLiteral("Скорость, км/ч"), 0, topSpeed);
-    auto* thrustAxis =
-        makeAxis(QStringLiteral("Тяга, кгс"), 0, 1.1 * largest(summary.bySpeed, thrust));
-    auto* efficiencyAxis = makeAxis(QStringLiteral("КПД, %"), 0, 100);
+    auto* speedAxis = makeAxis(tr("Скорость, км/ч"), 0, topSpeed);
+    auto* thrustAxis = makeAxis(tr("Тяга, кгс"), 0, 1.1 * largest(summary.bySpeed, thrust));
+    auto* efficiencyAxis = makeAxis(tr("КПД, %"), 0, 100);
     thrustChart_->addAxis(speedAxis, Qt::AlignBottom);
     thrustChart_->addAxis(thrustAxis, Qt::AlignLeft);
     thrustChart_->addAxis(efficiencyAxis, Qt::AlignRight);
-    addCurve(thrustChart_, summary.bySpeed, QStringLiteral("Тяга"), QPen(QColor(0, 90, 170), 2),
+    addCurve(thrustChart_, summary.bySpeed, tr("Тяга"), QPen(QColor(0, 90, 170), 2),
              &OperatingPoint::speedKmh, thrust, speedAxis, thrustAxis);
     QPen dashed(QColor(200, 80, 0), 2);
     dashed.setStyle(Qt::DashLine);
-    addCurve(thrustChart_, summary.bySpeed, QStringLiteral("КПД"), dashed,
-             &OperatingPoint::speedKmh, efficiency, speedAxis, efficiencyAxis);
+    addCurve(thrustChart_, summary.bySpeed, tr("КПД"), dashed, &OperatingPoint::speedKmh,
+             efficiency, speedAxis, efficiencyAxis);
 }
 
 void PerformanceWindow::drawPower(const PerformanceSummary& summary,
@@ -342,17 +340,17 @@ void PerformanceWindow::drawPower(const PerformanceSummary& summary,
     const double highRpm = summary.powerAtRest.empty() ? 1 : summary.powerAtRest.back().rpm;
     const double top = std::max({largest(summary.powerAtRest, power),
                                  largest(summary.powerAtDesignSpeed, power), engine.enginePowerHp});
-    auto* rpmAxis = makeAxis(QStringLiteral("Обороты винта, об/мин"), lowRpm, highRpm);
-    auto* powerAxis = makeAxis(QStringLiteral("Мощность, л.с."), 0, 1.1 * top);
+    auto* rpmAxis = makeAxis(tr("Обороты винта, об/мин"), lowRpm, highRpm);
+    auto* powerAxis = makeAxis(tr("Мощность, л.с."), 0, 1.1 * top);
     powerChart_->addAxis(rpmAxis, Qt::AlignBottom);
     powerChart_->addAxis(powerAxis, Qt::AlignLeft);
-    addCurve(powerChart_, summary.powerAtRest, QStringLiteral("На месте"),
-             QPen(QColor(0, 90, 170), 2), &OperatingPoint::rpm, power, rpmAxis, powerAxis);
+    addCurve(powerChart_, summary.powerAtRest, tr("На месте"), QPen(QColor(0, 90, 170), 2),
+             &OperatingPoint::rpm, power, rpmAxis, powerAxis);
     addCurve(powerChart_, summary.powerAtDesignSpeed,
-             QStringLiteral("При %1 км/ч").arg(number(engine.designSpeedKmh, 0)),
-             QPen(QColor(0, 140, 60), 2), &OperatingPoint::rpm, power, rpmAxis, powerAxis);
+             tr("При %1 км/ч").arg(number(engine.designSpeedKmh, 0)), QPen(QColor(0, 140, 60), 2),
+             &OperatingPoint::rpm, power, rpmAxis, powerAxis);
     auto* engineLine = new QLineSeries;
-    engineLine->setName(QStringLiteral("Мощность двигателя"));
+    engineLine->setName(tr("Мощность двигателя"));
     QPen enginePen(QColor(180, 0, 0), 2);
     enginePen.setStyle(Qt::DashLine);
     engineLine->setPen(enginePen);
@@ -363,7 +361,7 @@ void PerformanceWindow::drawPower(const PerformanceSummary& summary,
     engineLine->attachAxis(powerAxis);
 
     auto* rpmLine = new QLineSeries;
-    rpmLine->setName(QStringLiteral("Обороты двигателя"));
+    rpmLine->setName(tr("Обороты двигателя"));
     QPen rpmPen(QColor(120, 120, 120), 1);
     rpmPen.setStyle(Qt::DotLine);
     rpmLine->setPen(rpmPen);

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 
+#include "systemlocale/ProgramTranslation.h"
+
 namespace kelvarin {
 namespace {
 
@@ -87,6 +89,23 @@ TEST(PerformanceWindow, APointWithoutSolutionBreaksTheCurve) {
             EXPECT_LT(p.x(), 74.3);
         }
     }
+}
+
+// In English the window's own texts and the analysis's message, with its number, all change.
+TEST(PerformanceWindow, SpeaksEnglishWhenEnglishIsChosen) {
+    ProgramTranslation english(ProgramLanguage::English);
+    english.installIntoApplication();
+    Window w;
+    w.window.showPropeller(kPropeller, {14, 2300, 40, 50});
+    EXPECT_EQ(w.window.windowTitle(), "Propeller Performance");
+    EXPECT_TRUE(w.figures()->text().contains("Static thrust at 2"));
+    EXPECT_TRUE(w.figures()->text().contains("at rest — at <b>"));
+    EXPECT_EQ(w.chart("ChartThrust")->axes(Qt::Horizontal).front()->titleText(), "Speed, km/h");
+
+    w.window.showPropeller(kPropeller, {14, 0.5, 40, 50});
+    EXPECT_TRUE(w.figures()->text().startsWith(
+        "The performance cannot be calculated: Propeller speed must be from"));
+    EXPECT_TRUE(w.figures()->text().contains("given: 0.5 rpm."));
 }
 
 }  // namespace
