@@ -9,6 +9,7 @@
 
 #include "atomicfile/FileSystem.h"
 #include "atomicfile/FileWriteError.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -109,7 +110,9 @@ public:
         }
         if (error != 0) {
             fd_ = -1;
-            fail(error, error == EACCES ? "нет прав на запись в папку" : fileErrorReason(error));
+            fail(error, error == EACCES ? translatedText("kelvarin::FileReplacement",
+                                                         "нет прав на запись в папку")
+                                        : fileErrorReason(error));
         }
     }
     const std::string& path() const { return path_; }
@@ -187,9 +190,11 @@ Replacement replaceThrough(const std::string& path, FileSystem& fs,
     }
     if (target.info) {
         if (const int error = fs.checkWritable(target.path); error != 0) {
-            throw FileWriteError(path, error,
-                                 error == EACCES || error == EPERM ? "файл защищён от записи"
-                                                                   : fileErrorReason(error));
+            throw FileWriteError(
+                path, error,
+                error == EACCES || error == EPERM
+                    ? translatedText("kelvarin::FileReplacement", "файл защищён от записи")
+                    : fileErrorReason(error));
         }
     }
     TemporaryFile temporary(target.path, 0666, fs, path);

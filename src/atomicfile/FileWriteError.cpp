@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomicfile/FileWriteError.h"
+#include "translation/Translation.h"
 
 #include <cerrno>
 #include <cstring>
@@ -10,39 +11,40 @@ namespace kelvarin {
 std::string fileErrorReason(int errorNumber) {
     switch (errorNumber) {
         case ENOSPC:
-            return "на диске не хватает места";
+            return translatedText("kelvarin::FileWriteError", "на диске не хватает места");
         case EDQUOT:
-            return "превышена дисковая квота";
+            return translatedText("kelvarin::FileWriteError", "превышена дисковая квота");
         case EACCES:
-            return "нет прав на запись";
+            return translatedText("kelvarin::FileWriteError", "нет прав на запись");
         case EPERM:
-            return "операция запрещена системой";
+            return translatedText("kelvarin::FileWriteError", "операция запрещена системой");
         case EROFS:
-            return "диск доступен только для чтения";
+            return translatedText("kelvarin::FileWriteError", "диск доступен только для чтения");
         case EISDIR:
-            return "на месте файла находится папка";
+            return translatedText("kelvarin::FileWriteError", "на месте файла находится папка");
         case ENOENT:
-            return "папка не найдена";
+            return translatedText("kelvarin::FileWriteError", "папка не найдена");
         case ENOTDIR:
-            return "часть пути не является папкой";
+            return translatedText("kelvarin::FileWriteError", "часть пути не является папкой");
         case ELOOP:
-            return "слишком много символических ссылок подряд";
+            return translatedText("kelvarin::FileWriteError",
+                                  "слишком много символических ссылок подряд");
         case ENAMETOOLONG:
-            return "слишком длинное имя файла";
+            return translatedText("kelvarin::FileWriteError", "слишком длинное имя файла");
         case EIO:
-            return "ошибка ввода-вывода";
+            return translatedText("kelvarin::FileWriteError", "ошибка ввода-вывода");
         case EMFILE:
         case ENFILE:
-            return "открыто слишком много файлов";
+            return translatedText("kelvarin::FileWriteError", "открыто слишком много файлов");
         case EFBIG:
-            return "файл слишком велик";
+            return translatedText("kelvarin::FileWriteError", "файл слишком велик");
         case EBUSY:
         case ETXTBSY:
-            return "файл занят";
+            return translatedText("kelvarin::FileWriteError", "файл занят");
         case EEXIST:
-            return "файл с таким именем уже существует";
+            return translatedText("kelvarin::FileWriteError", "файл с таким именем уже существует");
         case ENOMEM:
-            return "недостаточно памяти";
+            return translatedText("kelvarin::FileWriteError", "недостаточно памяти");
         default: {
             char buffer[256];
             return ::strerror_r(errorNumber, buffer, sizeof buffer);  // the GNU form
@@ -51,7 +53,9 @@ std::string fileErrorReason(int errorNumber) {
 }
 
 FileWriteError::FileWriteError(std::string path, int errorNumber, std::string reason)
-    : Failure("Не удалось записать файл «" + path + "»: " + reason),
+    : Failure(withArguments(
+          translatedText("kelvarin::FileWriteError", "Не удалось записать файл «%1»: %2"),
+          {path, reason})),
       path_(std::move(path)),
       errorNumber_(errorNumber),
       reason_(std::move(reason)) {}

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/Failure.h"
+#include "translation/Translation.h"
 
 // Every floating operation of the calculation that can fault is checked where it happens. A
 // square root of a negative number, a division by zero or a result beyond the double range ends
@@ -16,18 +17,20 @@ namespace kelvarin::checked {
 
 inline long double divide(long double numerator, long double denominator) {
     if (denominator == 0.0L) {
-        throw ArithmeticError("Деление на ноль");
+        throw ArithmeticError(translatedText("kelvarin::CheckedArithmetic", "Деление на ноль"));
     }
     const long double q = numerator / denominator;
     if (!std::isfinite(q)) {
-        throw ArithmeticError("Число вне допустимого диапазона");
+        throw ArithmeticError(
+            translatedText("kelvarin::CheckedArithmetic", "Число вне допустимого диапазона"));
     }
     return q;
 }
 
 inline long double sqrt(long double x) {
     if (x < 0.0L || std::isnan(x)) {
-        throw ArithmeticError("Недопустимая арифметическая операция");
+        throw ArithmeticError(
+            translatedText("kelvarin::CheckedArithmetic", "Недопустимая арифметическая операция"));
     }
     return std::sqrt(x);
 }
@@ -36,11 +39,13 @@ inline long double sqrt(long double x) {
 // an overflow, an underflow to zero is not a fault.
 inline double store(long double x) {
     if (std::isnan(x)) {
-        throw ArithmeticError("Недопустимая арифметическая операция");
+        throw ArithmeticError(
+            translatedText("kelvarin::CheckedArithmetic", "Недопустимая арифметическая операция"));
     }
     const double d = static_cast<double>(x);
     if (!std::isfinite(d)) {
-        throw ArithmeticError("Число вне допустимого диапазона");
+        throw ArithmeticError(
+            translatedText("kelvarin::CheckedArithmetic", "Число вне допустимого диапазона"));
     }
     return d;
 }

@@ -2,33 +2,46 @@
 #include "core/InputFields.h"
 
 #include "core/DecimalSeparator.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
 namespace {
 
 struct BuiltInTexts {
-    std::string_view message;
+    const char* message;
     std::string_view fallback;  // spelt with a comma
     std::string_view start;     // spelt with a comma
 };
 
 const BuiltInTexts& builtInTexts(InputField field) {
     static constexpr std::array<BuiltInTexts, kInputFieldCount> kTexts = {{
-        {"Необходимо ввести параметр диаметр винта больше нуля", "127", "151,7"},
-        {"Необходимо ввести параметр шаг винта больше нуля", "0,20", "0,52"},
-        {"Необходимо ввести параметр мощность двигателя больше нуля", "14", "14"},
-        {"Необходимо ввести параметр число оборотов винта больше нуля", "2300", "2300"},
-        {"Необходимо ввести параметр скрорость максимальная больше нуля", "50", "50"},
-        {"Необходимо ввести параметр скрорость расчетная больше нуля", "40", "40"},
+        {textToTranslate("kelvarin::InputFields",
+                         "Необходимо ввести параметр диаметр винта больше нуля"),
+         "127", "151,7"},
+        {textToTranslate("kelvarin::InputFields",
+                         "Необходимо ввести параметр шаг винта больше нуля"),
+         "0,20", "0,52"},
+        {textToTranslate("kelvarin::InputFields",
+                         "Необходимо ввести параметр мощность двигателя больше нуля"),
+         "14", "14"},
+        {textToTranslate("kelvarin::InputFields",
+                         "Необходимо ввести параметр число оборотов винта больше нуля"),
+         "2300", "2300"},
+        {textToTranslate("kelvarin::InputFields",
+                         "Необходимо ввести параметр скрорость максимальная больше нуля"),
+         "50", "50"},
+        {textToTranslate("kelvarin::InputFields",
+                         "Необходимо ввести параметр скрорость расчетная больше нуля"),
+         "40", "40"},
     }};
     return kTexts[fieldIndex(field)];
 }
 
 }  // namespace
 
-std::string_view emptyFieldMessage(InputField field) {
-    return builtInTexts(field).message;
+std::string emptyFieldMessage(InputField field) {
+    return translatedText("kelvarin::InputFields", builtInTexts(field).message);
 }
 
 std::string fallbackText(InputField field) {

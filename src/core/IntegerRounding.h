@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/Failure.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -16,7 +17,8 @@ inline std::int32_t roundToInt32(double value) {
     const double r = std::nearbyint(value);  // the default mode rounds halves to even
     if (!(r >= static_cast<double>(std::numeric_limits<std::int32_t>::min()) &&
           r <= static_cast<double>(std::numeric_limits<std::int32_t>::max()))) {
-        throw ArithmeticError("Целое число вне допустимого диапазона");
+        throw ArithmeticError(
+            translatedText("kelvarin::IntegerRounding", "Целое число вне допустимого диапазона"));
     }
     return static_cast<std::int32_t>(r);
 }
@@ -25,7 +27,8 @@ inline std::int32_t roundToInt32(double value) {
 inline std::int32_t addInt32(std::int32_t a, std::int32_t b) {
     std::int32_t r = 0;
     if (__builtin_add_overflow(a, b, &r)) {
-        throw ArithmeticError("Целое число вне допустимого диапазона");
+        throw ArithmeticError(
+            translatedText("kelvarin::IntegerRounding", "Целое число вне допустимого диапазона"));
     }
     return r;
 }
@@ -33,7 +36,8 @@ inline std::int32_t addInt32(std::int32_t a, std::int32_t b) {
 inline std::int32_t subtractInt32(std::int32_t a, std::int32_t b) {
     std::int32_t r = 0;
     if (__builtin_sub_overflow(a, b, &r)) {
-        throw ArithmeticError("Целое число вне допустимого диапазона");
+        throw ArithmeticError(
+            translatedText("kelvarin::IntegerRounding", "Целое число вне допустимого диапазона"));
     }
     return r;
 }

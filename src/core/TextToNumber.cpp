@@ -7,13 +7,15 @@
 
 #include "core/DecimalSeparator.h"
 #include "core/Failure.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
 namespace {
 
 [[noreturn]] void notANumber(std::string_view text) {
-    throw ConversionError("«" + std::string(text) + "» не является числом");
+    throw ConversionError(
+        withArguments(translatedText("kelvarin::TextToNumber", "«%1» не является числом"), {text}));
 }
 
 bool isDigit(char c) {

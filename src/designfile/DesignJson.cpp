@@ -11,6 +11,7 @@
 #include "core/DecimalSeparator.h"
 #include "designfile/FieldTextRule.h"
 #include "programinfo/ProgramInfo.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -33,35 +34,41 @@ QString typeName(const QJsonValue& value) {
         case QJsonValue::Null:
             return QStringLiteral("null");
         case QJsonValue::Bool:
-            return QStringLiteral("логическое значение");
+            return QString::fromStdString(
+                translatedText("kelvarin::DesignJson", "логическое значение"));
         case QJsonValue::Double:
-            return QStringLiteral("число");
+            return QString::fromStdString(translatedText("kelvarin::DesignJson", "число"));
         case QJsonValue::String:
-            return QStringLiteral("текст");
+            return QString::fromStdString(translatedText("kelvarin::DesignJson", "текст"));
         case QJsonValue::Array:
-            return QStringLiteral("массив");
+            return QString::fromStdString(translatedText("kelvarin::DesignJson", "массив"));
         case QJsonValue::Object:
-            return QStringLiteral("объект");
+            return QString::fromStdString(translatedText("kelvarin::DesignJson", "объект"));
         case QJsonValue::Undefined:
             break;
     }
-    return QStringLiteral("ничего");
+    return QString::fromStdString(translatedText("kelvarin::DesignJson", "ничего"));
 }
 
 // `where` names the value as the file has it: «mode.manual».
 [[noreturn]] void refuseType(const QString& where, const QString& expected,
                              const QJsonValue& found) {
-    const QString reason = found.isUndefined()
-                               ? QStringLiteral("нет значения «%1» (%2)").arg(where, expected)
-                               : QStringLiteral("значение «%1» должно быть: %2, а записано: %3")
-                                     .arg(where, expected, typeName(found));
+    const QString reason =
+        found.isUndefined() ? QString::fromStdString(
+                                  translatedText("kelvarin::DesignJson", "нет значения «%1» (%2)"))
+                                  .arg(where, expected)
+                            : QString::fromStdString(
+                                  translatedText("kelvarin::DesignJson",
+                                                 "значение «%1» должно быть: %2, а записано: %3"))
+                                  .arg(where, expected, typeName(found));
     throw Refusal{reason};
 }
 
 QJsonObject objectAt(const QJsonObject& parent, QLatin1String key, const QString& where) {
     const QJsonValue value = parent.value(key);
     if (!value.isObject()) {
-        refuseType(where, QStringLiteral("объект"), value);
+        refuseType(where, QString::fromStdString(translatedText("kelvarin::DesignJson", "объект")),
+                   value);
     }
     return value.toObject();
 }
@@ -73,7 +80,10 @@ bool boolAt(const QJsonObject& parent, QLatin1String key, const QString& where,
         return *fallback;
     }
     if (!value.isBool()) {
-        refuseType(where, QStringLiteral("логическое значение (true или false)"), value);
+        refuseType(where,
+                   QString::fromStdString(translatedText("kelvarin::DesignJson",
+                                                         "логическое значение (true или false)")),
+                   value);
     }
     return value.toBool();
 }
@@ -81,12 +91,16 @@ bool boolAt(const QJsonObject& parent, QLatin1String key, const QString& where,
 // A whole number within [low, high]; a fraction or a number outside is refused by name.
 int wholeNumberAt(const QJsonValue& value, const QString& where, int low, int high) {
     if (!value.isDouble()) {
-        refuseType(where, QStringLiteral("целое число"), value);
+        refuseType(where,
+                   QString::fromStdString(translatedText("kelvarin::DesignJson", "целое число")),
+                   value);
     }
     const double number = value.toDouble();
     if (std::floor(number) != number || number < low || number > high) {
-        throw Refusal{QStringLiteral("значение «%1» должно быть целым числом от %2 до %3, а "
-                                     "записано %4")
+        throw Refusal{QString::fromStdString(
+                          translatedText("kelvarin::DesignJson",
+                                         "значение «%1» должно быть целым числом от %2 до %3, а "
+                                         "записано %4"))
                           .arg(where)
                           .arg(low)
                           .arg(high)
@@ -99,12 +113,15 @@ QString parseProblem(const QByteArray& bytes, const QJsonParseError& error) {
     // Nothing but spaces after the error: the text stops before the design is closed.
     if (bytes.mid(error.offset).trimmed().isEmpty() &&
         error.error != QJsonParseError::GarbageAtEnd) {
-        return QStringLiteral(
-            "файл оборван: данные кончаются раньше, чем закрыт проект "
-            "(возможно, он записан не до конца)");
+        return QString::fromStdString(
+            translatedText("kelvarin::DesignJson",
+                           "файл оборван: данные кончаются раньше, чем закрыт проект "
+                           "(возможно, он записан не до конца)"));
     }
     const qsizetype line = bytes.left(error.offset).count('\n') + 1;
-    return QStringLiteral("это не JSON или он испорчен: ошибка в строке %1 (позиция %2)")
+    return QString::fromStdString(
+               translatedText("kelvarin::DesignJson",
+                              "это не JSON или он испорчен: ошибка в строке %1 (позиция %2)"))
         .arg(line)
         .arg(error.offset);
 }
@@ -112,23 +129,30 @@ QString parseProblem(const QByteArray& bytes, const QJsonParseError& error) {
 void readFormat(const QJsonObject& root, DesignReading& reading) {
     const QJsonValue format = root.value(QLatin1String("format"));
     if (format.toString() != QLatin1String(kDesignFormatName)) {
-        throw Refusal{QStringLiteral("это не проект Kelvarin: нет метки «\"format\": \"%1\"»")
+        throw Refusal{QString::fromStdString(
+                          translatedText("kelvarin::DesignJson",
+                                         "это не проект Kelvarin: нет метки «\"format\": \"%1\"»"))
                           .arg(QLatin1String(kDesignFormatName))};
     }
     const int version = wholeNumberAt(root.value(QLatin1String("formatVersion")),
                                       QStringLiteral("formatVersion"), 1, 1'000'000);
     if (version > kDesignFormatVersion) {
-        throw Refusal{QStringLiteral("проект записан более новой версией Kelvarin в формате %1, "
-                                     "а эта версия читает формат до %2 включительно; обновите "
-                                     "программу")
-                          .arg(version)
-                          .arg(kDesignFormatVersion)};
+        throw Refusal{
+            QString::fromStdString(
+                translatedText("kelvarin::DesignJson",
+                               "проект записан более новой версией Kelvarin в формате %1, "
+                               "а эта версия читает формат до %2 включительно; обновите "
+                               "программу"))
+                .arg(version)
+                .arg(kDesignFormatVersion)};
     }
     const QJsonValue program = root.value(QLatin1String("programVersion"));
     if (!program.isUndefined()) {
         if (!program.isString() || program.toString().size() > kMaxProgramVersionLength) {
             refuseType(QStringLiteral("programVersion"),
-                       QStringLiteral("текст не длиннее %1 символов").arg(kMaxProgramVersionLength),
+                       QString::fromStdString(
+                           translatedText("kelvarin::DesignJson", "текст не длиннее %1 символов"))
+                           .arg(kMaxProgramVersionLength),
                        program);
         }
         reading.programVersion = program.toString();
@@ -144,16 +168,18 @@ void readFields(const QJsonObject& root, DesignDocument& document) {
         const QJsonValue value = fields.value(key);
         if (!value.isString()) {
             refuseType(where,
-                       QStringLiteral("текст поля «%1» в кавычках")
+                       QString::fromStdString(
+                           translatedText("kelvarin::DesignJson", "текст поля «%1» в кавычках"))
                            .arg(QString::fromUtf8(fieldName(field))),
                        value);
         }
         const std::string text = value.toString().toStdString();
         const std::string problem = fieldTextProblem(text, '.');
         if (!problem.empty()) {
-            throw Refusal{QStringLiteral("поле «%1» (%2): %3")
-                              .arg(QString::fromUtf8(fieldName(field)), where,
-                                   QString::fromStdString(problem))};
+            throw Refusal{
+                QString::fromStdString(translatedText("kelvarin::DesignJson", "поле «%1» (%2): %3"))
+                    .arg(QString::fromUtf8(fieldName(field)), where,
+                         QString::fromStdString(problem))};
         }
         document.fieldTexts[fieldIndex(field)] = withSeparator(text, '.', separator);
     }
@@ -165,13 +191,16 @@ DesignReading readDesignJson(const QByteArray& bytes) {
     DesignReading reading;
     try {
         if (bytes.size() > kMaxDesignFileBytes) {
-            throw Refusal{QStringLiteral("файл слишком велик для проекта: %1 байт, а проект "
-                                         "занимает не больше %2 байт")
+            throw Refusal{QString::fromStdString(
+                              translatedText("kelvarin::DesignJson",
+                                             "файл слишком велик для проекта: %1 байт, а проект "
+                                             "занимает не больше %2 байт"))
                               .arg(bytes.size())
                               .arg(kMaxDesignFileBytes)};
         }
         if (bytes.trimmed().isEmpty()) {
-            throw Refusal{QStringLiteral("файл пуст")};
+            throw Refusal{
+                QString::fromStdString(translatedText("kelvarin::DesignJson", "файл пуст"))};
         }
         QJsonParseError error{};
         const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
@@ -179,7 +208,8 @@ DesignReading readDesignJson(const QByteArray& bytes) {
             throw Refusal{parseProblem(bytes, error)};
         }
         if (!json.isObject()) {
-            throw Refusal{QStringLiteral("это не проект Kelvarin: в файле JSON нет объекта")};
+            throw Refusal{QString::fromStdString(translatedText(
+                "kelvarin::DesignJson", "это не проект Kelvarin: в файле JSON нет объекта"))};
         }
         const QJsonObject root = json.object();
         readFormat(root, reading);
@@ -218,7 +248,7 @@ QString designTextsProblem(const DesignDocument& document) {
         const std::string problem =
             fieldTextProblem(document.fieldTexts[fieldIndex(field)], separator);
         if (!problem.empty()) {
-            return QStringLiteral("поле «%1»: %2")
+            return QString::fromStdString(translatedText("kelvarin::DesignJson", "поле «%1»: %2"))
                 .arg(QString::fromUtf8(fieldName(field)), QString::fromStdString(problem));
         }
     }

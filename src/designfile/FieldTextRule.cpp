@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "designfile/FieldTextRule.h"
+#include "translation/Translation.h"
 
 #include <array>
 
@@ -61,22 +62,29 @@ std::string quotable(std::string_view text) {
 
 std::string fieldTextProblem(std::string_view text, char separator) {
     if (text.size() > kMaxFieldTextLength) {
-        return "текст длиной " + std::to_string(text.size()) +
-               " символов, а в поле помещается не больше " + std::to_string(kMaxFieldTextLength);
+        return withArguments(
+            translatedText("kelvarin::FieldTextRule",
+                           "текст длиной %1 символов, а в поле помещается не больше %2"),
+            {std::to_string(text.size()), std::to_string(kMaxFieldTextLength)});
     }
     if (!text.empty() && !isNumberText(text, separator)) {
-        return "«" + quotable(text) + "» не число: в поле вводятся только цифры и один знак «" +
-               std::string(1, separator) + "»";
+        return withArguments(
+            translatedText("kelvarin::FieldTextRule",
+                           "«%1» не число: в поле вводятся только цифры и один знак «%2»"),
+            {quotable(text), std::string(1, separator)});
     }
     return {};
 }
 
-std::string_view fieldName(InputField field) {
-    static constexpr std::array<std::string_view, kInputFieldCount> kCaptions = {
-        "Диаметр винта",         "Шаг винта",
-        "Мощность двигателя",    "Частота вращения винта",
-        "Скорость максимальная", "Скорость расчетная"};
-    return kCaptions[fieldIndex(field)];
+std::string fieldName(InputField field) {
+    static constexpr std::array<const char*, kInputFieldCount> kCaptions = {
+        textToTranslate("kelvarin::FieldTextRule", "Диаметр винта"),
+        textToTranslate("kelvarin::FieldTextRule", "Шаг винта"),
+        textToTranslate("kelvarin::FieldTextRule", "Мощность двигателя"),
+        textToTranslate("kelvarin::FieldTextRule", "Частота вращения винта"),
+        textToTranslate("kelvarin::FieldTextRule", "Скорость максимальная"),
+        textToTranslate("kelvarin::FieldTextRule", "Скорость расчетная")};
+    return translatedText("kelvarin::FieldTextRule", kCaptions[fieldIndex(field)]);
 }
 
 std::string withSeparator(std::string_view text, char from, char to) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/InputFields.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -17,11 +18,12 @@ inline constexpr std::size_t kMaxFieldTextLength = 24;
 // there, an optional minus, digits, at most one decimal `separator` after at least one digit,
 // then optionally "E", an optional minus and digits. Anything else (letters, spaces, a sign
 // "+", the other separator, a second separator) is what the window's filters refuse. Returns
-// why not, in Russian ("не число: ..."), or an empty string when the text is fine.
+// why not, in the chosen language ("не число: ..."), or an empty string when the text is fine.
 std::string fieldTextProblem(std::string_view text, char separator);
 
-// The field's name as its tooltip gives it ("Диаметр винта"), for messages.
-std::string_view fieldName(InputField field);
+// The field's name as its tooltip gives it ("Диаметр винта"), for messages, in the chosen
+// language.
+std::string fieldName(InputField field);
 
 // Replaces every `from` in a text by `to`: texts travel with a point and are shown with the
 // user's separator.

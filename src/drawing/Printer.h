@@ -6,15 +6,17 @@
 
 #include "core/Failure.h"
 #include "drawing/Canvas.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
-inline constexpr std::string_view kNoDefaultPrinter = "Принтер по умолчанию не выбран";
+inline constexpr std::string_view kNoDefaultPrinter =
+    textToTranslate("kelvarin::Printer", "Принтер по умолчанию не выбран");
 
 // The default printer is missing: nothing can be measured or printed.
 class PrinterMissing : public Failure {
 public:
-    PrinterMissing() : Failure(std::string(kNoDefaultPrinter)) {}
+    PrinterMissing() : Failure(translatedText("kelvarin::Printer", kNoDefaultPrinter.data())) {}
 };
 
 // What the drawing needs to know of a printer's page.

@@ -9,12 +9,14 @@
 #include "core/BladeTables.h"
 #include "core/IntegerRounding.h"
 #include "drawing/DeviceUnits.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
 namespace {
 
-constexpr const char* kOutlineTooLarge = "Размеры сечений слишком велики для построения";
+constexpr const char* kOutlineTooLarge =
+    textToTranslate("kelvarin::SectionOutline", "Размеры сечений слишком велики для построения");
 
 std::size_t outlineIndex(int section) {
     if (section < kFirstSection || section > kLastSection) {
@@ -96,7 +98,7 @@ SectionOutlines buildSectionOutlines(const PropellerDesign& design, std::int32_t
                        : flatOutline(work, top, g);
         }
     } catch (const ArithmeticError&) {
-        throw ArithmeticError(kOutlineTooLarge);
+        throw ArithmeticError(translatedText("kelvarin::SectionOutline", kOutlineTooLarge));
     }
     return built;
 }

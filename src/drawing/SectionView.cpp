@@ -9,6 +9,7 @@
 #include "core/Failure.h"
 #include "core/NumberFormat.h"
 #include "drawing/SectionOutline.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -59,20 +60,24 @@ std::string sectionViewCaption(const PropellerDesign& design, int section) {
     // Worked out in extended precision and formatted as it is, like the report's figures.
     const long double distanceMm =
         relRadius * static_cast<long double>(design.sizing.diameterCm) / 2 * 10;
-    return "Сечение " + formatGeneral(relRadius, 15, 0) +
-           " радиуса: " + formatFixedExtended(distanceMm, 4, 1) + " мм от центра винта";
+    return withArguments(
+        translatedText("kelvarin::SectionView", "Сечение %1 радиуса: %2 мм от центра винта"),
+        {formatGeneral(relRadius, 15, 0), formatFixedExtended(distanceMm, 4, 1)});
 }
 
 ViewBitmapSize sectionBitmapSize(const SectionOutlines& outlines, int section) {
     const OutlinePoint trailingEdge = outlines.section(section)[0];
     if (trailingEdge.x < 0 || trailingEdge.y < 0) {
-        throw Failure("Сечение имеет отрицательный размер: проверьте диаметр и шаг винта");
+        throw Failure(
+            translatedText("kelvarin::SectionView",
+                           "Сечение имеет отрицательный размер: проверьте диаметр и шаг винта"));
     }
     const std::int64_t width = trailingEdge.x;
     const std::int64_t height = std::int64_t{trailingEdge.y} + kBitmapMarginBelow;
     if (height > std::numeric_limits<std::int32_t>::max() ||
         width * height > kMaxViewBitmapPixels) {
-        throw Failure("Сечение слишком велико для показа на экране");
+        throw Failure(
+            translatedText("kelvarin::SectionView", "Сечение слишком велико для показа на экране"));
     }
     return {static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
 }

@@ -12,6 +12,7 @@
 #include "export/ExportResolution.h"
 #include "export/TemplateExport.h"
 #include "templates/TemplateLayout.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -293,10 +294,12 @@ std::string templatesDxf(const PropellerDesign& design, const TemplateExportOpti
         layOutTemplateSheet(design, kExportDpi, options.section, options.date);
     DxfDrawing drawing(sheet);
     if (const std::size_t points = drawing.pointCount(); points > kMostPoints) {
-        throw TemplateLayoutError("чертёж DXF вышел бы из " + std::to_string(points) +
-                                  " точек, а больше " + std::to_string(kMostPoints) +
-                                  " станки и программы резки не принимают; проверьте диаметр и "
-                                  "шаг винта");
+        throw TemplateLayoutError(
+            withArguments(translatedText("kelvarin::DxfTemplates",
+                                         "чертёж DXF вышел бы из %1 точек, а больше %2 "
+                                         "станки и программы резки не принимают; проверьте "
+                                         "диаметр и шаг винта"),
+                          {std::to_string(points), std::to_string(kMostPoints)}));
     }
     return drawing.write();
 }

@@ -13,6 +13,7 @@
 #include "templates/TemplateFooter.h"
 #include "templates/TemplateLayout.h"
 #include "templates/TemplatePrint.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -41,19 +42,22 @@ public:
     }
     void beginDocument(std::string_view) override {
         if (!painter_.begin(&writer_)) {
-            throw Failure("Не удалось начать документ PDF");
+            throw Failure(
+                translatedText("kelvarin::PdfTemplates", "Не удалось начать документ PDF"));
         }
         canvas_ = std::make_unique<QtCanvas>(painter_);
     }
     void newPage() override {
         if (!writer_.newPage()) {
-            throw Failure("Не удалось начать страницу PDF");
+            throw Failure(
+                translatedText("kelvarin::PdfTemplates", "Не удалось начать страницу PDF"));
         }
     }
     void endDocument() override {
         canvas_.reset();
         if (painter_.isActive() && !painter_.end()) {
-            throw Failure("Не удалось завершить документ PDF");
+            throw Failure(
+                translatedText("kelvarin::PdfTemplates", "Не удалось завершить документ PDF"));
         }
     }
     Canvas& pageCanvas() override { return *canvas_; }
@@ -68,7 +72,9 @@ private:
 
 std::string templatesPdf(const PropellerDesign& design, const TemplateExportOptions& options) {
     if (QGuiApplication::instance() == nullptr) {
-        throw Failure("Для PDF нужен QGuiApplication (подойдёт платформа offscreen)");
+        throw Failure(
+            translatedText("kelvarin::PdfTemplates",
+                           "Для PDF нужен QGuiApplication (подойдёт платформа offscreen)"));
     }
     const QPageLayout page = pageLayoutOf(options.paper);
     const QRect printable = page.paintRectPixels(kExportDpi);
@@ -82,8 +88,9 @@ std::string templatesPdf(const PropellerDesign& design, const TemplateExportOpti
         QPdfWriter writer(&buffer);
         writer.setResolution(kExportDpi);
         writer.setPageLayout(page);
-        writer.setTitle(QStringLiteral("Шаблоны: ") +
-                        QString::fromStdString(designLine(design, options.date)));
+        writer.setTitle(QString::fromStdString(
+            withArguments(translatedText("kelvarin::PdfTemplates", "Шаблоны: %1"),
+                          {designLine(design, options.date)})));
         writer.setCreator(QStringLiteral("Kelvarin"));
         PdfPages pages(writer);
         printTemplatePages(document, pages);

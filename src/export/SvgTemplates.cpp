@@ -10,12 +10,15 @@
 #include "templates/TemplateDrawing.h"
 #include "templates/TemplateFooter.h"
 #include "templates/TemplateLayout.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
 std::string templatesSvg(const PropellerDesign& design, const TemplateExportOptions& options) {
     if (QGuiApplication::instance() == nullptr) {
-        throw Failure("Для SVG нужен QGuiApplication (подойдёт платформа offscreen)");
+        throw Failure(
+            translatedText("kelvarin::SvgTemplates",
+                           "Для SVG нужен QGuiApplication (подойдёт платформа offscreen)"));
     }
     const TemplateDocument sheet =
         layOutTemplateSheet(design, kExportDpi, options.section, options.date);
@@ -32,11 +35,13 @@ std::string templatesSvg(const PropellerDesign& design, const TemplateExportOpti
         generator.setResolution(kExportDpi);
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));
-        generator.setTitle(QStringLiteral("Шаблоны"));
+        generator.setTitle(
+            QString::fromStdString(translatedText("kelvarin::SvgTemplates", "Шаблоны")));
         generator.setDescription(QString::fromStdString(designLine(design, options.date)));
         QPainter painter;
         if (!painter.begin(&generator)) {
-            throw Failure("Не удалось начать рисунок SVG");
+            throw Failure(
+                translatedText("kelvarin::SvgTemplates", "Не удалось начать рисунок SVG"));
         }
         {
             QtCanvas canvas(painter);

@@ -8,13 +8,17 @@
 #include "atomicfile/FileWriteError.h"
 #include "core/BladeTables.h"
 #include "templates/TemplateLayout.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
 namespace {
 
-constexpr const char* kNotSaved = "Шаблоны не сохранены: ";
-constexpr const char* kFormats = "укажите .pdf, .svg или .dxf";
+// The reason, in the chosen language, after the words that say nothing was saved.
+Failure notSaved(const std::string& reason) {
+    return Failure(withArguments(
+        translatedText("kelvarin::TemplateExport", "Шаблоны не сохранены: %1"), {reason}));
+}
 
 // The file's name, after the last slash.
 std::string_view fileNameOf(std::string_view path) {
@@ -62,13 +66,20 @@ void exportTemplates(const PropellerDesign& design, const TemplateExportOptions&
     const std::optional<TemplateFormat> format = templateFormatOf(path);
     if (!format) {
         const std::string extension = extensionOf(path);
-        throw Failure(kNotSaved + (extension.empty()
-                                       ? "у имени файла «" + name + "» нет расширения; " + kFormats
-                                       : "расширение «." + extension + "» у файла «" + name +
-                                             "» не подходит; " + kFormats));
+        throw notSaved(
+            extension.empty()
+                ? withArguments(translatedText("kelvarin::TemplateExport",
+                                               "у имени файла «%1» нет расширения; укажите "
+                                               ".pdf, .svg или .dxf"),
+                                {name})
+                : withArguments(translatedText("kelvarin::TemplateExport",
+                                               "расширение «.%1» у файла «%2» не подходит; "
+                                               "укажите .pdf, .svg или .dxf"),
+                                {extension, name}));
     }
     if (!hasTemplates(design)) {
-        throw Failure(kNotSaved + std::string("расчёт ещё не выполнен, нажмите «Расчет»"));
+        throw notSaved(
+            translatedText("kelvarin::TemplateExport", "расчёт ещё не выполнен, нажмите «Расчет»"));
     }
     std::string bytes;
     try {
@@ -84,14 +95,17 @@ void exportTemplates(const PropellerDesign& design, const TemplateExportOptions&
                 break;
         }
     } catch (const TemplateLayoutError& e) {
-        throw Failure(kNotSaved + std::string(e.what()));
+        throw notSaved(e.what());
     } catch (const ArithmeticError&) {
-        throw Failure(kNotSaved + std::string("сечения слишком велики для построения"));
+        throw notSaved(
+            translatedText("kelvarin::TemplateExport", "сечения слишком велики для построения"));
     }
     // FileWriteError already names the file and the reason.
     if (replaceFile(path, bytes) == Replacement::NotRegularFile) {
-        throw Failure(kNotSaved + std::string("«") + path +
-                      "» — не обычный файл, а устройство или канал; выберите другое имя");
+        throw notSaved(withArguments(
+            translatedText("kelvarin::TemplateExport",
+                           "«%1» — не обычный файл, а устройство или канал; выберите другое имя"),
+            {path}));
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "atomicfile/FileReplacement.h"
 #include "atomicfile/FileWriteError.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::model3d {
 
@@ -10,7 +11,7 @@ namespace {
 
 void checkName(const std::filesystem::path& path) {
     if (path.empty() || !path.has_filename()) {
-        throw saveFailure(path, "не указано имя файла");
+        throw saveFailure(path, translatedText("kelvarin::ModelFile", "не указано имя файла"));
     }
 }
 
@@ -26,15 +27,17 @@ void replaceModelFile(const std::filesystem::path& path, Replace replace) {
         throw saveFailure(path, e.reason());
     }
     if (replacement == Replacement::NotRegularFile) {
-        throw saveFailure(path, "это не обычный файл, а канал или устройство");
+        throw saveFailure(path, translatedText("kelvarin::ModelFile",
+                                               "это не обычный файл, а канал или устройство"));
     }
 }
 
 }  // namespace
 
 ModelError saveFailure(const std::filesystem::path& path, const std::string& reason) {
-    return ModelError("Не удалось сохранить модель в файл «" + path.string() + "»: " + reason +
-                      ".");
+    return ModelError(withArguments(
+        translatedText("kelvarin::ModelFile", "Не удалось сохранить модель в файл «%1»: %2."),
+        {path.string(), reason}));
 }
 
 void writeModelBytes(const std::filesystem::path& path, std::string_view bytes) {

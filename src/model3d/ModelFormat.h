@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model3d/ModelError.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::model3d {
 
@@ -25,8 +26,10 @@ inline ModelFormat modelFormatOf(const std::filesystem::path& path) {
     if (extension == ".stl") {
         return ModelFormat::Stl;
     }
-    throw ModelError("Не удалось сохранить модель в файл «" + path.string() +
-                     "»: модель сохраняется в файлы .step, .stp или .stl.");
+    throw ModelError(withArguments(translatedText("kelvarin::ModelFormat",
+                                                  "Не удалось сохранить модель в файл «%1»: модель "
+                                                  "сохраняется в файлы .step, .stp или .stl."),
+                                   {path.string()}));
 }
 
 }  // namespace kelvarin::model3d

@@ -19,16 +19,18 @@
 #include "model3d/KernelMessages.h"
 #include "model3d/ModelError.h"
 #include "model3d/ShapeCheck.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::model3d {
 
 namespace {
 
-constexpr const char* kKernelFailed =
-    "Модель винта не построена: геометрическое ядро не смогло построить тело";
-
 [[noreturn]] void kernelFailed(const std::string& detail) {
-    throw ModelError(std::string(kKernelFailed) + " (" + detail + ").");
+    throw ModelError(withArguments(
+        translatedText("kelvarin::PropellerSolid",
+                       "Модель винта не построена: геометрическое ядро не смогло построить "
+                       "тело (%1)."),
+        {detail}));
 }
 
 TopoDS_Shape mirroredAcrossXZ(const TopoDS_Shape& shape) {
@@ -46,20 +48,22 @@ TopoDS_Shape onlySolid(const TopoDS_Shape& shape) {
         ++count;
     }
     if (count != 1) {
-        kernelFailed("вместо одного тела получено " + std::to_string(count));
+        kernelFailed(withArguments(
+            translatedText("kelvarin::PropellerSolid", "вместо одного тела получено %1"),
+            {std::to_string(count)}));
     }
     return solid;
 }
 
 void requireValidAndClosed(const TopoDS_Shape& solid) {
     if (!BRepCheck_Analyzer(solid).IsValid()) {
-        kernelFailed("тело получилось некорректным");
+        kernelFailed(translatedText("kelvarin::PropellerSolid", "тело получилось некорректным"));
     }
     ShapeAnalysis_FreeBounds bounds(solid);
     // Free edges, bounding a single face, would be holes in the surface.
     if (TopExp_Explorer(bounds.GetClosedWires(), TopAbs_EDGE).More() ||
         TopExp_Explorer(bounds.GetOpenWires(), TopAbs_EDGE).More()) {
-        kernelFailed("поверхность тела не замкнута");
+        kernelFailed(translatedText("kelvarin::PropellerSolid", "поверхность тела не замкнута"));
     }
 }
 

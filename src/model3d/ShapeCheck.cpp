@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model3d/ModelError.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::model3d {
 
@@ -26,20 +27,25 @@ std::string number(double value, int decimals) {
 }
 
 [[noreturn]] void refuse(const std::string& reason) {
-    throw ModelError("Модель винта не построена: " + reason + ".");
+    throw ModelError(withArguments(
+        translatedText("kelvarin::ShapeCheck", "Модель винта не построена: %1."), {reason}));
 }
 
 void requireFinite(int station, std::initializer_list<double> values) {
     if (!std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); })) {
-        refuse("в сечении " + std::to_string(station) +
-               " есть значение, которое не является числом");
+        refuse(
+            withArguments(translatedText("kelvarin::ShapeCheck",
+                                         "в сечении %1 есть значение, которое не является числом"),
+                          {std::to_string(station)}));
     }
 }
 
 void requirePositiveWidth(int station, double widthMm) {
     if (!(widthMm > 0)) {
-        refuse("ширина лопасти в сечении " + std::to_string(station) + " (" + number(widthMm, 1) +
-               " мм) должна быть больше нуля");
+        refuse(withArguments(
+            translatedText("kelvarin::ShapeCheck",
+                           "ширина лопасти в сечении %1 (%2 мм) должна быть больше нуля"),
+            {std::to_string(station), number(widthMm, 1)}));
     }
 }
 
@@ -51,31 +57,42 @@ void checkSection(const BladeSection& s, int station, double previousRadiusMm) {
     }
     const std::string name = std::to_string(station);
     if (!(s.radiusMm > previousRadiusMm)) {
-        refuse("сечение " + name + " должно лежать дальше от оси винта, чем сечение " +
-               std::to_string(station - 1));
+        refuse(withArguments(
+            translatedText("kelvarin::ShapeCheck",
+                           "сечение %1 должно лежать дальше от оси винта, чем сечение %2"),
+            {name, std::to_string(station - 1)}));
     }
     requirePositiveWidth(station, s.widthMm);
     const double chordMm = p.chordMm.back() - p.chordMm.front();
     if (!(chordMm > 0)) {
-        refuse("хорда сечения " + name + " (" + number(chordMm, 1) +
-               " мм) должна быть больше нуля");
+        refuse(withArguments(translatedText("kelvarin::ShapeCheck",
+                                            "хорда сечения %1 (%2 мм) должна быть больше нуля"),
+                             {name, number(chordMm, 1)}));
     }
     const double thicknessMm = *std::max_element(p.upperMm.begin(), p.upperMm.end());
     if (!(thicknessMm > 0)) {
-        refuse("толщина сечения " + name + " должна быть больше нуля");
+        refuse(withArguments(
+            translatedText("kelvarin::ShapeCheck", "толщина сечения %1 должна быть больше нуля"),
+            {name}));
     }
     if (p.upperMm.back() != p.lowerMm.back()) {
-        refuse("сечение " + name + " не сходится в точку на задней кромке");
+        refuse(withArguments(translatedText("kelvarin::ShapeCheck",
+                                            "сечение %1 не сходится в точку на задней кромке"),
+                             {name}));
     }
     if (!(s.bladeAngleDeg > 0)) {
-        refuse("угол лопасти в сечении " + name + " (" + number(s.bladeAngleDeg, 2) +
-               "°) не больше нуля: шаг винта должен быть больше нуля");
+        refuse(withArguments(translatedText("kelvarin::ShapeCheck",
+                                            "угол лопасти в сечении %1 (%2°) не больше "
+                                            "нуля: шаг винта должен быть больше нуля"),
+                             {name, number(s.bladeAngleDeg, 2)}));
     }
     if (s.bladeAngleDeg > kMaxBladeAngleDeg) {
-        refuse("угол лопасти в сечении " + name + " (" + number(s.bladeAngleDeg, 2) + "°) больше " +
-               number(kMaxBladeAngleDeg, 0) +
-               "°: при таком шаге сечение разворачивается поперёк плоскости вращения; "
-               "уменьшите шаг или увеличьте диаметр");
+        refuse(withArguments(
+            translatedText("kelvarin::ShapeCheck",
+                           "угол лопасти в сечении %1 (%2°) больше %3°: при таком шаге "
+                           "сечение разворачивается поперёк плоскости вращения; уменьшите "
+                           "шаг или увеличьте диаметр"),
+            {name, number(s.bladeAngleDeg, 2), number(kMaxBladeAngleDeg, 0)}));
     }
 }
 
@@ -84,9 +101,11 @@ void checkSection(const BladeSection& s, int station, double previousRadiusMm) {
 void checkShape(const PropellerShape& shape) {
     if (!std::isfinite(shape.diameterMm) || shape.diameterMm < kMinDiameterMm ||
         shape.diameterMm > kMaxDiameterMm) {
-        refuse("диаметр винта " + number(shape.diameterMm / kMmPerCm, 1) +
-               " см вне разумных пределов (от " + number(kMinDiameterMm / kMmPerCm, 0) + " до " +
-               number(kMaxDiameterMm / kMmPerCm, 0) + " см)");
+        refuse(withArguments(
+            translatedText("kelvarin::ShapeCheck",
+                           "диаметр винта %1 см вне разумных пределов (от %2 до %3 см)"),
+            {number(shape.diameterMm / kMmPerCm, 1), number(kMinDiameterMm / kMmPerCm, 0),
+             number(kMaxDiameterMm / kMmPerCm, 0)}));
     }
     double previousRadiusMm = 0;
     for (std::size_t i = 0; i < shape.hub.size(); ++i) {
@@ -94,7 +113,9 @@ void checkShape(const PropellerShape& shape) {
         requireFinite(station, {shape.hub[i].radiusMm, shape.hub[i].widthMm});
         requirePositiveWidth(station, shape.hub[i].widthMm);
         if (!(shape.hub[i].radiusMm > 0)) {
-            refuse("сечение " + std::to_string(station) + " должно лежать дальше от оси винта");
+            refuse(withArguments(translatedText("kelvarin::ShapeCheck",
+                                                "сечение %1 должно лежать дальше от оси винта"),
+                                 {std::to_string(station)}));
         }
         previousRadiusMm = std::max(previousRadiusMm, shape.hub[i].radiusMm);
     }

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "model3d/ModelError.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::model3d {
 
@@ -32,9 +33,9 @@ void appendFace(const TopoDS_Face& face, TriangleMesh& mesh) {
     TopLoc_Location location;
     const Handle(Poly_Triangulation) t = BRep_Tool::Triangulation(face, location);
     if (t.IsNull()) {
-        throw ModelError(
-            "Модель винта не сохранена: не удалось разбить поверхность на "
-            "треугольники.");
+        throw ModelError(translatedText(
+            "kelvarin::SolidMesh",
+            "Модель винта не сохранена: не удалось разбить поверхность на треугольники."));
     }
     const gp_Trsf trsf = location.Transformation();
     const bool reversed = face.Orientation() == TopAbs_REVERSED;
@@ -76,8 +77,9 @@ TriangleMesh meshOf(const PropellerSolid& solid, double chordalDeviationMm) {
         const BRepMesh_IncrementalMesh mesher(solid.shape(), chordalDeviationMm, Standard_False,
                                               kAngularDeviationRad, Standard_True);
         if (!mesher.IsDone()) {
-            throw ModelError(
-                "Модель винта не сохранена: не удалось разбить поверхность на треугольники.");
+            throw ModelError(translatedText(
+                "kelvarin::SolidMesh",
+                "Модель винта не сохранена: не удалось разбить поверхность на треугольники."));
         }
         TriangleMesh mesh;
         for (TopExp_Explorer e(solid.shape(), TopAbs_FACE); e.More(); e.Next()) {
@@ -85,9 +87,11 @@ TriangleMesh meshOf(const PropellerSolid& solid, double chordalDeviationMm) {
         }
         return mesh;
     } catch (const Standard_Failure& failure) {
-        throw ModelError(std::string("Модель винта не сохранена: не удалось разбить поверхность "
-                                     "на треугольники (") +
-                         failure.GetMessageString() + ").");
+        throw ModelError(withArguments(
+            translatedText("kelvarin::SolidMesh",
+                           "Модель винта не сохранена: не удалось разбить поверхность на "
+                           "треугольники (%1)."),
+            {failure.GetMessageString()}));
     }
 }
 

@@ -14,6 +14,7 @@
 #include "model3d/ModelError.h"
 #include "model3d/ModelFile.h"
 #include "model3d/ModelWriter.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::model3d {
 
@@ -45,7 +46,8 @@ void writeStep(const PropellerSolid& solid, const std::filesystem::path& path) {
         Interface_Static::SetCVal("write.step.unit", "MM");
         Interface_Static::SetCVal("write.step.product.name", "Propeller");
         if (writer.Transfer(solid.shape(), STEPControl_ManifoldSolidBrep) != IFSelect_RetDone) {
-            stepFailed(path, "геометрическое ядро не смогло перевести тело в STEP");
+            stepFailed(path, translatedText("kelvarin::StepWriter",
+                                            "геометрическое ядро не смогло перевести тело в STEP"));
         }
         // The header names the file as the user chose it, not the temporary one.
         APIHeaderSection_MakeHeader header(writer.Model());
@@ -54,11 +56,13 @@ void writeStep(const PropellerSolid& solid, const std::filesystem::path& path) {
 
         writeModelFile(path, [&](const std::string& temporary) {
             if (writer.Write(temporary.c_str()) != IFSelect_RetDone) {
-                stepFailed(path, "запись STEP не удалась");
+                stepFailed(path, translatedText("kelvarin::StepWriter", "запись STEP не удалась"));
             }
         });
     } catch (const Standard_Failure& failure) {
-        stepFailed(path, std::string("ошибка геометрического ядра: ") + failure.GetMessageString());
+        stepFailed(path, withArguments(translatedText("kelvarin::StepWriter",
+                                                      "ошибка геометрического ядра: %1"),
+                                       {failure.GetMessageString()}));
     }
 }
 

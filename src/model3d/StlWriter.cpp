@@ -10,6 +10,7 @@
 #include "model3d/ModelError.h"
 #include "model3d/ModelFile.h"
 #include "model3d/ModelWriter.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::model3d {
 
@@ -67,7 +68,8 @@ std::vector<unsigned char> stlBytes(const TriangleMesh& mesh) {
 
 void writeStl(const TriangleMesh& mesh, const std::filesystem::path& path) {
     if (mesh.triangles.size() > std::numeric_limits<std::uint32_t>::max()) {
-        throw saveFailure(path, "слишком много треугольников для формата STL");
+        throw saveFailure(path, translatedText("kelvarin::StlWriter",
+                                               "слишком много треугольников для формата STL"));
     }
     const std::vector<unsigned char> bytes = stlBytes(mesh);
     writeModelBytes(path,

@@ -11,14 +11,15 @@
 #include "core/PropellerDesign.h"
 #include "model3d/PropellerShape.h"
 #include "model3d/TriangleMesh.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::modelmodule {
 
 // Raised whenever the interface below changes, so that an old module is refused, not misused.
-inline constexpr int kModelModuleVersion = 1;
+inline constexpr int kModelModuleVersion = 2;
 
-// Each builds the design's solid for the hand and returns the Russian text of what stopped it,
-// empty when nothing did; no exception leaves the module.
+// Each builds the design's solid for the hand and returns the text of what stopped it, in the
+// program's language, empty when nothing did; no exception leaves the module.
 struct ModelModuleApi {
     int version = kModelModuleVersion;
     // Only the checks of a degenerate design (zero width, a section turned along the axis, a
@@ -30,6 +31,10 @@ struct ModelModuleApi {
     // The solid meshed for the preview.
     std::string (*meshModel)(const PropellerDesign& design, model3d::Handedness hand,
                              model3d::TriangleMesh& mesh) = nullptr;
+    // The module's texts come from the program's catalogue (nullptr: Russian), which the module's
+    // own copy of the translation library does not see otherwise. Handed over before each call,
+    // so that the catalogue only needs to live through the call.
+    void (*useCatalogue)(const TextCatalogue* catalogue) = nullptr;
 };
 
 // The module's file and the one function the loader looks up in it, which returns the

@@ -12,6 +12,7 @@
 #include "model3d/ShapeCheck.h"
 #include "model3d/SolidMesh.h"
 #include "modelmodule/ModelModule.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::modelmodule {
 
@@ -28,9 +29,11 @@ std::string attempt(Step step) {
     } catch (const model3d::ModelError& e) {
         return e.what();
     } catch (const std::bad_alloc&) {
-        return "Модель винта не построена: не хватает памяти.";
+        return translatedText("kelvarin::ModelModuleEntry",
+                              "Модель винта не построена: не хватает памяти.");
     } catch (...) {
-        return "Модель винта не построена: непредвиденная ошибка.";
+        return translatedText("kelvarin::ModelModuleEntry",
+                              "Модель винта не построена: непредвиденная ошибка.");
     }
 }
 
@@ -54,7 +57,11 @@ std::string meshModel(const PropellerDesign& design, model3d::Handedness hand,
     });
 }
 
-const ModelModuleApi kApi{kModelModuleVersion, &checkModel, &writeModel, &meshModel};
+void useCatalogue(const TextCatalogue* catalogue) {
+    setTextCatalogue(catalogue);
+}
+
+const ModelModuleApi kApi{kModelModuleVersion, &checkModel, &writeModel, &meshModel, &useCatalogue};
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include "model3d/ModelError.h"
 #include "modelmodule/ModelModule.h"
 #include "programinfo/ProgramInfo.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::modelmodule {
 
@@ -41,7 +42,6 @@ struct LoadedModule {
 };
 
 LoadedModule load() {
-    const std::string unbuilt = "Модель винта не построена: ";
     std::string looked;
     for (const fs::path& file : candidates()) {
         std::error_code error;
@@ -53,27 +53,43 @@ LoadedModule load() {
         void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (handle == nullptr) {
             const char* reason = ::dlerror();
-            return {nullptr, unbuilt + "модуль 3D-моделей " + quoted(file) + " не загружается (" +
-                                 (reason ? reason : "причина неизвестна") +
-                                 "); переустановите программу."};
+            return {nullptr,
+                    withArguments(translatedText("kelvarin::ModelModuleLoader",
+                                                 "Модель винта не построена: модуль 3D-моделей "
+                                                 "%1 не загружается (%2); переустановите "
+                                                 "программу."),
+                                  {quoted(file), reason != nullptr
+                                                     ? std::string(reason)
+                                                     : translatedText("kelvarin::ModelModuleLoader",
+                                                                      "причина неизвестна")})};
         }
         const auto entry = reinterpret_cast<ModelModuleEntry>(::dlsym(handle, kModelModuleEntry));
         const ModelModuleApi* api = entry != nullptr ? entry() : nullptr;
-        if (api == nullptr || api->version != kModelModuleVersion) {
-            return {nullptr, unbuilt + "модуль 3D-моделей " + quoted(file) +
-                                 " от другой версии программы; переустановите программу."};
+        if (api == nullptr || api->version != kModelModuleVersion || api->useCatalogue == nullptr) {
+            return {nullptr,
+                    withArguments(translatedText("kelvarin::ModelModuleLoader",
+                                                 "Модель винта не построена: модуль 3D-моделей "
+                                                 "%1 от другой версии программы; "
+                                                 "переустановите программу."),
+                                  {quoted(file)})};
         }
         return {api, {}};
     }
-    return {nullptr, unbuilt + "не найден модуль 3D-моделей (искали " + looked +
-                         "); переустановите программу."};
+    return {nullptr, withArguments(translatedText("kelvarin::ModelModuleLoader",
+                                                  "Модель винта не построена: не найден модуль "
+                                                  "3D-моделей (искали %1); переустановите "
+                                                  "программу."),
+                                   {looked})};
 }
 
+// The module, speaking the program's language as it is at this call. The failure to load is
+// kept as first worded.
 const ModelModuleApi& module() {
     static const LoadedModule loaded = load();
     if (loaded.api == nullptr) {
         throw model3d::ModelError(loaded.failure);
     }
+    loaded.api->useCatalogue(currentTextCatalogue());
     return *loaded.api;
 }
 

@@ -7,6 +7,7 @@
 #include <QPrinterInfo>
 
 #include "qtdrawing/QtCanvas.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -95,13 +96,14 @@ PrinterGeometry QtPrinter::geometry() {
 
 void QtPrinter::beginDocument(std::string_view name) {
     if (painter_ && painter_->isActive()) {
-        throw Failure("Печать уже идёт");
+        throw Failure(translatedText("kelvarin::QtPrinter", "Печать уже идёт"));
     }
     QPrinter& p = device();
     p.setDocName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(&p)) {
-        throw Failure("Не удалось начать печать на принтере");
+        throw Failure(
+            translatedText("kelvarin::QtPrinter", "Не удалось начать печать на принтере"));
     }
     painter_ = std::move(painter);
     canvas_ = std::make_unique<QtCanvas>(*painter_);
@@ -118,7 +120,7 @@ void QtPrinter::newPage() {
         return;
     }
     if (pagesStarted_ > 0 && !printer_->newPage()) {
-        throw Failure("Не удалось начать новую страницу");
+        throw Failure(translatedText("kelvarin::QtPrinter", "Не удалось начать новую страницу"));
     }
     ++pagesStarted_;
 }
@@ -133,7 +135,7 @@ void QtPrinter::endDocument() {
     const bool ended = painter_->end();
     painter_.reset();
     if (!ended && pagesStarted_ > 0) {
-        throw Failure("Не удалось завершить печать");
+        throw Failure(translatedText("kelvarin::QtPrinter", "Не удалось завершить печать"));
     }
 }
 
@@ -144,7 +146,7 @@ Canvas& QtPrinter::pageCanvas() {
 
 void QtPrinter::requireDocument() const {
     if (!painter_ || !painter_->isActive() || !canvas_) {
-        throw Failure("Печать не начата");
+        throw Failure(translatedText("kelvarin::QtPrinter", "Печать не начата"));
     }
 }
 

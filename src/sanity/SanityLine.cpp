@@ -7,6 +7,7 @@
 #include "core/Failure.h"
 #include "core/NumberFormat.h"
 #include "core/TextToNumber.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -54,27 +55,34 @@ bool tipTooFast(const SanityFigures& figures) {
 
 std::string sanityLineText(const std::optional<SanityFigures>& figures) {
     if (!figures) {
-        return "Скорость конца лопасти не оценить: нужны диаметр, частота вращения и расчетная "
-               "скорость";
+        return translatedText("kelvarin::SanityLine",
+                              "Скорость конца лопасти не оценить: нужны диаметр, частота "
+                              "вращения и расчетная скорость");
     }
-    return "Скорость конца лопасти " + formatFixed(figures->tipSpeedMs, 18, 0) +
-           " м/с (число Маха " + formatFixed(figures->tipMach, 18, 2) +
-           "), относительная поступь V/(nD) " + formatFixed(figures->advanceRatio, 18, 2);
+    return withArguments(
+        translatedText("kelvarin::SanityLine",
+                       "Скорость конца лопасти %1 м/с (число Маха %2), "
+                       "относительная поступь V/(nD) %3"),
+        {formatFixed(figures->tipSpeedMs, 18, 0), formatFixed(figures->tipMach, 18, 2),
+         formatFixed(figures->advanceRatio, 18, 2)});
 }
 
 std::string sanityExplanation(const std::optional<SanityFigures>& figures) {
     if (figures && tipTooFast(*figures)) {
-        return "Число Маха конца лопасти " + formatFixed(figures->tipMach, 18, 2) + " выше " +
-               formatFixed(kTipMachLimit, 18, 2) +
-               ": у концов лопастей сжимается воздух, винт сильно шумит и теряет КПД. "
-               "Уменьшите диаметр или частоту вращения винта (например, редуктором).";
+        return withArguments(
+            translatedText("kelvarin::SanityLine",
+                           "Число Маха конца лопасти %1 выше %2: у концов лопастей сжимается "
+                           "воздух, винт сильно шумит и теряет КПД. Уменьшите диаметр или "
+                           "частоту вращения винта (например, редуктором)."),
+            {formatFixed(figures->tipMach, 18, 2), formatFixed(kTipMachLimit, 18, 2)});
     }
-    return "Скорость конца лопасти складывается из окружной скорости и расчетной скорости "
-           "полета; скорость звука принята " +
-           formatFixed(kSpeedOfSoundMs, 18, 0) + " м/с, и выше числа Маха " +
-           formatFixed(kTipMachLimit, 18, 2) +
-           " винт шумит и теряет КПД. Относительная поступь V/(nD): путь винта за оборот, "
-           "деленный на диаметр.";
+    return withArguments(
+        translatedText("kelvarin::SanityLine",
+                       "Скорость конца лопасти складывается из окружной скорости и расчетной "
+                       "скорости полета; скорость звука принята %1 м/с, и выше числа Маха "
+                       "%2 винт шумит и теряет КПД. Относительная поступь V/(nD): путь "
+                       "винта за оборот, деленный на диаметр."),
+        {formatFixed(kSpeedOfSoundMs, 18, 0), formatFixed(kTipMachLimit, 18, 2)});
 }
 
 }  // namespace kelvarin

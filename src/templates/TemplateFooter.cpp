@@ -7,6 +7,7 @@
 #include "core/NumberFormat.h"
 #include "templates/TemplateLayout.h"
 #include "templates/TemplateText.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -17,8 +18,10 @@ constexpr double kTickMm = 2.0;
 }  // namespace
 
 std::string designLine(const PropellerDesign& design, std::string_view date) {
-    std::string line = "Воздушный винт: диаметр " + formatGeneral(design.sizing.diameterCm, 15, 0) +
-                       " см, шаг " + formatGeneral(design.sizing.pitchM, 15, 0) + " м";
+    std::string line = withArguments(
+        translatedText("kelvarin::TemplateFooter", "Воздушный винт: диаметр %1 см, шаг %2 м"),
+        {formatGeneral(design.sizing.diameterCm, 15, 0),
+         formatGeneral(design.sizing.pitchM, 15, 0)});
     if (!date.empty()) {
         line += "; ";
         line += date;
@@ -37,8 +40,9 @@ TemplateFooter templateFooter(const PropellerDesign& design, std::string_view da
     const auto place = [&](TemplateItem item) {
         const PixelRect box = itemBounds(item);
         if (box.right > pageWidth) {
-            throw TemplateLayoutError(
-                "страница слишком узка для шкалы в 100 мм и 4 дюйма, выберите бумагу шире");
+            throw TemplateLayoutError(translatedText(
+                "kelvarin::TemplateFooter",
+                "страница слишком узка для шкалы в 100 мм и 4 дюйма, выберите бумагу шире"));
         }
         footer.width = std::max(footer.width, box.right);
         footer.items.push_back(std::move(item));
@@ -66,8 +70,9 @@ TemplateFooter templateFooter(const PropellerDesign& design, std::string_view da
         place(text);
         top = addInt32(top, row + m.clearance);
     };
-    bar(pixelsOfMm(kMetricBarMm, m.dpi), "100 мм");
-    bar(roundToInt32(kInchBarInches * m.dpi), "4 дюйма");
+    bar(pixelsOfMm(kMetricBarMm, m.dpi), translatedText("kelvarin::TemplateFooter", "100 мм"));
+    bar(roundToInt32(kInchBarInches * m.dpi),
+        translatedText("kelvarin::TemplateFooter", "4 дюйма"));
 
     const std::string line = designLine(design, date);
     int points = fittingPoints(line, subtractInt32(pageWidth, m.outlineLeft), row, m.dpi);

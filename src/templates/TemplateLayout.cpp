@@ -14,6 +14,7 @@
 #include "templates/TemplateFooter.h"
 #include "templates/TemplateMetrics.h"
 #include "templates/TemplateText.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -29,13 +30,14 @@ constexpr double kMmPerInch = 25.4;
 std::string templateName(const TemplatePlacement& p) {
     switch (p.kind) {
         case TemplateKind::Planform:
-            return "вид лопасти в плане";
+            return translatedText("kelvarin::TemplateLayout", "вид лопасти в плане");
         case TemplateKind::SideView:
-            return "вид лопасти сбоку";
+            return translatedText("kelvarin::TemplateLayout", "вид лопасти сбоку");
         case TemplateKind::Section:
             break;
     }
-    return "сечение " + formatGeneral(kRelativeRadius[stationIndex(p.section)], 15, 0) + " радиуса";
+    return withArguments(translatedText("kelvarin::TemplateLayout", "сечение %1 радиуса"),
+                         {formatGeneral(kRelativeRadius[stationIndex(p.section)], 15, 0)});
 }
 
 std::string radiusText(const PropellerDesign& design, int station) {
@@ -44,10 +46,12 @@ std::string radiusText(const PropellerDesign& design, int station) {
     return formatFixedExtended(mm, 4, 1);
 }
 
-std::string bladeCaption(const char* view, const PropellerDesign& design, int firstStation) {
-    return std::string(view) + ", станции " + std::to_string(firstStation) + "–" +
-           std::to_string(kLastStation) + ", " + radiusText(design, firstStation) + "–" +
-           radiusText(design, kLastStation) + " мм от центра винта";
+// `caption` holds the stations as %1–%2 and their distances from the centre as %3–%4.
+std::string bladeCaption(const std::string& caption, const PropellerDesign& design,
+                         int firstStation) {
+    return withArguments(caption,
+                         {std::to_string(firstStation), std::to_string(kLastStation),
+                          radiusText(design, firstStation), radiusText(design, kLastStation)});
 }
 
 // One template before it is placed.
@@ -130,7 +134,8 @@ public:
                    : subtractInt32(doc_.page.pageHeightPx, addInt32(footer_.height, m_.clearance));
         if (width_ <= m_.outlineLeft + m_.tiles.overlap ||
             usableHeight_ <= m_.pageTop + m_.tiles.overlap) {
-            throw TemplateLayoutError("на странице принтера нет места для шаблонов");
+            throw TemplateLayoutError(translatedText(
+                "kelvarin::TemplateLayout", "на странице принтера нет места для шаблонов"));
         }
         doc_.pages.emplace_back();
         y_ = m_.pageTop;
@@ -150,8 +155,9 @@ private:
         for (int n = kFirstSection; n <= kLastSection; ++n) {
             const SectionPolyline& o = doc_.outlines.section(n);
             if (o[0].y < 0 || o[0].x < 0) {
-                throw TemplateLayoutError(
-                    "сечение имеет отрицательный размер, проверьте диаметр и шаг винта");
+                throw TemplateLayoutError(translatedText(
+                    "kelvarin::TemplateLayout",
+                    "сечение имеет отрицательный размер, проверьте диаметр и шаг винта"));
             }
             Block b;
             b.placement.section = n;
@@ -264,8 +270,11 @@ private:
         if (!pageEmpty_) {
             if (static_cast<int>(doc_.pages.size()) >= kMaxTemplatePages) {
                 throw TemplateLayoutError(
-                    "шаблонам понадобилось бы больше " + std::to_string(kMaxTemplatePages) +
-                    " страниц; выберите бумагу большего размера или проверьте диаметр и шаг винта");
+                    withArguments(translatedText("kelvarin::TemplateLayout",
+                                                 "шаблонам понадобилось бы больше %1 страниц; "
+                                                 "выберите бумагу большего размера или "
+                                                 "проверьте диаметр и шаг винта"),
+                                  {std::to_string(kMaxTemplatePages)}));
             }
             doc_.pages.emplace_back();
         }
@@ -301,12 +310,12 @@ private:
         const TileGrid grid = tileGrid(sheetRight, sheetBottom, window, m_.tiles);
         const int tiles = grid.columns * grid.rows;
         if (tiles > kMaxTilesPerTemplate) {
-            throw TemplateLayoutError(
-                templateName(p) + " не помещается на странице: понадобилось бы " +
-                std::to_string(tiles) + " листов, а больше " +
-                std::to_string(kMaxTilesPerTemplate) +
-                " на один шаблон не печатается; выберите бумагу большего размера или "
-                "проверьте диаметр и шаг винта");
+            throw TemplateLayoutError(withArguments(
+                translatedText("kelvarin::TemplateLayout",
+                               "%1 не помещается на странице: понадобилось бы %2 листов, а "
+                               "больше %3 на один шаблон не печатается; выберите бумагу "
+                               "большего размера или проверьте диаметр и шаг винта"),
+                {templateName(p), std::to_string(tiles), std::to_string(kMaxTilesPerTemplate)}));
         }
         for (AlignmentCross& cross : alignmentCrosses(grid, sheet, m_.tiles)) {
             cross.horizontal.element = cross.vertical.element = nextElement_++;
@@ -347,7 +356,9 @@ private:
     }
 
     void placeTileHeader(TemplatePage& page, const std::string& caption, int tile, int tiles) {
-        const std::string sheet = "лист " + std::to_string(tile) + " из " + std::to_string(tiles);
+        const std::string sheet =
+            withArguments(translatedText("kelvarin::TemplateLayout", "лист %1 из %2"),
+                          {std::to_string(tile), std::to_string(tiles)});
         const std::int32_t room = subtractInt32(m_.pageTop, 2 * m_.clearance);
         const std::int32_t gap = textSize("  ", kLargestTextPoints, m_.dpi).width;
         int points = fittingPoints(caption + "  " + sheet, subtractInt32(width_, m_.captionLeft),
@@ -372,12 +383,13 @@ private:
             const auto mm = [&](std::int32_t px) { return px * kMmPerInch / m_.dpi; };
             if (mm(doc_.page.pageWidthPx) > kMaxSheetMm ||
                 mm(doc_.page.pageHeightPx) > kMaxSheetMm) {
-                throw TemplateLayoutError(
-                    "шаблоны заняли бы лист " +
-                    formatFixed(mm(doc_.page.pageWidthPx) / 1000, 4, 1) + " × " +
-                    formatFixed(mm(doc_.page.pageHeightPx) / 1000, 4, 1) +
-                    " м, а больше 20 м по стороне не бывает ни одного станка; проверьте диаметр и "
-                    "шаг винта");
+                throw TemplateLayoutError(withArguments(
+                    translatedText("kelvarin::TemplateLayout",
+                                   "шаблоны заняли бы лист %1 × %2 м, а больше 20 м по "
+                                   "стороне не бывает ни одного станка; проверьте диаметр и "
+                                   "шаг винта"),
+                    {formatFixed(mm(doc_.page.pageWidthPx) / 1000, 4, 1),
+                     formatFixed(mm(doc_.page.pageHeightPx) / 1000, 4, 1)}));
             }
         }
         for (TemplatePage& page : doc_.pages) {
@@ -416,15 +428,23 @@ private:
 }  // namespace
 
 std::string sectionCaption(int section) {
-    return "Профиль сечения лопасти " + formatGeneral((section - 1) / 10.0, 15, 0) + " радиуса";
+    return withArguments(
+        translatedText("kelvarin::TemplateLayout", "Профиль сечения лопасти %1 радиуса"),
+        {formatGeneral((section - 1) / 10.0, 15, 0)});
 }
 
 std::string planformCaption(const PropellerDesign& design) {
-    return bladeCaption("Вид лопасти в плане", design, 2);
+    return bladeCaption(
+        translatedText("kelvarin::TemplateLayout",
+                       "Вид лопасти в плане, станции %1–%2, %3–%4 мм от центра винта"),
+        design, 2);
 }
 
 std::string sideViewCaption(const PropellerDesign& design) {
-    return bladeCaption("Вид лопасти сбоку", design, kFirstSection);
+    return bladeCaption(
+        translatedText("kelvarin::TemplateLayout",
+                       "Вид лопасти сбоку, станции %1–%2, %3–%4 мм от центра винта"),
+        design, kFirstSection);
 }
 
 std::string todayText() {

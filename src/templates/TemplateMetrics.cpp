@@ -5,6 +5,7 @@
 #include "drawing/DeviceUnits.h"
 #include "templates/TemplateLayout.h"
 #include "templates/TemplateText.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
@@ -27,8 +28,11 @@ constexpr double kMmPerInch = 25.4;
 
 TemplateMetrics templateMetrics(std::int32_t dpi) {
     if (dpi < 1 || dpi > kHighestDpi) {
-        throw TemplateLayoutError("принтер сообщает разрешение " + std::to_string(dpi) +
-                                  " точек на дюйм, с таким шаблоны не построить");
+        throw TemplateLayoutError(
+            withArguments(translatedText("kelvarin::TemplateMetrics",
+                                         "принтер сообщает разрешение %1 точек на дюйм, с таким "
+                                         "шаблоны не построить"),
+                          {std::to_string(dpi)}));
     }
     TemplateMetrics m;
     m.dpi = dpi;

@@ -4,12 +4,17 @@
 #include <string>
 
 #include "templates/TemplateDrawing.h"
+#include "translation/Translation.h"
 
 namespace kelvarin {
 
 namespace {
 
-constexpr const char* kNotPrinted = "Шаблоны не напечатаны: ";
+// The reason, in the chosen language, after the words that say nothing was printed.
+std::string notPrinted(const std::string& reason) {
+    return withArguments(translatedText("kelvarin::TemplatePrint", "Шаблоны не напечатаны: %1"),
+                         {reason});
+}
 
 }  // namespace
 
@@ -20,9 +25,10 @@ void printTemplates(const PropellerDesign& design, Printer& printer, const Secti
     try {
         document = layOutTemplates(design, page, options, date);
     } catch (const TemplateLayoutError& e) {
-        throw Failure(kNotPrinted + std::string(e.what()));
+        throw Failure(notPrinted(e.what()));
     } catch (const ArithmeticError&) {
-        throw Failure(kNotPrinted + std::string("сечения слишком велики для принтера"));
+        throw Failure(notPrinted(
+            translatedText("kelvarin::TemplatePrint", "сечения слишком велики для принтера")));
     }
     printTemplatePages(document, printer);
 }

@@ -27,6 +27,10 @@ void setTextCatalogue(const TextCatalogue* catalogue) {
     currentCatalogue = catalogue;
 }
 
+const TextCatalogue* currentTextCatalogue() {
+    return currentCatalogue;
+}
+
 std::string translatedText(const char* context, const char* sourceText, const char* disambiguation,
                            int n) {
     if (currentCatalogue != nullptr) {

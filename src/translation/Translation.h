@@ -24,6 +24,10 @@ public:
 // catalogue must outlive its installation.
 void setTextCatalogue(const TextCatalogue* catalogue);
 
+// The catalogue installed now, nullptr for the Russian texts: for a module loaded at run time,
+// which keeps a copy of this library of its own and is handed the program's catalogue.
+const TextCatalogue* currentTextCatalogue();
+
 // The text in the chosen language; "%n" in it, where n >= 0, becomes n.
 std::string translatedText(const char* context, const char* sourceText,
                            const char* disambiguation = nullptr, int n = -1);

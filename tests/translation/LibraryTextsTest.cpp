@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The plain libraries in English: their texts come from the program's catalogue, and where they
+// are drawn the layout measures the English words, not the Russian ones.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/CheckedArithmetic.h"
+#include "core/InputFields.h"
+#include "model3d/ModelError.h"
+#include "modelmodule/ModelModuleLoader.h"
+#include "support/DefaultDesign.h"
+#include "systemlocale/ProgramTranslation.h"
+#include "templates/TemplateLayout.h"
+
+namespace kelvarin {
+namespace {
+
+bool startsWith(const std::string& text, const std::string& start) {
+    return text.compare(0, start.size(), start) == 0;
+}
+
+TEST(LibraryTexts, TemplatesAreCaptionedInEnglishAndTheCaptionsStayOnThePage) {
+    const ProgramTranslation english(ProgramLanguage::English);
+    const PropellerDesign design = testing::DesignOf("151,7", "0,52");
+    // A small page, so that the captions have the least room.
+    const PrinterGeometry a5{300, 1600, 2300};
+    const TemplateDocument doc = layOutTemplates(design, a5, {}, "01.02.2027");
+    std::vector<std::string> texts;
+    for (const TemplatePage& page : doc.pages) {
+        for (const TemplateItem& item : page.items) {
+            if (const auto* text = std::get_if<TextShape>(&item.shape)) {
+                texts.push_back(text->text);
+                const PixelRect box = itemBounds(item);
+                EXPECT_TRUE(box.left >= 0 && box.right <= doc.page.pageWidthPx)
+                    << "“" << text->text << "” runs off the page";
+            }
+        }
+    }
+    const auto has = [&](const std::string& start) {
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const std::string& t) { return startsWith(t, start); });
+    };
+    EXPECT_TRUE(has("Blade section at 0")) << texts.front();
+    EXPECT_TRUE(has("Blade planform, stations 2–11, "));
+    EXPECT_TRUE(has("Blade side view, stations 3–11, "));
+    EXPECT_TRUE(has("Propeller: diameter 151"));
+    EXPECT_TRUE(has("100 mm"));
+    EXPECT_FALSE(has("Профиль")) << "a Russian caption is left";
+}
+
+TEST(LibraryTexts, MessagesOfTheCalculationAreInEnglish) {
+    const ProgramTranslation english(ProgramLanguage::English);
+    EXPECT_EQ(emptyFieldMessage(InputField::Pitch), "Enter a propeller pitch greater than zero");
+    try {
+        checked::divide(1, 0);
+        FAIL() << "no fault";
+    } catch (const ArithmeticError& e) {
+        EXPECT_STREQ(e.what(), "Division by zero");
+    }
+}
+
+// The module keeps its own copy of the translation library: it is told the program's language
+// at each call, and goes back to Russian with the program.
+TEST(LibraryTexts, TheModelModuleSpeaksTheProgramsLanguage) {
+    modelmodule::useModelModuleFile(KELVARIN_MODEL_MODULE);
+    const PropellerDesign tooSmall = testing::DesignOf("5", "0,52");
+    const auto refusal = [&] {
+        try {
+            modelmodule::checkDesignModel(tooSmall);
+        } catch (const model3d::ModelError& e) {
+            return std::string(e.what());
+        }
+        return std::string("no refusal");
+    };
+    {
+        const ProgramTranslation english(ProgramLanguage::English);
+        EXPECT_TRUE(startsWith(refusal(), "Propeller model not built: the propeller diameter 5"))
+            << refusal();
+    }
+    EXPECT_TRUE(startsWith(refusal(), "Модель винта не построена: диаметр винта 5")) << refusal();
+}
+
+}  // namespace
+}  // namespace kelvarin
