@@ -170,6 +170,21 @@ Example: kelvarin-cli calc --power 14 --rpm 2300 --vmax 50 --vdesign 40
     </message>
 </context>
 <context>
+    <name>kelvarin::CheckedArithmetic</name>
+    <message>
+        <source>Деление на ноль</source>
+        <translation>Division by zero</translation>
+    </message>
+    <message>
+        <source>Число вне допустимого диапазона</source>
+        <translation>Number out of range</translation>
+    </message>
+    <message>
+        <source>Недопустимая арифметическая операция</source>
+        <translation>Invalid arithmetic operation</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::CliArguments</name>
     <message>
         <source>«%1»</source>
@@ -411,6 +426,152 @@ List of options: kelvarin --help
     </message>
 </context>
 <context>
+    <name>kelvarin::DesignFile</name>
+    <message>
+        <source>такого файла нет</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>это каталог, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>нет права читать файл</source>
+        <translation>no permission to read the file</translation>
+    </message>
+    <message>
+        <source>файл не открывается (%1)</source>
+        <translation>the file does not open (%1)</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть проект «%1»: %2.</source>
+        <translation>Could not open the design “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить проект «%1»: %2.</source>
+        <translation>Could not save the design “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>ошибка чтения (%1)</source>
+        <translation>read error (%1)</translation>
+    </message>
+    <message>
+        <source>файл слишком велик для проекта (больше %1 байт)</source>
+        <translation>the file is too large for a design (more than %1 bytes)</translation>
+    </message>
+    <message>
+        <source>это каталог</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>нет каталога «%1»</source>
+        <translation>there is no folder “%1”</translation>
+    </message>
+    <message>
+        <source>запись невозможна (%1)</source>
+        <translation>cannot write (%1)</translation>
+    </message>
+    <message>
+        <source>запись не удалась (%1); прежний файл, если он был, не изменен</source>
+        <translation>writing failed (%1); the previous file, if any, is unchanged</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::DesignJson</name>
+    <message>
+        <source>логическое значение</source>
+        <translation>a boolean</translation>
+    </message>
+    <message>
+        <source>число</source>
+        <translation>a number</translation>
+    </message>
+    <message>
+        <source>текст</source>
+        <translation>a text</translation>
+    </message>
+    <message>
+        <source>массив</source>
+        <translation>an array</translation>
+    </message>
+    <message>
+        <source>объект</source>
+        <translation>an object</translation>
+    </message>
+    <message>
+        <source>ничего</source>
+        <translation>nothing</translation>
+    </message>
+    <message>
+        <source>нет значения «%1» (%2)</source>
+        <translation>the value “%1” is missing (%2)</translation>
+    </message>
+    <message>
+        <source>значение «%1» должно быть: %2, а записано: %3</source>
+        <translation>the value “%1” must be %2, but it is %3</translation>
+    </message>
+    <message>
+        <source>логическое значение (true или false)</source>
+        <translation>a boolean (true or false)</translation>
+    </message>
+    <message>
+        <source>целое число</source>
+        <translation>a whole number</translation>
+    </message>
+    <message>
+        <source>значение «%1» должно быть целым числом от %2 до %3, а записано %4</source>
+        <translation>the value “%1” must be a whole number from %2 to %3, but it is %4</translation>
+    </message>
+    <message>
+        <source>файл оборван: данные кончаются раньше, чем закрыт проект (возможно, он записан не до конца)</source>
+        <translation>the file is cut short: the data end before the design is closed (perhaps it was not written completely)</translation>
+    </message>
+    <message>
+        <source>это не JSON или он испорчен: ошибка в строке %1 (позиция %2)</source>
+        <translation>this is not JSON or it is damaged: error on line %1 (position %2)</translation>
+    </message>
+    <message>
+        <source>это не проект Kelvarin: нет метки «&quot;format&quot;: &quot;%1&quot;»</source>
+        <translation>this is not a Kelvarin design: there is no “&quot;format&quot;: &quot;%1&quot;” mark</translation>
+    </message>
+    <message>
+        <source>проект записан более новой версией Kelvarin в формате %1, а эта версия читает формат до %2 включительно; обновите программу</source>
+        <translation>the design was written by a newer version of Kelvarin in format %1, and this version reads formats up to %2; update the program</translation>
+    </message>
+    <message>
+        <source>текст не длиннее %1 символов</source>
+        <translation>a text of at most %1 characters</translation>
+    </message>
+    <message>
+        <source>текст поля «%1» в кавычках</source>
+        <translation>the text of the field “%1” in quotes</translation>
+    </message>
+    <message>
+        <source>поле «%1» (%2): %3</source>
+        <translation>field “%1” (%2): %3</translation>
+    </message>
+    <message>
+        <source>файл слишком велик для проекта: %1 байт, а проект занимает не больше %2 байт</source>
+        <translation>the file is too large for a design: %1 bytes, and a design takes no more than %2 bytes</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>это не проект Kelvarin: в файле JSON нет объекта</source>
+        <translation>this is not a Kelvarin design: the JSON file holds no object</translation>
+    </message>
+    <message>
+        <source>поле «%1»: %2</source>
+        <translation>field “%1”: %2</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::DesignSession</name>
     <message>
         <source>Расчет параметров воздушного винта</source>
@@ -431,6 +592,13 @@ List of options: kelvarin --help
     <message>
         <source>Проект «%1» изменен. Сохранить изменения?</source>
         <translation>The design “%1” has changed. Save the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::DxfTemplates</name>
+    <message>
+        <source>чертёж DXF вышел бы из %1 точек, а больше %2 станки и программы резки не принимают; проверьте диаметр и шаг винта</source>
+        <translation>the DXF drawing would have %1 points, and cutting machines and programs accept no more than %2; check the propeller diameter and pitch</translation>
     </message>
 </context>
 <context>
@@ -480,6 +648,41 @@ List of options: kelvarin --help
     </message>
 </context>
 <context>
+    <name>kelvarin::FieldTextRule</name>
+    <message>
+        <source>текст длиной %1 символов, а в поле помещается не больше %2</source>
+        <translation>a text of %1 characters, and the field holds no more than %2</translation>
+    </message>
+    <message>
+        <source>«%1» не число: в поле вводятся только цифры и один знак «%2»</source>
+        <translation>“%1” is not a number: the field takes only digits and one “%2”</translation>
+    </message>
+    <message>
+        <source>Диаметр винта</source>
+        <translation>Propeller diameter</translation>
+    </message>
+    <message>
+        <source>Шаг винта</source>
+        <translation>Propeller pitch</translation>
+    </message>
+    <message>
+        <source>Мощность двигателя</source>
+        <translation>Engine power</translation>
+    </message>
+    <message>
+        <source>Частота вращения винта</source>
+        <translation>Propeller speed</translation>
+    </message>
+    <message>
+        <source>Скорость максимальная</source>
+        <translation>Maximum speed</translation>
+    </message>
+    <message>
+        <source>Скорость расчетная</source>
+        <translation>Design speed</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::FileDialogs</name>
     <message>
         <source>Проекты винтов (*.%1);;Все файлы (*)</source>
@@ -500,6 +703,88 @@ List of options: kelvarin --help
     <message>
         <source>STL — для 3D-печати (*.stl)</source>
         <translation>STL — for 3D printing (*.stl)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::FileReplacement</name>
+    <message>
+        <source>нет прав на запись в папку</source>
+        <translation>no permission to write to the folder</translation>
+    </message>
+    <message>
+        <source>файл защищён от записи</source>
+        <translation>the file is write-protected</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::FileWriteError</name>
+    <message>
+        <source>на диске не хватает места</source>
+        <translation>not enough space on the disk</translation>
+    </message>
+    <message>
+        <source>превышена дисковая квота</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>нет прав на запись</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>операция запрещена системой</source>
+        <translation>operation not permitted by the system</translation>
+    </message>
+    <message>
+        <source>диск доступен только для чтения</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>на месте файла находится папка</source>
+        <translation>there is a folder where the file should be</translation>
+    </message>
+    <message>
+        <source>папка не найдена</source>
+        <translation>folder not found</translation>
+    </message>
+    <message>
+        <source>часть пути не является папкой</source>
+        <translation>part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>слишком много символических ссылок подряд</source>
+        <translation>too many symbolic links in a row</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя файла</source>
+        <translation>file name too long</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>открыто слишком много файлов</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>файл слишком велик</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>файл занят</source>
+        <translation>file is busy</translation>
+    </message>
+    <message>
+        <source>файл с таким именем уже существует</source>
+        <translation>a file with this name already exists</translation>
+    </message>
+    <message>
+        <source>недостаточно памяти</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл «%1»: %2</source>
+        <translation>Could not write the file “%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -559,6 +844,40 @@ List of options: kelvarin --help
     <message>
         <source>Файл геометрии «%1» больше мегабайта: это не таблица станций лопасти.</source>
         <translation>Geometry file “%1” is larger than a megabyte: it is no table of blade stations.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::InputFields</name>
+    <message>
+        <source>Необходимо ввести параметр диаметр винта больше нуля</source>
+        <translation>Enter a propeller diameter greater than zero</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести параметр шаг винта больше нуля</source>
+        <translation>Enter a propeller pitch greater than zero</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести параметр мощность двигателя больше нуля</source>
+        <translation>Enter an engine power greater than zero</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести параметр число оборотов винта больше нуля</source>
+        <translation>Enter a propeller speed greater than zero</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести параметр скрорость максимальная больше нуля</source>
+        <translation>Enter a maximum speed greater than zero</translation>
+    </message>
+    <message>
+        <source>Необходимо ввести параметр скрорость расчетная больше нуля</source>
+        <translation>Enter a design speed greater than zero</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::IntegerRounding</name>
+    <message>
+        <source>Целое число вне допустимого диапазона</source>
+        <translation>Integer out of range</translation>
     </message>
 </context>
 <context>
@@ -844,6 +1163,58 @@ Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
     </message>
 </context>
 <context>
+    <name>kelvarin::ModelFile</name>
+    <message>
+        <source>не указано имя файла</source>
+        <translation>no file name given</translation>
+    </message>
+    <message>
+        <source>это не обычный файл, а канал или устройство</source>
+        <translation>it is not a regular file but a pipe or a device</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить модель в файл «%1»: %2.</source>
+        <translation>Could not save the model to the file “%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::ModelFormat</name>
+    <message>
+        <source>Не удалось сохранить модель в файл «%1»: модель сохраняется в файлы .step, .stp или .stl.</source>
+        <translation>Could not save the model to the file “%1”: the model is saved to .step, .stp or .stl files.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::ModelModuleEntry</name>
+    <message>
+        <source>Модель винта не построена: не хватает памяти.</source>
+        <translation>Propeller model not built: out of memory.</translation>
+    </message>
+    <message>
+        <source>Модель винта не построена: непредвиденная ошибка.</source>
+        <translation>Propeller model not built: unexpected error.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::ModelModuleLoader</name>
+    <message>
+        <source>Модель винта не построена: модуль 3D-моделей %1 не загружается (%2); переустановите программу.</source>
+        <translation>Propeller model not built: the 3D model module %1 does not load (%2); reinstall the program.</translation>
+    </message>
+    <message>
+        <source>причина неизвестна</source>
+        <translation>reason unknown</translation>
+    </message>
+    <message>
+        <source>Модель винта не построена: модуль 3D-моделей %1 от другой версии программы; переустановите программу.</source>
+        <translation>Propeller model not built: the 3D model module %1 is from another version of the program; reinstall the program.</translation>
+    </message>
+    <message>
+        <source>Модель винта не построена: не найден модуль 3D-моделей (искали %1); переустановите программу.</source>
+        <translation>Propeller model not built: the 3D model module was not found (looked for %1); reinstall the program.</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::NumericEdit</name>
     <message>
         <source>Отменить</source>
@@ -868,6 +1239,29 @@ Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
     <message>
         <source>Выделить все</source>
         <translation>Select All</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::PdfTemplates</name>
+    <message>
+        <source>Не удалось начать документ PDF</source>
+        <translation>Could not start the PDF document</translation>
+    </message>
+    <message>
+        <source>Не удалось начать страницу PDF</source>
+        <translation>Could not start a PDF page</translation>
+    </message>
+    <message>
+        <source>Не удалось завершить документ PDF</source>
+        <translation>Could not finish the PDF document</translation>
+    </message>
+    <message>
+        <source>Для PDF нужен QGuiApplication (подойдёт платформа offscreen)</source>
+        <translation>PDF needs a QGuiApplication (the offscreen platform will do)</translation>
+    </message>
+    <message>
+        <source>Шаблоны: %1</source>
+        <translation>Templates: %1</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1589,13 @@ its inputs are not accepted.
     </message>
 </context>
 <context>
+    <name>kelvarin::Printer</name>
+    <message>
+        <source>Принтер по умолчанию не выбран</source>
+        <translation>No default printer is selected</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::Program</name>
     <message>
         <source>Для работы Kelvarin нужен графический дисплей, а он не найден (не заданы DISPLAY и WAYLAND_DISPLAY). Запустите программу в графическом сеансе, а без дисплея так: xvfb-run -a kelvarin
@@ -1259,6 +1660,48 @@ its inputs are not accepted.
     <message>
         <source>Последняя станция лопасти должна лежать у конца лопасти (относительный радиус не меньше 0,5), задано: %1.</source>
         <translation>The last blade station must lie near the blade tip (relative radius at least 0.5), given: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::PropellerSolid</name>
+    <message>
+        <source>Модель винта не построена: геометрическое ядро не смогло построить тело (%1).</source>
+        <translation>Propeller model not built: the geometry kernel could not build the solid (%1).</translation>
+    </message>
+    <message>
+        <source>вместо одного тела получено %1</source>
+        <translation>%1 solids instead of one</translation>
+    </message>
+    <message>
+        <source>тело получилось некорректным</source>
+        <translation>the solid is invalid</translation>
+    </message>
+    <message>
+        <source>поверхность тела не замкнута</source>
+        <translation>the surface of the solid is not closed</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::QtPrinter</name>
+    <message>
+        <source>Печать уже идёт</source>
+        <translation>Printing is already in progress</translation>
+    </message>
+    <message>
+        <source>Не удалось начать печать на принтере</source>
+        <translation>Could not start printing on the printer</translation>
+    </message>
+    <message>
+        <source>Не удалось начать новую страницу</source>
+        <translation>Could not start a new page</translation>
+    </message>
+    <message>
+        <source>Не удалось завершить печать</source>
+        <translation>Could not finish printing</translation>
+    </message>
+    <message>
+        <source>Печать не начата</source>
+        <translation>Printing has not been started</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1841,25 @@ Example: kelvarin-cli report propeller.kelvarin -o Date.html
     </message>
 </context>
 <context>
+    <name>kelvarin::SanityLine</name>
+    <message>
+        <source>Скорость конца лопасти не оценить: нужны диаметр, частота вращения и расчетная скорость</source>
+        <translation>Blade tip speed cannot be estimated: diameter, propeller speed and design speed are needed</translation>
+    </message>
+    <message>
+        <source>Скорость конца лопасти %1 м/с (число Маха %2), относительная поступь V/(nD) %3</source>
+        <translation>Blade tip speed %1 m/s (Mach %2), advance ratio V/(nD) %3</translation>
+    </message>
+    <message>
+        <source>Число Маха конца лопасти %1 выше %2: у концов лопастей сжимается воздух, винт сильно шумит и теряет КПД. Уменьшите диаметр или частоту вращения винта (например, редуктором).</source>
+        <translation>Blade tip Mach number %1 is above %2: the air is compressed at the blade tips, and the propeller is very noisy and loses efficiency. Reduce the diameter or the propeller speed (for example, with a reduction gearbox).</translation>
+    </message>
+    <message>
+        <source>Скорость конца лопасти складывается из окружной скорости и расчетной скорости полета; скорость звука принята %1 м/с, и выше числа Маха %2 винт шумит и теряет КПД. Относительная поступь V/(nD): путь винта за оборот, деленный на диаметр.</source>
+        <translation>The blade tip speed combines the rotational speed and the design flight speed; the speed of sound is taken as %1 m/s, and above Mach %2 the propeller is noisy and loses efficiency. Advance ratio V/(nD): the distance the propeller travels in one turn, divided by its diameter.</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::SaveCommand</name>
     <message>
         <source>--section: %1 не сечение; сечения от %2 до %3</source>
@@ -1440,629 +1902,6 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
   -o, --output FILE  the design file (replaced whole, only once the new one is
                      complete); “-” — standard output
 </translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::TemplateActions</name>
-    <message>
-        <source>PDF, бумага A4 (*.pdf)</source>
-        <translation>PDF, A4 paper (*.pdf)</translation>
-    </message>
-    <message>
-        <source>PDF, бумага Letter (*.pdf)</source>
-        <translation>PDF, Letter paper (*.pdf)</translation>
-    </message>
-    <message>
-        <source>PDF, бумага A3 (*.pdf)</source>
-        <translation>PDF, A3 paper (*.pdf)</translation>
-    </message>
-    <message>
-        <source>SVG, рисунок в миллиметрах (*.svg)</source>
-        <translation>SVG, drawing in millimetres (*.svg)</translation>
-    </message>
-    <message>
-        <source>DXF для станков с ЧПУ (*.dxf)</source>
-        <translation>DXF for CNC machines (*.dxf)</translation>
-    </message>
-    <message>
-        <source>Сохранить шаблоны</source>
-        <translation>Save Templates</translation>
-    </message>
-    <message>
-        <source>шаблоны.pdf</source>
-        <translation>templates.pdf</translation>
-    </message>
-    <message>
-        <source>Сохранить шаблоны…</source>
-        <translation>Save Templates…</translation>
-    </message>
-    <message>
-        <source>Печать…</source>
-        <translation>Print…</translation>
-    </message>
-    <message>
-        <source>Предварительный просмотр…</source>
-        <translation>Print Preview…</translation>
-    </message>
-    <message>
-        <source>: расчёт ещё не выполнен, нажмите «Расчет»</source>
-        <translation>: there is no calculation yet, press “Calculate”</translation>
-    </message>
-    <message>
-        <source>Шаблоны не сохранены</source>
-        <translation>The templates were not saved</translation>
-    </message>
-    <message>
-        <source>Шаблоны не напечатаны</source>
-        <translation>The templates were not printed</translation>
-    </message>
-    <message>
-        <source>Печать шаблонов</source>
-        <translation>Print Templates</translation>
-    </message>
-    <message>
-        <source>Шаблоны не показаны</source>
-        <translation>The templates were not shown</translation>
-    </message>
-    <message>
-        <source>Шаблоны не показаны: </source>
-        <translation>The templates were not shown: </translation>
-    </message>
-    <message>
-        <source>Предварительный просмотр шаблонов</source>
-        <translation>Templates Print Preview</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::TemplatesCommand</name>
-    <message>
-        <source>--paper %1: бумага A4, Letter или A3</source>
-        <translation>--paper %1: the paper is A4, Letter or A3</translation>
-    </message>
-    <message>
-        <source>укажите файл шаблонов: -o ФАЙЛ.pdf, ФАЙЛ.svg или ФАЙЛ.dxf</source>
-        <translation>give the templates&apos; file: -o FILE.pdf, FILE.svg or FILE.dxf</translation>
-    </message>
-    <message>
-        <source>-o %1: шаблоны сохраняются в файлы .pdf, .svg или .dxf</source>
-        <translation>-o %1: templates are saved to .pdf, .svg or .dxf files</translation>
-    </message>
-    <message>
-        <source>шаблоны сечений и заготовки в натуральную величину: PDF, SVG или DXF</source>
-        <translation>section and blank templates at true size: PDF, SVG or DXF</translation>
-    </message>
-    <message>
-        <source>Использование: kelvarin-cli templates [ПРОЕКТ.kelvarin] [параметры] -o ФАЙЛ.pdf|.svg|.dxf
-
-Рассчитывает винт и записывает шаблоны в натуральную величину, как пункт
-«Сохранить шаблоны…» окна: девять сечений с подписями и линиями разреза, затем
-вид лопасти спереди и сбоку; на каждой странице — мерные линейки 100 мм и
-4 дюйма и строка с диаметром, шагом и датой. Формат задает расширение файла:
-.pdf — страницы для печати (большое сечение делится на листы с перекрытием
-10 мм); .svg — один лист в миллиметрах для Inkscape и лазерных станков;
-.dxf — один чертеж в миллиметрах, контуры по слоям, для ЧПУ.
-
-Пример: kelvarin-cli templates винт.kelvarin -o шаблоны.pdf --turned --paper A3
-
-  -o, --output ФАЙЛ  файл шаблонов (заменяется целиком, только когда новый
-                     записан полностью)
-  --turned           сечения под углом установки, с линиями ширины и
-                     опускания (по умолчанию плоские)
-  --marks            отметить контрольные точки сечений
-  --paper БУМАГА     A4 (по умолчанию), Letter или A3; только для PDF
-</source>
-        <translation>Usage: kelvarin-cli templates [DESIGN.kelvarin] [options] -o FILE.pdf|.svg|.dxf
-
-Calculates the propeller and writes the templates at true size, as the
-window&apos;s “Save Templates…” does: the nine sections with captions and cut
-lines, then the blade seen from the front and from the side; every page has
-100 mm and 4 inch calibration bars and a line with the diameter, the pitch
-and the date. The file&apos;s extension chooses the format: .pdf — pages to print
-(a large section is tiled over sheets with 10 mm overlaps); .svg — one sheet
-in millimetres for Inkscape and laser cutters; .dxf — one drawing in
-millimetres, outlines on layers, for CNC.
-
-Example: kelvarin-cli templates propeller.kelvarin -o templates.pdf --turned --paper A3
-
-  -o, --output FILE  the templates&apos; file (replaced whole, only once the new one
-                     is complete)
-  --turned           sections turned to the blade angle, with the width and
-                     drop lines (flat by default)
-  --marks            mark the sections&apos; control points
-  --paper PAPER      A4 (the default), Letter or A3; PDF only
-</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::TextNumbers</name>
-    <message>
-        <source>,</source>
-        <comment>decimal mark of a number in a message</comment>
-        <translation>.</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::modelview::ModelPreviewDialog</name>
-    <message>
-        <source>Модель винта</source>
-        <translation>Propeller Model</translation>
-    </message>
-    <message>
-        <source>Чтобы повернуть модель, тяните её мышью; колесо мыши приближает и удаляет.</source>
-        <translation>Drag the model with the mouse to turn it; the mouse wheel zooms in and out.</translation>
-    </message>
-    <message>
-        <source>Закрыть</source>
-        <translation>Close</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::modelview::ModelView</name>
-    <message>
-        <source>Не удалось показать модель: OpenGL не принял программу затенения (%1)</source>
-        <translation>Could not show the model: OpenGL did not accept the shader program (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::CheckedArithmetic</name>
-    <message>
-        <source>Деление на ноль</source>
-        <translation>Division by zero</translation>
-    </message>
-    <message>
-        <source>Число вне допустимого диапазона</source>
-        <translation>Number out of range</translation>
-    </message>
-    <message>
-        <source>Недопустимая арифметическая операция</source>
-        <translation>Invalid arithmetic operation</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::DesignFile</name>
-    <message>
-        <source>такого файла нет</source>
-        <translation>no such file</translation>
-    </message>
-    <message>
-        <source>это каталог, а не файл</source>
-        <translation>it is a folder, not a file</translation>
-    </message>
-    <message>
-        <source>нет права читать файл</source>
-        <translation>no permission to read the file</translation>
-    </message>
-    <message>
-        <source>файл не открывается (%1)</source>
-        <translation>the file does not open (%1)</translation>
-    </message>
-    <message>
-        <source>Не удалось открыть проект «%1»: %2.</source>
-        <translation>Could not open the design “%1”: %2.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить проект «%1»: %2.</source>
-        <translation>Could not save the design “%1”: %2.</translation>
-    </message>
-    <message>
-        <source>это не обычный файл</source>
-        <translation>it is not a regular file</translation>
-    </message>
-    <message>
-        <source>ошибка чтения (%1)</source>
-        <translation>read error (%1)</translation>
-    </message>
-    <message>
-        <source>файл слишком велик для проекта (больше %1 байт)</source>
-        <translation>the file is too large for a design (more than %1 bytes)</translation>
-    </message>
-    <message>
-        <source>это каталог</source>
-        <translation>it is a folder</translation>
-    </message>
-    <message>
-        <source>нет каталога «%1»</source>
-        <translation>there is no folder “%1”</translation>
-    </message>
-    <message>
-        <source>запись невозможна (%1)</source>
-        <translation>cannot write (%1)</translation>
-    </message>
-    <message>
-        <source>запись не удалась (%1); прежний файл, если он был, не изменен</source>
-        <translation>writing failed (%1); the previous file, if any, is unchanged</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::DesignJson</name>
-    <message>
-        <source>логическое значение</source>
-        <translation>a boolean</translation>
-    </message>
-    <message>
-        <source>число</source>
-        <translation>a number</translation>
-    </message>
-    <message>
-        <source>текст</source>
-        <translation>a text</translation>
-    </message>
-    <message>
-        <source>массив</source>
-        <translation>an array</translation>
-    </message>
-    <message>
-        <source>объект</source>
-        <translation>an object</translation>
-    </message>
-    <message>
-        <source>ничего</source>
-        <translation>nothing</translation>
-    </message>
-    <message>
-        <source>нет значения «%1» (%2)</source>
-        <translation>the value “%1” is missing (%2)</translation>
-    </message>
-    <message>
-        <source>значение «%1» должно быть: %2, а записано: %3</source>
-        <translation>the value “%1” must be %2, but it is %3</translation>
-    </message>
-    <message>
-        <source>логическое значение (true или false)</source>
-        <translation>a boolean (true or false)</translation>
-    </message>
-    <message>
-        <source>целое число</source>
-        <translation>a whole number</translation>
-    </message>
-    <message>
-        <source>значение «%1» должно быть целым числом от %2 до %3, а записано %4</source>
-        <translation>the value “%1” must be a whole number from %2 to %3, but it is %4</translation>
-    </message>
-    <message>
-        <source>файл оборван: данные кончаются раньше, чем закрыт проект (возможно, он записан не до конца)</source>
-        <translation>the file is cut short: the data end before the design is closed (perhaps it was not written completely)</translation>
-    </message>
-    <message>
-        <source>это не JSON или он испорчен: ошибка в строке %1 (позиция %2)</source>
-        <translation>this is not JSON or it is damaged: error on line %1 (position %2)</translation>
-    </message>
-    <message>
-        <source>это не проект Kelvarin: нет метки «&quot;format&quot;: &quot;%1&quot;»</source>
-        <translation>this is not a Kelvarin design: there is no “&quot;format&quot;: &quot;%1&quot;” mark</translation>
-    </message>
-    <message>
-        <source>проект записан более новой версией Kelvarin в формате %1, а эта версия читает формат до %2 включительно; обновите программу</source>
-        <translation>the design was written by a newer version of Kelvarin in format %1, and this version reads formats up to %2; update the program</translation>
-    </message>
-    <message>
-        <source>текст не длиннее %1 символов</source>
-        <translation>a text of at most %1 characters</translation>
-    </message>
-    <message>
-        <source>текст поля «%1» в кавычках</source>
-        <translation>the text of the field “%1” in quotes</translation>
-    </message>
-    <message>
-        <source>поле «%1» (%2): %3</source>
-        <translation>field “%1” (%2): %3</translation>
-    </message>
-    <message>
-        <source>файл слишком велик для проекта: %1 байт, а проект занимает не больше %2 байт</source>
-        <translation>the file is too large for a design: %1 bytes, and a design takes no more than %2 bytes</translation>
-    </message>
-    <message>
-        <source>файл пуст</source>
-        <translation>the file is empty</translation>
-    </message>
-    <message>
-        <source>это не проект Kelvarin: в файле JSON нет объекта</source>
-        <translation>this is not a Kelvarin design: the JSON file holds no object</translation>
-    </message>
-    <message>
-        <source>поле «%1»: %2</source>
-        <translation>field “%1”: %2</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::DxfTemplates</name>
-    <message>
-        <source>чертёж DXF вышел бы из %1 точек, а больше %2 станки и программы резки не принимают; проверьте диаметр и шаг винта</source>
-        <translation>the DXF drawing would have %1 points, and cutting machines and programs accept no more than %2; check the propeller diameter and pitch</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::FieldTextRule</name>
-    <message>
-        <source>текст длиной %1 символов, а в поле помещается не больше %2</source>
-        <translation>a text of %1 characters, and the field holds no more than %2</translation>
-    </message>
-    <message>
-        <source>«%1» не число: в поле вводятся только цифры и один знак «%2»</source>
-        <translation>“%1” is not a number: the field takes only digits and one “%2”</translation>
-    </message>
-    <message>
-        <source>Диаметр винта</source>
-        <translation>Propeller diameter</translation>
-    </message>
-    <message>
-        <source>Шаг винта</source>
-        <translation>Propeller pitch</translation>
-    </message>
-    <message>
-        <source>Мощность двигателя</source>
-        <translation>Engine power</translation>
-    </message>
-    <message>
-        <source>Частота вращения винта</source>
-        <translation>Propeller speed</translation>
-    </message>
-    <message>
-        <source>Скорость максимальная</source>
-        <translation>Maximum speed</translation>
-    </message>
-    <message>
-        <source>Скорость расчетная</source>
-        <translation>Design speed</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::FileReplacement</name>
-    <message>
-        <source>нет прав на запись в папку</source>
-        <translation>no permission to write to the folder</translation>
-    </message>
-    <message>
-        <source>файл защищён от записи</source>
-        <translation>the file is write-protected</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::FileWriteError</name>
-    <message>
-        <source>на диске не хватает места</source>
-        <translation>not enough space on the disk</translation>
-    </message>
-    <message>
-        <source>превышена дисковая квота</source>
-        <translation>disk quota exceeded</translation>
-    </message>
-    <message>
-        <source>нет прав на запись</source>
-        <translation>no permission to write</translation>
-    </message>
-    <message>
-        <source>операция запрещена системой</source>
-        <translation>operation not permitted by the system</translation>
-    </message>
-    <message>
-        <source>диск доступен только для чтения</source>
-        <translation>the disk is read-only</translation>
-    </message>
-    <message>
-        <source>на месте файла находится папка</source>
-        <translation>there is a folder where the file should be</translation>
-    </message>
-    <message>
-        <source>папка не найдена</source>
-        <translation>folder not found</translation>
-    </message>
-    <message>
-        <source>часть пути не является папкой</source>
-        <translation>part of the path is not a folder</translation>
-    </message>
-    <message>
-        <source>слишком много символических ссылок подряд</source>
-        <translation>too many symbolic links in a row</translation>
-    </message>
-    <message>
-        <source>слишком длинное имя файла</source>
-        <translation>file name too long</translation>
-    </message>
-    <message>
-        <source>ошибка ввода-вывода</source>
-        <translation>input/output error</translation>
-    </message>
-    <message>
-        <source>открыто слишком много файлов</source>
-        <translation>too many open files</translation>
-    </message>
-    <message>
-        <source>файл слишком велик</source>
-        <translation>file too large</translation>
-    </message>
-    <message>
-        <source>файл занят</source>
-        <translation>file is busy</translation>
-    </message>
-    <message>
-        <source>файл с таким именем уже существует</source>
-        <translation>a file with this name already exists</translation>
-    </message>
-    <message>
-        <source>недостаточно памяти</source>
-        <translation>not enough memory</translation>
-    </message>
-    <message>
-        <source>Не удалось записать файл «%1»: %2</source>
-        <translation>Could not write the file “%1”: %2</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::InputFields</name>
-    <message>
-        <source>Необходимо ввести параметр диаметр винта больше нуля</source>
-        <translation>Enter a propeller diameter greater than zero</translation>
-    </message>
-    <message>
-        <source>Необходимо ввести параметр шаг винта больше нуля</source>
-        <translation>Enter a propeller pitch greater than zero</translation>
-    </message>
-    <message>
-        <source>Необходимо ввести параметр мощность двигателя больше нуля</source>
-        <translation>Enter an engine power greater than zero</translation>
-    </message>
-    <message>
-        <source>Необходимо ввести параметр число оборотов винта больше нуля</source>
-        <translation>Enter a propeller speed greater than zero</translation>
-    </message>
-    <message>
-        <source>Необходимо ввести параметр скрорость максимальная больше нуля</source>
-        <translation>Enter a maximum speed greater than zero</translation>
-    </message>
-    <message>
-        <source>Необходимо ввести параметр скрорость расчетная больше нуля</source>
-        <translation>Enter a design speed greater than zero</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::IntegerRounding</name>
-    <message>
-        <source>Целое число вне допустимого диапазона</source>
-        <translation>Integer out of range</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::ModelFile</name>
-    <message>
-        <source>не указано имя файла</source>
-        <translation>no file name given</translation>
-    </message>
-    <message>
-        <source>это не обычный файл, а канал или устройство</source>
-        <translation>it is not a regular file but a pipe or a device</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить модель в файл «%1»: %2.</source>
-        <translation>Could not save the model to the file “%1”: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::ModelFormat</name>
-    <message>
-        <source>Не удалось сохранить модель в файл «%1»: модель сохраняется в файлы .step, .stp или .stl.</source>
-        <translation>Could not save the model to the file “%1”: the model is saved to .step, .stp or .stl files.</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::ModelModuleEntry</name>
-    <message>
-        <source>Модель винта не построена: не хватает памяти.</source>
-        <translation>Propeller model not built: out of memory.</translation>
-    </message>
-    <message>
-        <source>Модель винта не построена: непредвиденная ошибка.</source>
-        <translation>Propeller model not built: unexpected error.</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::ModelModuleLoader</name>
-    <message>
-        <source>Модель винта не построена: модуль 3D-моделей %1 не загружается (%2); переустановите программу.</source>
-        <translation>Propeller model not built: the 3D model module %1 does not load (%2); reinstall the program.</translation>
-    </message>
-    <message>
-        <source>причина неизвестна</source>
-        <translation>reason unknown</translation>
-    </message>
-    <message>
-        <source>Модель винта не построена: модуль 3D-моделей %1 от другой версии программы; переустановите программу.</source>
-        <translation>Propeller model not built: the 3D model module %1 is from another version of the program; reinstall the program.</translation>
-    </message>
-    <message>
-        <source>Модель винта не построена: не найден модуль 3D-моделей (искали %1); переустановите программу.</source>
-        <translation>Propeller model not built: the 3D model module was not found (looked for %1); reinstall the program.</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::PdfTemplates</name>
-    <message>
-        <source>Не удалось начать документ PDF</source>
-        <translation>Could not start the PDF document</translation>
-    </message>
-    <message>
-        <source>Не удалось начать страницу PDF</source>
-        <translation>Could not start a PDF page</translation>
-    </message>
-    <message>
-        <source>Не удалось завершить документ PDF</source>
-        <translation>Could not finish the PDF document</translation>
-    </message>
-    <message>
-        <source>Для PDF нужен QGuiApplication (подойдёт платформа offscreen)</source>
-        <translation>PDF needs a QGuiApplication (the offscreen platform will do)</translation>
-    </message>
-    <message>
-        <source>Шаблоны: %1</source>
-        <translation>Templates: %1</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::Printer</name>
-    <message>
-        <source>Принтер по умолчанию не выбран</source>
-        <translation>No default printer is selected</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::PropellerSolid</name>
-    <message>
-        <source>Модель винта не построена: геометрическое ядро не смогло построить тело (%1).</source>
-        <translation>Propeller model not built: the geometry kernel could not build the solid (%1).</translation>
-    </message>
-    <message>
-        <source>вместо одного тела получено %1</source>
-        <translation>%1 solids instead of one</translation>
-    </message>
-    <message>
-        <source>тело получилось некорректным</source>
-        <translation>the solid is invalid</translation>
-    </message>
-    <message>
-        <source>поверхность тела не замкнута</source>
-        <translation>the surface of the solid is not closed</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::QtPrinter</name>
-    <message>
-        <source>Печать уже идёт</source>
-        <translation>Printing is already in progress</translation>
-    </message>
-    <message>
-        <source>Не удалось начать печать на принтере</source>
-        <translation>Could not start printing on the printer</translation>
-    </message>
-    <message>
-        <source>Не удалось начать новую страницу</source>
-        <translation>Could not start a new page</translation>
-    </message>
-    <message>
-        <source>Не удалось завершить печать</source>
-        <translation>Could not finish printing</translation>
-    </message>
-    <message>
-        <source>Печать не начата</source>
-        <translation>Printing has not been started</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::SanityLine</name>
-    <message>
-        <source>Скорость конца лопасти не оценить: нужны диаметр, частота вращения и расчетная скорость</source>
-        <translation>Blade tip speed cannot be estimated: diameter, propeller speed and design speed are needed</translation>
-    </message>
-    <message>
-        <source>Скорость конца лопасти %1 м/с (число Маха %2), относительная поступь V/(nD) %3</source>
-        <translation>Blade tip speed %1 m/s (Mach %2), advance ratio V/(nD) %3</translation>
-    </message>
-    <message>
-        <source>Число Маха конца лопасти %1 выше %2: у концов лопастей сжимается воздух, винт сильно шумит и теряет КПД. Уменьшите диаметр или частоту вращения винта (например, редуктором).</source>
-        <translation>Blade tip Mach number %1 is above %2: the air is compressed at the blade tips, and the propeller is very noisy and loses efficiency. Reduce the diameter or the propeller speed (for example, with a reduction gearbox).</translation>
-    </message>
-    <message>
-        <source>Скорость конца лопасти складывается из окружной скорости и расчетной скорости полета; скорость звука принята %1 м/с, и выше числа Маха %2 винт шумит и теряет КПД. Относительная поступь V/(nD): путь винта за оборот, деленный на диаметр.</source>
-        <translation>The blade tip speed combines the rotational speed and the design flight speed; the speed of sound is taken as %1 m/s, and above Mach %2 the propeller is noisy and loses efficiency. Advance ratio V/(nD): the distance the propeller travels in one turn, divided by its diameter.</translation>
     </message>
 </context>
 <context>
@@ -2183,6 +2022,77 @@ Example: kelvarin-cli templates propeller.kelvarin -o templates.pdf --turned --p
     </message>
 </context>
 <context>
+    <name>kelvarin::TemplateActions</name>
+    <message>
+        <source>PDF, бумага A4 (*.pdf)</source>
+        <translation>PDF, A4 paper (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF, бумага Letter (*.pdf)</source>
+        <translation>PDF, Letter paper (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF, бумага A3 (*.pdf)</source>
+        <translation>PDF, A3 paper (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG, рисунок в миллиметрах (*.svg)</source>
+        <translation>SVG, drawing in millimetres (*.svg)</translation>
+    </message>
+    <message>
+        <source>DXF для станков с ЧПУ (*.dxf)</source>
+        <translation>DXF for CNC machines (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Сохранить шаблоны</source>
+        <translation>Save Templates</translation>
+    </message>
+    <message>
+        <source>шаблоны.pdf</source>
+        <translation>templates.pdf</translation>
+    </message>
+    <message>
+        <source>Сохранить шаблоны…</source>
+        <translation>Save Templates…</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Предварительный просмотр…</source>
+        <translation>Print Preview…</translation>
+    </message>
+    <message>
+        <source>: расчёт ещё не выполнен, нажмите «Расчет»</source>
+        <translation>: there is no calculation yet, press “Calculate”</translation>
+    </message>
+    <message>
+        <source>Шаблоны не сохранены</source>
+        <translation>The templates were not saved</translation>
+    </message>
+    <message>
+        <source>Шаблоны не напечатаны</source>
+        <translation>The templates were not printed</translation>
+    </message>
+    <message>
+        <source>Печать шаблонов</source>
+        <translation>Print Templates</translation>
+    </message>
+    <message>
+        <source>Шаблоны не показаны</source>
+        <translation>The templates were not shown</translation>
+    </message>
+    <message>
+        <source>Шаблоны не показаны: </source>
+        <translation>The templates were not shown: </translation>
+    </message>
+    <message>
+        <source>Предварительный просмотр шаблонов</source>
+        <translation>Templates Print Preview</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::TemplateExport</name>
     <message>
         <source>Шаблоны не сохранены: %1</source>
@@ -2298,10 +2208,100 @@ Example: kelvarin-cli templates propeller.kelvarin -o templates.pdf --turned --p
     </message>
 </context>
 <context>
+    <name>kelvarin::TemplatesCommand</name>
+    <message>
+        <source>--paper %1: бумага A4, Letter или A3</source>
+        <translation>--paper %1: the paper is A4, Letter or A3</translation>
+    </message>
+    <message>
+        <source>укажите файл шаблонов: -o ФАЙЛ.pdf, ФАЙЛ.svg или ФАЙЛ.dxf</source>
+        <translation>give the templates&apos; file: -o FILE.pdf, FILE.svg or FILE.dxf</translation>
+    </message>
+    <message>
+        <source>-o %1: шаблоны сохраняются в файлы .pdf, .svg или .dxf</source>
+        <translation>-o %1: templates are saved to .pdf, .svg or .dxf files</translation>
+    </message>
+    <message>
+        <source>шаблоны сечений и заготовки в натуральную величину: PDF, SVG или DXF</source>
+        <translation>section and blank templates at true size: PDF, SVG or DXF</translation>
+    </message>
+    <message>
+        <source>Использование: kelvarin-cli templates [ПРОЕКТ.kelvarin] [параметры] -o ФАЙЛ.pdf|.svg|.dxf
+
+Рассчитывает винт и записывает шаблоны в натуральную величину, как пункт
+«Сохранить шаблоны…» окна: девять сечений с подписями и линиями разреза, затем
+вид лопасти спереди и сбоку; на каждой странице — мерные линейки 100 мм и
+4 дюйма и строка с диаметром, шагом и датой. Формат задает расширение файла:
+.pdf — страницы для печати (большое сечение делится на листы с перекрытием
+10 мм); .svg — один лист в миллиметрах для Inkscape и лазерных станков;
+.dxf — один чертеж в миллиметрах, контуры по слоям, для ЧПУ.
+
+Пример: kelvarin-cli templates винт.kelvarin -o шаблоны.pdf --turned --paper A3
+
+  -o, --output ФАЙЛ  файл шаблонов (заменяется целиком, только когда новый
+                     записан полностью)
+  --turned           сечения под углом установки, с линиями ширины и
+                     опускания (по умолчанию плоские)
+  --marks            отметить контрольные точки сечений
+  --paper БУМАГА     A4 (по умолчанию), Letter или A3; только для PDF
+</source>
+        <translation>Usage: kelvarin-cli templates [DESIGN.kelvarin] [options] -o FILE.pdf|.svg|.dxf
+
+Calculates the propeller and writes the templates at true size, as the
+window&apos;s “Save Templates…” does: the nine sections with captions and cut
+lines, then the blade seen from the front and from the side; every page has
+100 mm and 4 inch calibration bars and a line with the diameter, the pitch
+and the date. The file&apos;s extension chooses the format: .pdf — pages to print
+(a large section is tiled over sheets with 10 mm overlaps); .svg — one sheet
+in millimetres for Inkscape and laser cutters; .dxf — one drawing in
+millimetres, outlines on layers, for CNC.
+
+Example: kelvarin-cli templates propeller.kelvarin -o templates.pdf --turned --paper A3
+
+  -o, --output FILE  the templates&apos; file (replaced whole, only once the new one
+                     is complete)
+  --turned           sections turned to the blade angle, with the width and
+                     drop lines (flat by default)
+  --marks            mark the sections&apos; control points
+  --paper PAPER      A4 (the default), Letter or A3; PDF only
+</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::TextNumbers</name>
+    <message>
+        <source>,</source>
+        <comment>decimal mark of a number in a message</comment>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::TextToNumber</name>
     <message>
         <source>«%1» не является числом</source>
         <translation>“%1” is not a number</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::modelview::ModelPreviewDialog</name>
+    <message>
+        <source>Модель винта</source>
+        <translation>Propeller Model</translation>
+    </message>
+    <message>
+        <source>Чтобы повернуть модель, тяните её мышью; колесо мыши приближает и удаляет.</source>
+        <translation>Drag the model with the mouse to turn it; the mouse wheel zooms in and out.</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::modelview::ModelView</name>
+    <message>
+        <source>Не удалось показать модель: OpenGL не принял программу затенения (%1)</source>
+        <translation>Could not show the model: OpenGL did not accept the shader program (%1)</translation>
     </message>
 </context>
 </TS>
