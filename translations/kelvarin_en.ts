@@ -1101,11 +1101,11 @@ List of options: kelvarin --help
     </message>
     <message>
         <source>Сохранить модель левого винта</source>
-        <translation>Save the Left-Hand Propeller&apos;s Model</translation>
+        <translation>Save Left-Hand Propeller Model</translation>
     </message>
     <message>
         <source>Сохранить модель винта</source>
-        <translation>Save the Propeller&apos;s Model</translation>
+        <translation>Save Propeller Model</translation>
     </message>
     <message>
         <source>Модель левого винта</source>
@@ -1497,11 +1497,11 @@ its inputs are not accepted.
     </message>
     <message>
         <source>Тяга и КПД по скорости</source>
-        <translation>Thrust and efficiency by speed</translation>
+        <translation>Thrust and efficiency against speed</translation>
     </message>
     <message>
         <source>Потребная мощность по оборотам</source>
-        <translation>Power absorbed by rpm</translation>
+        <translation>Power absorbed against rpm</translation>
     </message>
     <message>
         <source>Расчет характеристик невозможен: %1</source>
@@ -2089,7 +2089,7 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
     </message>
     <message>
         <source>Предварительный просмотр шаблонов</source>
-        <translation>Templates Print Preview</translation>
+        <translation>Template Print Preview</translation>
     </message>
 </context>
 <context>
