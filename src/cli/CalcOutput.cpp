@@ -121,22 +121,23 @@ std::string calcText(const CalculationOutcome& outcome, InputMode mode) {
          translatedText("kelvarin::CalcOutput", "см")},
         {translatedText("kelvarin::CalcOutput", "Шаг винта"), InputField::Pitch,
          translatedText("kelvarin::CalcOutput", "м")},
+        {translatedText("kelvarin::CalcOutput", "Мощность двигателя"), InputField::Power,
+         translatedText("kelvarin::CalcOutput", "л/с")},
+        {translatedText("kelvarin::CalcOutput", "Частота вращения винта"),
+         InputField::PropellerSpeed, translatedText("kelvarin::CalcOutput", "об/мин")},
+        {translatedText("kelvarin::CalcOutput", "Скорость максимальная"), InputField::MaxSpeed,
+         translatedText("kelvarin::CalcOutput", "км/ч")},
+        {translatedText("kelvarin::CalcOutput", "Скорость расчетная"), InputField::DesignSpeed,
+         translatedText("kelvarin::CalcOutput", "км/ч")},
     };
-    if (mode != InputMode::Manual) {
-        lines.push_back({translatedText("kelvarin::CalcOutput", "Мощность двигателя"),
-                         InputField::Power, translatedText("kelvarin::CalcOutput", "л/с")});
-        lines.push_back({translatedText("kelvarin::CalcOutput", "Частота вращения винта"),
-                         InputField::PropellerSpeed,
-                         translatedText("kelvarin::CalcOutput", "об/мин")});
-        lines.push_back({translatedText("kelvarin::CalcOutput", "Скорость максимальная"),
-                         InputField::MaxSpeed, translatedText("kelvarin::CalcOutput", "км/ч")});
-        lines.push_back({translatedText("kelvarin::CalcOutput", "Скорость расчетная"),
-                         InputField::DesignSpeed, translatedText("kelvarin::CalcOutput", "км/ч")});
-    }
-    // The values line up one space after the longest label, in whatever language.
+    // The values line up one space after the longest label of all six, in whatever language
+    // and whichever lines the mode shows.
     std::size_t labelWidth = 0;
     for (const Line& line : lines) {
         labelWidth = std::max(labelWidth, shownWidth(line.label) + 1);
+    }
+    if (mode == InputMode::Manual) {
+        lines.resize(2);
     }
     std::string out = modeCaption(mode) + "\n";
     for (const Line& line : lines) {

@@ -74,6 +74,9 @@ TEST_F(CliTest, ReportAndCalcAgreeWithTheLibrary) {
               std::string::npos)
         << text.out;
     EXPECT_NE(text.out.find("Скорость конца лопасти"), std::string::npos);
+    // The manual mode's two lines keep the column of all six.
+    EXPECT_NE(Cli({"calc", "--manual", "151.7", "0.52"}).out.find("\nШаг винта              0"),
+              std::string::npos);
     const CliRun csv = Cli({"calc", Path("d.kelvarin"), "--format", "csv"});
     EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 11);  // a header, stations 2-11
     EXPECT_NE(csv.out.find("\r\n11,1,80.25,"), std::string::npos) << csv.out;
