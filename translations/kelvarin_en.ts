@@ -1915,7 +1915,7 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
     <name>kelvarin::SectionView</name>
     <message>
         <source>Сечение %1 радиуса: %2 мм от центра винта</source>
-        <translation>Section at %1 radius: %2 mm from the propeller centre</translation>
+        <translation>Section at %1 R: %2 mm from the centre</translation>
     </message>
     <message>
         <source>Сечение имеет отрицательный размер: проверьте диаметр и шаг винта</source>

@@ -10,10 +10,12 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <cmath>
 
 #include "systemlocale/ProgramTranslation.h"
 #include "ui/AboutDialog.h"
+#include "ui/ArrowSelector.h"
 #include "ui/HelpLocation.h"
 #include "ui/LinkLabel.h"
 #include "ui/NumericEdit.h"
@@ -88,8 +90,22 @@ void expectCaptionsFit(MainWindow& window) {
     }
 }
 
+// The section's caption grows with its text, and must end before the slider and the arrows
+// that stand to its right, for every section of the start design.
+void expectSectionCaptionsClearTheSlider(WindowRig& rig) {
+    QTest::mouseClick(rig.Find<QPushButton>("ButRash"), Qt::LeftButton);
+    auto* caption = rig.Find<QLabel>("LabInfo");
+    auto* selector = rig.Find<ArrowSelector>("UpDown1");
+    for (int section = 3; section <= 11; ++section) {
+        EXPECT_LE(caption->x() + caption->sizeHint().width(), rig.Find<QWidget>("TrackBar1")->x())
+            << caption->text().toStdString();
+        QTest::mouseClick(selector->upArrow(), Qt::LeftButton);
+    }
+}
+
 TEST_F(UiWindowTest, EveryCaptionFitsItsControl) {
     expectCaptionsFit(*rig.window);
+    expectSectionCaptionsClearTheSlider(rig);
 }
 
 TEST(UiEnglishWindowTest, EveryCaptionFitsItsControl) {
@@ -99,6 +115,7 @@ TEST(UiEnglishWindowTest, EveryCaptionFitsItsControl) {
     EXPECT_EQ(rig.Find<QPushButton>("ButRash")->text(), "Calculate");
     EXPECT_EQ(rig.window->windowTitle(), "Air propeller calculator");
     expectCaptionsFit(*rig.window);
+    expectSectionCaptionsClearTheSlider(rig);
     QTest::mouseClick(rig.Find<QPushButton>("ButHelp"), Qt::LeftButton);
     ASSERT_EQ(rig.shell.opened.size(), 1u);
     EXPECT_TRUE(rig.shell.opened[0].path().endsWith("/Help-en.chm"));
