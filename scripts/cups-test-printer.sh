@@ -22,11 +22,14 @@ skip() {
 
 [ $# -eq 2 ] || { echo "usage: $0 start|stop DIR" >&2; exit 2; }
 action=$1
-dir=$(realpath -m "$2")
+dir=$(realpath -m -s "$2")
 # cups-pdf takes its settings file's name from the device, not the queue: one name per folder,
 # so that schedulers started for different folders never share (or remove) each other's.
 device=kelvarin-$(printf %s "$dir" | md5sum | cut -c1-12)
 queue_conf=/etc/cups/cups-pdf-$device.conf
+# Filters run as the scheduler's user lp and must reach its folders, which a build tree under a
+# home folder (root's is 0700) keeps from them: the folders live in /tmp, and DIR links there.
+state=/tmp/$device
 
 stop() {
     if [ -f "$dir/cupsd.pid" ]; then
@@ -55,11 +58,12 @@ command -v lpadmin >/dev/null || skip "lpadmin is not installed (Debian package 
     skip "cups-pdf is not installed (Debian package printer-driver-cups-pdf)"
 
 stop
-rm -rf "$dir"
-mkdir -p "$dir"/{etc/ppd,spool,cache,state,tmp,log,out,cups-pdf-spool}
-# Filters run as the scheduler's user lp: they must reach the folders below.
-chmod 0755 "$dir" "$dir"/{etc,etc/ppd,cache,state,log}
-chmod 1777 "$dir/tmp" "$dir/out" "$dir/cups-pdf-spool"
+rm -rf "$dir" "$state"
+mkdir -p "$state"/{etc/ppd,spool,cache,state,tmp,log,out,cups-pdf-spool} "$(dirname "$dir")"
+ln -s "$state" "$dir"
+chmod 0755 "$state" "$state"/{etc,etc/ppd,cache,state,log}
+chmod 1777 "$state/tmp" "$state/out" "$state/cups-pdf-spool"
+dir=$state
 
 cat >"$dir/etc/cups-files.conf" <<EOF
 ServerRoot $dir/etc
