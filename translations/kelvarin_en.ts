@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>© Авторы Kelvarin. Лицензия GNU GPL 3+.</source>
-        <translation>© The Kelvarin authors. Licence GNU GPL 3+.</translation>
+        <translation>© The Kelvarin authors. Licence: GNU GPL 3+.</translation>
     </message>
     <message>
         <source>Свободная программа: распространяется на условиях GNU GPL версии 3 или более поздней, без каких-либо гарантий.</source>
@@ -235,9 +235,9 @@ Example: kelvarin-cli calc --power 14 --rpm 2300 --vmax 50 --vdesign 40
   --manual D H       диаметр D, см, и шаг H, м, заданы вручную (рассчитывается
                      только лопасть)
 </source>
-        <translation>Inputs: DESIGN.kelvarin, if given, with the options over it; anything given
-by neither is as the window starts (14 hp, 2300 rpm, 50 and 40 km/h,
-diameter and pitch calculated).
+        <translation>Inputs: DESIGN.kelvarin, if given, overridden by the options; anything given
+by neither takes the value the window starts with (14 hp, 2300 rpm, 50 and
+40 km/h, diameter and pitch calculated).
 Numbers take a point or a comma.
   --power N          engine power, hp
   --rpm N            propeller speed, rpm
@@ -263,15 +263,15 @@ Numbers take a point or a comma.
     </message>
     <message>
         <source>--by-diameter и --manual взаимоисключающие: выберите один режим</source>
-        <translation>--by-diameter and --manual exclude each other: choose one mode</translation>
+        <translation>--by-diameter and --manual are mutually exclusive: choose one mode</translation>
     </message>
     <message>
         <source>(в окне поле получило бы значение по умолчанию; здесь расчет остановлен: задайте значение сами)</source>
-        <translation>(the window would give the field its default value; here the calculation stops: give the value yourself)</translation>
+        <translation>(the window would put the default value in the field; here the calculation stops: enter the value yourself)</translation>
     </message>
     <message>
         <source>поле «%1»: %2 не читается как число (слишком большое или записано неверно)</source>
-        <translation>field “%1”: %2 does not read as a number (too large or badly written)</translation>
+        <translation>field “%1”: %2 cannot be read as a number (too large or malformed)</translation>
     </message>
     <message>
         <source>расчет не удался: арифметическая ошибка (корень из отрицательного числа, деление на ноль или переполнение); проверьте величины и их знаки</source>
@@ -334,7 +334,7 @@ Options:
 Exit status: 0 — success; 1 — a calculation message or failure, a bad design
 or geometry file, a failed write (the reason is on standard error);
 2 — bad options.
-More: man kelvarin-cli
+Details: man kelvarin-cli
 </translation>
     </message>
     <message>
@@ -376,20 +376,22 @@ More: man kelvarin-cli
 </source>
         <translation>Usage: kelvarin [options] [DESIGN.kelvarin]
 
-Air propeller calculator: from the engine power, the propeller speed and the flight
-speeds the program finds the propeller&apos;s diameter and pitch and the sizes of the
-blade sections, draws the section profiles and prints templates to cut them out.
-The calculation report is written to the file Date.html in the current folder.
+Air propeller calculator: from the engine power, the propeller speed and the
+flight speeds the program finds the propeller&apos;s diameter and pitch and the
+sizes of the blade sections, draws the section profiles and prints templates to
+cut them out. The calculation report is written to the file Date.html in the
+current folder.
 
 A design file (.kelvarin), if given, is opened and calculated at once.
-Without a window, kelvarin-cli calculates and writes reports (kelvarin-cli --help).
+kelvarin-cli calculates and writes reports without a window
+(kelvarin-cli --help).
 
 Options:
   -h, --help     show this help and exit
   -v, --version  show the program&apos;s version and exit
 
 Qt&apos;s standard options, such as -platform and -style, are understood too.
-More: man kelvarin
+Details: man kelvarin
 </translation>
     </message>
     <message>
@@ -441,7 +443,7 @@ List of options: kelvarin --help
     </message>
     <message>
         <source>файл не открывается (%1)</source>
-        <translation>the file does not open (%1)</translation>
+        <translation>the file cannot be opened (%1)</translation>
     </message>
     <message>
         <source>Не удалось открыть проект «%1»: %2.</source>
@@ -473,7 +475,7 @@ List of options: kelvarin --help
     </message>
     <message>
         <source>запись невозможна (%1)</source>
-        <translation>cannot write (%1)</translation>
+        <translation>the file cannot be written (%1)</translation>
     </message>
     <message>
         <source>запись не удалась (%1); прежний файл, если он был, не изменен</source>
@@ -492,7 +494,7 @@ List of options: kelvarin --help
     </message>
     <message>
         <source>текст</source>
-        <translation>a text</translation>
+        <translation>a string</translation>
     </message>
     <message>
         <source>массив</source>
@@ -528,7 +530,7 @@ List of options: kelvarin --help
     </message>
     <message>
         <source>файл оборван: данные кончаются раньше, чем закрыт проект (возможно, он записан не до конца)</source>
-        <translation>the file is cut short: the data end before the design is closed (perhaps it was not written completely)</translation>
+        <translation>the file is truncated: the data end before the design is closed (perhaps it was not written completely)</translation>
     </message>
     <message>
         <source>это не JSON или он испорчен: ошибка в строке %1 (позиция %2)</source>
@@ -540,15 +542,15 @@ List of options: kelvarin --help
     </message>
     <message>
         <source>проект записан более новой версией Kelvarin в формате %1, а эта версия читает формат до %2 включительно; обновите программу</source>
-        <translation>the design was written by a newer version of Kelvarin in format %1, and this version reads formats up to %2; update the program</translation>
+        <translation>the design was written by a newer version of Kelvarin in format %1, but this version reads formats up to %2; update the program</translation>
     </message>
     <message>
         <source>текст не длиннее %1 символов</source>
-        <translation>a text of at most %1 characters</translation>
+        <translation>a string of at most %1 characters</translation>
     </message>
     <message>
         <source>текст поля «%1» в кавычках</source>
-        <translation>the text of the field “%1” in quotes</translation>
+        <translation>the text of the field “%1” as a quoted string</translation>
     </message>
     <message>
         <source>поле «%1» (%2): %3</source>
@@ -556,7 +558,7 @@ List of options: kelvarin --help
     </message>
     <message>
         <source>файл слишком велик для проекта: %1 байт, а проект занимает не больше %2 байт</source>
-        <translation>the file is too large for a design: %1 bytes, and a design takes no more than %2 bytes</translation>
+        <translation>the file is too large for a design: %1 bytes, but a design takes at most %2 bytes</translation>
     </message>
     <message>
         <source>файл пуст</source>
@@ -598,7 +600,7 @@ List of options: kelvarin --help
     <name>kelvarin::DxfTemplates</name>
     <message>
         <source>чертёж DXF вышел бы из %1 точек, а больше %2 станки и программы резки не принимают; проверьте диаметр и шаг винта</source>
-        <translation>the DXF drawing would have %1 points, and cutting machines and programs accept no more than %2; check the propeller diameter and pitch</translation>
+        <translation>the DXF drawing would have %1 points, but cutting machines and programs accept no more than %2; check the propeller diameter and pitch</translation>
     </message>
 </context>
 <context>
@@ -651,7 +653,7 @@ List of options: kelvarin --help
     <name>kelvarin::FieldTextRule</name>
     <message>
         <source>текст длиной %1 символов, а в поле помещается не больше %2</source>
-        <translation>a text of %1 characters, and the field holds no more than %2</translation>
+        <translation>the text has %1 characters, but the field holds at most %2</translation>
     </message>
     <message>
         <source>«%1» не число: в поле вводятся только цифры и один знак «%2»</source>
@@ -823,7 +825,7 @@ List of options: kelvarin --help
     </message>
     <message>
         <source>нужно 4 числа через запятую (относительный радиус, относительная хорда, угол установки в градусах, относительная толщина; пятым числом можно указать относительную кривизну), а найдено %1.</source>
-        <translation>4 numbers separated by commas are needed (relative radius, relative chord, blade angle in degrees, thickness ratio; a fifth number may give the camber ratio), but %1 are found.</translation>
+        <translation>4 numbers separated by commas are needed (relative radius, relative chord, blade angle in degrees, thickness ratio; a fifth number may give the camber ratio), but %1 were found.</translation>
     </message>
     <message>
         <source>станций больше %1.</source>
@@ -843,7 +845,7 @@ List of options: kelvarin --help
     </message>
     <message>
         <source>Файл геометрии «%1» больше мегабайта: это не таблица станций лопасти.</source>
-        <translation>Geometry file “%1” is larger than a megabyte: it is no table of blade stations.</translation>
+        <translation>Geometry file “%1” is larger than a megabyte: it cannot be a table of blade stations.</translation>
     </message>
 </context>
 <context>
@@ -991,7 +993,7 @@ List of options: kelvarin --help
     </message>
     <message>
         <source>Изменить масштаб сеченияч</source>
-        <translation>Change the section&apos;s scale</translation>
+        <translation>Zoom the section</translation>
     </message>
     <message>
         <source>Выбор сечений профиля</source>
@@ -1011,7 +1013,7 @@ List of options: kelvarin --help
     </message>
     <message>
         <source>Вывод справки</source>
-        <translation>Show the help</translation>
+        <translation>Open the help</translation>
     </message>
     <message>
         <source>О программе</source>
@@ -1039,7 +1041,7 @@ List of options: kelvarin --help
     </message>
     <message>
         <source>Недостаточно памяти для изображения сечения</source>
-        <translation>Not enough memory for the section&apos;s image</translation>
+        <translation>Not enough memory to draw the section</translation>
     </message>
 </context>
 <context>
@@ -1116,7 +1118,7 @@ List of options: kelvarin --help
     <name>kelvarin::ModelCommand</name>
     <message>
         <source>укажите файл модели: -o ФАЙЛ.step или -o ФАЙЛ.stl</source>
-        <translation>give the model file: -o FILE.step or -o FILE.stl</translation>
+        <translation>specify the model file: -o FILE.step or -o FILE.stl</translation>
     </message>
     <message>
         <source>-o %1: модель сохраняется в файлы .step, .stp или .stl</source>
@@ -1199,7 +1201,7 @@ Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
     <name>kelvarin::ModelModuleLoader</name>
     <message>
         <source>Модель винта не построена: модуль 3D-моделей %1 не загружается (%2); переустановите программу.</source>
-        <translation>Propeller model not built: the 3D model module %1 does not load (%2); reinstall the program.</translation>
+        <translation>Propeller model not built: the 3D model module %1 cannot be loaded (%2); reinstall the program.</translation>
     </message>
     <message>
         <source>причина неизвестна</source>
@@ -1292,7 +1294,7 @@ Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
     </message>
     <message>
         <source>--blades: %1 не число лопастей; возможно от %2 до %3</source>
-        <translation>--blades: %1 is not a number of blades; from %2 to %3</translation>
+        <translation>--blades: %1 is not a valid number of blades; use %2 to %3</translation>
     </message>
     <message>
         <source>--angle-datum: %1 не база угла; возможны chord и face</source>
@@ -1304,7 +1306,7 @@ Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
     </message>
     <message>
         <source>--%1 — только вместе с --geometry</source>
-        <translation>--%1 only goes with --geometry</translation>
+        <translation>--%1 is only valid with --geometry</translation>
     </message>
     <message>
         <source>характеристики проекта не рассчитать: %1</source>
@@ -1365,11 +1367,11 @@ Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
        kelvarin-cli perf --geometry FILE.csv --diameter D --rpm N --speeds FROM:TO:STEP
                          [options]
 
-What the propeller will do, as the window “Propeller Performance” shows it: at
+What the propeller will do, as the “Propeller Performance” window shows it: at
 each flight speed the thrust (N and kgf), power absorbed (kW and hp), torque,
 efficiency, advance ratio J and the thrust and power coefficients CT and CP
 (blade element momentum theory with Prandtl&apos;s tip and hub losses). For a
-design also the static thrust and the rpm at which the propeller absorbs the
+design, also the static thrust and the rpm at which the propeller absorbs the
 engine&apos;s power.
 
 Examples: kelvarin-cli perf propeller.kelvarin --speeds 0:100:5 --altitude 1500
@@ -1380,7 +1382,7 @@ Examples: kelvarin-cli perf propeller.kelvarin --speeds 0:100:5 --altitude 1500
                       speed; the design itself does not change)
   --speeds FROM:TO:STEP
                       flight speeds, km/h (default: from 0 to the larger of
-                      the design&apos;s speeds every 5 km/h)
+                      the design&apos;s speeds in steps of 5 km/h)
   --altitude M        altitude above sea level, m, from -500 to 11000
                       (default 0)
   --temperature C     air temperature, °C, from -80 to 60 (default: the
@@ -1388,8 +1390,8 @@ Examples: kelvarin-cli perf propeller.kelvarin --speeds 0:100:5 --altitude 1500
   --format FORMAT     text (the default), csv or json; numbers always with a
                       point
 
-Design: DESIGN.kelvarin, if given, with --power, --vmax, --vdesign,
---by-diameter D and --manual D H over it, as for the calc command
+Design: DESIGN.kelvarin, if given, overridden by --power, --vmax, --vdesign,
+--by-diameter D and --manual D H, as for the calc command
 (kelvarin-cli calc --help). The design&apos;s propeller speed comes from the design
 file, else as the window starts (2300 rpm); sizing by diameter calculates it.
 In the manual mode the engine&apos;s power, rpm and speeds come from the design&apos;s
@@ -1397,7 +1399,7 @@ fields.
 
 Any propeller by its geometry instead of a design (one measured in a wind
 tunnel, say):
-  --geometry FILE     CSV, one station a line from the blade&apos;s root to its
+  --geometry FILE     CSV, one station per line from the blade&apos;s root to its
                       tip: r/R, chord c/R, blade angle in degrees, thickness
                       ratio t/c and an optional fifth column, the camber
                       ratio f/c (without it the camber follows the thickness,
@@ -1427,7 +1429,7 @@ its inputs are not accepted.
     </message>
     <message>
         <source>Винт еще не рассчитан. Задайте исходные данные в главном окне и нажмите «Расчет»: характеристики появятся здесь и будут следовать за каждым расчетом.</source>
-        <translation>The propeller is not calculated yet. Enter the figures in the main window and press “Calculate”: the performance will appear here and follow every calculation.</translation>
+        <translation>The propeller has not been calculated yet. Enter the inputs in the main window and press “Calculate”: the performance will appear here and follow every calculation.</translation>
     </message>
 </context>
 <context>
@@ -1462,7 +1464,7 @@ its inputs are not accepted.
     </message>
     <message>
         <source>Для кривых тяги по скорости нужна максимальная или расчетная скорость больше 0 км/ч.</source>
-        <translation>Thrust curves by speed need a maximum or design speed above 0 km/h.</translation>
+        <translation>Thrust curves against speed need a maximum or design speed above 0 km/h.</translation>
     </message>
 </context>
 <context>
@@ -1477,7 +1479,7 @@ its inputs are not accepted.
     </message>
     <message>
         <source>Высота над уровнем моря, на которой работает винт</source>
-        <translation>Altitude above sea level at which the propeller works</translation>
+        <translation>Altitude above sea level at which the propeller operates</translation>
     </message>
     <message>
         <source>Температура воздуха; давление остается стандартным</source>
@@ -1485,7 +1487,7 @@ its inputs are not accepted.
     </message>
     <message>
         <source>по стандартной атмосфере</source>
-        <translation>standard atmosphere</translation>
+        <translation>Standard atmosphere</translation>
     </message>
     <message>
         <source>Высота над уровнем моря:</source>
@@ -1537,7 +1539,7 @@ its inputs are not accepted.
     </message>
     <message>
         <source>&lt;br&gt;Разрывы кривых — режимы, для которых расчет не сошелся.</source>
-        <translation>&lt;br&gt;Gaps in the curves are conditions where the calculation did not converge.</translation>
+        <translation>&lt;br&gt;Gaps in the curves are operating points where the calculation did not converge.</translation>
     </message>
     <message>
         <source>&lt;br&gt;&lt;small&gt;Воздух: высота %1 м, %2 °C, плотность %3 кг/м³.&lt;/small&gt;</source>
@@ -1600,7 +1602,7 @@ its inputs are not accepted.
     <message>
         <source>Для работы Kelvarin нужен графический дисплей, а он не найден (не заданы DISPLAY и WAYLAND_DISPLAY). Запустите программу в графическом сеансе, а без дисплея так: xvfb-run -a kelvarin
 </source>
-        <translation>Kelvarin needs a graphical display, and none was found (neither DISPLAY nor WAYLAND_DISPLAY is set). Start the program in a graphical session, or without a display like this: xvfb-run -a kelvarin
+        <translation>Kelvarin needs a graphical display, but none was found (neither DISPLAY nor WAYLAND_DISPLAY is set). Start the program in a graphical session, or without a display like this: xvfb-run -a kelvarin
 </translation>
     </message>
 </context>
@@ -1852,7 +1854,7 @@ Example: kelvarin-cli report propeller.kelvarin -o Date.html
     </message>
     <message>
         <source>Число Маха конца лопасти %1 выше %2: у концов лопастей сжимается воздух, винт сильно шумит и теряет КПД. Уменьшите диаметр или частоту вращения винта (например, редуктором).</source>
-        <translation>Blade tip Mach number %1 is above %2: the air is compressed at the blade tips, and the propeller is very noisy and loses efficiency. Reduce the diameter or the propeller speed (for example, with a reduction gearbox).</translation>
+        <translation>Blade tip Mach number %1 is above %2: the air is compressed at the blade tips, and the propeller is very noisy and loses efficiency. Reduce the diameter or the propeller speed (for example, with a reduction drive).</translation>
     </message>
     <message>
         <source>Скорость конца лопасти складывается из окружной скорости и расчетной скорости полета; скорость звука принята %1 м/с, и выше числа Маха %2 винт шумит и теряет КПД. Относительная поступь V/(nD): путь винта за оборот, деленный на диаметр.</source>
@@ -1867,7 +1869,7 @@ Example: kelvarin-cli report propeller.kelvarin -o Date.html
     </message>
     <message>
         <source>укажите файл проекта: -o ФАЙЛ.kelvarin</source>
-        <translation>give the design file: -o FILE.kelvarin</translation>
+        <translation>specify the design file: -o FILE.kelvarin</translation>
     </message>
     <message>
         <source>записать файл проекта (.kelvarin), который откроет окно</source>
@@ -2065,7 +2067,7 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
     </message>
     <message>
         <source>: расчёт ещё не выполнен, нажмите «Расчет»</source>
-        <translation>: there is no calculation yet, press “Calculate”</translation>
+        <translation>: nothing has been calculated yet; press “Calculate”</translation>
     </message>
     <message>
         <source>Шаблоны не сохранены</source>
@@ -2150,7 +2152,7 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
     </message>
     <message>
         <source>сечение %1 радиуса</source>
-        <translation>section at %1 radius</translation>
+        <translation>section at %1 R</translation>
     </message>
     <message>
         <source>на странице принтера нет места для шаблонов</source>
@@ -2166,7 +2168,7 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
     </message>
     <message>
         <source>%1 не помещается на странице: понадобилось бы %2 листов, а больше %3 на один шаблон не печатается; выберите бумагу большего размера или проверьте диаметр и шаг винта</source>
-        <translation>%1 does not fit on a page: it would need %2 sheets, and no more than %3 are printed for one template; choose larger paper or check the propeller diameter and pitch</translation>
+        <translation>%1 does not fit on a page: it would need %2 sheets, but no more than %3 are printed for one template; choose larger paper or check the propeller diameter and pitch</translation>
     </message>
     <message>
         <source>лист %1 из %2</source>
@@ -2174,11 +2176,11 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
     </message>
     <message>
         <source>шаблоны заняли бы лист %1 × %2 м, а больше 20 м по стороне не бывает ни одного станка; проверьте диаметр и шаг винта</source>
-        <translation>the templates would take a sheet of %1 × %2 m, and no machine takes more than 20 m a side; check the propeller diameter and pitch</translation>
+        <translation>the templates would take a sheet of %1 × %2 m, but no machine takes more than 20 m a side; check the propeller diameter and pitch</translation>
     </message>
     <message>
         <source>Профиль сечения лопасти %1 радиуса</source>
-        <translation>Blade section at %1 radius</translation>
+        <translation>Blade section at %1 R</translation>
     </message>
     <message>
         <source>Вид лопасти в плане, станции %1–%2, %3–%4 мм от центра винта</source>
@@ -2211,11 +2213,11 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
     <name>kelvarin::TemplatesCommand</name>
     <message>
         <source>--paper %1: бумага A4, Letter или A3</source>
-        <translation>--paper %1: the paper is A4, Letter or A3</translation>
+        <translation>--paper %1: use A4, Letter or A3</translation>
     </message>
     <message>
         <source>укажите файл шаблонов: -o ФАЙЛ.pdf, ФАЙЛ.svg или ФАЙЛ.dxf</source>
-        <translation>give the templates&apos; file: -o FILE.pdf, FILE.svg or FILE.dxf</translation>
+        <translation>specify the templates file: -o FILE.pdf, FILE.svg or FILE.dxf</translation>
     </message>
     <message>
         <source>-o %1: шаблоны сохраняются в файлы .pdf, .svg или .dxf</source>
@@ -2258,7 +2260,7 @@ millimetres, outlines on layers, for CNC.
 
 Example: kelvarin-cli templates propeller.kelvarin -o templates.pdf --turned --paper A3
 
-  -o, --output FILE  the templates&apos; file (replaced whole, only once the new one
+  -o, --output FILE  the templates file (replaced whole, only once the new one
                      is complete)
   --turned           sections turned to the blade angle, with the width and
                      drop lines (flat by default)
