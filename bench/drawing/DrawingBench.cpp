@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -90,15 +89,3 @@ BENCHMARK(BM_DefaultPrinterResolution)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kelvarin
-
-int main(int argc, char** argv) {
-    // Fonts and the PDF writer need a GUI application; no window is ever shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "core/CalculationRun.h"
@@ -43,15 +42,3 @@ BENCHMARK_CAPTURE(BM_ExportTemplates, dxf, "templates.dxf")
 
 }  // namespace
 }  // namespace kelvarin
-
-int main(int argc, char** argv) {
-    // Fonts and the PDF and SVG writers need a GUI application; no window is ever shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
