@@ -26,23 +26,22 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    {
-        const kelvarin::ProgramTranslation translation(kelvarin::userProgramLanguage());
-        const kelvarin::CommandLineRequest request = kelvarin::readCommandLine(arguments, false);
-        if (request.action != kelvarin::CommandLineRequest::Action::Run) {
-            std::fputs(qPrintable(request.text), stdout);
-            return 0;
-        }
-        if (!hasDisplay()) {
-            std::fputs(kelvarin::translatedText(
-                           "kelvarin::Program",
-                           "Для работы Kelvarin нужен графический дисплей, а он не найден (не "
-                           "заданы DISPLAY и WAYLAND_DISPLAY). Запустите программу в графическом "
-                           "сеансе, а без дисплея так: xvfb-run -a kelvarin\n")
-                           .c_str(),
-                       stderr);
-            return 1;
-        }
+    // One catalogue from the first message to the last, the window's included.
+    kelvarin::ProgramTranslation translation(kelvarin::userProgramLanguage());
+    const kelvarin::CommandLineRequest request = kelvarin::readCommandLine(arguments, false);
+    if (request.action != kelvarin::CommandLineRequest::Action::Run) {
+        std::fputs(qPrintable(request.text), stdout);
+        return 0;
     }
-    return kelvarin::runApplication(argc, argv);
+    if (!hasDisplay()) {
+        std::fputs(kelvarin::translatedText(
+                       "kelvarin::Program",
+                       "Для работы Kelvarin нужен графический дисплей, а он не найден (не "
+                       "заданы DISPLAY и WAYLAND_DISPLAY). Запустите программу в графическом "
+                       "сеансе, а без дисплея так: xvfb-run -a kelvarin\n")
+                       .c_str(),
+                   stderr);
+        return 1;
+    }
+    return kelvarin::runApplication(argc, argv, translation);
 }

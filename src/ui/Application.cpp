@@ -34,10 +34,9 @@ QIcon applicationIcon() {
 
 }  // namespace
 
-int runApplication(int& argc, char** argv, bool quitWhenShown) {
+int runApplication(int& argc, char** argv, ProgramTranslation& translation, bool quitWhenShown) {
     QApplication app(argc, argv);
     // The program's texts and Qt's own (file dialogs, message box buttons) in one language.
-    ProgramTranslation translation(userProgramLanguage());
     translation.installIntoApplication();
     // What is left once Qt has taken its own options must be nothing the program does not know.
     const CommandLineRequest request = readCommandLine(QCoreApplication::arguments(), true);
