@@ -8,14 +8,10 @@
 namespace kelvarin {
 
 ProgramTranslation::ProgramTranslation(ProgramLanguage language) : language_(language) {
-    const bool english = language == ProgramLanguage::English;
-    if (english) {
+    if (language == ProgramLanguage::English) {
         // Built into the program from translations/, so it cannot go missing.
         (void)program_.load(QStringLiteral(":/kelvarin/translations/kelvarin_en.qm"));
     }
-    // Qt's own texts come with Qt (qt6-translations-l10n) and are English without it.
-    (void)qt_.load(QLocale(english ? QLocale::English : QLocale::Russian), QStringLiteral("qtbase"),
-                   QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     setTextCatalogue(this);
 }
 
@@ -28,6 +24,12 @@ ProgramTranslation::~ProgramTranslation() {
 }
 
 void ProgramTranslation::installIntoApplication() {
+    // Qt's own texts (qt6-translations-l10n) serve only an application's dialogs, so the
+    // command-line tool never loads them; without the package they stay English.
+    (void)qt_.load(
+        QLocale(language_ == ProgramLanguage::English ? QLocale::English : QLocale::Russian),
+        QStringLiteral("qtbase"), QStringLiteral("_"),
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (!program_.isEmpty()) {
         QCoreApplication::installTranslator(&program_);
     }
