@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The analysis against every published data set in tests/performance/data: mean CT and CP errors
+// per set over its unstalled range, the held-back sets apart. Run it before and after a change
+// of model to see what the change did where.
+#include <cstdio>
+#include <exception>
+
+#include "ValidationData.h"
+
+int main(int argc, char** argv) {
+    using namespace kelvarin::performance;
+    try {
+        const auto sets = readValidationSets(argc > 1 ? argv[1] : KELVARIN_VALIDATION_DATA);
+        int within = 0;
+        for (const bool heldBack : {false, true}) {
+            std::printf("%s\n%-36s %6s %8s %8s\n", heldBack ? "\nheld back" : "tuned on", "set",
+                        "points", "CT err", "CP err");
+            for (const ValidationSet& set : sets) {
+                if (set.heldBack != heldBack) {
+                    continue;
+                }
+                const SetErrors e = errorsOf(set);
+                within += e.thrust < 0.1 && e.power < 0.1;
+                std::printf("%-36s %6d %7.1f%% %7.1f%%\n", set.name.c_str(), e.points,
+                            100 * e.thrust, 100 * e.power);
+            }
+        }
+        std::printf("\n%d of %zu sets within 10 %%\n", within, sets.size());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

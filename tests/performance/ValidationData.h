@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "performance/PropellerGeometry.h"
+
+namespace kelvarin::performance {
+
+// One measured point: in flight (advance ratio J, CT, CP at the run's rpm) or static (J 0 at its
+// own rpm). A coefficient the source does not give is empty.
+struct MeasuredPoint {
+    double advanceRatio = 0;
+    double rpm = 0;
+    double thrustCoefficient = 0;
+    std::optional<double> powerCoefficient;
+};
+
+// One published data set: a propeller at one blade angle, a run at one rpm or a static test.
+// Held-back sets were kept out of the model's tuning.
+struct ValidationSet {
+    std::string name;  // file and run
+    PropellerGeometry geometry;
+    bool isStatic = false;
+    bool heldBack = false;
+    std::vector<MeasuredPoint> points;
+};
+
+// Every data set of every file in `folder` (tests/performance/data), in file name order. The
+// file format is described in that folder's README. Throws std::runtime_error naming the file
+// and line of anything it cannot read.
+std::vector<ValidationSet> readValidationSets(const std::string& folder);
+
+// Mean relative errors of the analysis against a set, over its unstalled points: from the
+// measured power coefficient's peak on (below it the blade is stalled) and while the thrust is at
+// least a fifth of the set's greatest (near zero thrust a relative error means nothing).
+struct SetErrors {
+    double thrust = 0;
+    double power = 0;
+    int points = 0;
+};
+SetErrors errorsOf(const ValidationSet& set);
+
+}  // namespace kelvarin::performance
