@@ -61,22 +61,23 @@ inline constexpr double kLeastDefaultCamberRatio = 0.03;
 // Measured section lift-curve slopes lie at 0.9 to 1.0 of the thin-aerofoil 2 pi, and measured
 // zero-lift angles of cambered sections short of thin-aerofoil theory's, the more so the thicker
 // and the more rear-loaded the section, as the boundary layer takes off part of the camber
-// (Abbott and von Doenhoff 1959, ch. 7 and Appendix IV). Within those ranges the two factors are
-// set by the wind-tunnel data of flat-bottomed propellers (D. Biermann and E. P. Hartman, NACA
-// Report 650, 1939, Clark Y propeller 5868-9): 0.8 puts its zero-thrust advance ratios in place.
+// (Abbott and von Doenhoff 1959, ch. 7 and Appendix IV: NACA 4412 -3.9 degrees measured against
+// -4.2 in theory, 0.93 of it). The factor 0.9, within that range, puts the zero-thrust advance
+// ratios of the flat-bottomed Clark Y propeller 5868-9 of NACA Reports 640 and 650 (E. P. Hartman
+// and D. Biermann, 1938; D. Biermann and E. P. Hartman, 1939) in place at every blade angle from
+// 15 to 40 degrees, and those of the thin cambered propellers of the UIUC database with them.
 inline constexpr double kLiftSlopePerRad = 0.9 * 2.0 * kPi;
-inline constexpr double kZeroLiftViscousFactor = 0.8;
+inline constexpr double kZeroLiftViscousFactor = 0.9;
 
 // Below a critical Reynolds number the laminar boundary layer leaves the upper surface before it
-// can turn turbulent and the section loses much of its camber's lift, the more the thicker it is:
-// F. W. Schmitz, Aerodynamik des Flugmodells, 1942 (none for thin plates, some 1e5 for the 12.4 %
-// thick N 60); P. B. S. Lissaman, Low-Reynolds-number airfoils, Annu. Rev. Fluid Mech. 15 (1983)
-// 223-239. Taken as 1e5 at 12 % growing as the square of the thickness ratio, and below it the
-// zero-lift angle and ideal lift scaled by sqrt(R / R_crit), the laminar boundary layer's law
-// of thickness. It brings the small electric propellers of the UIUC database measured at two
-// speeds to the same error at both.
-inline constexpr double kCriticalReynoldsAtReferenceThickness = 1.0e5;
-inline constexpr double kCriticalReynoldsReferenceThickness = 0.12;
+// can turn turbulent and the section loses much of its camber's lift: F. W. Schmitz, Aerodynamik
+// des Flugmodells, 1942; P. B. S. Lissaman, Low-Reynolds-number airfoils, Annu. Rev. Fluid Mech.
+// 15 (1983) 223-239, who puts it between 5e4 and 1e5 for the sections of model aircraft. Taken
+// as 8e4 for every thickness, and below it the zero-lift angle and ideal lift scaled by
+// sqrt(R / R_crit), the laminar boundary layer's law of thickness: the thin (4 to 10 %) cambered
+// sections of the small propellers of the UIUC database, measured at two or more speeds, lose
+// lift below it as the thick ones do (J. B. Brandt and M. S. Selig, AIAA 2011-1255).
+inline constexpr double kCriticalReynolds = 8.0e4;
 
 // Compressibility: the Prandtl-Glauert factor 1/sqrt(1 - M^2) on lift (H. Glauert, Proc. R. Soc.
 // A 118, 1928), held at the Mach number where the rule stops being trustworthy.
@@ -84,11 +85,13 @@ inline constexpr double kMaxCorrectedMach = 0.7;
 
 // Maximum lift falls with the Reynolds number (E. N. Jacobs and A. Sherman, Airfoil section
 // characteristics as affected by variations of the Reynolds number, NACA Report 586, 1937):
-// taken as 1.35 at 1e6 and 0.15 less per decade below, held between the laminar-separation
-// value near 0.8 of small model propellers and 1.6.
+// taken as 1.35 at 1e6 and 0.15 less per decade below, held between 1.1 and 1.6. Cambered
+// sections of model aircraft keep a maximum lift of 1.1 to 1.3 down to R = 6e4 (M. S. Selig et
+// al., Summary of Low-Speed Airfoil Data, vol. 1, 1995: E387, SD7037), and the static thrust of
+// the small propellers of the UIUC database, whose inner blades stall at rest, asks for the same.
 inline constexpr double kMaxLiftAtMillion = 1.35;
 inline constexpr double kMaxLiftPerDecade = 0.15;
-inline constexpr double kMaxLiftFloor = 0.8;
+inline constexpr double kMaxLiftFloor = 1.1;
 inline constexpr double kMaxLiftCeiling = 1.6;
 // A cambered section stalls on its lower side at a smaller lift than on its upper side (Abbott
 // and von Doenhoff 1959, Appendix IV: about half in magnitude for sections of 4 % camber).
@@ -117,12 +120,13 @@ inline constexpr double kLaminarBubbleReynolds = 2.0e5;
 inline constexpr double kLaminarBubbleExponent = -0.5;
 inline constexpr double kMinReynolds = 1.0e3;
 // The rise of profile drag away from the bucket's centre, cd - cd_min = k (cl - cl_ideal)^2,
-// about 0.01 on the polars of cambered sections of 12 % thickness at R = 3e6 (Abbott and von
-// Doenhoff 1959, Appendix IV). At other Reynolds numbers the whole polar scales as its minimum
-// does (M. Drela, QPROP Formulation, MIT 2006: cd = (cd0 + cd2 (cl - cl0)^2) (Re/Re_ref)^f), so k
-// grows with the bucket's drag to some 0.025 at R = 1e5, as the polars of sections at small
-// Reynolds numbers show (Selig et al. 1995, vol. 1).
-inline constexpr double kDragRisePerLiftSquared = 0.01;
+// about 0.02 on the polars of cambered sections of 12 % thickness at R = 3e6 with standard
+// roughness (Abbott and von Doenhoff 1959, Appendix IV: NACA 4412 from 0.010 at the bucket to
+// 0.017 at cl 1.0), as a propeller's blade is never aerodynamically smooth. At other Reynolds
+// numbers the whole polar scales as its minimum does (M. Drela, QPROP Formulation, MIT 2006:
+// cd = (cd0 + cd2 (cl - cl0)^2) (Re/Re_ref)^f), so k grows with the bucket's drag to some 0.05 at
+// R = 7e4, the cd2 of QPROP's sample section polar (M. Drela, QPROP User Guide, MIT 2007).
+inline constexpr double kDragRisePerLiftSquared = 0.02;
 inline constexpr double kDragRiseReferenceReynolds = 3.0e6;
 
 // --- Blade element momentum theory ------------------------------------------------------------

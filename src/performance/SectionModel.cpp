@@ -53,11 +53,9 @@ SectionPolar::SectionPolar(const SectionShape& shape, double reynolds, double ma
     const double m = std::clamp(std::isfinite(mach) ? mach : 0.0, 0.0, kMaxCorrectedMach);
     slope_ = kLiftSlopePerRad / std::sqrt(1.0 - m * m);
     // Below its critical Reynolds number a section loses camber to laminar separation.
-    const double thickness = shape.thicknessRatio / kCriticalReynoldsReferenceThickness;
-    const double critical = kCriticalReynoldsAtReferenceThickness * thickness * thickness;
     const double re = std::isfinite(reynolds) ? std::max(reynolds, kMinReynolds) : kMinReynolds;
-    if (re < critical) {
-        const double kept = std::sqrt(re / critical);
+    if (re < kCriticalReynolds) {
+        const double kept = std::sqrt(re / kCriticalReynolds);
         zeroLiftAngle_ *= kept;
         idealLift_ *= kept;
     }

@@ -10,7 +10,6 @@
 
 #include "performance/Atmosphere.h"
 #include "performance/GeometryFile.h"
-#include "performance/PropellerAnalysis.h"
 
 namespace kelvarin::performance {
 
@@ -18,6 +17,7 @@ namespace {
 
 struct Station {
     double r, c, angle, t;
+    std::optional<double> camber;
 };
 
 double angleAt75(const std::vector<Station>& stations) {
@@ -38,7 +38,11 @@ PropellerGeometry geometryOf(const std::vector<Station>& stations, const Geometr
     std::ostringstream csv;
     csv.precision(10);
     for (const Station& s : stations) {
-        csv << s.r << ',' << s.c << ',' << s.angle + turn << ',' << s.t << '\n';
+        csv << s.r << ',' << s.c << ',' << s.angle + turn << ',' << s.t;
+        if (s.camber) {
+            csv << ',' << *s.camber;
+        }
+        csv << '\n';
     }
     std::istringstream in(csv.str());
     return readGeometry(in, name, o);
@@ -76,6 +80,10 @@ std::vector<ValidationSet> readFile(const std::filesystem::path& path) {
             if (!(words >> s.r >> s.c >> s.angle >> s.t)) {
                 fail("a station needs r/R, c/R, angle and t/c");
             }
+            double camber = 0;
+            if (words >> camber) {
+                s.camber = camber;
+            }
             stations.push_back(s);
         } else if (key == "run" || key == "static") {
             ValidationSet set;
@@ -89,6 +97,8 @@ std::vector<ValidationSet> readFile(const std::filesystem::path& path) {
             while (words >> word) {
                 if (word == "holdout") {
                     set.heldBack = true;
+                } else if (word == "tolerance") {
+                    words >> set.tolerance;
                 } else if (word == "setting") {
                     double angle = 0;
                     words >> angle;
@@ -142,8 +152,7 @@ std::vector<ValidationSet> readValidationSets(const std::string& folder) {
     return all;
 }
 
-SetErrors errorsOf(const ValidationSet& set) {
-    const PropellerAnalysis analysis(set.geometry, airAt(0));
+bool isUnstalled(const ValidationSet& set, const MeasuredPoint& point) {
     double greatestThrust = 0;
     double peakPower = 0;
     double peakAt = 0;
@@ -154,14 +163,23 @@ SetErrors errorsOf(const ValidationSet& set) {
             peakAt = p.advanceRatio;
         }
     }
+    return point.advanceRatio >= peakAt && point.thrustCoefficient >= 0.2 * greatestThrust;
+}
+
+OperatingPoint analysedAt(const PropellerAnalysis& analysis, const MeasuredPoint& point) {
+    const double kmh = point.advanceRatio * point.rpm / 60 * analysis.geometry().diameterM * 3.6;
+    return analysis.at(kmh, point.rpm);
+}
+
+SetErrors errorsOf(const ValidationSet& set) {
+    const PropellerAnalysis analysis(set.geometry, airAt(0));
     SetErrors e;
     int powerPoints = 0;
     for (const MeasuredPoint& p : set.points) {
-        if (p.advanceRatio < peakAt || p.thrustCoefficient < 0.2 * greatestThrust) {
+        if (!isUnstalled(set, p)) {
             continue;
         }
-        const double kmh = p.advanceRatio * p.rpm / 60 * set.geometry.diameterM * 3.6;
-        const OperatingPoint o = analysis.at(kmh, p.rpm);
+        const OperatingPoint o = analysedAt(analysis, p);
         e.thrust += std::abs(o.thrustCoefficient / p.thrustCoefficient - 1);
         ++e.points;
         if (p.powerCoefficient) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "performance/PropellerGeometry.h"
+#include "performance/PropellerAnalysis.h"
 
 namespace kelvarin::performance {
 
@@ -25,11 +25,12 @@ struct ValidationSet {
     PropellerGeometry geometry;
     bool isStatic = false;
     bool heldBack = false;
+    double tolerance = 0.1;  // mean error the analysis must keep within, unless a file says more
     std::vector<MeasuredPoint> points;
 };
 
 // Every data set of every file in `folder` (tests/performance/data), in file name order. The
-// file format is described in that folder's README. Throws std::runtime_error naming the file
+// file format is described in that folder's README.md. Throws std::runtime_error naming the file
 // and line of anything it cannot read.
 std::vector<ValidationSet> readValidationSets(const std::string& folder);
 
@@ -42,5 +43,11 @@ struct SetErrors {
     int points = 0;
 };
 SetErrors errorsOf(const ValidationSet& set);
+
+// Whether a point of the set counts for its errors, as errorsOf() says.
+bool isUnstalled(const ValidationSet& set, const MeasuredPoint& point);
+
+// The analysis at a measured point, in air of the standard atmosphere at sea level.
+OperatingPoint analysedAt(const PropellerAnalysis& analysis, const MeasuredPoint& point);
 
 }  // namespace kelvarin::performance
