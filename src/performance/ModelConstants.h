@@ -61,11 +61,10 @@ inline constexpr double kLeastDefaultCamberRatio = 0.03;
 // Measured section lift-curve slopes lie at 0.9 to 1.0 of the thin-aerofoil 2 pi, and measured
 // zero-lift angles of cambered sections short of thin-aerofoil theory's, the more so the thicker
 // and the more rear-loaded the section, as the boundary layer takes off part of the camber
-// (Abbott and von Doenhoff 1959, ch. 7 and Appendix IV: NACA 4412 -3.9 degrees measured against
-// -4.2 in theory, 0.93 of it). The factor 0.9, within that range, puts the zero-thrust advance
-// ratios of the flat-bottomed Clark Y propeller 5868-9 of NACA Reports 640 and 650 (E. P. Hartman
-// and D. Biermann, 1938; D. Biermann and E. P. Hartman, 1939) in place at every blade angle from
-// 15 to 40 degrees, and those of the thin cambered propellers of the UIUC database with them.
+// (Abbott and von Doenhoff 1959, ch. 7 and Appendix IV). The factor 0.9 puts the zero-thrust
+// advance ratios of the flat-bottomed Clark Y propeller 5868-9 of NACA Reports 640 and 650 (E. P.
+// Hartman and D. Biermann, 1938; D. Biermann and E. P. Hartman, 1939) in place at every blade angle
+// from 15 to 40 degrees, and those of the thin cambered propellers of the UIUC database with them.
 inline constexpr double kLiftSlopePerRad = 0.9 * 2.0 * kPi;
 inline constexpr double kZeroLiftViscousFactor = 0.9;
 
@@ -120,12 +119,13 @@ inline constexpr double kLaminarBubbleReynolds = 2.0e5;
 inline constexpr double kLaminarBubbleExponent = -0.5;
 inline constexpr double kMinReynolds = 1.0e3;
 // The rise of profile drag away from the bucket's centre, cd - cd_min = k (cl - cl_ideal)^2,
-// about 0.02 on the polars of cambered sections of 12 % thickness at R = 3e6 with standard
-// roughness (Abbott and von Doenhoff 1959, Appendix IV: NACA 4412 from 0.010 at the bucket to
-// 0.017 at cl 1.0), as a propeller's blade is never aerodynamically smooth. At other Reynolds
-// numbers the whole polar scales as its minimum does (M. Drela, QPROP Formulation, MIT 2006:
-// cd = (cd0 + cd2 (cl - cl0)^2) (Re/Re_ref)^f), so k grows with the bucket's drag to some 0.05 at
-// R = 7e4, the cd2 of QPROP's sample section polar (M. Drela, QPROP User Guide, MIT 2007).
+// 0.01 on the smooth polars of cambered sections of 12 % thickness at R = 3e6 and about twice that
+// with standard roughness (Abbott and von Doenhoff 1959, Appendix IV); a propeller's blade is
+// never aerodynamically smooth, and the power coefficients of the Clark Y propeller of NACA
+// Report 640 ask for the rough value. At other Reynolds numbers the whole polar scales as its
+// minimum does (M. Drela, QPROP Formulation, MIT 2006: cd = (cd0 + cd2 (cl - cl0)^2)
+// (Re/Re_ref)^f), so k grows with the bucket's drag to some 0.05 at R = 7e4: the upper-side cd2
+// of the sample section of QPROP's distribution (Graupner CAM 6x3: 0.050 at 70 000).
 inline constexpr double kDragRisePerLiftSquared = 0.02;
 inline constexpr double kDragRiseReferenceReynolds = 3.0e6;
 
