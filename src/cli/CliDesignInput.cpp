@@ -2,10 +2,11 @@
 #include "cli/CliDesignInput.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <ostream>
 
+#include "atomicfile/DeviceWrite.h"
+#include "atomicfile/FileReplacement.h"
+#include "atomicfile/FileWriteError.h"
 #include "cli/CliCommand.h"
 #include "core/DecimalSeparator.h"
 #include "designfile/DesignFile.h"
@@ -140,33 +141,16 @@ CalculationOutcome calculateDesign(const DesignDocument& document) {
 
 void writeOutput(const std::string& path, std::string_view bytes, std::ostream& out) {
     if (path == "-") {
+        // Whether standard output took it is known only at its flush, at the end of the run.
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
         return;
     }
-    const QString name = QFile::decodeName(path.c_str());
-    const QFileInfo info(name);
-    const auto refuse = [&](const std::string& reason) {
-        throw CliFailure{
-            withArguments(translatedText("kelvarin::CliDesignInput", "не удалось записать %1: %2"),
-                          {quotedArgument(path), reason})};
-    };
-    if (info.isDir()) {
-        refuse(translatedText("kelvarin::CliDesignInput", "это каталог"));
-    }
-    if (!QFileInfo(info.absolutePath()).isDir()) {
-        refuse(
-            withArguments(translatedText("kelvarin::CliDesignInput", "нет каталога %1"),
-                          {quotedArgument(QFile::encodeName(info.absolutePath()).toStdString())}));
-    }
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        refuse(withArguments(translatedText("kelvarin::CliDesignInput",
-                                            "%1 (прежний файл, если он был, не изменен)"),
-                             {file.errorString().toStdString()}));
+    try {
+        if (replaceFile(path, bytes) == Replacement::NotRegularFile) {
+            writeToDevice(path, bytes);
+        }
+    } catch (const FileWriteError& e) {
+        throw CliFailure{e.what()};
     }
 }
 
