@@ -2,6 +2,7 @@
 #include "cli/CliDesignInput.h"
 
 #include <QFile>
+#include <algorithm>
 #include <ostream>
 
 #include "atomicfile/DeviceWrite.h"
@@ -106,8 +107,66 @@ DesignDocument designFromArguments(const CliArguments& arguments, bool rpmIsTheD
     return document;
 }
 
+namespace {
+
+// The fields the mode computes rather than reads: a message on one of them means the values the
+// user gave led there, not that the user left it empty.
+bool isComputed(InputField field, InputMode mode) {
+    switch (mode) {
+        case InputMode::Calculated:
+            return field == InputField::Diameter || field == InputField::Pitch;
+        case InputMode::ByDiameter:
+            return field == InputField::PropellerSpeed || field == InputField::Pitch;
+        case InputMode::Manual:
+            break;
+    }
+    return false;
+}
+
+// "Диаметр винта «0,0», Шаг винта «0,00»": each field of `texts` the test picks.
+template <typename Pick>
+std::string fieldList(const FieldTexts& texts, Pick pick) {
+    std::string list;
+    for (InputField field : kInputFields) {
+        if (pick(field)) {
+            list += (list.empty() ? "" : ", ") + fieldName(field) + " " +
+                    quotedArgument(texts[fieldIndex(field)]);
+        }
+    }
+    return list;
+}
+
+}  // namespace
+
 CalculationOutcome calculateDesign(const DesignDocument& document) {
-    CalculationOutcome outcome = runCalculation(document.fieldTexts, inputMode(document));
+    const InputMode mode = inputMode(document);
+    CalculationOutcome outcome = runCalculation(document.fieldTexts, mode);
+    const auto computedFieldRefused =
+        std::find_if(outcome.messages.begin(), outcome.messages.end(),
+                     [&](const FieldMessage& message) { return isComputed(message.field, mode); });
+    const bool onlyComputedRefused =
+        std::all_of(outcome.messages.begin(), outcome.messages.end(),
+                    [&](const FieldMessage& message) { return isComputed(message.field, mode); });
+    if (computedFieldRefused != outcome.messages.end() && onlyComputedRefused) {
+        // The fields as the calculation had computed them when it refused them, before any
+        // fallback text.
+        FieldTexts computed = document.fieldTexts;
+        for (std::size_t i = 0;
+             i < computedFieldRefused->writesBefore && i < outcome.fieldWrites.size(); ++i) {
+            computed[fieldIndex(outcome.fieldWrites[i].field)] = outcome.fieldWrites[i].text;
+        }
+        throw CliFailure{withArguments(
+            translatedText("kelvarin::CliDesignInput",
+                           "расчет по исходным данным дал %1, а так не бывает: исходные данные "
+                           "вне разумных пределов; проверьте %2"),
+            {fieldList(computed, [&](InputField f) { return isComputed(f, mode); }),
+             fieldList(document.fieldTexts, [&](InputField f) {
+                 return !isComputed(f, mode) &&
+                        (mode == InputMode::Manual ||
+                         (f != InputField::Diameter && f != InputField::Pitch) ||
+                         (mode == InputMode::ByDiameter && f == InputField::Diameter));
+             })})};
+    }
     if (!outcome.messages.empty()) {
         std::string reason;
         for (const FieldMessage& message : outcome.messages) {

@@ -14,6 +14,7 @@
 
 #include "PerformanceError.h"
 #include "TextNumbers.h"
+#include "translation/MessageText.h"
 #include "translation/Translation.h"
 
 namespace kelvarin::performance {
@@ -58,9 +59,6 @@ std::vector<std::string_view> splitFields(std::string_view line) {
 }
 
 // The field, cut short, for a message to quote.
-std::string shown(std::string_view field) {
-    return std::string(field.substr(0, 40)) + (field.size() > 40 ? "…" : "");
-}
 
 // Why a geometry file does not open, worded as the design reader and the writers word it.
 std::string openReason(int error) {
@@ -246,7 +244,7 @@ PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
         if (bad) {
             throw PerformanceError(
                 withArguments(translatedText("kelvarin::GeometryFile", kNotANumber[*bad]),
-                              {at, shown(fields[*bad])}));
+                              {at, shownText(fields[*bad])}));
         }
         if (fields.size() != 4 && fields.size() != 5) {
             throw PerformanceError(
