@@ -1358,7 +1358,8 @@ Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
                       относительная вогнутость f/c (без него она берется по
                       толщине, как у профиля с плоской нижней поверхностью);
                       поля через запятую, точку с запятой, табуляцию или
-                      пробел; строки с # и строка заголовков пропускаются
+                      пробел; строки с # и строка заголовков пропускаются;
+                      «-» — стандартный ввод
   --diameter D        диаметр винта, см
   --blades N          число лопастей, от 1 до 12 (по умолчанию 2)
   --angle-datum БАЗА  chord — угол хорды от передней кромки к задней (по
@@ -1409,7 +1410,8 @@ tunnel, say):
                       ratio f/c (without it the camber follows the thickness,
                       as for a section with a flat lower face); fields
                       separated by commas, semicolons, tabs or spaces; lines
-                      starting with # and a line of headings are skipped
+                      starting with # and a line of headings are skipped;
+                      “-” is standard input
   --diameter D        propeller diameter, cm
   --blades N          number of blades, from 1 to 12 (default 2)
   --angle-datum DATUM chord — the angle of the chord from the leading edge to
