@@ -454,8 +454,8 @@ List of options: kelvarin --help
         <translation>Could not save the design “%1”: %2.</translation>
     </message>
     <message>
-        <source>это не обычный файл</source>
-        <translation>it is not a regular file</translation>
+        <source>это не обычный файл, а канал или устройство</source>
+        <translation>it is not a regular file but a pipe or a device</translation>
     </message>
     <message>
         <source>ошибка чтения (%1)</source>
@@ -2123,8 +2123,8 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
         <translation>the sections are too large to draw</translation>
     </message>
     <message>
-        <source>«%1» — не обычный файл, а устройство или канал; выберите другое имя</source>
-        <translation>“%1” is not a regular file but a device or a pipe; choose another name</translation>
+        <source>«%1» — не обычный файл, а канал или устройство; выберите другое имя</source>
+        <translation>“%1” is not a regular file but a pipe or a device; choose another name</translation>
     </message>
 </context>
 <context>

@@ -67,8 +67,9 @@ DesignLoad loadDesignFile(const QString& path) {
     const QFileInfo info(path);
     if (info.exists() && !info.isDir() && !info.isFile()) {
         return {std::nullopt,
-                loadProblem(path, QString::fromStdString(translatedText("kelvarin::DesignFile",
-                                                                        "это не обычный файл")))};
+                loadProblem(path, QString::fromStdString(translatedText(
+                                      "kelvarin::DesignFile",
+                                      "это не обычный файл, а канал или устройство")))};
     }
     if (!file.open(QIODevice::ReadOnly)) {
         return {std::nullopt, loadProblem(path, openProblem(path, file))};
