@@ -32,7 +32,14 @@ Slot& slotAt(int index) {
 
 static_assert(std::atomic<int>::is_always_lock_free);
 
-extern "C" void removePendingAndEnd(int signalNumber) {
+// What each signal did before: another copy of this library (the model module links its own)
+// may have installed its handler first, and is called after ours.
+struct sigaction& previousAction(int signalNumber) {
+    static struct sigaction previous[2] = {};
+    return previous[signalNumber == SIGTERM ? 0 : 1];
+}
+
+extern "C" void removePendingAndEnd(int signalNumber, siginfo_t* info, void* context) {
     const int savedErrno = errno;
     for (int i = 0; i < kSlots; ++i) {
         Slot& slot = slotAt(i);
@@ -41,22 +48,33 @@ extern "C" void removePendingAndEnd(int signalNumber) {
         }
     }
     errno = savedErrno;
-    // SA_RESETHAND gave the signal its default action back: it ends the process as it would
-    // have without us, once the handler returns.
-    ::raise(signalNumber);
+    const struct sigaction& previous = previousAction(signalNumber);
+    if ((previous.sa_flags & SA_SIGINFO) != 0) {
+        previous.sa_sigaction(signalNumber, info, context);
+    } else if (previous.sa_handler != SIG_DFL && previous.sa_handler != SIG_IGN) {
+        previous.sa_handler(signalNumber);
+    } else {
+        // The default action, as if we had never been here: the signal is blocked while its
+        // handler runs, and ends the process once it returns.
+        struct sigaction fallback {};
+        fallback.sa_handler = SIG_DFL;
+        sigemptyset(&fallback.sa_mask);
+        ::sigaction(signalNumber, &fallback, nullptr);
+        ::raise(signalNumber);
+    }
 }
 
 void installHandlers() {
     for (const int signalNumber : {SIGTERM, SIGINT}) {
-        struct sigaction current {};
-        if (::sigaction(signalNumber, nullptr, &current) != 0 ||
-            (current.sa_flags & SA_SIGINFO) != 0 || current.sa_handler != SIG_DFL) {
-            continue;  // ignored, or someone else's to handle: left as it is
+        struct sigaction& previous = previousAction(signalNumber);
+        if (::sigaction(signalNumber, nullptr, &previous) != 0 ||
+            ((previous.sa_flags & SA_SIGINFO) == 0 && previous.sa_handler == SIG_IGN)) {
+            continue;  // ignored, as a background job ignores SIGINT: left so
         }
         struct sigaction action {};
-        action.sa_handler = removePendingAndEnd;
+        action.sa_sigaction = removePendingAndEnd;
         sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESETHAND;
+        action.sa_flags = SA_SIGINFO | SA_RESTART;
         ::sigaction(signalNumber, &action, nullptr);
     }
 }

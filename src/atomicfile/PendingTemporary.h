@@ -7,9 +7,10 @@ namespace kelvarin {
 
 // A temporary file being written now, removed should SIGTERM or SIGINT end the process before
 // it is renamed or removed: a killed writer leaves no hidden file behind. The first one installs
-// the handlers, where the signals still have their default action; the handler removes every
-// file still registered, then ends the process as the signal would have. A fixed number are
-// tracked at once (a path too long or one past that number is merely not removed on a signal).
+// the handlers, unless the signal is ignored; the handler removes every file still registered,
+// then passes the signal on to the handler before it, or ends the process as the signal would
+// have. A fixed number are tracked at once (a path too long or one past that number is merely
+// not removed on a signal).
 class PendingTemporary {
 public:
     explicit PendingTemporary(const std::string& path);
