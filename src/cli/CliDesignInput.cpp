@@ -160,12 +160,7 @@ CalculationOutcome calculateDesign(const DesignDocument& document) {
                            "расчет по исходным данным дал %1, а так не бывает: исходные данные "
                            "вне разумных пределов; проверьте %2"),
             {fieldList(computed, [&](InputField f) { return isComputed(f, mode); }),
-             fieldList(document.fieldTexts, [&](InputField f) {
-                 return !isComputed(f, mode) &&
-                        (mode == InputMode::Manual ||
-                         (f != InputField::Diameter && f != InputField::Pitch) ||
-                         (mode == InputMode::ByDiameter && f == InputField::Diameter));
-             })})};
+             fieldList(document.fieldTexts, [&](InputField f) { return !isComputed(f, mode); })})};
     }
     if (!outcome.messages.empty()) {
         std::string reason;
