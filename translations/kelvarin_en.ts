@@ -223,7 +223,7 @@ Example: kelvarin-cli calc --power 14 --rpm 2300 --vmax 50 --vdesign 40
     <name>kelvarin::CliDesignInput</name>
     <message>
         <source>расчет по исходным данным дал %1, а так не бывает: исходные данные вне разумных пределов; проверьте %2</source>
-        <translation>the calculation gave %1 from the values given, which cannot be: the values are beyond sense; check %2</translation>
+        <translation>the calculation gave %1 from the values given, which cannot be: they are outside any sensible range; check %2</translation>
     </message>
     <message>
         <source>Исходные данные: ПРОЕКТ.kelvarin, если указан, а поверх него параметры;
