@@ -157,13 +157,13 @@ void readFormat(const QJsonObject& root, DesignReading& reading) {
         // Characters as the user counts them, not UTF-16 units.
         const QString version = program.toString();
         if (version.toUcs4().size() > kMaxProgramVersionLength) {
-            throw Refusal{QString::fromStdString(
-                              translatedText("kelvarin::DesignJson",
-                                             "значение «%1» длиннее %2 символов: «%3»; "
-                                             "сократите его или удалите"))
-                              .arg(QStringLiteral("programVersion"))
-                              .arg(kMaxProgramVersionLength)
-                              .arg(QString::fromStdString(shownText(version.toStdString())))};
+            throw Refusal{
+                QString::fromStdString(translatedText("kelvarin::DesignJson",
+                                                      "значение «%1» длиннее %2 символов: «%3»; "
+                                                      "сократите его или удалите"))
+                    .arg(QStringLiteral("programVersion"))
+                    .arg(kMaxProgramVersionLength)
+                    .arg(QString::fromStdString(shownText(version.toStdString())))};
         }
         reading.programVersion = version;
     }
