@@ -157,7 +157,9 @@ TEST(DesignFile, AFullDiskKeepsTheOldDesign) {
     }
     filler.close();
     EXPECT_TRUE(saveDesignFile(path, ManualDesign()).contains("не хватает места"));
-    EXPECT_EQ(*loadDesignFile(path).document, DesignDocument{});
+    const DesignLoad kept = loadDesignFile(path);
+    ASSERT_TRUE(kept.document) << kept.problem.toStdString();
+    EXPECT_EQ(*kept.document, DesignDocument{});
     EXPECT_EQ(QDir(dir.filePath("disk"))
                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList({"a.kelvarin", "filler"}));
