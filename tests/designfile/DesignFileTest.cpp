@@ -149,6 +149,10 @@ TEST(DesignFile, AFullDiskKeepsTheOldDesign) {
     if (::geteuid() != 0 || ::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=16k") != 0) {
         GTEST_SKIP() << "a small disk can be mounted by root only";
     }
+    struct Unmount {
+        QByteArray folder;
+        ~Unmount() { ::umount2(folder.constData(), MNT_DETACH); }
+    } unmount{folder};
     const QString path = dir.filePath("disk/a.kelvarin");
     ASSERT_EQ(saveDesignFile(path, {}), "");
     QFile filler(dir.filePath("disk/filler"));
@@ -163,7 +167,6 @@ TEST(DesignFile, AFullDiskKeepsTheOldDesign) {
     EXPECT_EQ(QDir(dir.filePath("disk"))
                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList({"a.kelvarin", "filler"}));
-    ::umount2(folder.constData(), MNT_DETACH);
 }
 
 TEST(DesignFile, FieldTextsAreWhatTypingOrTheCalculationCanLeave) {
