@@ -222,6 +222,10 @@ Example: kelvarin-cli calc --power 14 --rpm 2300 --vmax 50 --vdesign 40
 <context>
     <name>kelvarin::CliDesignInput</name>
     <message>
+        <source>расчет по исходным данным дал %1, а так не бывает: исходные данные вне разумных пределов; проверьте %2</source>
+        <translation>the calculation gave %1 from the values given, which cannot be: they are outside any sensible range; check %2</translation>
+    </message>
+    <message>
         <source>Исходные данные: ПРОЕКТ.kelvarin, если указан, а поверх него параметры;
 чего нет ни там, ни там, берется как в окне при запуске программы
 (14 л/с, 2300 об/мин, 50 и 40 км/ч, расчет диаметра и шага).
@@ -277,25 +281,13 @@ Numbers take a point or a comma.
         <source>расчет не удался: арифметическая ошибка (корень из отрицательного числа, деление на ноль или переполнение); проверьте величины и их знаки</source>
         <translation>the calculation failed: an arithmetic error (square root of a negative number, division by zero or overflow); check the values and their signs</translation>
     </message>
-    <message>
-        <source>не удалось записать %1: %2</source>
-        <translation>could not write %1: %2</translation>
-    </message>
-    <message>
-        <source>это каталог</source>
-        <translation>it is a folder</translation>
-    </message>
-    <message>
-        <source>нет каталога %1</source>
-        <translation>there is no folder %1</translation>
-    </message>
-    <message>
-        <source>%1 (прежний файл, если он был, не изменен)</source>
-        <translation>%1 (the previous file, if any, is unchanged)</translation>
-    </message>
 </context>
 <context>
     <name>kelvarin::CliProgram</name>
+    <message>
+        <source>Не удалось записать в стандартный вывод: %1</source>
+        <translation>Could not write to standard output: %1</translation>
+    </message>
     <message>
         <source>Использование: kelvarin-cli КОМАНДА [параметры]
 
@@ -430,6 +422,14 @@ List of options: kelvarin --help
 <context>
     <name>kelvarin::DesignFile</name>
     <message>
+        <source>; прежний файл, если он был, не изменен</source>
+        <translation>; the previous file, if any, is unchanged</translation>
+    </message>
+    <message>
+        <source>это не обычный файл, а канал или устройство; выберите другое имя</source>
+        <translation>it is not a regular file but a pipe or a device; choose another name</translation>
+    </message>
+    <message>
         <source>такого файла нет</source>
         <translation>no such file</translation>
     </message>
@@ -454,8 +454,8 @@ List of options: kelvarin --help
         <translation>Could not save the design “%1”: %2.</translation>
     </message>
     <message>
-        <source>это не обычный файл</source>
-        <translation>it is not a regular file</translation>
+        <source>это не обычный файл, а канал или устройство</source>
+        <translation>it is not a regular file but a pipe or a device</translation>
     </message>
     <message>
         <source>ошибка чтения (%1)</source>
@@ -465,25 +465,13 @@ List of options: kelvarin --help
         <source>файл слишком велик для проекта (больше %1 байт)</source>
         <translation>the file is too large for a design (more than %1 bytes)</translation>
     </message>
-    <message>
-        <source>это каталог</source>
-        <translation>it is a folder</translation>
-    </message>
-    <message>
-        <source>нет каталога «%1»</source>
-        <translation>there is no folder “%1”</translation>
-    </message>
-    <message>
-        <source>запись невозможна (%1)</source>
-        <translation>the file cannot be written (%1)</translation>
-    </message>
-    <message>
-        <source>запись не удалась (%1); прежний файл, если он был, не изменен</source>
-        <translation>writing failed (%1); the previous file, if any, is unchanged</translation>
-    </message>
 </context>
 <context>
     <name>kelvarin::DesignJson</name>
+    <message>
+        <source>значение «%1» длиннее %2 символов: «%3»; сократите его или удалите</source>
+        <translation>the value “%1” is longer than %2 characters: “%3”; shorten or remove it</translation>
+    </message>
     <message>
         <source>логическое значение</source>
         <translation>a boolean</translation>
@@ -543,10 +531,6 @@ List of options: kelvarin --help
     <message>
         <source>проект записан более новой версией Kelvarin в формате %1, а эта версия читает формат до %2 включительно; обновите программу</source>
         <translation>the design was written by a newer version of Kelvarin in format %1, but this version reads formats up to %2; update the program</translation>
-    </message>
-    <message>
-        <source>текст не длиннее %1 символов</source>
-        <translation>a string of at most %1 characters</translation>
     </message>
     <message>
         <source>текст поля «%1» в кавычках</source>
@@ -791,6 +775,26 @@ List of options: kelvarin --help
 </context>
 <context>
     <name>kelvarin::GeometryFile</name>
+    <message>
+        <source>это не обычный файл, а канал или устройство</source>
+        <translation>it is not a regular file but a pipe or a device</translation>
+    </message>
+    <message>
+        <source>слишком много символических ссылок подряд</source>
+        <translation>too many symbolic links in a row</translation>
+    </message>
+    <message>
+        <source>это каталог, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>нет права читать файл</source>
+        <translation>no permission to read the file</translation>
+    </message>
+    <message>
+        <source>такого файла нет</source>
+        <translation>no such file</translation>
+    </message>
     <message>
         <source>Файл геометрии «%1»</source>
         <translation>Geometry file “%1”</translation>
@@ -1354,7 +1358,8 @@ Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
                       относительная вогнутость f/c (без него она берется по
                       толщине, как у профиля с плоской нижней поверхностью);
                       поля через запятую, точку с запятой, табуляцию или
-                      пробел; строки с # и строка заголовков пропускаются
+                      пробел; строки с # и строка заголовков пропускаются;
+                      «-» — стандартный ввод
   --diameter D        диаметр винта, см
   --blades N          число лопастей, от 1 до 12 (по умолчанию 2)
   --angle-datum БАЗА  chord — угол хорды от передней кромки к задней (по
@@ -1405,7 +1410,8 @@ tunnel, say):
                       ratio f/c (without it the camber follows the thickness,
                       as for a section with a flat lower face); fields
                       separated by commas, semicolons, tabs or spaces; lines
-                      starting with # and a line of headings are skipped
+                      starting with # and a line of headings are skipped;
+                      “-” is standard input
   --diameter D        propeller diameter, cm
   --blades N          number of blades, from 1 to 12 (default 2)
   --angle-datum DATUM chord — the angle of the chord from the leading edge to
@@ -2117,8 +2123,8 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
         <translation>the sections are too large to draw</translation>
     </message>
     <message>
-        <source>«%1» — не обычный файл, а устройство или канал; выберите другое имя</source>
-        <translation>“%1” is not a regular file but a device or a pipe; choose another name</translation>
+        <source>«%1» — не обычный файл, а канал или устройство; выберите другое имя</source>
+        <translation>“%1” is not a regular file but a pipe or a device; choose another name</translation>
     </message>
 </context>
 <context>
@@ -2304,6 +2310,21 @@ Example: kelvarin-cli templates propeller.kelvarin -o templates.pdf --turned --p
     <message>
         <source>Не удалось показать модель: OpenGL не принял программу затенения (%1)</source>
         <translation>Could not show the model: OpenGL did not accept the shader program (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::DeviceWrite</name>
+    <message>
+        <source>канал никто не читает</source>
+        <translation>nobody reads the pipe</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::MessageText</name>
+    <message>
+        <source>,</source>
+        <comment>decimal mark of a number in a message</comment>
+        <translation>.</translation>
     </message>
 </context>
 </TS>

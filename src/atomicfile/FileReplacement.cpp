@@ -9,6 +9,8 @@
 
 #include "atomicfile/FileSystem.h"
 #include "atomicfile/FileWriteError.h"
+#include "atomicfile/PendingTemporary.h"
+#include "atomicfile/TemporaryNames.h"
 #include "translation/Translation.h"
 
 namespace kelvarin {
@@ -17,8 +19,6 @@ namespace {
 
 // As the kernel's own limit on links followed in one lookup.
 constexpr int kMaxLinks = 40;
-// A file name may hold 255 bytes; the temporary name adds a dot, a suffix and ".tmp".
-constexpr std::size_t kMaxBaseForTemporary = 200;
 constexpr int kTemporaryAttempts = 100;
 
 std::string folderOf(const std::string& path) {
@@ -26,21 +26,15 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-std::string nameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// A hidden name beside the file that nobody can guess in advance: ".Date.html.k3Xq9PzA.tmp".
-std::string temporaryNameBeside(const std::string& path, std::random_device& random) {
+// A hidden name beside the file that nobody can guess in advance.
+std::string randomTemporaryName(const std::string& path, std::random_device& random) {
     static constexpr std::string_view kLetters =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::string suffix(8, ' ');
-    for (char& c : suffix) {
+    std::string letters(8, ' ');
+    for (char& c : letters) {
         c = kLetters[random() % kLetters.size()];
     }
-    return folderOf(path) + "." + nameOf(path).substr(0, kMaxBaseForTemporary) + "." + suffix +
-           ".tmp";
+    return temporaryNameBeside(path, ::getpid(), letters);
 }
 
 // What a path finally leads to, when that is worth replacing by name.
@@ -105,8 +99,11 @@ public:
         std::random_device random;
         int error = EEXIST;
         for (int attempt = 0; attempt < kTemporaryAttempts && error == EEXIST; ++attempt) {
-            path_ = temporaryNameBeside(beside, random);
+            path_ = randomTemporaryName(beside, random);
             error = fs_.createExclusive(path_, mode, fd_);
+        }
+        if (error == 0) {
+            pending_.emplace(path_);
         }
         if (error != 0) {
             fd_ = -1;
@@ -179,6 +176,7 @@ private:
     std::string path_;
     int fd_ = -1;
     bool renamed_ = false;
+    std::optional<PendingTemporary> pending_;  // released after the file is removed or renamed
 };
 
 // Replaces the file at `path` with what `fill` puts into the temporary file beside its target.
@@ -197,6 +195,7 @@ Replacement replaceThrough(const std::string& path, FileSystem& fs,
                     : fileErrorReason(error));
         }
     }
+    removeStaleTemporaries(folderOf(target.path), fs);
     TemporaryFile temporary(target.path, 0666, fs, path);
     if (target.info) {
         temporary.keepAttributesOf(*target.info);

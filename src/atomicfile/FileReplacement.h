@@ -23,7 +23,10 @@ enum class Replacement {
 // old one. Where `path` is a symbolic link, the file it leads to is replaced the same way beside
 // itself. A replaced file keeps its permissions and, where the system allows, its owner; a new
 // one gets 0666 less the umask, as a plain open would give it. A file this process may not
-// write is refused, as open() would refuse it, though the folder would allow the rename.
+// write is refused, as open() would refuse it, though the folder would allow the rename. A
+// loop of links is refused. The temporary file is removed should SIGTERM or SIGINT end the
+// process meanwhile, and temporary files of this naming that a killed writer left in the folder
+// are removed first (temporaryNameBeside, removeStaleTemporaries).
 // Throws FileWriteError naming `path`; the temporary file is gone again by then.
 Replacement replaceFile(const std::string& path, std::string_view bytes, FileSystem& fs);
 Replacement replaceFile(const std::string& path, std::string_view bytes);

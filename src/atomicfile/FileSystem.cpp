@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomicfile/FileSystem.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <string_view>
 
 namespace kelvarin {
 
@@ -91,6 +93,24 @@ int PosixFileSystem::rename(const std::string& from, const std::string& to) {
 
 int PosixFileSystem::remove(const std::string& path) {
     return errorOf(::unlink(path.c_str()));
+}
+
+int PosixFileSystem::listNames(const std::string& folder, std::vector<std::string>& names) {
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) {
+        return errno;
+    }
+    names.clear();
+    errno = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name != "." && name != "..") {
+            names.emplace_back(name);
+        }
+    }
+    const int error = errno;
+    ::closedir(dir);
+    return error;
 }
 
 }  // namespace kelvarin

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace kelvarin {
 
@@ -30,6 +31,8 @@ public:
     virtual int close(int fd) = 0;
     virtual int rename(const std::string& from, const std::string& to) = 0;
     virtual int remove(const std::string& path) = 0;
+    // The names in a folder ("" for the current one), without "." and "..".
+    virtual int listNames(const std::string& folder, std::vector<std::string>& names) = 0;
 };
 
 // The real file system of this process.
@@ -47,6 +50,7 @@ public:
     int close(int fd) override;
     int rename(const std::string& from, const std::string& to) override;
     int remove(const std::string& path) override;
+    int listNames(const std::string& folder, std::vector<std::string>& names) override;
 };
 
 }  // namespace kelvarin

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "translation/MessageText.h"
 #include "translation/Translation.h"
 
 namespace kelvarin {
@@ -26,14 +27,9 @@ std::string dashed(const CliOption& option) {
 }  // namespace
 
 std::string quotedArgument(std::string_view argument) {
-    std::string shown;
-    for (char c : argument) {
-        const auto byte = static_cast<unsigned char>(c);
-        shown += byte < 0x20 || byte == 0x7f ? '?' : c;
-    }
     return withArguments(
         translatedText("kelvarin::CliArguments", "«%1»", "an argument quoted in a message"),
-        {shown});
+        {shownText(argument)});
 }
 
 const std::string& CliArguments::value(std::string_view name, std::size_t i) const {

@@ -2,10 +2,12 @@
 #include "cli/CliDesignInput.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <algorithm>
 #include <ostream>
 
+#include "atomicfile/DeviceWrite.h"
+#include "atomicfile/FileReplacement.h"
+#include "atomicfile/FileWriteError.h"
 #include "cli/CliCommand.h"
 #include "core/DecimalSeparator.h"
 #include "designfile/DesignFile.h"
@@ -105,8 +107,61 @@ DesignDocument designFromArguments(const CliArguments& arguments, bool rpmIsTheD
     return document;
 }
 
+namespace {
+
+// The fields the mode computes rather than reads: a message on one of them means the values the
+// user gave led there, not that the user left it empty.
+bool isComputed(InputField field, InputMode mode) {
+    switch (mode) {
+        case InputMode::Calculated:
+            return field == InputField::Diameter || field == InputField::Pitch;
+        case InputMode::ByDiameter:
+            return field == InputField::PropellerSpeed || field == InputField::Pitch;
+        case InputMode::Manual:
+            break;
+    }
+    return false;
+}
+
+// "Диаметр винта «0,0», Шаг винта «0,00»": each field of `texts` the test picks.
+template <typename Pick>
+std::string fieldList(const FieldTexts& texts, Pick pick) {
+    std::string list;
+    for (InputField field : kInputFields) {
+        if (pick(field)) {
+            list += (list.empty() ? "" : ", ") + fieldName(field) + " " +
+                    quotedArgument(texts[fieldIndex(field)]);
+        }
+    }
+    return list;
+}
+
+}  // namespace
+
 CalculationOutcome calculateDesign(const DesignDocument& document) {
-    CalculationOutcome outcome = runCalculation(document.fieldTexts, inputMode(document));
+    const InputMode mode = inputMode(document);
+    CalculationOutcome outcome = runCalculation(document.fieldTexts, mode);
+    const auto computedFieldRefused =
+        std::find_if(outcome.messages.begin(), outcome.messages.end(),
+                     [&](const FieldMessage& message) { return isComputed(message.field, mode); });
+    const bool onlyComputedRefused =
+        std::all_of(outcome.messages.begin(), outcome.messages.end(),
+                    [&](const FieldMessage& message) { return isComputed(message.field, mode); });
+    if (computedFieldRefused != outcome.messages.end() && onlyComputedRefused) {
+        // The fields as the calculation had computed them when it refused them, before any
+        // fallback text.
+        FieldTexts computed = document.fieldTexts;
+        for (std::size_t i = 0;
+             i < computedFieldRefused->writesBefore && i < outcome.fieldWrites.size(); ++i) {
+            computed[fieldIndex(outcome.fieldWrites[i].field)] = outcome.fieldWrites[i].text;
+        }
+        throw CliFailure{withArguments(
+            translatedText("kelvarin::CliDesignInput",
+                           "расчет по исходным данным дал %1, а так не бывает: исходные данные "
+                           "вне разумных пределов; проверьте %2"),
+            {fieldList(computed, [&](InputField f) { return isComputed(f, mode); }),
+             fieldList(document.fieldTexts, [&](InputField f) { return !isComputed(f, mode); })})};
+    }
     if (!outcome.messages.empty()) {
         std::string reason;
         for (const FieldMessage& message : outcome.messages) {
@@ -140,33 +195,16 @@ CalculationOutcome calculateDesign(const DesignDocument& document) {
 
 void writeOutput(const std::string& path, std::string_view bytes, std::ostream& out) {
     if (path == "-") {
+        // Whether standard output took it is known only at its flush, at the end of the run.
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
         return;
     }
-    const QString name = QFile::decodeName(path.c_str());
-    const QFileInfo info(name);
-    const auto refuse = [&](const std::string& reason) {
-        throw CliFailure{
-            withArguments(translatedText("kelvarin::CliDesignInput", "не удалось записать %1: %2"),
-                          {quotedArgument(path), reason})};
-    };
-    if (info.isDir()) {
-        refuse(translatedText("kelvarin::CliDesignInput", "это каталог"));
-    }
-    if (!QFileInfo(info.absolutePath()).isDir()) {
-        refuse(
-            withArguments(translatedText("kelvarin::CliDesignInput", "нет каталога %1"),
-                          {quotedArgument(QFile::encodeName(info.absolutePath()).toStdString())}));
-    }
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !file.commit()) {
-        refuse(withArguments(translatedText("kelvarin::CliDesignInput",
-                                            "%1 (прежний файл, если он был, не изменен)"),
-                             {file.errorString().toStdString()}));
+    try {
+        if (replaceFile(path, bytes) == Replacement::NotRegularFile) {
+            writeToDevice(path, bytes);
+        }
+    } catch (const FileWriteError& e) {
+        throw CliFailure{e.what()};
     }
 }
 

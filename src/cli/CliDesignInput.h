@@ -50,8 +50,8 @@ DesignDocument designFromArguments(const CliArguments& arguments, bool rpmIsTheD
 // from values the user did not give.
 CalculationOutcome calculateDesign(const DesignDocument& document);
 
-// Writes bytes to a file, atomically, or to standard output for "-". Throws CliFailure naming
-// the file.
+// Writes bytes to a file, atomically (a pipe or a device in place), or to standard output for
+// "-", which the tool checks at the end of its run. Throws CliFailure naming the file.
 void writeOutput(const std::string& path, std::string_view bytes, std::ostream& out);
 
 }  // namespace kelvarin

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliProgram.h"
 
+#include <cerrno>
 #include <ostream>
 #include <vector>
 
+#include "atomicfile/FileWriteError.h"
 #include "cli/CliDesignInput.h"
 #include "programinfo/ProgramInfo.h"
 #include "translation/Translation.h"
@@ -73,7 +75,29 @@ int refuse(std::ostream& err, const std::string& reason, const std::string& help
     return kCliUsage;
 }
 
+// The command's code, unless standard output has not taken all it was given.
+int withOutputChecked(int code, CliStreams& streams) {
+    // The buffer itself, even when the stream already knows it failed: its failing sync
+    // leaves the reason in errno.
+    errno = 0;
+    const bool synced = streams.out.rdbuf() == nullptr || streams.out.rdbuf()->pubsync() == 0;
+    const int error = errno;
+    if (code == kCliSuccess && (!synced || !streams.out)) {
+        return refuseLostOutput(streams.err, error);
+    }
+    return code;
+}
+
 }  // namespace
+
+int refuseLostOutput(std::ostream& err, int errorNumber) {
+    tell(err,
+         withArguments(
+             translatedText("kelvarin::CliProgram", "Не удалось записать в стандартный вывод: %1"),
+             {errorNumber != 0 ? fileErrorReason(errorNumber) : fileErrorReason(EIO)}));
+    err.flush();
+    return kCliFailure;
+}
 
 int runCli(std::span<const std::string> arguments, CliStreams& streams) {
     if (arguments.empty()) {
@@ -83,11 +107,11 @@ int runCli(std::span<const std::string> arguments, CliStreams& streams) {
     const std::string& first = arguments[0];
     if (first == "-h" || first == "--help" || first == "help") {
         streams.out << toolHelp();
-        return kCliSuccess;
+        return withOutputChecked(kCliSuccess, streams);
     }
     if (first == "-v" || first == "--version") {
         streams.out << "kelvarin-cli (Kelvarin) " << kProgramVersion << '\n';
-        return kCliSuccess;
+        return withOutputChecked(kCliSuccess, streams);
     }
     const CliCommand* command = findCommand(first);
     if (command == nullptr) {
@@ -114,11 +138,11 @@ int runCli(std::span<const std::string> arguments, CliStreams& streams) {
                 if (command->takesDesign) {
                     streams.out << '\n' << designInputHelp();
                 }
-                return kCliSuccess;
+                return withOutputChecked(kCliSuccess, streams);
             }
         }
         const CliArguments parsed = CliArguments::parse(rest, options);
-        return command->run(parsed, streams);
+        return withOutputChecked(command->run(parsed, streams), streams);
     } catch (const CliUsageError& error) {
         return refuse(streams.err, error.reason, commandHelp);
     } catch (const CliFailure& failure) {

@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "designfile/DesignFile.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <string_view>
+
+#include "atomicfile/FileReplacement.h"
+#include "atomicfile/FileWriteError.h"
 
 #include "designfile/DesignJson.h"
 #include "translation/Translation.h"
@@ -20,6 +27,11 @@ QString shownPath(const QString& path) {
 QString openProblem(const QString& path, const QFile& file) {
     const QFileInfo info(path);
     if (!info.exists()) {
+        // A loop of links is there, but leads nowhere: said as the writers say it.
+        struct stat followed {};
+        if (::stat(QFile::encodeName(path).constData(), &followed) != 0 && errno == ELOOP) {
+            return QString::fromStdString(fileErrorReason(ELOOP));
+        }
         return QString::fromStdString(translatedText("kelvarin::DesignFile", "такого файла нет"));
     }
     if (info.isDir()) {
@@ -55,8 +67,9 @@ DesignLoad loadDesignFile(const QString& path) {
     const QFileInfo info(path);
     if (info.exists() && !info.isDir() && !info.isFile()) {
         return {std::nullopt,
-                loadProblem(path, QString::fromStdString(translatedText("kelvarin::DesignFile",
-                                                                        "это не обычный файл")))};
+                loadProblem(path, QString::fromStdString(translatedText(
+                                      "kelvarin::DesignFile",
+                                      "это не обычный файл, а канал или устройство")))};
     }
     if (!file.open(QIODevice::ReadOnly)) {
         return {std::nullopt, loadProblem(path, openProblem(path, file))};
@@ -88,28 +101,22 @@ QString saveDesignFile(const QString& path, const DesignDocument& document) {
     if (!textsProblem.isEmpty()) {
         return saveProblem(path, textsProblem);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        const QFileInfo info(path);
-        const QString reason =
-            info.isDir()
-                ? QString::fromStdString(translatedText("kelvarin::DesignFile", "это каталог"))
-            : !QFileInfo(info.absolutePath()).isDir()
-                ? QString::fromStdString(
-                      translatedText("kelvarin::DesignFile", "нет каталога «%1»"))
-                      .arg(shownPath(info.absolutePath()))
-                : QString::fromStdString(
-                      translatedText("kelvarin::DesignFile", "запись невозможна (%1)"))
-                      .arg(file.errorString());
-        return saveProblem(path, reason);
-    }
     const QByteArray bytes = designJson(document);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        return saveProblem(path, QString::fromStdString(
-                                     translatedText("kelvarin::DesignFile",
-                                                    "запись не удалась (%1); прежний файл, если он "
-                                                    "был, не изменен"))
-                                     .arg(file.errorString()));
+    try {
+        if (replaceFile(
+                QFile::encodeName(path).toStdString(),
+                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))) ==
+            Replacement::NotRegularFile) {
+            return saveProblem(path, QString::fromStdString(translatedText(
+                                         "kelvarin::DesignFile",
+                                         "это не обычный файл, а канал или устройство; выберите "
+                                         "другое имя")));
+        }
+    } catch (const FileWriteError& e) {
+        return saveProblem(
+            path, QString::fromStdString(e.reason()) +
+                      QString::fromStdString(translatedText(
+                          "kelvarin::DesignFile", "; прежний файл, если он был, не изменен")));
     }
     return {};
 }

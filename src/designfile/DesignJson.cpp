@@ -11,6 +11,7 @@
 #include "core/DecimalSeparator.h"
 #include "designfile/FieldTextRule.h"
 #include "programinfo/ProgramInfo.h"
+#include "translation/MessageText.h"
 #include "translation/Translation.h"
 
 namespace kelvarin {
@@ -148,14 +149,23 @@ void readFormat(const QJsonObject& root, DesignReading& reading) {
     }
     const QJsonValue program = root.value(QLatin1String("programVersion"));
     if (!program.isUndefined()) {
-        if (!program.isString() || program.toString().size() > kMaxProgramVersionLength) {
+        if (!program.isString()) {
             refuseType(QStringLiteral("programVersion"),
-                       QString::fromStdString(
-                           translatedText("kelvarin::DesignJson", "текст не длиннее %1 символов"))
-                           .arg(kMaxProgramVersionLength),
+                       QString::fromStdString(translatedText("kelvarin::DesignJson", "текст")),
                        program);
         }
-        reading.programVersion = program.toString();
+        // Characters as the user counts them, not UTF-16 units.
+        const QString version = program.toString();
+        if (version.toUcs4().size() > kMaxProgramVersionLength) {
+            throw Refusal{
+                QString::fromStdString(translatedText("kelvarin::DesignJson",
+                                                      "значение «%1» длиннее %2 символов: «%3»; "
+                                                      "сократите его или удалите"))
+                    .arg(QStringLiteral("programVersion"))
+                    .arg(kMaxProgramVersionLength)
+                    .arg(QString::fromStdString(shownText(version.toStdString())))};
+        }
+        reading.programVersion = version;
     }
 }
 

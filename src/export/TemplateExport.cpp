@@ -104,7 +104,7 @@ void exportTemplates(const PropellerDesign& design, const TemplateExportOptions&
     if (replaceFile(path, bytes) == Replacement::NotRegularFile) {
         throw notSaved(withArguments(
             translatedText("kelvarin::TemplateExport",
-                           "«%1» — не обычный файл, а устройство или канал; выберите другое имя"),
+                           "«%1» — не обычный файл, а канал или устройство; выберите другое имя"),
             {path}));
     }
 }

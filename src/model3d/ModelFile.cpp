@@ -44,9 +44,4 @@ void writeModelBytes(const std::filesystem::path& path, std::string_view bytes) 
     replaceModelFile(path, [&] { return replaceFile(path.string(), bytes); });
 }
 
-void writeModelFile(const std::filesystem::path& path,
-                    const std::function<void(const std::string& to)>& write) {
-    replaceModelFile(path, [&] { return replaceFileWith(path.string(), write); });
-}
-
 }  // namespace kelvarin::model3d

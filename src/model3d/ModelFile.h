@@ -2,7 +2,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,8 +16,5 @@ ModelError saveFailure(const std::filesystem::path& path, const std::string& rea
 // file beside it, flushed, renamed over it); a pipe or a device is refused. A failure is a
 // ModelError naming `path`; the old file, if any, stays as it was.
 void writeModelBytes(const std::filesystem::path& path, std::string_view bytes);
-// The same for a writer that opens the file by name itself; its own ModelError passes unchanged.
-void writeModelFile(const std::filesystem::path& path,
-                    const std::function<void(const std::string& to)>& write);
 
 }  // namespace kelvarin::model3d

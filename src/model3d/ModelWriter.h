@@ -9,7 +9,7 @@
 
 namespace kelvarin::model3d {
 
-// STEP AP214, millimetres, the solid as one body. Written atomically (see writeModelFile).
+// STEP AP214, millimetres, the solid as one body. Written atomically (see writeModelBytes).
 void writeStep(const PropellerSolid& solid, const std::filesystem::path& path);
 
 // Binary STL, millimetres, facet normals pointing out of the solid. Written atomically.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model3d/ModelError.h"
+#include "translation/MessageText.h"
 #include "translation/Translation.h"
 
 namespace kelvarin::model3d {
@@ -17,13 +18,8 @@ constexpr int kFirstHubStation = 1;
 constexpr int kFirstSectionStation = 3;
 constexpr double kMmPerCm = 10;
 
-// A number as the user reads it in the window: a comma before the decimals.
 std::string number(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string s = text;
-    std::replace(s.begin(), s.end(), '.', ',');
-    return s;
+    return numberInMessage(value, decimals);
 }
 
 [[noreturn]] void refuse(const std::string& reason) {

@@ -4,10 +4,15 @@
 #include <Interface_Static.hxx>
 #include <STEPControl_Writer.hxx>
 #include <Standard_Failure.hxx>
+#include <StepData_Protocol.hxx>
+#include <StepData_StepModel.hxx>
+#include <StepData_StepWriter.hxx>
 #include <TCollection_HAsciiString.hxx>
 #include <TopoDS_Shape.hxx>
+#include <XSControl_WorkSession.hxx>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 
 #include "model3d/KernelMessages.h"
@@ -54,11 +59,22 @@ void writeStep(const PropellerSolid& solid, const std::filesystem::path& path) {
         header.SetName(new TCollection_HAsciiString(headerName(path).c_str()));
         header.SetOriginatingSystem(new TCollection_HAsciiString("Kelvarin"));
 
-        writeModelFile(path, [&](const std::string& temporary) {
-            if (writer.Write(temporary.c_str()) != IFSelect_RetDone) {
-                stepFailed(path, translatedText("kelvarin::StepWriter", "запись STEP не удалась"));
-            }
-        });
+        // Made in memory and written as the STL is, so that a full disk or a failed flush is
+        // named the same way; the kernel's own file writer says only that it failed.
+        const Handle(StepData_StepModel) model = writer.Model();
+        const Handle(StepData_Protocol) protocol =
+            Handle(StepData_Protocol)::DownCast(writer.WS()->Protocol());
+        std::ostringstream text;
+        bool printed = false;
+        if (!model.IsNull() && !protocol.IsNull()) {
+            StepData_StepWriter stepWriter(model);
+            stepWriter.SendModel(protocol);
+            printed = stepWriter.Print(text);
+        }
+        if (!printed || !text) {
+            stepFailed(path, translatedText("kelvarin::StepWriter", "запись STEP не удалась"));
+        }
+        writeModelBytes(path, text.view());
     } catch (const Standard_Failure& failure) {
         stepFailed(path, withArguments(translatedText("kelvarin::StepWriter",
                                                       "ошибка геометрического ядра: %1"),

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GeometryFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string_view>
 #include <vector>
 
 #include "PerformanceError.h"
 #include "TextNumbers.h"
+#include "translation/MessageText.h"
 #include "translation/Translation.h"
 
 namespace kelvarin::performance {
@@ -54,8 +59,105 @@ std::vector<std::string_view> splitFields(std::string_view line) {
 }
 
 // The field, cut short, for a message to quote.
-std::string shown(std::string_view field) {
-    return std::string(field.substr(0, 40)) + (field.size() > 40 ? "…" : "");
+
+// Why a geometry file does not open, worded as the design reader and the writers word it.
+std::string openReason(int error) {
+    switch (error) {
+        case ENOENT:
+            return translatedText("kelvarin::GeometryFile", "такого файла нет");
+        case EACCES:
+            return translatedText("kelvarin::GeometryFile", "нет права читать файл");
+        case EISDIR:
+            return translatedText("kelvarin::GeometryFile", "это каталог, а не файл");
+        case ELOOP:
+            return translatedText("kelvarin::GeometryFile",
+                                  "слишком много символических ссылок подряд");
+        default:
+            return std::strerror(error);
+    }
+}
+
+[[noreturn]] void refuseFile(const std::string& path, const std::string& reason) {
+    throw PerformanceError(withArguments(
+        translatedText("kelvarin::GeometryFile", "Не удалось открыть файл геометрии «%1»: %2."),
+        {path, reason}));
+}
+
+bool isStandardInput(const struct stat& info) {
+    struct stat input {};
+    return ::fstat(STDIN_FILENO, &input) == 0 && input.st_dev == info.st_dev &&
+           input.st_ino == info.st_ino;
+}
+
+// At most one byte past the limit of a regular file or of standard input ("-", or a name of
+// it such as /dev/stdin); a folder, a pipe someone else writes to, a device are refused without
+// waiting on them.
+std::string geometryFileBytes(const std::string& path) {
+    const bool standardInput = path == "-";
+    int fd = STDIN_FILENO;
+    if (!standardInput) {
+        do {
+            // O_NONBLOCK: a pipe without a writer opens at once instead of waiting for one.
+            fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        } while (fd < 0 && errno == EINTR);
+        if (fd < 0) {
+            const int error = errno;  // before the catalogue is asked
+            refuseFile(path, openReason(error));
+        }
+    }
+    struct Closer {
+        int fd;
+        bool own;
+        ~Closer() {
+            if (own) {
+                ::close(fd);
+            }
+        }
+    } closer{fd, !standardInput};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        refuseFile(path, openReason(error));
+    }
+    if (S_ISDIR(info.st_mode)) {
+        refuseFile(path, openReason(EISDIR));
+    }
+    if (!standardInput && !S_ISREG(info.st_mode) && !isStandardInput(info)) {
+        refuseFile(path, translatedText("kelvarin::GeometryFile",
+                                        "это не обычный файл, а канал или устройство"));
+    }
+    if (!standardInput) {
+        const int flags = ::fcntl(fd, F_GETFL);
+        if (flags >= 0) {
+            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+        }
+    }
+    std::string bytes(kMaxFileBytes + 1, '\0');
+    std::size_t size = 0;
+    while (size < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + size, bytes.size() - size);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            throw PerformanceError(withArguments(
+                translatedText("kelvarin::GeometryFile", "%1: не удалось дочитать файл."),
+                {withArguments(translatedText("kelvarin::GeometryFile", "Файл геометрии «%1»"),
+                               {path})}));
+        }
+        if (got == 0) {
+            break;
+        }
+        size += static_cast<std::size_t>(got);
+    }
+    if (size > kMaxFileBytes) {
+        throw PerformanceError(withArguments(
+            translatedText("kelvarin::GeometryFile",
+                           "Файл геометрии «%1» больше мегабайта: это не таблица станций лопасти."),
+            {path}));
+    }
+    bytes.resize(size);
+    return bytes;
 }
 
 }  // namespace
@@ -142,7 +244,7 @@ PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
         if (bad) {
             throw PerformanceError(
                 withArguments(translatedText("kelvarin::GeometryFile", kNotANumber[*bad]),
-                              {at, shown(fields[*bad])}));
+                              {at, shownText(fields[*bad])}));
         }
         if (fields.size() != 4 && fields.size() != 5) {
             throw PerformanceError(
@@ -193,22 +295,7 @@ PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
 }
 
 PropellerGeometry readGeometryFile(const std::string& path, const GeometryFileOptions& options) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        const int error = errno;  // before the catalogue is asked
-        throw PerformanceError(withArguments(
-            translatedText("kelvarin::GeometryFile", "Не удалось открыть файл геометрии «%1»: %2."),
-            {path, std::strerror(error)}));
-    }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size > static_cast<std::streamoff>(kMaxFileBytes)) {
-        throw PerformanceError(withArguments(
-            translatedText("kelvarin::GeometryFile",
-                           "Файл геометрии «%1» больше мегабайта: это не таблица станций лопасти."),
-            {path}));
-    }
+    std::istringstream in(geometryFileBytes(path));
     return readGeometry(in, path, options);
 }
 

@@ -33,8 +33,9 @@ struct GeometryFileOptions {
 PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
                                const GeometryFileOptions& options);
 
-// The same from a file; a file that cannot be opened is a PerformanceError naming it. Files
-// larger than a megabyte are refused: no propeller has that many stations.
+// The same from a file, or from standard input for "-"; a file that cannot be opened, a folder,
+// a pipe or a device is a PerformanceError naming it. More than a megabyte is refused unread: no
+// propeller has that many stations.
 PropellerGeometry readGeometryFile(const std::string& path, const GeometryFileOptions& options);
 
 }  // namespace kelvarin::performance

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "translation/MessageText.h"
 #include "translation/Translation.h"
 
 namespace kelvarin::performance {
@@ -24,6 +25,9 @@ std::string pointNumber(double value, int decimals) {
 }
 
 std::string russianNumber(double value, int decimals) {
+    if (!std::isfinite(value) || std::fabs(value) >= 1e15) {
+        return numberInMessage(value, decimals);  // never hundreds of digits
+    }
     std::string text = pointNumber(value, decimals);
     if (text.find('.') != std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);

@@ -14,6 +14,7 @@
 #include "templates/TemplateFooter.h"
 #include "templates/TemplateMetrics.h"
 #include "templates/TemplateText.h"
+#include "translation/MessageText.h"
 #include "translation/Translation.h"
 
 namespace kelvarin {
@@ -388,8 +389,8 @@ private:
                                    "шаблоны заняли бы лист %1 × %2 м, а больше 20 м по "
                                    "стороне не бывает ни одного станка; проверьте диаметр и "
                                    "шаг винта"),
-                    {formatFixed(mm(doc_.page.pageWidthPx) / 1000, 4, 1),
-                     formatFixed(mm(doc_.page.pageHeightPx) / 1000, 4, 1)}));
+                    {numberInMessage(mm(doc_.page.pageWidthPx) / 1000, 1),
+                     numberInMessage(mm(doc_.page.pageHeightPx) / 1000, 1)}));
             }
         }
         for (TemplatePage& page : doc_.pages) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A replaced file holds the old bytes or all the new ones, never a part, whatever step fails.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,9 +16,12 @@
 #include <iterator>
 #include <string>
 
+#include "atomicfile/DeviceWrite.h"
 #include "atomicfile/FileReplacement.h"
 #include "atomicfile/FileSystem.h"
 #include "atomicfile/FileWriteError.h"
+#include "atomicfile/PendingTemporary.h"
+#include "atomicfile/TemporaryNames.h"
 
 namespace kelvarin::testing {
 namespace {
@@ -97,6 +102,10 @@ private:
     std::size_t budget_;
 };
 
+std::string nameOfTemporary(const std::string& path) {
+    return fs::path(temporaryNameBeside(path, ::getpid(), "abcdefgh")).filename();
+}
+
 const std::string kOld = "<html>old report</html>";
 const std::string kTwentyBytes = "<html>old</html>\r\n\r\n";
 const std::string kNew = std::string(30000, 'n') + "</html>";
@@ -175,6 +184,65 @@ TEST(FileReplacement, ReplacesWholeKeepingModeAndFollowsLinksToTheirFolder) {
     // A pipe is left to the caller.
     ASSERT_EQ(::mkfifo(dir.File("pipe.html").c_str(), 0600), 0);
     EXPECT_EQ(replaceFile(dir.File("pipe.html"), kNew, posix), Replacement::NotRegularFile);
+}
+
+// The longest names a file system takes, over a file there already; a pipe nobody reads.
+TEST(FileReplacement, LongNamesAndPipesWithoutAReader) {
+    TempDir dir;
+    std::string cyrillic;
+    while (cyrillic.size() < 252) {
+        cyrillic += "я";  // a cut must not split one
+    }
+    for (const std::string& name : {std::string(255, 'a'), cyrillic + "x"}) {
+        const std::string path = dir.File(name);
+        WriteBytes(path, kOld);
+        EXPECT_EQ(replaceFile(path, kNew), Replacement::Replaced);
+        EXPECT_EQ(ReadBytes(path), kNew);
+        const std::string temporary = nameOfTemporary(path);
+        EXPECT_LE(temporary.size(), 255U);
+        EXPECT_EQ(temporaryWriter(temporary), ::getpid());
+        fs::remove(path);
+    }
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    try {
+        writeToDevice(dir.File("pipe"), kNew);  // nobody reads it: refused, not waited on
+        ADD_FAILURE() << "no error";
+    } catch (const FileWriteError& e) {
+        EXPECT_EQ(e.errorNumber(), ENXIO);
+    }
+}
+
+// What a killed writer leaves: its own file on SIGTERM and SIGINT, a stale one at the next write.
+TEST(FileReplacement, AKilledWriterLeavesNoTemporaryBehind) {
+    TempDir dir;
+    for (const int signalNumber : {SIGTERM, SIGINT}) {
+        const std::string temporary = dir.File(".x.kelvarin-1-abcdefgh.tmp");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            WriteBytes(temporary, "half");
+            const PendingTemporary pending(temporary);
+            ::raise(signalNumber);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signalNumber);
+        EXPECT_FALSE(fs::exists(temporary));
+    }
+    // A writer that is gone, one that runs (this process) and a name of someone else's.
+    const pid_t gone = ::fork();
+    if (gone == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(gone, nullptr, 0);
+    const std::string stale = temporaryNameBeside(dir.File("Date.html"), gone, "abcdefgh");
+    const std::string running = temporaryNameBeside(dir.File("Date.html"), ::getpid(), "abcdefgh");
+    for (const std::string& path : {stale, running, dir.File(".Date.html.swp")}) {
+        WriteBytes(path, "half");
+    }
+    replaceFile(dir.File("Date.html"), kOld);
+    EXPECT_EQ(Names(dir.path), (std::vector<std::string>{fs::path(running).filename(),
+                                                         ".Date.html.swp", "Date.html"}));
 }
 
 // A writer that wants a name (a library that opens the file itself) gets the same guarantee.

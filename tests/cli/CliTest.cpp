@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <sstream>
+#include <streambuf>
 
 #include "cli/CliProgram.h"
 #include "core/CalculationRun.h"
@@ -110,8 +112,10 @@ TEST_F(CliTest, ExitCodesAndReasons) {
         {{"save", "--section", "2", "-o", "x"}, 2, "от 3 до 11"},
         {{"calc", "--power", "0"}, 1, "мощность двигателя больше нуля"},
         {{"calc", "--vmax", "-50"}, 1, "арифметическая ошибка"},
+        {{"calc", "--rpm", "1E308"}, 1, "дал Диаметр винта «0,0», Шаг винта «0,00»"},
+        {{"perf", "--altitude", "1e308"}, 2, "задано: 1e308 м"},
         {{"calc", Path("broken.kelvarin")}, 1, "broken.kelvarin»: файл оборван"},
-        {{"report", "-o", Path("нет/Date.html")}, 1, "нет каталога"},
+        {{"report", "-o", Path("нет/Date.html")}, 1, "нет/Date.html»: папка не найдена"},
         {{"perf", "--format", "xml"}, 2, "«xml» не формат"},
         {{"perf", "--speeds", "0:100"}, 2, "--speeds: Диапазон скоростей «0:100»"},
         {{"perf", "--diameter", "150"}, 2, "--diameter — только вместе с --geometry"},
@@ -139,6 +143,32 @@ TEST_F(CliTest, ExitCodesAndReasons) {
     // Nothing is written for a run that stopped on a message.
     EXPECT_EQ(Cli({"report", "--vmax", "", "-o", Path("Date.html")}).code, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath("Date.html")));
+}
+
+// Standard output that does not take the output (a full disk) is a failure, said aloud.
+TEST_F(CliTest, LostOutputIsAFailure) {
+    struct Full : std::streambuf {
+        int_type overflow(int_type) override {
+            errno = ENOSPC;
+            return traits_type::eof();
+        }
+        int sync() override {
+            errno = ENOSPC;
+            return -1;
+        }
+    } full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    CliStreams streams{out, err};
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"calc"}, {"save", "-o", "-"}, {"--version"}}) {
+        out.clear();
+        EXPECT_EQ(runCli(arguments, streams), 1);
+    }
+    EXPECT_NE(err.str().find("kelvarin-cli: Не удалось записать в стандартный вывод: на диске не "
+                             "хватает места\n"),
+              std::string::npos)
+        << err.str();
 }
 
 // perf's --rpm is the rpm of its analysis; the design keeps its own.

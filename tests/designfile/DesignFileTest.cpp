@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "designfile/DesignFile.h"
 #include "designfile/DesignJson.h"
 #include "designfile/FieldTextRule.h"
+#include "programinfo/ProgramInfo.h"
 #include "support/ScopedSeparator.h"
 
 namespace kelvarin::testing {
@@ -77,6 +82,10 @@ TEST(DesignFile, EveryBadFileIsRefusedWithItsReason) {
          "слишком велик"},
         {"a long text", StartFileWith("\"50\"", QByteArray(25, '5').prepend('"').append('"')),
          "не больше 24"},
+        {"a long version",
+         StartFileWith("\"" + QByteArray(kProgramVersion) + "\"",
+                       QByteArray(65, 'v').prepend('"').append('"')),
+         "«programVersion» длиннее 64 символов: «vvvv"},
         {"a section off the blade", StartFileWith(R"("section": 3)", R"("section": 12)"),
          "от 3 до 11"},
         {"a mode as text", StartFileWith(R"("manual": false)", R"("manual": "yes")"),
@@ -96,6 +105,14 @@ TEST(DesignFile, EveryBadFileIsRefusedWithItsReason) {
         "comment": "unknown members are ignored"}, "later": [1]})";
     const DesignReading reading = readDesignJson(minimal);
     ASSERT_TRUE(reading.document) << reading.problem.toStdString();
+    // 64 characters, each two UTF-16 units.
+    QByteArray emoji;
+    for (int i = 0; i < 64; ++i) {
+        emoji += "\xF0\x9F\x9A\x80";
+    }
+    EXPECT_TRUE(readDesignJson(StartFileWith("\"" + QByteArray(kProgramVersion) + "\"",
+                                             emoji.prepend('"').append('"')))
+                    .document);
     EXPECT_EQ(reading.document->section, 3);
     EXPECT_TRUE(reading.document->byDiameterChecked);
 }
@@ -106,7 +123,13 @@ TEST(DesignFile, FileProblemsNameTheFileAndLeaveTheOldFileAlone) {
                     .problem.contains("«" + dir.filePath("нет.kelvarin") + "»: такого файла нет."));
     EXPECT_TRUE(loadDesignFile(dir.path()).problem.contains("каталог"));
     EXPECT_TRUE(loadDesignFile("/dev/zero").problem.contains("не обычный файл"));
-    EXPECT_TRUE(saveDesignFile(dir.filePath("нет/a.kelvarin"), {}).contains("нет каталога"));
+    EXPECT_TRUE(saveDesignFile(dir.filePath("нет/a.kelvarin"), {}).contains("папка не найдена"));
+    // A loop of links is neither missing nor replaced.
+    const QString loop = dir.filePath("loop.kelvarin");
+    ASSERT_TRUE(QFile::link(loop, loop));
+    EXPECT_TRUE(loadDesignFile(loop).problem.contains("символических ссылок"));
+    EXPECT_TRUE(saveDesignFile(loop, {}).contains("символических ссылок"));
+    EXPECT_TRUE(QFileInfo(loop).isSymLink());
 
     ScopedSeparator comma(',');
     const QString path = dir.filePath("a.kelvarin");
@@ -115,6 +138,35 @@ TEST(DesignFile, FileProblemsNameTheFileAndLeaveTheOldFileAlone) {
     pasted.fieldTexts[fieldIndex(InputField::Power)] = "1.5";  // the other separator
     EXPECT_TRUE(saveDesignFile(path, pasted).contains("Мощность двигателя"));
     EXPECT_EQ(*loadDesignFile(path).document, DesignDocument{});
+}
+
+// A design saved onto a full disk is refused and the old one kept, not replaced by an empty
+// file after a flush that failed.
+TEST(DesignFile, AFullDiskKeepsTheOldDesign) {
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.filePath("disk"));
+    ASSERT_TRUE(QDir().mkdir(dir.filePath("disk")));
+    if (::geteuid() != 0 || ::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=16k") != 0) {
+        GTEST_SKIP() << "a small disk can be mounted by root only";
+    }
+    struct Unmount {
+        QByteArray folder;
+        ~Unmount() { ::umount2(folder.constData(), MNT_DETACH); }
+    } unmount{folder};
+    const QString path = dir.filePath("disk/a.kelvarin");
+    ASSERT_EQ(saveDesignFile(path, {}), "");
+    QFile filler(dir.filePath("disk/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'f')) > 0 && filler.flush()) {
+    }
+    filler.close();
+    EXPECT_TRUE(saveDesignFile(path, ManualDesign()).contains("не хватает места"));
+    const DesignLoad kept = loadDesignFile(path);
+    ASSERT_TRUE(kept.document) << kept.problem.toStdString();
+    EXPECT_EQ(*kept.document, DesignDocument{});
+    EXPECT_EQ(QDir(dir.filePath("disk"))
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"a.kelvarin", "filler"}));
 }
 
 TEST(DesignFile, FieldTextsAreWhatTypingOrTheCalculationCanLeave) {

@@ -144,7 +144,7 @@ TEST_F(ModelFiles, DegenerateDesignsAreRefusedWithoutAFile) {
          "ширина лопасти в сечении 7 (0,0 мм) должна быть больше нуля"},
         {"a negative pitch",
          [](PropellerShape& s) { s = shapeFromDesign(testing::startDesign("151,7", "-0,5")); },
-         "угол лопасти в сечении 3 (-46,37°) не больше нуля: шаг винта должен быть больше нуля"},
+         "угол лопасти в сечении 3 (−46,37°) не больше нуля: шаг винта должен быть больше нуля"},
         {"a pitch that stands the root along the axis",
          [](PropellerShape& s) { s = shapeFromDesign(testing::startDesign("100", "2")); },
          "угол лопасти в сечении 3 (81,"},

@@ -2,6 +2,8 @@
 #include "performance/GeometryFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <sstream>
@@ -81,13 +83,42 @@ TEST(GeometryFile, RefusalsNameTheFileTheLineAndTheFault) {
     EXPECT_NE(std::string(refusal(std::string(5000, '1'))).find("длиннее"), std::string::npos);
 }
 
-TEST(GeometryFile, AMissingFileIsNamed) {
-    try {
-        readGeometryFile("нет/такого.csv", {1, 2, AngleDatum::ChordLine});
-        FAIL();
-    } catch (const PerformanceError& e) {
-        EXPECT_NE(std::string(e.what()).find("«нет/такого.csv»"), std::string::npos);
+// What is no table is refused by name without being read or waited on; standard input is read.
+TEST(GeometryFile, OnlyARegularFileOrStandardInputIsRead) {
+    const auto fileRefusal = [](const std::string& path) -> std::string {
+        try {
+            readGeometryFile(path, {1, 2, AngleDatum::ChordLine});
+        } catch (const PerformanceError& e) {
+            return e.what();
+        }
+        return "accepted";
+    };
+    const std::string folder = ::testing::TempDir();
+    const std::string fifo = folder + "geometry-fifo";
+    ::unlink(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // nobody writes to it
+    const std::pair<std::string, const char*> cases[] = {
+        {"нет/такого.csv", "«нет/такого.csv»: такого файла нет"},
+        {folder, "это каталог, а не файл"},
+        {fifo, "не обычный файл"},
+        {"/dev/zero", "не обычный файл"},
+    };
+    for (const auto& [path, reason] : cases) {
+        EXPECT_NE(fileRefusal(path).find(reason), std::string::npos) << fileRefusal(path);
     }
+    ::unlink(fifo.c_str());
+
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    const std::string table = "0.2, 0.1, 40, 0.12\n1.0, 0.05, 12, 0.08\n";
+    ASSERT_EQ(::write(ends[1], table.data(), table.size()), static_cast<ssize_t>(table.size()));
+    ::close(ends[1]);
+    const int input = ::dup(STDIN_FILENO);
+    ::dup2(ends[0], STDIN_FILENO);
+    ::close(ends[0]);
+    EXPECT_EQ(fileRefusal("-"), "accepted");
+    ::dup2(input, STDIN_FILENO);
+    ::close(input);
 }
 
 TEST(SpeedRange, FromToStepEndsOnTheTopSpeed) {
