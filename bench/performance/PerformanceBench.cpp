@@ -20,7 +20,7 @@ void BM_OperatingPoint(benchmark::State& state) {
     const PropellerAnalysis analysis(geometryFromDesign(defaultDesign()), airAt(0));
     const double speed = static_cast<double>(state.range(0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(analysis.at(speed, 2300));
+        benchmark::DoNotOptimize(analysis.operatingPoint(speed, 2300));
     }
 }
 BENCHMARK(BM_OperatingPoint)->Arg(0)->Arg(40)->Unit(benchmark::kMicrosecond);
