@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,10 +25,16 @@ inline constexpr double kCurveMaxRpm = 30000.0;
 inline constexpr double kCurveMaxPowerHp = 5000.0;
 inline constexpr std::size_t kCurveMaxPoints = 50;
 
-// What makes a curve unusable, as a sentence in the chosen language naming the point (from 1),
-// or an empty string: fewer than two points or more than kCurveMaxPoints, an rpm outside
+// What makes a curve unusable: a sentence in the chosen language naming the point (from 1), and
+// the point's index, nothing for the curve as a whole. Empty text when it is usable.
+struct EnginePowerCurveProblem {
+    std::string text;
+    std::optional<std::size_t> pointIndex;
+};
+
+// A curve is unusable with fewer than two points or more than kCurveMaxPoints, an rpm outside
 // kCurveMinRpm..kCurveMaxRpm or not above the one before, a power not above 0 or above
 // kCurveMaxPowerHp. An empty curve is the default engine and has no problem.
-std::string enginePowerCurveProblem(const EnginePowerCurve& curve);
+EnginePowerCurveProblem enginePowerCurveProblem(const EnginePowerCurve& curve);
 
 }  // namespace kelvarin

@@ -185,7 +185,7 @@ TEST(EngineCurve, AnUnusableCurveNamesItsPoint) {
         {{{1000, 5}, {1e9, 6}}, "точка 2: обороты должны"},
     };
     for (const auto& c : cases) {
-        const std::string problem = enginePowerCurveProblem(c.curve);
+        const std::string problem = enginePowerCurveProblem(c.curve).text;
         if (*c.problem == 0) {
             EXPECT_EQ(problem, "");
         } else {
