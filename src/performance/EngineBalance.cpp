@@ -161,4 +161,38 @@ std::string rpmVerdict(const EngineAndFlight& engine, const BalancedPoint& balan
          rated});
 }
 
+EngineBalances engineBalances(const PropellerAnalysis& analysis, const EngineAndFlight& engine) {
+    return {balancedPoint(analysis, engine, 0),
+            balancedPoint(analysis, engine, engine.designSpeedKmh)};
+}
+
+std::string balanceLines(const EngineAndFlight& engine, const EngineBalances& balances) {
+    std::string out;
+    for (const BalancedPoint* b : {&balances.atRest, &balances.atDesignSpeed}) {
+        const std::string where =
+            b->speedKmh == 0
+                ? translatedText("kelvarin::EngineBalance", "на месте")
+                : withArguments(translatedText("kelvarin::EngineBalance", "при %1 км/ч"),
+                                {pointNumber(b->speedKmh, 0)});
+        if (b->found()) {
+            const OperatingPoint& p = b->point;
+            out += withArguments(
+                translatedText("kelvarin::EngineBalance",
+                               "С двигателем %1: тяга %2 кгс при %3 об/мин, мощность %4 л.с., "
+                               "КПД %5, число Маха конца лопасти %6"),
+                {where, pointNumber(p.thrustKgf, 1), pointNumber(p.rpm, 0),
+                 pointNumber(p.powerHp, 1), pointNumber(p.efficiency, 2),
+                 pointNumber(b->tipMach, 2)});
+        } else {
+            out += withArguments(translatedText("kelvarin::EngineBalance", "С двигателем %1: %2"),
+                                 {where, rpmVerdict(engine, *b)});
+        }
+        out += '\n';
+    }
+    if (balances.atRest.found()) {
+        out += rpmVerdict(engine, balances.atRest) + '\n';
+    }
+    return out;
+}
+
 }  // namespace kelvarin::performance

@@ -55,4 +55,16 @@ std::string rpmVerdict(const EngineAndFlight& engine, const BalancedPoint& balan
 
 inline constexpr double kRatedRpmMarginPercent = 3.0;
 
+// Where the engine really turns the propeller: at rest and at the design speed.
+struct EngineBalances {
+    BalancedPoint atRest;
+    BalancedPoint atDesignSpeed;
+};
+
+EngineBalances engineBalances(const PropellerAnalysis& analysis, const EngineAndFlight& engine);
+
+// The balances as lines of text above a table: thrust, rpm, power, efficiency and tip Mach at
+// each, and the verdict at rest, numbers with a point.
+std::string balanceLines(const EngineAndFlight& engine, const EngineBalances& balances);
+
 }  // namespace kelvarin::performance
