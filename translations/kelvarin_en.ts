@@ -59,6 +59,17 @@
     </message>
 </context>
 <context>
+    <name>kelvarin::BladePitchNote</name>
+    <message>
+        <source>Шаг лопасти %1 м, подобран под двигатель (в поле %2 м)</source>
+        <translation>Blade pitch %1 m, matched to the engine (field %2 m)</translation>
+    </message>
+    <message>
+        <source>Шаг лопасти %1 м (в поле %2 м)</source>
+        <translation>Blade pitch %1 m (field %2 m)</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::CalcCommand</name>
     <message>
         <source>--format: %1 не формат; возможны text, csv и json</source>
