@@ -202,8 +202,8 @@ station&apos;s pitch from its angle, 2πr·tan(angle), and the blade&apos;s pitc
         <translation>Warning: %1</translation>
     </message>
     <message>
-        <source>Шаг лопасти на 0,75 R: %1 м (шаг винта в поле %2 м); %3</source>
-        <translation>Blade pitch at 0.75 R: %1 m (propeller pitch field %2 m); %3</translation>
+        <source>Шаг лопасти на 0,75 R: %1 м (шаг винта в поле %2 м)</source>
+        <translation>Blade pitch at 0.75 R: %1 m (propeller pitch field %2 m)</translation>
     </message>
     <message>
         <source>Шаг, м</source>
@@ -1615,8 +1615,9 @@ Examples: kelvarin-cli perf propeller.kelvarin --speeds 0:100:5 --altitude 1500
 
 Design: DESIGN.kelvarin, if given, overridden by --power, --vmax, --vdesign,
 --by-diameter D, --manual D H, --blade-angles and --engine-curve, as for the
-calc command (kelvarin-cli calc --help). The design&apos;s propeller speed comes from the design
-file, else as the window starts (2300 rpm); sizing by diameter calculates it.
+calc command (kelvarin-cli calc --help). The design&apos;s propeller speed comes
+from the design file, else as the window starts (2300 rpm); sizing by diameter
+calculates it.
 In the manual mode the engine&apos;s power, rpm and speeds come from the design&apos;s
 fields.
 

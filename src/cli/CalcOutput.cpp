@@ -106,10 +106,10 @@ const StationColumn kStationColumns[] = {
 
 // The blade's pitch beside the field's, and the rule that gave it.
 std::string bladePitchLine(const PropellerDesign& d) {
-    return withArguments(translatedText("kelvarin::CalcOutput",
-                                        "Шаг лопасти на 0,75 R: %1 м (шаг винта в поле %2 м); %3"),
-                         {formatFixed(bladePitchM(d), 3, 2), formatFixed(d.sizing.pitchM, 3, 2),
-                          bladeAngleRuleCaption(d.angles.rule)});
+    return bladeAngleRuleCaption(d.angles.rule) + "\n" +
+           withArguments(translatedText("kelvarin::CalcOutput",
+                                        "Шаг лопасти на 0,75 R: %1 м (шаг винта в поле %2 м)"),
+                         {formatFixed(bladePitchM(d), 3, 2), formatFixed(d.sizing.pitchM, 3, 2)});
 }
 
 std::optional<SanityFigures> figures(const CalculationOutcome& outcome, InputMode mode) {
