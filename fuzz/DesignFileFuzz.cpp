@@ -39,6 +39,8 @@ void readUnder(char chosen, const QByteArray& bytes) {
         check(kelvarin::fieldTextProblem(text, chosen).empty(), "a text the fields refuse");
     }
     check(kelvarin::designTextsProblem(document).isEmpty(), "a document that cannot be saved");
+    check(kelvarin::enginePowerCurveProblem(document.enginePowerCurve).text.empty(),
+          "an engine power curve the analysis cannot use");
     const kelvarin::DesignReading again = kelvarin::readDesignJson(kelvarin::designJson(document));
     check(again.document.has_value() && *again.document == document,
           "a document that does not survive saving and opening");

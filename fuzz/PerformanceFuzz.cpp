@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::vector<OperatingPoint> points;
         for (int i = 0; i < 3; ++i) {
             try {
-                points.push_back(analysis.at(speeds[i], rpms[i]));
+                points.push_back(analysis.operatingPoint(speeds[i], rpms[i]));
                 CheckPoint(points.back());
             } catch (const PerformanceError&) {
             }

@@ -44,6 +44,32 @@
     </message>
 </context>
 <context>
+    <name>kelvarin::BladeAngleRule</name>
+    <message>
+        <source>Углы лопасти по правилу программы (шаг лопасти — два шага винта)</source>
+        <translation>Blade angles by the program&apos;s rule (blade pitch twice the propeller&apos;s pitch)</translation>
+    </message>
+    <message>
+        <source>Углы лопасти по шагу винта</source>
+        <translation>Blade angles by the propeller&apos;s pitch</translation>
+    </message>
+    <message>
+        <source>Углы лопасти под двигатель (шаг подбирается по мощности)</source>
+        <translation>Blade angles matched to the engine (pitch chosen by power)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::BladePitchNote</name>
+    <message>
+        <source>Шаг лопасти %1 м, подобран под двигатель (в поле %2 м)</source>
+        <translation>Blade pitch %1 m, matched to the engine (field %2 m)</translation>
+    </message>
+    <message>
+        <source>Шаг лопасти %1 м (в поле %2 м)</source>
+        <translation>Blade pitch %1 m (field %2 m)</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::CalcCommand</name>
     <message>
         <source>--format: %1 не формат; возможны text, csv и json</source>
@@ -65,6 +91,9 @@
   --format ФОРМАТ    text (по умолчанию, числа с десятичным разделителем
                      системы), csv или json (числа с точкой, полная точность;
                      в json также координаты профилей сечений 3–11, мм)
+
+С --blade-angles (или с правилом углов, записанным в проекте) добавляются
+шаг каждого сечения по его углу, 2πr·tg(угла), и шаг лопасти на 0,75 R.
 </source>
         <translation>Usage: kelvarin-cli calc [DESIGN.kelvarin] [options]
 
@@ -79,6 +108,10 @@ Example: kelvarin-cli calc --power 14 --rpm 2300 --vmax 50 --vdesign 40
                      separator), csv or json (numbers with a point, full
                      precision; json also gives the section profiles of
                      stations 3–11, mm)
+
+With --blade-angles (or a blade angle rule kept in the design) also each
+station&apos;s pitch from its angle, 2πr·tan(angle), and the blade&apos;s pitch at
+0.75 R.
 </translation>
     </message>
 </context>
@@ -167,6 +200,14 @@ Example: kelvarin-cli calc --power 14 --rpm 2300 --vmax 50 --vdesign 40
     <message>
         <source>Внимание: %1</source>
         <translation>Warning: %1</translation>
+    </message>
+    <message>
+        <source>Шаг лопасти на 0,75 R: %1 м (шаг винта в поле %2 м)</source>
+        <translation>Blade pitch at 0.75 R: %1 m (propeller pitch field %2 m)</translation>
+    </message>
+    <message>
+        <source>Шаг, м</source>
+        <translation>Pitch, m</translation>
     </message>
 </context>
 <context>
@@ -280,6 +321,75 @@ Numbers take a point or a comma.
     <message>
         <source>расчет не удался: арифметическая ошибка (корень из отрицательного числа, деление на ноль или переполнение); проверьте величины и их знаки</source>
         <translation>the calculation failed: an arithmetic error (square root of a negative number, division by zero or overflow); check the values and their signs</translation>
+    </message>
+    <message>
+        <source>не удалось записать %1: %2</source>
+        <translation>could not write %1: %2</translation>
+    </message>
+    <message>
+        <source>это каталог</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>нет каталога %1</source>
+        <translation>there is no folder %1</translation>
+    </message>
+    <message>
+        <source>%1 (прежний файл, если он был, не изменен)</source>
+        <translation>%1 (the previous file, if any, is unchanged)</translation>
+    </message>
+    <message>
+        <source>Исходные данные: ПРОЕКТ.kelvarin, если указан, а поверх него параметры;
+чего нет ни там, ни там, берется как в окне при запуске программы
+(14 л/с, 2300 об/мин, 50 и 40 км/ч, расчет диаметра и шага).
+Числа пишутся с точкой или запятой.
+  --power N          мощность двигателя, л/с
+  --rpm N            частота вращения винта, об/мин
+  --vmax N           скорость максимальная, км/ч
+  --vdesign N        скорость расчетная, км/ч
+  --by-diameter D    расчет по диаметру винта D, см (частота вращения и шаг
+                     рассчитываются)
+  --manual D H       диаметр D, см, и шаг H, м, заданы вручную (рассчитывается
+                     только лопасть)
+  --blade-angles П   углы лопасти: rule — по правилу программы, шаг лопасти
+                     вдвое больше шага винта (по умолчанию); pitch — по шагу
+                     винта; engine — шаг подбирается так, чтобы винт поглощал
+                     мощность двигателя на его оборотах и расчетной скорости
+  --engine-curve К   мощность двигателя на других оборотах: точки ОБ:Л/С через
+                     запятую, обороты по возрастанию, числа с точкой, например
+                     1500:10.5,2300:14 (по умолчанию — постоянный крутящий
+                     момент ниже номинальных оборотов)
+</source>
+        <translation>Inputs: DESIGN.kelvarin, if given, overridden by the options; anything given
+by neither takes the value the window starts with (14 hp, 2300 rpm, 50 and
+40 km/h, diameter and pitch calculated).
+Numbers take a point or a comma.
+  --power N          engine power, hp
+  --rpm N            propeller speed, rpm
+  --vmax N           maximum speed, km/h
+  --vdesign N        design speed, km/h
+  --by-diameter D    size by the propeller diameter D, cm (propeller speed and
+                     pitch are calculated)
+  --manual D H       diameter D, cm, and pitch H, m, given by hand (only the
+                     blade is calculated)
+  --blade-angles R   the blade angles: rule — by the program&apos;s rule, the
+                     blade&apos;s pitch twice the propeller&apos;s (the default);
+                     pitch — by the propeller&apos;s pitch; engine — a pitch
+                     chosen so that the propeller absorbs the engine&apos;s power
+                     at its rpm and the design speed
+  --engine-curve C   the engine&apos;s power at other rpm: RPM:HP points
+                     separated by commas, rpm growing, numbers with a point,
+                     e.g. 1500:10.5,2300:14 (default: constant torque below
+                     the rated rpm)
+</translation>
+    </message>
+    <message>
+        <source>--blade-angles: %1 не правило углов; возможны rule, pitch и engine</source>
+        <translation>--blade-angles: %1 is not a blade angle rule; use rule, pitch or engine</translation>
+    </message>
+    <message>
+        <source>--engine-curve: точка %1 не вида ОБОРОТЫ:МОЩНОСТЬ (например 1500:10.5,2300:14)</source>
+        <translation>--engine-curve: point %1 is not of the form RPM:POWER (e.g. 1500:10.5,2300:14)</translation>
     </message>
 </context>
 <context>
@@ -556,6 +666,22 @@ List of options: kelvarin --help
         <source>поле «%1»: %2</source>
         <translation>field “%1”: %2</translation>
     </message>
+    <message>
+        <source>&quot;rule&quot;, &quot;pitch&quot; или &quot;engine&quot;</source>
+        <translation>&quot;rule&quot;, &quot;pitch&quot; or &quot;engine&quot;</translation>
+    </message>
+    <message>
+        <source>строка %1, кривая мощности двигателя: %2</source>
+        <translation>line %1, engine power curve: %2</translation>
+    </message>
+    <message>
+        <source>нужен массив точек {&quot;rpm&quot;: обороты, &quot;powerHp&quot;: мощность}</source>
+        <translation>an array of points {&quot;rpm&quot;: speed, &quot;powerHp&quot;: power} is needed</translation>
+    </message>
+    <message>
+        <source>точка %1 должна быть {&quot;rpm&quot;: число, &quot;powerHp&quot;: число}</source>
+        <translation>point %1 must be {&quot;rpm&quot;: number, &quot;powerHp&quot;: number}</translation>
+    </message>
 </context>
 <context>
     <name>kelvarin::DesignSession</name>
@@ -585,6 +711,130 @@ List of options: kelvarin --help
     <message>
         <source>чертёж DXF вышел бы из %1 точек, а больше %2 станки и программы резки не принимают; проверьте диаметр и шаг винта</source>
         <translation>the DXF drawing would have %1 points, but cutting machines and programs accept no more than %2; check the propeller diameter and pitch</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::EngineBalance</name>
+    <message>
+        <source>Винт слишком тяжел для двигателя: он поглощает больше мощности двигателя уже при %1 об/мин, а номинальные обороты %2 об/мин.</source>
+        <translation>The propeller is far too heavy for the engine: it absorbs more than the engine&apos;s power already at %1 rpm, and the rated speed is %2 rpm.</translation>
+    </message>
+    <message>
+        <source>Винт слишком легок для двигателя: даже при %1 об/мин он поглощает меньше мощности двигателя; номинальные обороты %2 об/мин.</source>
+        <translation>The propeller is far too light for the engine: even at %1 rpm it absorbs less than the engine&apos;s power; the rated speed is %2 rpm.</translation>
+    </message>
+    <message>
+        <source>Обороты равновесия винта с двигателем найти не удалось: расчет не сходится.</source>
+        <translation>The rpm at which the engine balances the propeller could not be found: the analysis does not converge.</translation>
+    </message>
+    <message>
+        <source>Двигатель выходит на номинальные обороты: %1 об/мин при номинальных %2 об/мин.</source>
+        <translation>The engine reaches its rated speed: %1 rpm against the rated %2 rpm.</translation>
+    </message>
+    <message>
+        <source>Двигатель не наберет номинальных оборотов: винт тяжел, обороты только %1 об/мин — на %2 об/мин (%3 %) меньше номинальных %4 об/мин.</source>
+        <translation>The engine will not reach its rated speed: the propeller is heavy, only %1 rpm — %2 rpm (%3 %) below the rated %4 rpm.</translation>
+    </message>
+    <message>
+        <source>Двигатель раскрутится выше номинальных оборотов: винт легок, обороты %1 об/мин — на %2 об/мин (%3 %) больше номинальных %4 об/мин.</source>
+        <translation>The engine will overspeed: the propeller is light, %1 rpm — %2 rpm (%3 %) above the rated %4 rpm.</translation>
+    </message>
+    <message>
+        <source>на месте</source>
+        <translation>at rest</translation>
+    </message>
+    <message>
+        <source>при %1 км/ч</source>
+        <translation>at %1 km/h</translation>
+    </message>
+    <message>
+        <source>С двигателем %1: тяга %2 кгс при %3 об/мин, мощность %4 л.с., КПД %5, число Маха конца лопасти %6</source>
+        <translation>With the engine %1: thrust %2 kgf at %3 rpm, power %4 hp, efficiency %5, blade tip Mach %6</translation>
+    </message>
+    <message>
+        <source>С двигателем %1: %2</source>
+        <translation>With the engine %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::EngineMatch</name>
+    <message>
+        <source> Подойдет диаметр около %1 см.</source>
+        <translation> A diameter of about %1 cm would match.</translation>
+    </message>
+    <message>
+        <source>Подобрать шаг под двигатель нельзя: диаметр %1 см вне пределов расчета (от %2 до %3 см).</source>
+        <translation>The pitch cannot be matched to the engine: the diameter %1 cm is outside the analysis&apos;s range (%2 to %3 cm).</translation>
+    </message>
+    <message>
+        <source>Шаг под двигатель не подобрать: диаметр %1 см велик для %2 л.с. при %3 об/мин — винт поглощает больше даже с шагом %4 м.</source>
+        <translation>No pitch matches the engine: the diameter %1 cm is too large for %2 hp at %3 rpm — the propeller absorbs more even with a pitch of %4 m.</translation>
+    </message>
+    <message>
+        <source>Шаг под двигатель не подобрать: диаметр %1 см мал для %2 л.с. при %3 об/мин — винт поглощает меньше даже с шагом %4 м.</source>
+        <translation>No pitch matches the engine: the diameter %1 cm is too small for %2 hp at %3 rpm — the propeller absorbs less even with a pitch of %4 m.</translation>
+    </message>
+    <message>
+        <source>Шаг под двигатель не подобрать: расчет винта не сходится.</source>
+        <translation>No pitch matches the engine: the analysis of the propeller does not converge.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::EnginePowerCurve</name>
+    <message>
+        <source>В кривой мощности двигателя должно быть от 2 до %1 точек, а их %2.</source>
+        <translation>An engine power curve needs 2 to %1 points, and it has %2.</translation>
+    </message>
+    <message>
+        <source>Кривая мощности, точка %1: обороты должны быть от %2 до %3 об/мин, задано: %4.</source>
+        <translation>Power curve, point %1: the rpm must be from %2 to %3 rpm, given: %4.</translation>
+    </message>
+    <message>
+        <source>Кривая мощности, точка %1: обороты (%2 об/мин) должны быть больше, чем в предыдущей точке (%3 об/мин).</source>
+        <translation>Power curve, point %1: the rpm (%2 rpm) must be above the previous point&apos;s (%3 rpm).</translation>
+    </message>
+    <message>
+        <source>Кривая мощности, точка %1: мощность должна быть больше 0 и не больше %2 л.с., задано: %3 л.с.</source>
+        <translation>Power curve, point %1: the power must be above 0 and at most %2 hp, given: %3 hp.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::EnginePowerEditor</name>
+    <message>
+        <source>Своя кривая мощности двигателя (иначе крутящий момент постоянен ниже номинальных оборотов)</source>
+        <translation>Own engine power curve (otherwise constant torque below the rated rpm)</translation>
+    </message>
+    <message>
+        <source>Обороты винта, об/мин</source>
+        <translation>Propeller speed, rpm</translation>
+    </message>
+    <message>
+        <source>Мощность, л.с.</source>
+        <translation>Power, hp</translation>
+    </message>
+    <message>
+        <source>Добавить точку</source>
+        <translation>Add Point</translation>
+    </message>
+    <message>
+        <source>Удалить точку</source>
+        <translation>Remove Point</translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Кривая мощности, строка %1: нужны два числа — обороты и мощность. Действует прежняя кривая.</source>
+        <translation>Power curve, row %1: two numbers are needed, rpm and power. The previous curve stays in force.</translation>
+    </message>
+    <message>
+        <source>В кривой мощности двигателя нет точек. Действует прежняя кривая.</source>
+        <translation>The engine power curve has no points. The previous curve stays in force.</translation>
+    </message>
+    <message>
+        <source>Действует прежняя кривая.</source>
+        <translation>The previous curve stays in force.</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1571,10 @@ Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
         <translation>thrust, power and efficiency by flight speed (design or geometry)</translation>
     </message>
     <message>
+        <source>--balanced и --rpm взаимоисключающие: с --balanced обороты находятся сами</source>
+        <translation>--balanced and --rpm exclude each other: with --balanced the rpm is found</translation>
+    </message>
+    <message>
         <source>Использование: kelvarin-cli perf [ПРОЕКТ.kelvarin] [исходные данные] [параметры]
        kelvarin-cli perf --geometry ФАЙЛ.csv --diameter D --rpm N --speeds ОТ:ДО:ШАГ
                          [параметры]
@@ -1344,9 +1598,16 @@ Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
   --temperature C     температура воздуха, °C, от -80 до 60 (по умолчанию —
                       стандартная на этой высоте); давление стандартное
   --format ФОРМАТ     text (по умолчанию), csv или json; числа всегда с точкой
+  --balanced          при каждой скорости — обороты, на которых винт поглощает
+                      ровно то, что дает двигатель (по умолчанию его крутящий
+                      момент постоянен ниже номинальных оборотов, или по
+                      --engine-curve), и что винт делает там; в тексте сверху —
+                      тяга на месте и на расчетной скорости и насколько
+                      двигатель не доберет или превысит номинальные обороты
 
 Проект: ПРОЕКТ.kelvarin, если указан, а поверх него --power, --vmax, --vdesign,
---by-diameter D и --manual D H, как у команды calc (kelvarin-cli calc --help).
+--by-diameter D, --manual D H, --blade-angles и --engine-curve, как у команды
+calc (kelvarin-cli calc --help).
 Частота вращения винта проекта берется из файла проекта, а без него — как в
 окне при запуске (2300 об/мин); в расчете по диаметру она рассчитывается.
 В ручном режиме мощность, обороты и скорости двигателя берутся из полей проекта.
@@ -1394,11 +1655,18 @@ Examples: kelvarin-cli perf propeller.kelvarin --speeds 0:100:5 --altitude 1500
                       standard one at that altitude); standard pressure
   --format FORMAT     text (the default), csv or json; numbers always with a
                       point
+  --balanced          at each speed, the rpm at which the propeller absorbs
+                      just what the engine gives (by default its torque is
+                      constant below the rated rpm, or by --engine-curve),
+                      and what the propeller does there; in text, above,
+                      the thrust at rest and at the design speed and how far
+                      the engine falls short of or overshoots its rated rpm
 
 Design: DESIGN.kelvarin, if given, overridden by --power, --vmax, --vdesign,
---by-diameter D and --manual D H, as for the calc command
-(kelvarin-cli calc --help). The design&apos;s propeller speed comes from the design
-file, else as the window starts (2300 rpm); sizing by diameter calculates it.
+--by-diameter D, --manual D H, --blade-angles and --engine-curve, as for the
+calc command (kelvarin-cli calc --help). The design&apos;s propeller speed comes
+from the design file, else as the window starts (2300 rpm); sizing by diameter
+calculates it.
 In the manual mode the engine&apos;s power, rpm and speeds come from the design&apos;s
 fields.
 
@@ -1516,34 +1784,6 @@ its inputs are not accepted.
         <translation>The performance cannot be calculated: %1</translation>
     </message>
     <message>
-        <source>Статическая тяга при %1 об/мин: &lt;b&gt;%2 кгс&lt;/b&gt; (%3 Н), винт поглощает %4 л.с.</source>
-        <translation>Static thrust at %1 rpm: &lt;b&gt;%2 kgf&lt;/b&gt; (%3 N), the propeller absorbs %4 hp.</translation>
-    </message>
-    <message>
-        <source>Статическую тягу при %1 об/мин рассчитать не удалось.</source>
-        <translation>The static thrust at %1 rpm could not be calculated.</translation>
-    </message>
-    <message>
-        <source>не достигается от %1 до %2 об/мин</source>
-        <translation>not reached between %1 and %2 rpm</translation>
-    </message>
-    <message>
-        <source>%1 — при &lt;b&gt;%2 об/мин&lt;/b&gt;</source>
-        <translation>%1 — at &lt;b&gt;%2 rpm&lt;/b&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;br&gt;Мощность двигателя %1 л.с. винт поглощает: %2; %3.</source>
-        <translation>&lt;br&gt;The propeller absorbs the engine&apos;s %1 hp: %2; %3.</translation>
-    </message>
-    <message>
-        <source>на месте</source>
-        <translation>at rest</translation>
-    </message>
-    <message>
-        <source>при %1 км/ч</source>
-        <translation>at %1 km/h</translation>
-    </message>
-    <message>
         <source>&lt;br&gt;Разрывы кривых — режимы, для которых расчет не сошелся.</source>
         <translation>&lt;br&gt;Gaps in the curves are operating points where the calculation did not converge.</translation>
     </message>
@@ -1562,10 +1802,6 @@ its inputs are not accepted.
     <message>
         <source>КПД, %</source>
         <translation>Efficiency, %</translation>
-    </message>
-    <message>
-        <source>Тяга</source>
-        <translation>Thrust</translation>
     </message>
     <message>
         <source>КПД</source>
@@ -1594,6 +1830,26 @@ its inputs are not accepted.
     <message>
         <source>Обороты двигателя</source>
         <translation>Engine rpm</translation>
+    </message>
+    <message>
+        <source>Статическая тяга &lt;b&gt;%1 кгс при %2 об/мин&lt;/b&gt; (%3 Н; винт поглощает %4 л.с., число Маха конца лопасти %5).</source>
+        <translation>Static thrust &lt;b&gt;%1 kgf at %2 rpm&lt;/b&gt; (%3 N; the propeller absorbs %4 hp, blade tip Mach %5).</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;При %1 км/ч: тяга %2 кгс при %3 об/мин, КПД %4 %.</source>
+        <translation>&lt;br&gt;At %1 km/h: thrust %2 kgf at %3 rpm, efficiency %4 %.</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;На номинальных %1 об/мин винт на месте поглощал бы %2 л.с. при мощности двигателя %3 л.с.</source>
+        <translation>&lt;br&gt;At the rated %1 rpm the propeller at rest would absorb %2 hp against the engine&apos;s %3 hp.</translation>
+    </message>
+    <message>
+        <source>Тяга с двигателем</source>
+        <translation>Thrust with the engine</translation>
+    </message>
+    <message>
+        <source>Тяга на номинальных оборотах</source>
+        <translation>Thrust at the rated rpm</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 
 #include "core/CalculationRun.h"
 #include "performance/DesignGeometry.h"
+#include "performance/EngineBalance.h"
+#include "performance/EngineMatch.h"
 #include "performance/ModelConstants.h"
 
 namespace kelvarin::performance {
@@ -20,7 +22,7 @@ void BM_OperatingPoint(benchmark::State& state) {
     const PropellerAnalysis analysis(geometryFromDesign(defaultDesign()), airAt(0));
     const double speed = static_cast<double>(state.range(0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(analysis.at(speed, 2300));
+        benchmark::DoNotOptimize(analysis.operatingPoint(speed, 2300));
     }
 }
 BENCHMARK(BM_OperatingPoint)->Arg(0)->Arg(40)->Unit(benchmark::kMicrosecond);
@@ -38,6 +40,31 @@ void BM_WindowCurves(benchmark::State& state) {
     state.counters["points"] = static_cast<double>(points);
 }
 BENCHMARK(BM_WindowCurves)->Unit(benchmark::kMillisecond);
+
+// The balanced operating point: the rpm at which the default propeller absorbs what its engine
+// gives, at rest and at the design speed.
+void BM_BalancedPoint(benchmark::State& state) {
+    const PropellerDesign design = defaultDesign();
+    const PropellerAnalysis analysis(geometryFromDesign(design), airAt(0));
+    const EngineAndFlight engine = engineAndFlightFromDesign(design);
+    const double speed = static_cast<double>(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(balancedPoint(analysis, engine, speed));
+    }
+}
+BENCHMARK(BM_BalancedPoint)->Arg(0)->Arg(40)->Unit(benchmark::kMillisecond);
+
+// A whole match to the engine, as a click on the rule would ask for it.
+void BM_EngineMatch(benchmark::State& state) {
+    PropellerDesign design = defaultDesign();
+    design.angles.rule = BladeAngleRule::Engine;
+    const EngineAndFlight engine = engineAndFlightFromDesign(design);
+    for (auto _ : state) {
+        PropellerDesign matched = design;
+        benchmark::DoNotOptimize(applyBladeAngles(matched, engine, airAt(0)));
+    }
+}
+BENCHMARK(BM_EngineMatch)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kelvarin::performance

@@ -25,12 +25,16 @@ int runCalc(const CliArguments& arguments, CliStreams& streams) {
     const DesignDocument document = designFromArguments(arguments);
     const InputMode mode = inputMode(document);
     const CalculationOutcome outcome = calculateDesign(document);
+    // Named or kept in the design, the rule brings the blade's own pitch along; without it the
+    // output stays what scripts have read so far.
+    const bool bladePitch =
+        arguments.has("blade-angles") || document.bladeAngleRule != BladeAngleRule::Rule;
     if (format == "csv") {
-        streams.out << calcCsv(outcome, mode);
+        streams.out << calcCsv(outcome, mode, bladePitch);
     } else if (format == "json") {
-        streams.out << calcJson(outcome, mode);
+        streams.out << calcJson(outcome, mode, bladePitch);
     } else {
-        streams.out << calcText(outcome, mode);
+        streams.out << calcText(outcome, mode, bladePitch);
     }
     streams.out.flush();
     return kCliSuccess;
@@ -55,7 +59,10 @@ extern const CliCommand kCalcCommand = {
         "\n"
         "  --format ФОРМАТ    text (по умолчанию, числа с десятичным разделителем\n"
         "                     системы), csv или json (числа с точкой, полная точность;\n"
-        "                     в json также координаты профилей сечений 3–11, мм)\n"),
+        "                     в json также координаты профилей сечений 3–11, мм)\n"
+        "\n"
+        "С --blade-angles (или с правилом углов, записанным в проекте) добавляются\n"
+        "шаг каждого сечения по его углу, 2πr·tg(угла), и шаг лопасти на 0,75 R.\n"),
     kOptions,
     true,
     &runCalc,

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <vector>
 
+#include "core/BladePitch.h"
 #include "core/BladeTables.h"
 #include "core/DecimalSeparator.h"
 #include "core/NumberFormat.h"
@@ -103,13 +104,21 @@ const StationColumn kStationColumns[] = {
      }},
 };
 
+// The blade's pitch beside the field's, and the rule that gave it.
+std::string bladePitchLine(const PropellerDesign& d) {
+    return bladeAngleRuleCaption(d.angles.rule) + "\n" +
+           withArguments(translatedText("kelvarin::CalcOutput",
+                                        "Шаг лопасти на 0,75 R: %1 м (шаг винта в поле %2 м)"),
+                         {formatFixed(bladePitchM(d), 3, 2), formatFixed(d.sizing.pitchM, 3, 2)});
+}
+
 std::optional<SanityFigures> figures(const CalculationOutcome& outcome, InputMode mode) {
     return sanityFigures(outcome.design, mode, outcome.fieldTexts);
 }
 
 }  // namespace
 
-std::string calcText(const CalculationOutcome& outcome, InputMode mode) {
+std::string calcText(const CalculationOutcome& outcome, InputMode mode, bool bladePitch) {
     const auto text = [&](InputField f) { return outcome.fieldTexts[fieldIndex(f)]; };
     struct Line {
         std::string label;
@@ -147,6 +156,9 @@ std::string calcText(const CalculationOutcome& outcome, InputMode mode) {
     for (const StationColumn& column : kStationColumns) {
         out += padLeft(translatedText("kelvarin::CalcOutput", column.heading), 12);
     }
+    if (bladePitch) {
+        out += padLeft(translatedText("kelvarin::CalcOutput", "Шаг, м"), 12);
+    }
     out += "\n";
     for (int k = kFirstListedStation; k <= kLastStation; ++k) {
         const std::size_t i = stationIndex(k);
@@ -154,7 +166,13 @@ std::string calcText(const CalculationOutcome& outcome, InputMode mode) {
         for (const StationColumn& column : kStationColumns) {
             out += padLeft(formatFixedExtended(column.value(outcome.design, i), 4, 1), 12);
         }
+        if (bladePitch) {
+            out += padLeft(formatFixed(stationPitchM(outcome.design, i), 4, 2), 12);
+        }
         out += "\n";
+    }
+    if (bladePitch) {
+        out += "\n" + bladePitchLine(outcome.design) + "\n";
     }
     const std::optional<SanityFigures> sanity = figures(outcome, mode);
     // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) of a literal plus a temporary.
@@ -169,7 +187,7 @@ std::string calcText(const CalculationOutcome& outcome, InputMode mode) {
     return out;
 }
 
-std::string calcCsv(const CalculationOutcome& outcome, InputMode mode) {
+std::string calcCsv(const CalculationOutcome& outcome, InputMode mode, bool bladePitch) {
     const PropellerDesign& d = outcome.design;
     const std::optional<SanityFigures> sanity = figures(outcome, mode);
     // The design's own columns, the same on every row.
@@ -191,12 +209,19 @@ std::string calcCsv(const CalculationOutcome& outcome, InputMode mode) {
         design += ',';
         design += sanity ? exact(value) : std::string();
     }
+    if (bladePitch) {
+        design += ',';
+        design += bladeAngleRuleKey(d.angles.rule);
+        design += ',';
+        design += exact(bladePitchM(d));
+    }
     design += "\r\n";
 
     std::string out =
         "station,relative_radius,radius_cm,blade_width_m,blade_angle_deg,chord_m,axial_depth_m,"
         "mode,diameter_cm,pitch_m,power_hp,speed_rpm,max_speed_kmh,design_speed_kmh,"
-        "tip_speed_ms,tip_mach,advance_ratio\r\n";
+        "tip_speed_ms,tip_mach,advance_ratio";
+    out += bladePitch ? ",station_pitch_m,blade_angles,blade_pitch_m\r\n" : "\r\n";
     for (int k = kFirstListedStation; k <= kLastStation; ++k) {
         const std::size_t i = stationIndex(k);
         out += std::to_string(k);
@@ -206,12 +231,16 @@ std::string calcCsv(const CalculationOutcome& outcome, InputMode mode) {
             out += ',';
             out += exact(value);
         }
+        if (bladePitch) {
+            out += ',';
+            out += exact(stationPitchM(d, i));
+        }
         out += design;
     }
     return out;
 }
 
-std::string calcJson(const CalculationOutcome& outcome, InputMode mode) {
+std::string calcJson(const CalculationOutcome& outcome, InputMode mode, bool bladePitch) {
     const PropellerDesign& d = outcome.design;
     QJsonObject root;
     root.insert(QLatin1String("mode"), QLatin1String(modeName(mode).data()));
@@ -228,16 +257,27 @@ std::string calcJson(const CalculationOutcome& outcome, InputMode mode) {
     QJsonArray stations;
     for (int k = kFirstListedStation; k <= kLastStation; ++k) {
         const std::size_t i = stationIndex(k);
-        stations.append(
-            QJsonObject{{QLatin1String("station"), k},
-                        {QLatin1String("relativeRadius"), kRelativeRadius[i]},
-                        {QLatin1String("radiusCm"), kRelativeRadius[i] * d.sizing.diameterCm / 2},
-                        {QLatin1String("bladeWidthM"), d.stations.bladeWidthM[i]},
-                        {QLatin1String("bladeAngleDeg"), d.stations.bladeAngleDeg[i]},
-                        {QLatin1String("chordM"), d.stations.chordM[i]},
-                        {QLatin1String("axialDepthM"), d.stations.axialDepthM[i]}});
+        QJsonObject station{
+            {QLatin1String("station"), k},
+            {QLatin1String("relativeRadius"), kRelativeRadius[i]},
+            {QLatin1String("radiusCm"), kRelativeRadius[i] * d.sizing.diameterCm / 2},
+            {QLatin1String("bladeWidthM"), d.stations.bladeWidthM[i]},
+            {QLatin1String("bladeAngleDeg"), d.stations.bladeAngleDeg[i]},
+            {QLatin1String("chordM"), d.stations.chordM[i]},
+            {QLatin1String("axialDepthM"), d.stations.axialDepthM[i]}};
+        if (bladePitch) {
+            station.insert(QLatin1String("pitchM"), stationPitchM(d, i));
+        }
+        stations.append(station);
     }
     root.insert(QLatin1String("stations"), stations);
+    if (bladePitch) {
+        root.insert(QLatin1String("bladeAngles"),
+                    QJsonObject{{QLatin1String("rule"),
+                                 QLatin1String(bladeAngleRuleKey(d.angles.rule).data())},
+                                {QLatin1String("bladePitchM"), bladePitchM(d)},
+                                {QLatin1String("helixPitchM"), d.helixPitchM}});
+    }
     QJsonArray sections;
     for (int n = kFirstSection; n <= kLastSection; ++n) {
         const SectionProfile& p = d.profiles[stationIndex(n)];

@@ -12,6 +12,8 @@
 #include "core/DecimalSeparator.h"
 #include "designfile/DesignFile.h"
 #include "designfile/FieldTextRule.h"
+#include "performance/EngineMatch.h"
+#include "performance/TextNumbers.h"
 #include "translation/Translation.h"
 
 namespace kelvarin {
@@ -30,7 +32,15 @@ std::string designInputHelp() {
         "  --by-diameter D    расчет по диаметру винта D, см (частота вращения и шаг\n"
         "                     рассчитываются)\n"
         "  --manual D H       диаметр D, см, и шаг H, м, заданы вручную (рассчитывается\n"
-        "                     только лопасть)\n");
+        "                     только лопасть)\n"
+        "  --blade-angles П   углы лопасти: rule — по правилу программы, шаг лопасти\n"
+        "                     вдвое больше шага винта (по умолчанию); pitch — по шагу\n"
+        "                     винта; engine — шаг подбирается так, чтобы винт поглощал\n"
+        "                     мощность двигателя на его оборотах и расчетной скорости\n"
+        "  --engine-curve К   мощность двигателя на других оборотах: точки ОБ:Л/С через\n"
+        "                     запятую, обороты по возрастанию, числа с точкой, например\n"
+        "                     1500:10.5,2300:14 (по умолчанию — постоянный крутящий\n"
+        "                     момент ниже номинальных оборотов)\n");
 }
 
 namespace {
@@ -56,6 +66,47 @@ std::string fieldText(const CliArguments& arguments, std::string_view optionName
                        "%1 (%2): %3 не число: нужны цифры и не больше одного десятичного знака "
                        "(точки или запятой)"),
         {option, name, quotedArgument(given)})};
+}
+
+BladeAngleRule ruleOption(const std::string& given) {
+    if (const std::optional<BladeAngleRule> rule = bladeAngleRuleFromKey(given)) {
+        return *rule;
+    }
+    throw CliUsageError{withArguments(
+        translatedText("kelvarin::CliDesignInput",
+                       "--blade-angles: %1 не правило углов; возможны rule, pitch и engine"),
+        {quotedArgument(given)})};
+}
+
+// "1500:10.5,2300:14": rpm and power of each point.
+EnginePowerCurve curveOption(const std::string& given) {
+    EnginePowerCurve curve;
+    std::size_t start = 0;
+    while (start <= given.size()) {
+        const std::size_t comma = std::min(given.find(',', start), given.size());
+        const std::string_view point = std::string_view(given).substr(start, comma - start);
+        const std::size_t colon = point.find(':');
+        const std::optional<double> rpm = colon == std::string_view::npos
+                                              ? std::nullopt
+                                              : performance::parseNumber(point.substr(0, colon));
+        const std::optional<double> power = colon == std::string_view::npos
+                                                ? std::nullopt
+                                                : performance::parseNumber(point.substr(colon + 1));
+        if (!rpm || !power) {
+            throw CliUsageError{withArguments(
+                translatedText("kelvarin::CliDesignInput",
+                               "--engine-curve: точка %1 не вида ОБОРОТЫ:МОЩНОСТЬ (например "
+                               "1500:10.5,2300:14)"),
+                {quotedArgument(point)})};
+        }
+        curve.push_back({*rpm, *power});
+        start = comma + 1;
+    }
+    const EnginePowerCurveProblem problem = enginePowerCurveProblem(curve);
+    if (!problem.text.empty()) {
+        throw CliUsageError{"--engine-curve: " + problem.text};
+    }
+    return curve;
 }
 
 }  // namespace
@@ -104,6 +155,12 @@ DesignDocument designFromArguments(const CliArguments& arguments, bool rpmIsTheD
             fieldText(arguments, "manual", InputField::Pitch, 1);
         document.manualChecked = true;
     }
+    if (arguments.has("blade-angles")) {
+        document.bladeAngleRule = ruleOption(arguments.value("blade-angles"));
+    }
+    if (arguments.has("engine-curve")) {
+        document.enginePowerCurve = curveOption(arguments.value("engine-curve"));
+    }
     return document;
 }
 
@@ -140,7 +197,9 @@ std::string fieldList(const FieldTexts& texts, Pick pick) {
 
 CalculationOutcome calculateDesign(const DesignDocument& document) {
     const InputMode mode = inputMode(document);
-    CalculationOutcome outcome = runCalculation(document.fieldTexts, mode);
+    PropellerDesign design;
+    design.angles.rule = document.bladeAngleRule;
+    CalculationOutcome outcome = runCalculation(document.fieldTexts, mode, design);
     const auto computedFieldRefused =
         std::find_if(outcome.messages.begin(), outcome.messages.end(),
                      [&](const FieldMessage& message) { return isComputed(message.field, mode); });
@@ -189,6 +248,11 @@ CalculationOutcome calculateDesign(const DesignDocument& document) {
                                "расчет не удался: арифметическая ошибка (корень из отрицательного "
                                "числа, деление на ноль или переполнение); проверьте величины и их "
                                "знаки")};
+    }
+    const performance::EngineMatch match =
+        performance::applyBladeAngles(outcome, inputMode(document), performance::airAt(0));
+    if (!match.problem.empty()) {
+        throw CliFailure{match.problem};
     }
     return outcome;
 }

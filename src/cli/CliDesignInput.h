@@ -15,8 +15,9 @@ namespace kelvarin {
 // The options that describe a design, shared by the commands that take one: a design file
 // (the one positional argument) and the field and mode options over it.
 inline constexpr CliOption kDesignInputOptions[] = {
-    {"power", '\0', 1},   {"rpm", '\0', 1},         {"vmax", '\0', 1},
-    {"vdesign", '\0', 1}, {"by-diameter", '\0', 1}, {"manual", '\0', 2},
+    {"power", '\0', 1},        {"rpm", '\0', 1},          {"vmax", '\0', 1},
+    {"vdesign", '\0', 1},      {"by-diameter", '\0', 1},  {"manual", '\0', 2},
+    {"blade-angles", '\0', 1}, {"engine-curve", '\0', 1},
 };
 
 // The design input options followed by a command's own.
@@ -44,10 +45,12 @@ std::string designInputHelp();
 // `rpmIsTheDesigns` false; the design's propeller speed then comes from the file or the start.
 DesignDocument designFromArguments(const CliArguments& arguments, bool rpmIsTheDesigns = true);
 
-// The calculation the window runs for the design, from a fresh record. A run that brings a
-// field's message (an empty or zero field, which the window would fill with its fallback) or
-// that fails throws CliFailure with the messages or the reason: the tool computes nothing
-// from values the user did not give.
+// The calculation the window runs for the design, from a fresh record, with the blade angles of
+// the design's rule (for `engine` matched to the engine in standard sea-level air). A run that
+// brings a field's message (an empty or zero field, which the window would fill with its fallback)
+// or that fails throws CliFailure with the messages or the reason: the tool computes nothing from
+// values the user did not give. A blade that cannot be matched to its engine throws CliFailure with
+// the reason and the diameter that would match.
 CalculationOutcome calculateDesign(const DesignDocument& document);
 
 // Writes bytes to a file, atomically (a pipe or a device in place), or to standard output for

@@ -10,6 +10,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliDesignInput.h"
 #include "performance/DesignGeometry.h"
+#include "performance/EngineBalance.h"
 #include "performance/GeometryFile.h"
 #include "performance/PerformanceError.h"
 #include "performance/ResultFormat.h"
@@ -38,6 +39,9 @@ constexpr auto kOptions = std::to_array<CliOption>({
     {"diameter", '\0', 1},
     {"blades", '\0', 1},
     {"angle-datum", '\0', 1},
+    {"blade-angles", '\0', 1},
+    {"engine-curve", '\0', 1},
+    {"balanced", '\0', 0},
 });
 
 // A step of the default speed range, km/h: fine enough for a curve, short enough to read.
@@ -72,7 +76,8 @@ PropellerGeometry geometryFromFile(const CliArguments& arguments) {
             translatedText("kelvarin::PerfCommand", "с --geometry проект не нужен: %1"),
             {quotedArgument(arguments.positionals()[0])})};
     }
-    for (std::string_view option : {"power", "vmax", "vdesign", "by-diameter", "manual"}) {
+    for (std::string_view option : {"power", "vmax", "vdesign", "by-diameter", "manual",
+                                    "blade-angles", "engine-curve", "balanced"}) {
         if (arguments.has(option)) {
             throw CliUsageError{withArguments(
                 translatedText("kelvarin::PerfCommand",
@@ -163,10 +168,17 @@ int runPerf(const CliArguments& arguments, CliStreams& streams) {
                 {option})};
         }
     }
+    const bool balanced = arguments.has("balanced");
+    if (balanced && rpm) {
+        throw CliUsageError{translatedText(
+            "kelvarin::PerfCommand",
+            "--balanced и --rpm взаимоисключающие: с --balanced обороты находятся сами")};
+    }
     const DesignDocument document = designFromArguments(arguments, false);
     const CalculationOutcome outcome = calculateDesign(document);
-    const EngineAndFlight engine =
+    EngineAndFlight engine =
         engineAndFlightFromDesign(outcome.design, inputMode(document), outcome.fieldTexts);
+    engine.powerCurve = document.enginePowerCurve;
     try {
         const PropellerAnalysis analysis(geometryFromDesign(outcome.design), air);
         const PerformanceSummary summary = summarize(analysis, engine);
@@ -174,8 +186,16 @@ int runPerf(const CliArguments& arguments, CliStreams& streams) {
             const double top = std::max(engine.maxSpeedKmh, engine.designSpeedKmh);
             speeds = speedsOf({0, top, kDefaultSpeedStepKmh});
         }
-        streams.out << formatResults(speedSweep(analysis, rpm.value_or(engine.rpm), *speeds), air,
-                                     *format, engine, summary);
+        if (balanced) {
+            if (*format == ResultFormat::Text) {
+                streams.out << balanceLines(engine, engineBalances(analysis, engine));
+            }
+            streams.out << formatResults(balancedSweep(analysis, engine, *speeds), air, *format,
+                                         engine, summary);
+        } else {
+            streams.out << formatResults(speedSweep(analysis, rpm.value_or(engine.rpm), *speeds),
+                                         air, *format, engine, summary);
+        }
     } catch (const PerformanceError& e) {
         throw CliFailure{withArguments(
             translatedText("kelvarin::PerfCommand", "характеристики проекта не рассчитать: %1"),
@@ -217,9 +237,16 @@ extern const CliCommand kPerfCommand = {
         "  --temperature C     температура воздуха, °C, от -80 до 60 (по умолчанию —\n"
         "                      стандартная на этой высоте); давление стандартное\n"
         "  --format ФОРМАТ     text (по умолчанию), csv или json; числа всегда с точкой\n"
+        "  --balanced          при каждой скорости — обороты, на которых винт поглощает\n"
+        "                      ровно то, что дает двигатель (по умолчанию его крутящий\n"
+        "                      момент постоянен ниже номинальных оборотов, или по\n"
+        "                      --engine-curve), и что винт делает там; в тексте сверху —\n"
+        "                      тяга на месте и на расчетной скорости и насколько\n"
+        "                      двигатель не доберет или превысит номинальные обороты\n"
         "\n"
         "Проект: ПРОЕКТ.kelvarin, если указан, а поверх него --power, --vmax, --vdesign,\n"
-        "--by-diameter D и --manual D H, как у команды calc (kelvarin-cli calc --help).\n"
+        "--by-diameter D, --manual D H, --blade-angles и --engine-curve, как у команды\n"
+        "calc (kelvarin-cli calc --help).\n"
         "Частота вращения винта проекта берется из файла проекта, а без него — как в\n"
         "окне при запуске (2300 об/мин); в расчете по диаметру она рассчитывается.\n"
         "В ручном режиме мощность, обороты и скорости двигателя берутся из полей проекта.\n"

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "core/BladeAngleRule.h"
 #include "core/BladeTables.h"
 
 namespace kelvarin {
@@ -43,6 +44,8 @@ struct SectionProfile {
 struct PropellerDesign {
     SizingInputs inputs;
     SizingResult sizing;
+    BladeAngles angles;      // chosen by the user; the run keeps it
+    double helixPitchM = 0;  // the helix the station angles follow, as the rule gave it
     StationTable stations;
     std::array<SectionProfile, kStationCount> profiles{};  // stations 1 and 2 stay zero
 };

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/BladeAngleRule.h"
 #include "core/BladeTables.h"
+#include "core/EnginePowerCurve.h"
 #include "core/InputFields.h"
 #include "drawing/SectionOptions.h"
 
@@ -16,6 +18,8 @@ struct DesignDocument {
     bool manualChecked = false;      // CheckManual; wins over CheckDiam
     SectionOptions view;             // turned, control marks
     int section = kFirstSection;     // the section in the view, kFirstSection..kLastSection
+    BladeAngleRule bladeAngleRule = BladeAngleRule::Rule;
+    EnginePowerCurve enginePowerCurve;  // empty: constant torque below the rated rpm
 
     bool operator==(const DesignDocument&) const = default;
 };

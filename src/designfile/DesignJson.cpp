@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "designfile/DesignJson.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -195,6 +196,108 @@ void readFields(const QJsonObject& root, DesignDocument& document) {
     }
 }
 
+// The line of the file on which the `index`-th object (from 0) of the array under `key` opens,
+// or of the key itself for an index past them: a JSON reader keeps no positions, so the bytes
+// are walked once more, strings skipped.
+qsizetype lineOfArrayItem(const QByteArray& bytes, const QByteArray& key, qsizetype index) {
+    const qsizetype keyAt = bytes.indexOf(key);
+    if (keyAt < 0) {
+        return 0;
+    }
+    qsizetype itemAt = keyAt;
+    int depth = 0;
+    qsizetype seen = -1;
+    bool inString = false;
+    for (qsizetype i = bytes.indexOf('[', keyAt); i >= 0 && i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (inString) {
+            if (c == '\\') {
+                ++i;
+            } else if (c == '"') {
+                inString = false;
+            }
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            ++depth;
+            if (depth == 2 && ++seen == index) {
+                itemAt = i;
+                break;
+            }
+        } else if (c == ']' || c == '}') {
+            if (--depth == 0) {
+                break;
+            }
+        }
+    }
+    return bytes.left(itemAt).count('\n') + 1;
+}
+
+void readBladeAngles(const QJsonObject& root, DesignDocument& document) {
+    const QJsonValue value = root.value(QLatin1String("bladeAngles"));
+    if (value.isUndefined()) {
+        return;  // written before the rules existed: the first rule
+    }
+    const std::optional<BladeAngleRule> rule =
+        value.isString() ? bladeAngleRuleFromKey(value.toString().toStdString()) : std::nullopt;
+    if (!rule) {
+        refuseType(QStringLiteral("bladeAngles"),
+                   QString::fromStdString(translatedText("kelvarin::DesignJson",
+                                                         "\"rule\", \"pitch\" или \"engine\"")),
+                   value.isString() ? QJsonValue() : value);
+    }
+    document.bladeAngleRule = *rule;
+}
+
+void readEngineCurve(const QByteArray& bytes, const QJsonObject& root, DesignDocument& document) {
+    if (!root.contains(QLatin1String("engine"))) {
+        return;
+    }
+    const QJsonObject engine = objectAt(root, QLatin1String("engine"), QStringLiteral("engine"));
+    const QJsonValue curveValue = engine.value(QLatin1String("powerCurve"));
+    if (curveValue.isUndefined()) {
+        return;
+    }
+    const QByteArray key = QByteArrayLiteral("\"powerCurve\"");
+    const auto refuseAtLine = [&](qsizetype index, const QString& reason) {
+        throw Refusal{
+            QString::fromStdString(
+                translatedText("kelvarin::DesignJson", "строка %1, кривая мощности двигателя: %2"))
+                .arg(lineOfArrayItem(bytes, key, index))
+                .arg(reason)};
+    };
+    if (!curveValue.isArray()) {
+        refuseAtLine(0, QString::fromStdString(translatedText(
+                            "kelvarin::DesignJson",
+                            "нужен массив точек {\"rpm\": обороты, \"powerHp\": мощность}")));
+    }
+    EnginePowerCurve curve;
+    const QJsonArray points = curveValue.toArray();
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const QJsonObject point = points.at(i).toObject();
+        const QJsonValue rpm = point.value(QLatin1String("rpm"));
+        const QJsonValue power = point.value(QLatin1String("powerHp"));
+        if (!points.at(i).isObject() || !rpm.isDouble() || !power.isDouble()) {
+            refuseAtLine(
+                i, QString::fromStdString(translatedText("kelvarin::DesignJson",
+                                                         "точка %1 должна быть {\"rpm\": число, "
+                                                         "\"powerHp\": число}"))
+                       .arg(i + 1));
+        }
+        curve.push_back({rpm.toDouble(), power.toDouble()});
+    }
+    const EnginePowerCurveProblem problem = enginePowerCurveProblem(curve);
+    if (!problem.text.empty()) {
+        // The point at fault, else the end of the curve (too few or too many points).
+        refuseAtLine(
+            problem.pointIndex ? static_cast<qsizetype>(*problem.pointIndex) : points.size(),
+            QString::fromStdString(problem.text));
+    }
+    document.enginePowerCurve = std::move(curve);
+}
+
 }  // namespace
 
 DesignReading readDesignJson(const QByteArray& bytes) {
@@ -244,6 +347,8 @@ DesignReading readDesignJson(const QByteArray& bytes) {
                                                  kFirstSection, kLastSection);
             }
         }
+        readBladeAngles(root, document);
+        readEngineCurve(bytes, root, document);
         reading.document = std::move(document);
     } catch (const Refusal& refusal) {
         reading.problem = refusal.reason;
@@ -278,12 +383,28 @@ QByteArray designJson(const DesignDocument& document) {
     const QJsonObject view{{QLatin1String("turned"), document.view.turned},
                            {QLatin1String("controlMarks"), document.view.controlMarks},
                            {QLatin1String("section"), document.section}};
-    const QJsonObject root{{QLatin1String("format"), QLatin1String(kDesignFormatName)},
-                           {QLatin1String("formatVersion"), kDesignFormatVersion},
-                           {QLatin1String("programVersion"), QLatin1String(kProgramVersion)},
-                           {QLatin1String("fields"), fields},
-                           {QLatin1String("mode"), mode},
-                           {QLatin1String("view"), view}};
+    const bool defaultAngles = document.bladeAngleRule == BladeAngleRule::Rule;
+    const bool defaultEngine = document.enginePowerCurve.empty();
+    QJsonObject root{
+        {QLatin1String("format"), QLatin1String(kDesignFormatName)},
+        {QLatin1String("formatVersion"),
+         defaultAngles && defaultEngine ? kFirstDesignFormatVersion : kDesignFormatVersion},
+        {QLatin1String("programVersion"), QLatin1String(kProgramVersion)},
+        {QLatin1String("fields"), fields},
+        {QLatin1String("mode"), mode},
+        {QLatin1String("view"), view}};
+    if (!defaultAngles) {
+        root.insert(QLatin1String("bladeAngles"),
+                    QLatin1String(bladeAngleRuleKey(document.bladeAngleRule).data()));
+    }
+    if (!defaultEngine) {
+        QJsonArray curve;
+        for (const EnginePowerPoint& p : document.enginePowerCurve) {
+            curve.append(
+                QJsonObject{{QLatin1String("rpm"), p.rpm}, {QLatin1String("powerHp"), p.powerHp}});
+        }
+        root.insert(QLatin1String("engine"), QJsonObject{{QLatin1String("powerCurve"), curve}});
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -13,7 +13,10 @@ namespace kelvarin {
 // point as the decimal separator and are shown with the user's, so that a design saved under a
 // comma locale opens under a point locale.
 inline constexpr char kDesignFormatName[] = "kelvarin-design";
-inline constexpr int kDesignFormatVersion = 1;
+inline constexpr int kDesignFormatVersion = 2;
+// A design of the default blade angles and engine is written in the first version, byte for
+// byte as before, so that older programs keep reading it.
+inline constexpr int kFirstDesignFormatVersion = 1;
 // A design takes about 400 bytes; anything near this is not one.
 inline constexpr qsizetype kMaxDesignFileBytes = 64 * 1024;
 

@@ -87,7 +87,7 @@ std::vector<OperatingPoint> speedSweep(const PropellerAnalysis& analysis, double
     std::vector<OperatingPoint> points;
     points.reserve(speedsKmh.size());
     for (double v : speedsKmh) {
-        points.push_back(analysis.at(v, rpm));
+        points.push_back(analysis.operatingPoint(v, rpm));
     }
     return points;
 }
@@ -101,7 +101,7 @@ std::vector<OperatingPoint> rpmSweep(const PropellerAnalysis& analysis, double s
     points.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const double rpm = fromRpm + (toRpm - fromRpm) * i / (count - 1);
-        points.push_back(analysis.at(speedKmh, rpm));
+        points.push_back(analysis.operatingPoint(speedKmh, rpm));
     }
     return points;
 }
@@ -117,7 +117,7 @@ std::optional<double> rpmAbsorbing(const PropellerAnalysis& analysis, double spe
     // through the engine's power, then close in; a point without solution breaks the ladder.
     constexpr int kSteps = 16;
     const auto excess = [&](double rpm) {
-        const OperatingPoint p = analysis.at(speedKmh, rpm);
+        const OperatingPoint p = analysis.operatingPoint(speedKmh, rpm);
         return p.converged ? p.powerKw - powerKw : std::nan("");
     };
     const double ratio = std::pow(highRpm / lowRpm, 1.0 / kSteps);
@@ -158,7 +158,7 @@ PerformanceSummary summarize(const PropellerAnalysis& analysis, const EngineAndF
     checkEngineAndFlight(input);
     PerformanceSummary s;
     s.enginePowerKw = input.enginePowerHp * kMetricHorsepowerW / 1000.0;
-    s.atRest = analysis.at(0, input.rpm);
+    s.atRest = analysis.operatingPoint(0, input.rpm);
 
     const double topSpeed = std::max(input.maxSpeedKmh, input.designSpeedKmh);
     std::vector<double> speeds(kSpeedCurvePoints);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PropellerAnalysis.h"
+#include "core/EnginePowerCurve.h"
 
 namespace kelvarin::performance {
 
@@ -47,6 +48,8 @@ struct EngineAndFlight {
     double rpm = 0;            // propeller rpm at that power
     double designSpeedKmh = 0;
     double maxSpeedKmh = 0;
+    // The power at other rpm; empty for constant torque up to the rated rpm.
+    EnginePowerCurve powerCurve = {};
 };
 
 // Throws PerformanceError with a Russian message naming the first value outside sense.

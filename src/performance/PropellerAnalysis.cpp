@@ -112,7 +112,7 @@ struct ElementLoads {
 
 }  // namespace
 
-OperatingPoint PropellerAnalysis::at(double speedKmh, double rpm) const {
+OperatingPoint PropellerAnalysis::operatingPoint(double speedKmh, double rpm) const {
     checkSpeed(speedKmh);
     checkRpm(rpm);
     OperatingPoint point;

@@ -41,7 +41,7 @@ public:
 
     // Speed 0..kMaxSpeedKmh km/h and rpm kMinRpm..kMaxRpm; throws PerformanceError with a
     // Russian message for values outside those or not numbers.
-    OperatingPoint at(double speedKmh, double rpm) const;
+    OperatingPoint operatingPoint(double speedKmh, double rpm) const;
 
     const PropellerGeometry& geometry() const { return geometry_; }
     const AirState& air() const { return air_; }

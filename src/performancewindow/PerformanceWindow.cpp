@@ -19,7 +19,9 @@
 #include <functional>
 #include <optional>
 
+#include "EnginePowerEditor.h"
 #include "core/VectorState.h"
+#include "performance/EngineBalance.h"
 #include "performance/ModelConstants.h"
 #include "performance/PerformanceError.h"
 #include "performance/PropellerAnalysis.h"
@@ -31,6 +33,9 @@ using performance::OperatingPoint;
 using performance::PerformanceSummary;
 
 namespace {
+
+// Speeds of the thrust curve with the engine: each point is a balance, a few analyses each.
+constexpr int kBalancedCurvePoints = 21;
 
 // The user's decimal separator, as in the main window, but no group separator: "2300 об/мин"
 // reads the same in every locale, where "2,300" would read as a fraction in Russian text.
@@ -177,12 +182,21 @@ PerformanceWindow::PerformanceWindow(QWidget* parent)
     powerView_->setObjectName(QStringLiteral("ChartPower"));
     powerView_->setRenderHint(QPainter::Antialiasing);
 
+    powerEditor_ = new EnginePowerEditor(this);
+    connect(powerEditor_, &EnginePowerEditor::curveChanged, this, [this] {
+        if (propeller_) {
+            analyse();
+        }
+        emit enginePowerCurveChanged();
+    });
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(airRow);
     layout->addWidget(figures_);
     layout->addWidget(thrustView_, 1);
     layout->addWidget(powerView_, 1);
-    resize(760, 820);
+    layout->addWidget(powerEditor_);
+    resize(760, 960);
     applyAirControls();
 }
 
@@ -216,6 +230,17 @@ std::optional<double> PerformanceWindow::temperatureC() const {
     return temperature_->value();
 }
 
+const EnginePowerCurve& PerformanceWindow::enginePowerCurve() const {
+    return powerEditor_->curve();
+}
+
+void PerformanceWindow::setEnginePowerCurve(const EnginePowerCurve& curve) {
+    powerEditor_->setCurve(curve);
+    if (propeller_) {
+        analyse();
+    }
+}
+
 void PerformanceWindow::applyAirControls() {
     // Both controls hold values within the atmosphere's ranges, so this never refuses.
     air_ = performance::airAt(altitudeM(), temperatureC());
@@ -246,6 +271,7 @@ void PerformanceWindow::clearPlots() {
 void PerformanceWindow::showPropeller(const performance::PropellerGeometry& geometry,
                                       const EngineAndFlight& engine) {
     propeller_ = Propeller{geometry, engine};
+    powerEditor_->setRatedEngine(engine.rpm, engine.enginePowerHp);
     analyse();
 }
 
@@ -257,13 +283,23 @@ void PerformanceWindow::showNoPropeller(const QString& reason) {
 }
 
 void PerformanceWindow::analyse() {
-    const EngineAndFlight& engine = propeller_->engine;
+    EngineAndFlight engine = propeller_->engine;
+    engine.powerCurve = powerEditor_->curve();
     clearPlots();
     clearUpperVectorState();
     PerformanceSummary summary;
+    performance::EngineBalances balances;
+    std::vector<OperatingPoint> withEngine;
     try {
         const performance::PropellerAnalysis analysis(propeller_->geometry, air_);
         summary = performance::summarize(analysis, engine);
+        balances = performance::engineBalances(analysis, engine);
+        std::vector<double> speeds(kBalancedCurvePoints);
+        const double top = summary.bySpeed.empty() ? 0 : summary.bySpeed.back().speedKmh;
+        for (int i = 0; i < kBalancedCurvePoints; ++i) {
+            speeds[static_cast<std::size_t>(i)] = top * i / (kBalancedCurvePoints - 1);
+        }
+        withEngine = performance::balancedSweep(analysis, engine, speeds);
     } catch (const performance::PerformanceError& e) {
         figures_->setText(tr("Расчет характеристик невозможен: %1")
                               .arg(QString::fromUtf8(e.what()))
@@ -273,28 +309,28 @@ void PerformanceWindow::analyse() {
     }
 
     QString text;
-    const OperatingPoint& rest = summary.atRest;
-    if (rest.converged) {
-        text = tr("Статическая тяга при %1 об/мин: <b>%2 кгс</b> (%3 Н), винт "
-                  "поглощает %4 л.с.")
-                   .arg(number(engine.rpm, 0), number(rest.thrustKgf, 1), number(rest.thrustN, 0),
-                        number(rest.powerHp, 1));
-    } else {
-        text =
-            tr("Статическую тягу при %1 об/мин рассчитать не удалось.").arg(number(engine.rpm, 0));
+    const performance::BalancedPoint& rest = balances.atRest;
+    if (rest.found()) {
+        text = tr("Статическая тяга <b>%1 кгс при %2 об/мин</b> (%3 Н; винт поглощает %4 л.с., "
+                  "число Маха конца лопасти %5).")
+                   .arg(number(rest.point.thrustKgf, 1), number(rest.point.rpm, 0),
+                        number(rest.point.thrustN, 0), number(rest.point.powerHp, 1),
+                        number(rest.tipMach, 2));
+        text += QStringLiteral("<br>");
     }
-    const QString searched =
-        tr("не достигается от %1 до %2 об/мин")
-            .arg(number(summary.balanceSearchFromRpm, 0), number(summary.balanceSearchToRpm, 0));
-    const auto balance = [&](const std::optional<double>& rpm, const QString& where) {
-        return rpm ? tr("%1 — при <b>%2 об/мин</b>").arg(where, number(*rpm, 0))
-                   : QStringLiteral("%1 — %2").arg(where, searched);
-    };
-    text +=
-        tr("<br>Мощность двигателя %1 л.с. винт поглощает: %2; %3.")
-            .arg(number(engine.enginePowerHp, 1), balance(summary.balanceRpmAtRest, tr("на месте")),
-                 balance(summary.balanceRpmAtDesignSpeed,
-                         tr("при %1 км/ч").arg(number(engine.designSpeedKmh, 0))));
+    text += QString::fromStdString(performance::rpmVerdict(engine, rest)).toHtmlEscaped();
+    const performance::BalancedPoint& cruise = balances.atDesignSpeed;
+    if (cruise.found()) {
+        text += tr("<br>При %1 км/ч: тяга %2 кгс при %3 об/мин, КПД %4 %.")
+                    .arg(number(engine.designSpeedKmh, 0), number(cruise.point.thrustKgf, 1),
+                         number(cruise.point.rpm, 0), number(100 * cruise.point.efficiency, 0));
+    }
+    if (summary.atRest.converged) {
+        text += tr("<br>На номинальных %1 об/мин винт на месте поглощал бы %2 л.с. при "
+                   "мощности двигателя %3 л.с.")
+                    .arg(number(engine.rpm, 0), number(summary.atRest.powerHp, 1),
+                         number(engine.enginePowerHp, 1));
+    }
     const bool gaps =
         std::any_of(summary.bySpeed.begin(), summary.bySpeed.end(),
                     [](const OperatingPoint& p) { return !p.converged; }) ||
@@ -310,22 +346,29 @@ void PerformanceWindow::analyse() {
                      number(air_.densityKgM3, 3));
     figures_->setText(text);
 
-    drawThrust(summary);
+    drawThrust(summary, withEngine);
     drawPower(summary, engine);
     emit figuresChanged();
 }
 
-void PerformanceWindow::drawThrust(const PerformanceSummary& summary) {
+void PerformanceWindow::drawThrust(const PerformanceSummary& summary,
+                                   const std::vector<OperatingPoint>& withEngine) {
     const auto thrust = [](const OperatingPoint& p) { return p.thrustKgf; };
     const auto efficiency = [](const OperatingPoint& p) { return 100.0 * p.efficiency; };
     const double topSpeed = summary.bySpeed.empty() ? 1.0 : summary.bySpeed.back().speedKmh;
     auto* speedAxis = makeAxis(tr("Скорость, км/ч"), 0, topSpeed);
-    auto* thrustAxis = makeAxis(tr("Тяга, кгс"), 0, 1.1 * largest(summary.bySpeed, thrust));
+    auto* thrustAxis =
+        makeAxis(tr("Тяга, кгс"), 0,
+                 1.1 * std::max(largest(summary.bySpeed, thrust), largest(withEngine, thrust)));
     auto* efficiencyAxis = makeAxis(tr("КПД, %"), 0, 100);
     thrustChart_->addAxis(speedAxis, Qt::AlignBottom);
     thrustChart_->addAxis(thrustAxis, Qt::AlignLeft);
     thrustChart_->addAxis(efficiencyAxis, Qt::AlignRight);
-    addCurve(thrustChart_, summary.bySpeed, tr("Тяга"), QPen(QColor(0, 90, 170), 2),
+    addCurve(thrustChart_, withEngine, tr("Тяга с двигателем"), QPen(QColor(0, 90, 170), 2),
+             &OperatingPoint::speedKmh, thrust, speedAxis, thrustAxis);
+    QPen rated(QColor(0, 90, 170), 1);
+    rated.setStyle(Qt::DotLine);
+    addCurve(thrustChart_, summary.bySpeed, tr("Тяга на номинальных оборотах"), rated,
              &OperatingPoint::speedKmh, thrust, speedAxis, thrustAxis);
     QPen dashed(QColor(200, 80, 0), 2);
     dashed.setStyle(Qt::DashLine);
@@ -338,8 +381,12 @@ void PerformanceWindow::drawPower(const PerformanceSummary& summary,
     const auto power = [](const OperatingPoint& p) { return p.powerHp; };
     const double lowRpm = summary.powerAtRest.empty() ? 0 : summary.powerAtRest.front().rpm;
     const double highRpm = summary.powerAtRest.empty() ? 1 : summary.powerAtRest.back().rpm;
+    double enginePeak = engine.enginePowerHp;
+    for (const EnginePowerPoint& p : engine.powerCurve) {
+        enginePeak = std::max(enginePeak, p.powerHp);
+    }
     const double top = std::max({largest(summary.powerAtRest, power),
-                                 largest(summary.powerAtDesignSpeed, power), engine.enginePowerHp});
+                                 largest(summary.powerAtDesignSpeed, power), enginePeak});
     auto* rpmAxis = makeAxis(tr("Обороты винта, об/мин"), lowRpm, highRpm);
     auto* powerAxis = makeAxis(tr("Мощность, л.с."), 0, 1.1 * top);
     powerChart_->addAxis(rpmAxis, Qt::AlignBottom);
@@ -354,8 +401,15 @@ void PerformanceWindow::drawPower(const PerformanceSummary& summary,
     QPen enginePen(QColor(180, 0, 0), 2);
     enginePen.setStyle(Qt::DashLine);
     engineLine->setPen(enginePen);
-    engineLine->append(rpmAxis->min(), engine.enginePowerHp);
-    engineLine->append(rpmAxis->max(), engine.enginePowerHp);
+    // The engine's power over the rpm: where it crosses a curve, the engine balances it.
+    QList<QPointF> enginePoints;
+    constexpr int kEnginePoints = 60;
+    for (int i = 0; i <= kEnginePoints; ++i) {
+        const double rpm = rpmAxis->min() + (rpmAxis->max() - rpmAxis->min()) * i / kEnginePoints;
+        enginePoints.append(QPointF(rpm, performance::enginePowerKw(engine, rpm) * 1000.0 /
+                                             performance::kMetricHorsepowerW));
+    }
+    engineLine->append(enginePoints);
     powerChart_->addSeries(engineLine);
     engineLine->attachAxis(rpmAxis);
     engineLine->attachAxis(powerAxis);

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "core/EnginePowerCurve.h"
 #include "performance/Atmosphere.h"
 #include "performance/PerformanceCurves.h"
 #include "performance/PropellerGeometry.h"
@@ -15,11 +16,17 @@ class QLabel;
 class QSpinBox;
 
 namespace kelvarin {
+class EnginePowerEditor;
+}
+
+namespace kelvarin {
 
 // The window "Характеристики винта": what the propeller will do with its engine. Above the plots
-// the static thrust and the rpm at which the propeller absorbs the engine's power; below them
-// thrust and efficiency against speed at the engine rpm, and absorbed power against rpm at rest
-// and at the design speed with the engine's power as a line. Points where the analysis has no
+// the static thrust at the rpm where the engine balances the propeller, how far that is from the
+// rated rpm, and the same at the design speed; below them thrust and efficiency against speed
+// (at the rated rpm and with the engine), and absorbed power against rpm at rest and at the
+// design speed with the engine's power over rpm. Under the plots a small editor of the engine's
+// power curve. Points where the analysis has no
 // solution are left out as gaps. It owns no design: it is handed a propeller and recalculates at
 // once, and again for the same propeller when the user changes the air (altitude, and the
 // temperature, standard for the altitude unless set).
@@ -37,6 +44,14 @@ public:
     // Nothing for the standard temperature at the altitude.
     std::optional<double> temperatureC() const;
 
+    // The engine's power at other rpm the figures use (empty: constant torque below the rated
+    // rpm). The engine handed to showPropeller() keeps its rated power and rpm; its curve is this
+    // one, which a design brings with setEnginePowerCurve() and the user edits here.
+    const EnginePowerCurve& enginePowerCurve() const;
+    // A curve already checked (as a design file's reader checks it); recalculates without a
+    // signal.
+    void setEnginePowerCurve(const EnginePowerCurve& curve);
+
 public slots:
     // Analyses the propeller with its engine and redraws everything. Input outside sense clears
     // the plots and shows the reason in Russian instead of the figures.
@@ -50,6 +65,8 @@ signals:
     void figuresChanged();
     // The user set another altitude or temperature.
     void airChanged();
+    // The user applied another usable engine power curve; the design should keep it.
+    void enginePowerCurveChanged();
 
 private:
     struct Propeller {
@@ -60,7 +77,8 @@ private:
     void applyAirControls();
     void analyse();
     void clearPlots();
-    void drawThrust(const performance::PerformanceSummary& summary);
+    void drawThrust(const performance::PerformanceSummary& summary,
+                    const std::vector<performance::OperatingPoint>& withEngine);
     void drawPower(const performance::PerformanceSummary& summary,
                    const performance::EngineAndFlight& engine);
 
@@ -70,6 +88,7 @@ private:
     QCheckBox* standardTemperature_ = nullptr;
     QSpinBox* temperature_ = nullptr;
     QLabel* figures_ = nullptr;
+    EnginePowerEditor* powerEditor_ = nullptr;
     QChart* thrustChart_ = nullptr;
     QChart* powerChart_ = nullptr;
     QChartView* thrustView_ = nullptr;

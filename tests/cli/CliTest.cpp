@@ -129,6 +129,13 @@ TEST_F(CliTest, ExitCodesAndReasons) {
         {{"perf", "--manual", "151.7", "0.52", "--power", "0"}, 1, "Мощность двигателя должна"},
         {{"model", "-o", "x.obj"}, 2, "модель сохраняется в файлы .step, .stp или .stl"},
         {{"model"}, 2, "укажите файл модели"},
+        {{"calc", "--blade-angles", "twice"}, 2, "«twice» не правило углов"},
+        {{"calc", "--engine-curve", "2000:10,1500:12"}, 2, "точка 2: обороты (1500 об/мин)"},
+        {{"calc", "--engine-curve", "2000"}, 2, "точка «2000» не вида"},
+        {{"perf", "--balanced", "--rpm", "2000"}, 2, "взаимоисключающие"},
+        {{"calc", "--blade-angles", "engine", "--manual", "60", "1", "--power", "60"},
+         1,
+         "диаметр 60 см мал для 60 л.с."},
     };
     for (const Case& c : cases) {
         const CliRun run = Cli(c.arguments);
@@ -169,6 +176,27 @@ TEST_F(CliTest, LostOutputIsAFailure) {
                              "хватает места\n"),
               std::string::npos)
         << err.str();
+}
+
+// The rule travels through a saved design; naming it shows the blade's own pitch, and without it
+// calc says what it always said.
+TEST_F(CliTest, BladeAnglesRuleThroughTheFileAndTheTool) {
+    ASSERT_EQ(Cli({"save", "--blade-angles", "engine", "-o", Path("e.kelvarin")}).code, 0);
+    EXPECT_NE(ReadBytes(dir.filePath("e.kelvarin")).find("\"bladeAngles\": \"engine\""),
+              std::string::npos);
+    const CliRun matched = Cli({"calc", Path("e.kelvarin"), "--format", "json"});
+    EXPECT_NE(matched.out.find("\"rule\": \"engine\""), std::string::npos) << matched.out;
+    EXPECT_NE(matched.out.find("\"bladePitchM\": 0.4"), std::string::npos) << matched.out;
+    const CliRun balanced = Cli({"perf", Path("e.kelvarin"), "--balanced", "--speeds", "40:40:1"});
+    EXPECT_NE(balanced.out.find("при 40 км/ч: тяга"), std::string::npos) << balanced.out;
+    EXPECT_NE(balanced.out.find("2300 об/мин, мощность 14.0 л.с."), std::string::npos);
+
+    const std::string plain = Cli({"calc"}).out;
+    const std::string named = Cli({"calc", "--blade-angles", "rule"}).out;
+    EXPECT_EQ(plain.find("Шаг, м"), std::string::npos);
+    EXPECT_NE(named.find("Шаг лопасти на 0,75 R: 1,04 м (шаг винта в поле 0,52 м)"),
+              std::string::npos)
+        << named;
 }
 
 // perf's --rpm is the rpm of its analysis; the design keeps its own.

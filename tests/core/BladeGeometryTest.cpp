@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "core/BladePitch.h"
+#include "core/EnginePowerCurve.h"
 #include "core/Failure.h"
 #include "core/ReadInput.h"
 #include "support/ScopedSeparator.h"
@@ -131,6 +133,65 @@ TEST_F(Geometry, AnArithmeticFaultEndsOnlyThisStep) {
     // In range with extended intermediates: no fault.
     Compute({{InputField::Diameter, "1E308"}, {InputField::Pitch, "1"}});
     EXPECT_EQ(d.sizing.diameterCm, 1e308);
+}
+
+// Each rule's helix is read back from the angles at every station; the field keeps its pitch,
+// and the chords and depths follow the angles.
+TEST_F(Geometry, EveryStationFollowsTheHelixOfTheRule) {
+    const struct {
+        BladeAngleRule rule;
+        double engineHelixM;
+        double helixM;
+    } cases[] = {
+        {BladeAngleRule::Rule, 0, 1.04},    // twice the pitch field, as ever
+        {BladeAngleRule::Pitch, 0, 0.52},   // the pitch field
+        {BladeAngleRule::Engine, 0, 0.52},  // not matched yet: the pitch field
+        {BladeAngleRule::Engine, 0.47, 0.47},
+    };
+    for (const auto& c : cases) {
+        d = PropellerDesign{};
+        d.angles = {c.rule, c.engineHelixM};
+        Compute();
+        EXPECT_EQ(d.sizing.pitchM, 0.52);
+        EXPECT_NEAR(d.helixPitchM, c.helixM, 1e-15);
+        EXPECT_NEAR(bladePitchM(d), c.helixM, 1e-12);
+        for (std::size_t i = 0; i < kStationCount; ++i) {
+            EXPECT_NEAR(stationPitchM(d, i), c.helixM, 1e-12);
+            const double a = s().bladeAngleDeg[i] * M_PI / 180;
+            EXPECT_NEAR(s().chordM[i], s().bladeWidthM[i] / std::cos(a), 1e-12);
+            EXPECT_NEAR(s().axialDepthM[i], s().bladeWidthM[i] * std::tan(a), 1e-12);
+        }
+    }
+    // A matched helix handed in later replaces the angles, profiles and all.
+    const double before = profile(11).upperMm[5];
+    applyEngineHelix(d, 0.6);
+    EXPECT_NEAR(bladePitchM(d), 0.6, 1e-12);
+    EXPECT_NE(profile(11).upperMm[5], before);
+}
+
+TEST(EngineCurve, AnUnusableCurveNamesItsPoint) {
+    const struct {
+        EnginePowerCurve curve;
+        const char* problem;  // a part of it; empty for none
+    } cases[] = {
+        {{}, ""},  // the default engine
+        {{{1000, 5}, {2000, 12}}, ""},
+        {{{1000, 5}}, "от 2 до"},
+        {{{1000, 5}, {1000, 6}}, "точка 2: обороты (1000 об/мин) должны быть больше"},
+        {{{1000, 5}, {900, 6}}, "точка 2: обороты"},
+        {{{0, 5}, {900, 6}}, "точка 1: обороты должны быть от 1"},
+        {{{1000, 5}, {2000, -1}}, "точка 2: мощность"},
+        {{{1000, std::nan("")}, {2000, 1}}, "точка 1: мощность"},
+        {{{1000, 5}, {1e9, 6}}, "точка 2: обороты должны"},
+    };
+    for (const auto& c : cases) {
+        const std::string problem = enginePowerCurveProblem(c.curve).text;
+        if (*c.problem == 0) {
+            EXPECT_EQ(problem, "");
+        } else {
+            EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
+        }
+    }
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ TEST(DesignFile, EveryBadFileIsRefusedWithItsReason) {
         {"cut short", designJson(DesignDocument{}).left(120), "оборван"},
         {"another JSON", R"({"format": "other"})", "не проект Kelvarin"},
         {"a list", "[1, 2]", "нет объекта"},
-        {"future version", R"({"format": "kelvarin-design", "formatVersion": 2})",
+        {"future version", R"({"format": "kelvarin-design", "formatVersion": 3})",
          "более новой версией"},
         {"fractional version", R"({"format": "kelvarin-design", "formatVersion": 1.5})",
          "целым числом от 1"},
@@ -90,6 +90,21 @@ TEST(DesignFile, EveryBadFileIsRefusedWithItsReason) {
          "от 3 до 11"},
         {"a mode as text", StartFileWith(R"("manual": false)", R"("manual": "yes")"),
          "«mode.manual»"},
+        {"an unknown rule", StartFileWith("\"mode\"", "\"bladeAngles\": \"twice\", \"mode\""),
+         "«bladeAngles»"},
+        {"a curve point out of sense",
+         StartFileWith("\"mode\"",
+                       "\"engine\": {\"powerCurve\": [\n{\"rpm\": 1000, "
+                       "\"powerHp\": 5},\n{\"rpm\": 900, \"powerHp\": 6}]},\n\"mode\""),
+         "строка 14, кривая мощности двигателя: Кривая мощности, точка 2: обороты"},
+        {"a curve of one point",
+         StartFileWith("\"mode\"",
+                       "\"engine\": {\"powerCurve\": [{\"rpm\": 1000, "
+                       "\"powerHp\": 5}]},\n\"mode\""),
+         "от 2 до"},
+        {"a curve point without power",
+         StartFileWith("\"mode\"", "\"engine\": {\"powerCurve\": [{\"rpm\": 1000}, 5]}, \"mode\""),
+         "точка 1 должна быть"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -115,6 +130,24 @@ TEST(DesignFile, EveryBadFileIsRefusedWithItsReason) {
                     .document);
     EXPECT_EQ(reading.document->section, 3);
     EXPECT_TRUE(reading.document->byDiameterChecked);
+}
+
+// The default blade angles and engine keep the first version's bytes, which older programs read;
+// a design with either is of the second, and reads back the same.
+TEST(DesignFile, BladeAnglesAndEngineCurveComeBack) {
+    ScopedSeparator point('.');
+    const QByteArray plain = designJson(DesignDocument{});
+    EXPECT_TRUE(plain.contains("\"formatVersion\": 1"));
+    EXPECT_FALSE(plain.contains("bladeAngles") || plain.contains("engine"));
+    DesignDocument d = ManualDesign();
+    d.fieldTexts = {"120.5", "0.45", "", "5.2915E7", "60", "3E04"};
+    d.bladeAngleRule = BladeAngleRule::Engine;
+    d.enginePowerCurve = {{1500, 10.5}, {2300, 14}};
+    const QByteArray bytes = designJson(d);
+    EXPECT_TRUE(bytes.contains("\"formatVersion\": 2"));
+    const DesignReading reading = readDesignJson(bytes);
+    ASSERT_TRUE(reading.document) << reading.problem.toStdString();
+    EXPECT_EQ(*reading.document, d);
 }
 
 TEST(DesignFile, FileProblemsNameTheFileAndLeaveTheOldFileAlone) {

@@ -48,13 +48,13 @@ TEST(Performance, MomentumTheoryBoundsThrustForThePowerAbsorbed) {
         const double area = kPi * g.diameterM * g.diameterM / 4;
         for (double rpm : {600.0, 1500.0, 2500.0}) {
             // At rest the actuator disk's thrust for a power, (2 rho A P^2)^(1/3), ...
-            const OperatingPoint rest = analysis.at(0, rpm);
+            const OperatingPoint rest = analysis.operatingPoint(0, rpm);
             ASSERT_TRUE(rest.converged);
             const double power = rest.powerKw * 1000;
             EXPECT_LT(rest.thrustN, std::cbrt(2 * air.densityKgM3 * area * power * power)) << rpm;
             // ... and in flight Froude's efficiency 2 / (1 + sqrt(1 + T / (q A))).
             for (double kmh : {40.0, 100.0, 200.0}) {
-                const OperatingPoint p = analysis.at(kmh, rpm);
+                const OperatingPoint p = analysis.operatingPoint(kmh, rpm);
                 ASSERT_TRUE(p.converged);
                 if (p.thrustN > 0) {
                     const double q = 0.5 * air.densityKgM3 * std::pow(kmh / 3.6, 2);
@@ -71,7 +71,7 @@ TEST(Performance, BladeAtItsZeroLiftAngleGivesNoThrustAtRest) {
         const double t = 0.2 - 0.1 * r;
         g.stations.push_back({r, 0.15, flatBottomedSection(t, 0).zeroLiftAngleRad * 180 / kPi, t});
     }
-    const OperatingPoint p = PropellerAnalysis(g, airAt(0)).at(0, 2000);
+    const OperatingPoint p = PropellerAnalysis(g, airAt(0)).operatingPoint(0, 2000);
     ASSERT_TRUE(p.converged);
     EXPECT_NEAR(p.thrustN, 0, 1e-6);
     EXPECT_GT(p.powerKw, 0);  // the profile drag still takes power
@@ -81,7 +81,9 @@ TEST(Performance, BladeAtItsZeroLiftAngleGivesNoThrustAtRest) {
 // read off its charts against V/nD; the static thrust, and two points where no blade stalls.
 TEST(Performance, ClarkYPropellerOfNacaReport650WithinTenPercent) {
     const PropellerAnalysis analysis(clarkY5868(20), airAt(0));
-    const auto at = [&](double j) { return analysis.at(j * 1000.0 / 60 * 3.048 * 3.6, 1000); };
+    const auto at = [&](double j) {
+        return analysis.operatingPoint(j * 1000.0 / 60 * 3.048 * 3.6, 1000);
+    };
     EXPECT_NEAR(at(0.048).thrustCoefficient, 0.1567, 0.1 * 0.1567);
     struct Measured {
         double j, ct, cp;
@@ -113,7 +115,8 @@ TEST(Performance, SmallPropellerAtTwoSpeedsOfTheUiucDatabaseWithinTenPercent) {
     };
     for (const Measured& m :
          {Measured{4002, 0.315, 0.0524, 0.0316}, Measured{6018, 0.375, 0.0480, 0.0307}}) {
-        const OperatingPoint p = analysis.at(m.j * m.rpm / 60 * g.diameterM * 3.6, m.rpm);
+        const OperatingPoint p =
+            analysis.operatingPoint(m.j * m.rpm / 60 * g.diameterM * 3.6, m.rpm);
         EXPECT_NEAR(p.thrustCoefficient, m.ct, 0.1 * m.ct) << m.rpm;
         EXPECT_NEAR(p.powerCoefficient, m.cp, 0.1 * m.cp) << m.rpm;
     }
@@ -160,8 +163,9 @@ TEST(Performance, EngineBalanceAndTheWindowsCurves) {
     const PropellerAnalysis analysis(geometryFromDesign(defaultDesign()), airAt(0));
     const PerformanceSummary s = summarize(analysis, engineAndFlightFromDesign(defaultDesign()));
     ASSERT_TRUE(s.balanceRpmAtRest && s.balanceRpmAtDesignSpeed);
-    EXPECT_NEAR(analysis.at(0, *s.balanceRpmAtRest).powerKw, s.enginePowerKw, 0.01);
-    EXPECT_NEAR(analysis.at(40, *s.balanceRpmAtDesignSpeed).powerKw, s.enginePowerKw, 0.01);
+    EXPECT_NEAR(analysis.operatingPoint(0, *s.balanceRpmAtRest).powerKw, s.enginePowerKw, 0.01);
+    EXPECT_NEAR(analysis.operatingPoint(40, *s.balanceRpmAtDesignSpeed).powerKw, s.enginePowerKw,
+                0.01);
     EXPECT_EQ(s.bySpeed.back().speedKmh, 50);
     EXPECT_LE(s.powerAtRest.front().rpm, 0.25 * 2300);
     EXPECT_GE(s.powerAtRest.back().rpm, 1.15 * *s.balanceRpmAtRest);
@@ -187,11 +191,11 @@ TEST(Performance, InputOutsideSenseIsRefusedInRussian) {
         return false;
     };
     const double nan = std::nan("");
-    EXPECT_TRUE(refused([&] { analysis.at(-1, 1000); }, "Скорость"));
-    EXPECT_TRUE(refused([&] { analysis.at(nan, 1000); }, "Скорость"));
-    EXPECT_TRUE(refused([&] { analysis.at(700, 1000); }, "Скорость"));
-    EXPECT_TRUE(refused([&] { analysis.at(10, 0); }, "Обороты"));
-    EXPECT_TRUE(refused([&] { analysis.at(10, 1e9); }, "Обороты"));
+    EXPECT_TRUE(refused([&] { analysis.operatingPoint(-1, 1000); }, "Скорость"));
+    EXPECT_TRUE(refused([&] { analysis.operatingPoint(nan, 1000); }, "Скорость"));
+    EXPECT_TRUE(refused([&] { analysis.operatingPoint(700, 1000); }, "Скорость"));
+    EXPECT_TRUE(refused([&] { analysis.operatingPoint(10, 0); }, "Обороты"));
+    EXPECT_TRUE(refused([&] { analysis.operatingPoint(10, 1e9); }, "Обороты"));
     EXPECT_TRUE(refused([&] { airAt(12000); }, "Высота"));
     EXPECT_TRUE(refused([&] { airAt(0, -100.0); }, "Температура"));
     EXPECT_TRUE(refused([&] { airAt(0, nan); }, "Температура"));
@@ -214,7 +218,7 @@ TEST(Performance, NoSolutionIsAGapAndNothingEverComesOutNaN) {
                                      {0.536, 0.266, 88.57, 0.401},
                                      {0.768, 0.095, 89.40, 0.315},
                                      {1.000, 0.292, 89.19, 0.217}}};
-    const OperatingPoint gap = PropellerAnalysis(twisted, airAt(0)).at(100.6, 167);
+    const OperatingPoint gap = PropellerAnalysis(twisted, airAt(0)).operatingPoint(100.6, 167);
     EXPECT_FALSE(gap.converged);
     EXPECT_EQ(gap.thrustN, 0);
     EXPECT_EQ(gap.speedKmh, 100.6);
@@ -228,9 +232,9 @@ TEST(Performance, NoSolutionIsAGapAndNothingEverComesOutNaN) {
             g.stations.push_back({root + (1 - root) * i / 4, 0.5 * u(random), -40 + 130 * u(random),
                                   0.01 + 0.49 * u(random)});
         }
-        const OperatingPoint p =
-            PropellerAnalysis(g, airAt(0))
-                .at(600 * u(random) * (n % 3 ? 1 : 0), 1 + 29999 * u(random) * u(random));
+        const OperatingPoint p = PropellerAnalysis(g, airAt(0))
+                                     .operatingPoint(600 * u(random) * (n % 3 ? 1 : 0),
+                                                     1 + 29999 * u(random) * u(random));
         for (double v : {p.thrustN, p.powerKw, p.torqueNm, p.efficiency, p.thrustCoefficient,
                          p.powerCoefficient, p.advanceRatio}) {
             ASSERT_TRUE(std::isfinite(v)) << n;

@@ -5,10 +5,13 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTableWidget>
 
 #include "systemlocale/ProgramTranslation.h"
 
@@ -28,9 +31,9 @@ const PropellerGeometry kPropeller{1.5, 2, {{0.2, 0.19, 50, 0.2}, {1.0, 0.09, 14
 TEST(PerformanceWindow, ShowsTheFiguresAndFollowsANewPropellerAtOnce) {
     Window w;
     w.window.showPropeller(kPropeller, {14, 2300, 40, 50});
-    EXPECT_TRUE(w.figures()->text().contains("Статическая тяга при 2"));
-    EXPECT_TRUE(w.figures()->text().contains("на месте — при"));
-    EXPECT_EQ(w.chart("ChartThrust")->series().size(), 2);  // thrust and efficiency
+    EXPECT_TRUE(w.figures()->text().contains("Статическая тяга <b>"));
+    EXPECT_TRUE(w.figures()->text().contains("номинальных 2300 об/мин"));
+    EXPECT_EQ(w.chart("ChartThrust")->series().size(), 3);  // thrust twice, and efficiency
     EXPECT_EQ(w.chart("ChartPower")->series().size(), 4);   // two curves, engine power, rpm
     const QString first = w.figures()->text();
 
@@ -38,7 +41,7 @@ TEST(PerformanceWindow, ShowsTheFiguresAndFollowsANewPropellerAtOnce) {
     bigger.diameterM = 1.8;
     w.window.showPropeller(bigger, {14, 2300, 40, 50});
     EXPECT_NE(w.figures()->text(), first);
-    EXPECT_EQ(w.chart("ChartThrust")->series().size(), 2);  // redrawn, not piled up
+    EXPECT_EQ(w.chart("ChartThrust")->series().size(), 3);  // redrawn, not piled up
 
     w.window.showPropeller(kPropeller, {14, -5, 40, 50});
     EXPECT_TRUE(w.figures()->text().startsWith("Расчет характеристик невозможен: Обороты"));
@@ -51,7 +54,8 @@ TEST(PerformanceWindow, FollowsTheAirItIsGivenAndSaysWhenThereIsNoPropeller) {
     QSignalSpy changed(&w.window, &PerformanceWindow::airChanged);
     w.window.showPropeller(kPropeller, {14, 2300, 40, 50});
     const auto thrust = [&w] {
-        const auto* curve = static_cast<QLineSeries*>(w.chart("ChartThrust")->series().front());
+        // At the rated rpm, where the thrust scales with the density alone.
+        const auto* curve = static_cast<QLineSeries*>(w.chart("ChartThrust")->series().at(1));
         return curve->at(0).y();
     };
     const double seaLevel = thrust();
@@ -91,6 +95,30 @@ TEST(PerformanceWindow, APointWithoutSolutionBreaksTheCurve) {
     }
 }
 
+// The headline's rpm follows the engine's power curve; a curve that cannot be used is refused
+// under the table and the one in force stays.
+TEST(PerformanceWindow, EnginePowerCurveMovesTheBalance) {
+    Window w;
+    QSignalSpy changed(&w.window, &PerformanceWindow::enginePowerCurveChanged);
+    w.window.showPropeller(kPropeller, {14, 2300, 40, 50});
+    const QString constantTorque = w.figures()->text();
+    auto* table = w.window.findChild<QTableWidget*>("TablePowerCurve");
+    w.window.findChild<QCheckBox*>("CheckPowerCurve")->setChecked(true);
+    ASSERT_EQ(table->rowCount(), 2);     // started from the rated engine
+    table->item(1, 0)->setText("1000");  // below the point before it
+    w.window.findChild<QPushButton*>("ButApplyCurve")->click();
+    EXPECT_TRUE(w.window.findChild<QLabel*>("LabCurveProblem")->text().contains("точка 2"));
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_TRUE(w.window.enginePowerCurve().empty());
+
+    table->item(0, 0)->setText("500");
+    table->item(0, 1)->setText("13.5");
+    w.window.findChild<QPushButton*>("ButApplyCurve")->click();
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(w.window.enginePowerCurve(), (EnginePowerCurve{{500, 13.5}, {1000, 14}}));
+    EXPECT_NE(w.figures()->text(), constantTorque);
+}
+
 // In English the window's own texts and the analysis's message, with its number, all change.
 TEST(PerformanceWindow, SpeaksEnglishWhenEnglishIsChosen) {
     ProgramTranslation english(ProgramLanguage::English);
@@ -98,8 +126,8 @@ TEST(PerformanceWindow, SpeaksEnglishWhenEnglishIsChosen) {
     Window w;
     w.window.showPropeller(kPropeller, {14, 2300, 40, 50});
     EXPECT_EQ(w.window.windowTitle(), "Propeller Performance");
-    EXPECT_TRUE(w.figures()->text().contains("Static thrust at 2"));
-    EXPECT_TRUE(w.figures()->text().contains("at rest — at <b>"));
+    EXPECT_TRUE(w.figures()->text().contains("Static thrust <b>"));
+    EXPECT_TRUE(w.figures()->text().contains("rated 2300 rpm"));
     EXPECT_EQ(w.chart("ChartThrust")->axes(Qt::Horizontal).front()->titleText(), "Speed, km/h");
 
     w.window.showPropeller(kPropeller, {14, 0.5, 40, 50});

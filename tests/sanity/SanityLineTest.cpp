@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/CalculationRun.h"
+#include "sanity/BladePitchNote.h"
 #include "sanity/SanityLine.h"
 #include "support/ScopedSeparator.h"
 #include "support/StartTexts.h"
@@ -33,6 +34,20 @@ TEST(SanityLine, TheStartDesignAtItsDesignSpeed) {
     const auto byDiameter = FiguresOf(startTexts(), InputMode::ByDiameter);
     ASSERT_TRUE(byDiameter);
     EXPECT_NEAR(byDiameter->tipSpeedMs, 182.976, 0.001);
+}
+
+TEST(SanityLine, TheBladePitchIsNotedWhereItDiffersFromTheField) {
+    ScopedSeparator comma(',');
+    const auto note = [](BladeAngleRule rule, double engineHelixM) {
+        PropellerDesign design;
+        design.angles = {rule, engineHelixM};
+        return bladePitchNote(runCalculation(startTexts(), InputMode::Calculated, design).design);
+    };
+    EXPECT_EQ(note(BladeAngleRule::Rule, 0), "Шаг лопасти 1,04 м (в поле 0,52 м)");
+    EXPECT_EQ(note(BladeAngleRule::Pitch, 0), "");
+    EXPECT_EQ(note(BladeAngleRule::Engine, 0.4681),
+              "Шаг лопасти 0,47 м, подобран под двигатель (в поле 0,52 м)");
+    EXPECT_EQ(bladePitchNote(PropellerDesign{}), "");  // nothing calculated yet
 }
 
 TEST(SanityLine, AFastTipIsFlaggedWithTheReason) {
