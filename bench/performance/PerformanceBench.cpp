@@ -27,11 +27,13 @@ BENCHMARK(BM_OperatingPoint)->Arg(0)->Arg(40)->Unit(benchmark::kMicrosecond);
 
 // Everything the window draws for a new calculation: about 400 points and two balance searches.
 void BM_WindowCurves(benchmark::State& state) {
-    const PropellerDesign design = defaultDesign();
+    const CalculationOutcome run = runCalculation(startTexts(), InputMode::Calculated);
+    const PropellerDesign& design = run.design;
+    const EngineAndFlight engine = engineAndFlightOf(run.engine);
     std::size_t points = 0;
     for (auto _ : state) {
         const PropellerAnalysis analysis(geometryFromDesign(design), airAt(0));
-        const PerformanceSummary s = summarize(analysis, engineAndFlightFromDesign(design));
+        const PerformanceSummary s = summarize(analysis, engine);
         points = s.bySpeed.size() + s.powerAtRest.size() + s.powerAtDesignSpeed.size() + 1;
         benchmark::DoNotOptimize(s);
     }

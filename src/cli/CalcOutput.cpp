@@ -103,8 +103,8 @@ const StationColumn kStationColumns[] = {
      }},
 };
 
-std::optional<SanityFigures> figures(const CalculationOutcome& outcome, InputMode mode) {
-    return sanityFigures(outcome.design, mode, outcome.fieldTexts);
+std::optional<SanityFigures> figures(const CalculationOutcome& outcome) {
+    return sanityFigures(outcome.design, outcome.engine);
 }
 
 }  // namespace
@@ -156,7 +156,7 @@ std::string calcText(const CalculationOutcome& outcome, InputMode mode) {
         }
         out += "\n";
     }
-    const std::optional<SanityFigures> sanity = figures(outcome, mode);
+    const std::optional<SanityFigures> sanity = figures(outcome);
     // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) of a literal plus a temporary.
     out += '\n';
     out += sanityLineText(sanity);
@@ -171,7 +171,7 @@ std::string calcText(const CalculationOutcome& outcome, InputMode mode) {
 
 std::string calcCsv(const CalculationOutcome& outcome, InputMode mode) {
     const PropellerDesign& d = outcome.design;
-    const std::optional<SanityFigures> sanity = figures(outcome, mode);
+    const std::optional<SanityFigures> sanity = figures(outcome);
     // The design's own columns, the same on every row.
     std::string design = ",";
     design += modeName(mode);
@@ -251,7 +251,7 @@ std::string calcJson(const CalculationOutcome& outcome, InputMode mode) {
             QJsonObject{{QLatin1String("section"), n}, {QLatin1String("points"), points}});
     }
     root.insert(QLatin1String("sections"), sections);
-    const std::optional<SanityFigures> sanity = figures(outcome, mode);
+    const std::optional<SanityFigures> sanity = figures(outcome);
     root.insert(QLatin1String("sanity"),
                 sanity
                     ? QJsonValue(QJsonObject{{QLatin1String("tipSpeedMs"), sanity->tipSpeedMs},

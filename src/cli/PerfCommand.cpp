@@ -165,9 +165,8 @@ int runPerf(const CliArguments& arguments, CliStreams& streams) {
     }
     const DesignDocument document = designFromArguments(arguments, false);
     const CalculationOutcome outcome = calculateDesign(document);
-    const EngineAndFlight engine =
-        engineAndFlightFromDesign(outcome.design, inputMode(document), outcome.fieldTexts);
     try {
+        const EngineAndFlight engine = engineAndFlightOf(outcome.engine);
         const PropellerAnalysis analysis(geometryFromDesign(outcome.design), air);
         const PerformanceSummary summary = summarize(analysis, engine);
         if (!speeds) {

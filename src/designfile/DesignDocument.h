@@ -3,7 +3,7 @@
 
 #include "core/BladeTables.h"
 #include "core/InputFields.h"
-#include "drawing/SectionOptions.h"
+#include "core/SectionOptions.h"
 
 namespace kelvarin {
 

@@ -19,7 +19,7 @@
 #include <functional>
 #include <optional>
 
-#include "core/VectorState.h"
+#include "core/AvxUpperHalves.h"
 #include "performance/ModelConstants.h"
 #include "performance/PerformanceError.h"
 #include "performance/PropellerAnalysis.h"
@@ -259,7 +259,7 @@ void PerformanceWindow::showNoPropeller(const QString& reason) {
 void PerformanceWindow::analyse() {
     const EngineAndFlight& engine = propeller_->engine;
     clearPlots();
-    clearUpperVectorState();
+    clearAvxUpperHalves();
     PerformanceSummary summary;
     try {
         const performance::PropellerAnalysis analysis(propeller_->geometry, air_);
