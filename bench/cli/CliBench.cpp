@@ -41,7 +41,7 @@ void BM_BatchOfDesigns(benchmark::State& state) {
     for (auto _ : state) {
         for (const FieldTexts& texts : designs) {
             const CalculationOutcome outcome = runCalculation(texts, InputMode::Calculated);
-            benchmark::DoNotOptimize(sanityFigures(outcome.design, InputMode::Calculated, texts));
+            benchmark::DoNotOptimize(sanityFigures(outcome.design, outcome.engine));
         }
     }
     state.SetItemsProcessed(state.iterations() * kBatchSize);

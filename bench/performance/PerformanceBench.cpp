@@ -29,11 +29,13 @@ BENCHMARK(BM_OperatingPoint)->Arg(0)->Arg(40)->Unit(benchmark::kMicrosecond);
 
 // Everything the window draws for a new calculation: about 400 points and two balance searches.
 void BM_WindowCurves(benchmark::State& state) {
-    const PropellerDesign design = defaultDesign();
+    const CalculationOutcome run = runCalculation(startTexts(), InputMode::Calculated);
+    const PropellerDesign& design = run.design;
+    const EngineAndFlight engine = engineAndFlightOf(run.engine);
     std::size_t points = 0;
     for (auto _ : state) {
         const PropellerAnalysis analysis(geometryFromDesign(design), airAt(0));
-        const PerformanceSummary s = summarize(analysis, engineAndFlightFromDesign(design));
+        const PerformanceSummary s = summarize(analysis, engine);
         points = s.bySpeed.size() + s.powerAtRest.size() + s.powerAtDesignSpeed.size() + 1;
         benchmark::DoNotOptimize(s);
     }
@@ -44,9 +46,9 @@ BENCHMARK(BM_WindowCurves)->Unit(benchmark::kMillisecond);
 // The balanced operating point: the rpm at which the default propeller absorbs what its engine
 // gives, at rest and at the design speed.
 void BM_BalancedPoint(benchmark::State& state) {
-    const PropellerDesign design = defaultDesign();
-    const PropellerAnalysis analysis(geometryFromDesign(design), airAt(0));
-    const EngineAndFlight engine = engineAndFlightFromDesign(design);
+    const CalculationOutcome run = runCalculation(startTexts(), InputMode::Calculated);
+    const PropellerAnalysis analysis(geometryFromDesign(run.design), airAt(0));
+    const EngineAndFlight engine = engineAndFlightOf(run.engine);
     const double speed = static_cast<double>(state.range(0));
     for (auto _ : state) {
         benchmark::DoNotOptimize(balancedPoint(analysis, engine, speed));
@@ -56,9 +58,10 @@ BENCHMARK(BM_BalancedPoint)->Arg(0)->Arg(40)->Unit(benchmark::kMillisecond);
 
 // A whole match to the engine, as a click on the rule would ask for it.
 void BM_EngineMatch(benchmark::State& state) {
-    PropellerDesign design = defaultDesign();
+    const CalculationOutcome run = runCalculation(startTexts(), InputMode::Calculated);
+    PropellerDesign design = run.design;
     design.angles.rule = BladeAngleRule::Engine;
-    const EngineAndFlight engine = engineAndFlightFromDesign(design);
+    const EngineAndFlight engine = engineAndFlightOf(run.engine);
     for (auto _ : state) {
         PropellerDesign matched = design;
         benchmark::DoNotOptimize(applyBladeAngles(matched, engine, airAt(0)));

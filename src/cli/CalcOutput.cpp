@@ -112,8 +112,8 @@ std::string bladePitchLine(const PropellerDesign& d) {
                          {formatFixed(bladePitchM(d), 3, 2), formatFixed(d.sizing.pitchM, 3, 2)});
 }
 
-std::optional<SanityFigures> figures(const CalculationOutcome& outcome, InputMode mode) {
-    return sanityFigures(outcome.design, mode, outcome.fieldTexts);
+std::optional<SanityFigures> figures(const CalculationOutcome& outcome) {
+    return sanityFigures(outcome.design, outcome.engine);
 }
 
 }  // namespace
@@ -174,7 +174,7 @@ std::string calcText(const CalculationOutcome& outcome, InputMode mode, bool bla
     if (bladePitch) {
         out += "\n" + bladePitchLine(outcome.design) + "\n";
     }
-    const std::optional<SanityFigures> sanity = figures(outcome, mode);
+    const std::optional<SanityFigures> sanity = figures(outcome);
     // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) of a literal plus a temporary.
     out += '\n';
     out += sanityLineText(sanity);
@@ -189,7 +189,7 @@ std::string calcText(const CalculationOutcome& outcome, InputMode mode, bool bla
 
 std::string calcCsv(const CalculationOutcome& outcome, InputMode mode, bool bladePitch) {
     const PropellerDesign& d = outcome.design;
-    const std::optional<SanityFigures> sanity = figures(outcome, mode);
+    const std::optional<SanityFigures> sanity = figures(outcome);
     // The design's own columns, the same on every row.
     std::string design = ",";
     design += modeName(mode);
@@ -291,7 +291,7 @@ std::string calcJson(const CalculationOutcome& outcome, InputMode mode, bool bla
             QJsonObject{{QLatin1String("section"), n}, {QLatin1String("points"), points}});
     }
     root.insert(QLatin1String("sections"), sections);
-    const std::optional<SanityFigures> sanity = figures(outcome, mode);
+    const std::optional<SanityFigures> sanity = figures(outcome);
     root.insert(QLatin1String("sanity"),
                 sanity
                     ? QJsonValue(QJsonObject{{QLatin1String("tipSpeedMs"), sanity->tipSpeedMs},

@@ -250,7 +250,7 @@ CalculationOutcome calculateDesign(const DesignDocument& document) {
                                "знаки")};
     }
     const performance::EngineMatch match =
-        performance::applyBladeAngles(outcome, inputMode(document), performance::airAt(0));
+        performance::applyBladeAngles(outcome, performance::airAt(0));
     if (!match.problem.empty()) {
         throw CliFailure{match.problem};
     }

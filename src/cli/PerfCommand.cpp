@@ -176,10 +176,9 @@ int runPerf(const CliArguments& arguments, CliStreams& streams) {
     }
     const DesignDocument document = designFromArguments(arguments, false);
     const CalculationOutcome outcome = calculateDesign(document);
-    EngineAndFlight engine =
-        engineAndFlightFromDesign(outcome.design, inputMode(document), outcome.fieldTexts);
-    engine.powerCurve = document.enginePowerCurve;
     try {
+        EngineAndFlight engine = engineAndFlightOf(outcome.engine);
+        engine.powerCurve = document.enginePowerCurve;
         const PropellerAnalysis analysis(geometryFromDesign(outcome.design), air);
         const PerformanceSummary summary = summarize(analysis, engine);
         if (!speeds) {

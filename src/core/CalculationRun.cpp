@@ -28,6 +28,7 @@ CalculationOutcome runCalculation(const FieldTexts& texts, InputMode mode, Prope
     outcome.fieldTexts = fields.texts();
     outcome.fieldWrites = fields.writes();
     outcome.messages = fields.messages();
+    outcome.engine = readEngineAndFlight(design, mode, outcome.fieldTexts);
     outcome.design = std::move(design);
     return outcome;
 }

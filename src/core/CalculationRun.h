@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/EngineAndFlight.h"
 #include "core/FieldSheet.h"
 #include "core/InputFields.h"
 #include "core/PropellerDesign.h"
@@ -29,6 +30,8 @@ struct CalculationOutcome {
     std::string failure;  // the failure's own text when the run did not complete
     // The design with everything the run assigned, also before a failure.
     PropellerDesign design;
+    // The engine and flight of a completed run, read once for every reader of it.
+    EngineAndFlightRecord engine;
 
     bool completed() const { return end == RunEnd::Completed; }
 };

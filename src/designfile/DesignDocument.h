@@ -5,7 +5,7 @@
 #include "core/BladeTables.h"
 #include "core/EnginePowerCurve.h"
 #include "core/InputFields.h"
-#include "drawing/SectionOptions.h"
+#include "core/SectionOptions.h"
 
 namespace kelvarin {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/PropellerDesign.h"
-#include "drawing/SectionOptions.h"
+#include "core/SectionOptions.h"
 
 // The templates written as files at true size: PDF (the pages the print job prints, on a
 // paper of the user's choice), SVG and DXF (one sheet holding every template untiled).

@@ -4,7 +4,7 @@
 #include <exception>
 #include <new>
 
-#include "core/VectorState.h"
+#include "core/AvxUpperHalves.h"
 #include "model3d/DesignShape.h"
 #include "model3d/ModelError.h"
 #include "model3d/ModelWriter.h"
@@ -22,7 +22,7 @@ namespace {
 template <typename Step>
 std::string attempt(Step step) {
     // The window's process calls in here with the vector state that Qt leaves behind.
-    clearUpperVectorState();
+    clearAvxUpperHalves();
     try {
         step();
         return {};

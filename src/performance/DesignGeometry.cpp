@@ -2,8 +2,8 @@
 #include "performance/DesignGeometry.h"
 
 #include "core/BladeTables.h"
-#include "core/Failure.h"
-#include "core/TextToNumber.h"
+#include "performance/PerformanceError.h"
+#include "translation/Translation.h"
 
 namespace kelvarin::performance {
 
@@ -24,25 +24,24 @@ PropellerGeometry geometryFromDesign(const PropellerDesign& design) {
     return geometry;
 }
 
-EngineAndFlight engineAndFlightFromDesign(const PropellerDesign& design) {
-    const SizingInputs& in = design.inputs;
-    return {in.powerHp, in.speedRpm, in.designSpeedKmh, in.maxSpeedKmh};
-}
-
-EngineAndFlight engineAndFlightFromDesign(const PropellerDesign& design, InputMode mode,
-                                          const FieldTexts& texts) {
-    if (mode != InputMode::Manual) {
-        return engineAndFlightFromDesign(design);
-    }
-    const auto read = [&texts](InputField field) {
-        try {
-            return textToNumber(texts[fieldIndex(field)]);
-        } catch (const Failure&) {
-            return 0.0;
+EngineAndFlight engineAndFlightOf(const EngineAndFlightRecord& record) {
+    const auto figure = [](const std::optional<double>& value, const char* caption) {
+        if (!value) {
+            throw PerformanceError(withArguments(
+                translatedText("kelvarin::DesignGeometry",
+                               "В поле «%1» не число: исправьте его и рассчитайте винт снова."),
+                {translatedText("kelvarin::DesignGeometry", caption)}));
         }
+        return *value;
     };
-    return {read(InputField::Power), read(InputField::PropellerSpeed),
-            read(InputField::DesignSpeed), read(InputField::MaxSpeed)};
+    return {
+        figure(record.enginePowerHp,
+               textToTranslate("kelvarin::DesignGeometry", "Мощность двигателя")),
+        figure(record.rpm, textToTranslate("kelvarin::DesignGeometry", "Частота вращения винта")),
+        figure(record.designSpeedKmh,
+               textToTranslate("kelvarin::DesignGeometry", "Скорость расчетная")),
+        figure(record.maxSpeedKmh,
+               textToTranslate("kelvarin::DesignGeometry", "Скорость максимальная"))};
 }
 
 }  // namespace kelvarin::performance

@@ -4,7 +4,7 @@
 // The one bridge from the design record to the analysis, so that the record's member names live
 // in one place on this side.
 
-#include "core/InputFields.h"
+#include "core/EngineAndFlight.h"
 #include "core/PropellerDesign.h"
 #include "performance/PerformanceCurves.h"
 #include "performance/PropellerGeometry.h"
@@ -17,14 +17,8 @@ namespace kelvarin::performance {
 // of the thickness above it, so they are turned into the chord line's here.
 PropellerGeometry geometryFromDesign(const PropellerDesign& design);
 
-// The engine and the flight speeds the design was sized for.
-EngineAndFlight engineAndFlightFromDesign(const PropellerDesign& design);
-
-// The same for a design calculated in `mode` from `texts`. The manual mode sizes nothing, so
-// there the engine's power and rpm and the two speeds are read from their field texts (which
-// the window keeps, greyed), as the sanity line reads them; a text that is not a number gives 0,
-// which checkEngineAndFlight refuses by name.
-EngineAndFlight engineAndFlightFromDesign(const PropellerDesign& design, InputMode mode,
-                                          const FieldTexts& texts);
+// The engine and flight of a calculated design, for the analysis. A figure missing from the
+// record (a manual-mode field that holds no number) throws PerformanceError naming its field.
+EngineAndFlight engineAndFlightOf(const EngineAndFlightRecord& record);
 
 }  // namespace kelvarin::performance

@@ -168,12 +168,19 @@ EngineMatch applyBladeAngles(PropellerDesign& design, const EngineAndFlight& eng
     return match;
 }
 
-EngineMatch applyBladeAngles(CalculationOutcome& outcome, InputMode mode, const AirState& air) {
+EngineMatch applyBladeAngles(CalculationOutcome& outcome, const AirState& air) {
     if (!outcome.completed()) {
         return {};
     }
-    return applyBladeAngles(
-        outcome.design, engineAndFlightFromDesign(outcome.design, mode, outcome.fieldTexts), air);
+    EngineAndFlight engine;
+    try {
+        engine = engineAndFlightOf(outcome.engine);
+    } catch (const PerformanceError& e) {
+        EngineMatch refused;
+        refused.problem = e.what();
+        return refused;
+    }
+    return applyBladeAngles(outcome.design, engine, air);
 }
 
 }  // namespace kelvarin::performance

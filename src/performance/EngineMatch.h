@@ -43,8 +43,8 @@ EngineMatch matchToEngine(const PropellerDesign& design, const EngineAndFlight& 
 EngineMatch applyBladeAngles(PropellerDesign& design, const EngineAndFlight& engine,
                              const AirState& air);
 
-// The same for a calculation's outcome, with the engine as the calculation's mode gives it
-// (engineAndFlightFromDesign). An outcome that did not complete is left alone.
-EngineMatch applyBladeAngles(CalculationOutcome& outcome, InputMode mode, const AirState& air);
+// The same for a calculation's outcome, with its engine and flight. An outcome that did not
+// complete is left alone; a record missing a figure is a problem, the design left as it was.
+EngineMatch applyBladeAngles(CalculationOutcome& outcome, const AirState& air);
 
 }  // namespace kelvarin::performance

@@ -20,7 +20,7 @@
 #include <optional>
 
 #include "EnginePowerEditor.h"
-#include "core/VectorState.h"
+#include "core/AvxUpperHalves.h"
 #include "performance/EngineBalance.h"
 #include "performance/ModelConstants.h"
 #include "performance/PerformanceError.h"
@@ -286,7 +286,7 @@ void PerformanceWindow::analyse() {
     EngineAndFlight engine = propeller_->engine;
     engine.powerCurve = powerEditor_->curve();
     clearPlots();
-    clearUpperVectorState();
+    clearAvxUpperHalves();
     PerformanceSummary summary;
     performance::EngineBalances balances;
     std::vector<OperatingPoint> withEngine;

@@ -4,40 +4,20 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/Failure.h"
 #include "core/NumberFormat.h"
-#include "core/TextToNumber.h"
 #include "translation/Translation.h"
 
 namespace kelvarin {
 
-namespace {
-
-std::optional<double> readText(const std::string& text) {
-    try {
-        return textToNumber(text);
-    } catch (const Failure&) {
-        return std::nullopt;
-    }
-}
-
-}  // namespace
-
-std::optional<SanityFigures> sanityFigures(const PropellerDesign& design, InputMode mode,
-                                           const FieldTexts& texts) {
+std::optional<SanityFigures> sanityFigures(const PropellerDesign& design,
+                                           const EngineAndFlightRecord& engine) {
     const double diameterM = design.sizing.diameterCm / 100;
-    std::optional<double> speedRpm = design.inputs.speedRpm;
-    std::optional<double> designSpeedKmh = design.inputs.designSpeedKmh;
-    if (mode == InputMode::Manual) {
-        speedRpm = readText(texts[fieldIndex(InputField::PropellerSpeed)]);
-        designSpeedKmh = readText(texts[fieldIndex(InputField::DesignSpeed)]);
-    }
-    if (!speedRpm || !designSpeedKmh || !(diameterM > 0) || !(*speedRpm > 0) ||
-        !(*designSpeedKmh >= 0)) {
+    if (!engine.rpm || !engine.designSpeedKmh || !(diameterM > 0) || !(*engine.rpm > 0) ||
+        !(*engine.designSpeedKmh >= 0)) {
         return std::nullopt;
     }
-    const double turnsPerSecond = *speedRpm / 60;
-    const double flightMs = *designSpeedKmh / 3.6;
+    const double turnsPerSecond = *engine.rpm / 60;
+    const double flightMs = *engine.designSpeedKmh / 3.6;
     const double circleMs = std::numbers::pi * diameterM * turnsPerSecond;
     SanityFigures figures;
     figures.tipSpeedMs = std::hypot(circleMs, flightMs);

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/InputFields.h"
+#include "core/EngineAndFlight.h"
 #include "core/PropellerDesign.h"
 
 namespace kelvarin {
@@ -21,12 +21,11 @@ inline constexpr double kSpeedOfSoundMs = 340;
 // Above this tip Mach number the blade tips meet compressibility: loud, and less efficient.
 inline constexpr double kTipMachLimit = 0.85;
 
-// The figures of a calculated design: its diameter as shown, its propeller speed and design
-// speed. The manual mode sizes nothing, so there the two speeds are read from their field texts
-// (where the window keeps them greyed). Nothing when a figure is missing, not positive (the
-// design speed may be zero) or not a number.
-std::optional<SanityFigures> sanityFigures(const PropellerDesign& design, InputMode mode,
-                                           const FieldTexts& texts);
+// The figures of a calculated design: its diameter as shown, with the propeller speed and the
+// design speed of its engine and flight. Nothing when a figure is missing or not positive (the
+// design speed may be zero).
+std::optional<SanityFigures> sanityFigures(const PropellerDesign& design,
+                                           const EngineAndFlightRecord& engine);
 
 bool tipTooFast(const SanityFigures& figures);
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "drawing/SectionOptions.h"
+#include "core/SectionOptions.h"
 #include "drawing/SectionPolyline.h"
 #include "templates/BladeViews.h"
 #include "templates/TemplateItems.h"

@@ -8,8 +8,8 @@
 
 #include "core/Failure.h"
 #include "core/PropellerDesign.h"
+#include "core/SectionOptions.h"
 #include "drawing/Printer.h"
-#include "drawing/SectionOptions.h"
 #include "drawing/SectionOutline.h"
 #include "templates/TemplateItems.h"
 #include "templates/TemplateTiling.h"

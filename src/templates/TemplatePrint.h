@@ -2,8 +2,8 @@
 #pragma once
 
 #include "core/PropellerDesign.h"
+#include "core/SectionOptions.h"
 #include "drawing/Printer.h"
-#include "drawing/SectionOptions.h"
 #include "templates/TemplateLayout.h"
 
 namespace kelvarin {

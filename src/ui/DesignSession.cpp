@@ -5,10 +5,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QWidget>
 
 #include "designfile/DesignFile.h"
+#include "ui/DesignModel.h"
 #include "ui/FileDialogs.h"
-#include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 
 namespace kelvarin {
@@ -33,17 +34,18 @@ QString designWindowTitle(const QString& filePath, bool modified) {
         .arg(name, modified ? QStringLiteral("*") : QString(), programCaption());
 }
 
-DesignSession::DesignSession(MainWindow& window, MessageBoxes& messages, FileDialogs& dialogs,
-                             QSettings& settings)
+DesignSession::DesignSession(DesignModel& model, QWidget& window, MessageBoxes& messages,
+                             FileDialogs& dialogs, QSettings& settings)
     : QObject(&window),
+      model_(model),
       window_(window),
       messages_(messages),
       dialogs_(dialogs),
       recent_(settings),
-      saved_(window.designDocument()) {}
+      saved_(model.document()) {}
 
 bool DesignSession::isModified() const {
-    return window_.designDocument() != saved_;
+    return model_.document() != saved_;
 }
 
 QString DesignSession::displayName() const {
@@ -76,10 +78,11 @@ bool DesignSession::openFile(const QString& path) {
     if (!maySetAside()) {
         return false;
     }
-    window_.showDesignDocument(*load.document);
+    model_.setDocument(*load.document);
+    model_.calculate();
     // The calculation may have written results into the fields: what the window now shows is
     // the design as opened.
-    saved_ = window_.designDocument();
+    saved_ = model_.document();
     remember(path);
     return true;
 }
@@ -98,7 +101,7 @@ bool DesignSession::saveAs() {
 }
 
 bool DesignSession::saveTo(const QString& path) {
-    const DesignDocument document = window_.designDocument();
+    const DesignDocument document = model_.document();
     const QString problem = saveDesignFile(path, document);
     if (!problem.isEmpty()) {
         messages_.critical(&window_, problem);

@@ -11,23 +11,22 @@ class QSettings;
 
 namespace kelvarin {
 
+class DesignModel;
 class FileDialogs;
-class MainWindow;
 class MessageBoxes;
 
-// The design the window shows as a document: the file it came from or went to, whether the
-// controls still match what was saved, and the open, save and close steps with their dialogs
-// and the question about unsaved changes. The window hands it its controls' state and takes
-// back a design to show.
+// The design model as a document: the file it came from or went to, whether the model still
+// matches what was saved, and the open, save and close steps with their dialogs and the
+// question about unsaved changes. The window's title follows it.
 class DesignSession : public QObject {
     Q_OBJECT
 public:
-    DesignSession(MainWindow& window, MessageBoxes& messages, FileDialogs& dialogs,
+    DesignSession(DesignModel& model, QWidget& window, MessageBoxes& messages, FileDialogs& dialogs,
                   QSettings& settings);
 
     // The file of the design, absolute; empty before the first save or open.
     const QString& filePath() const { return filePath_; }
-    // Whether the controls differ from the design last saved or opened (at start: from the
+    // Whether the model differs from the design last saved or opened (at start: from the
     // start texts and settings).
     bool isModified() const;
     QStringList recentFiles() const { return recent_.files(); }
@@ -58,7 +57,8 @@ private:
     void remember(const QString& path);
     QString displayName() const;
 
-    MainWindow& window_;
+    DesignModel& model_;
+    QWidget& window_;
     MessageBoxes& messages_;
     FileDialogs& dialogs_;
     RecentFiles recent_;

@@ -8,6 +8,7 @@
 
 #include "core/Failure.h"
 #include "ui/FieldCaptions.h"
+#include "ui/MessageBoxes.h"
 
 namespace kelvarin {
 
@@ -20,6 +21,17 @@ QString failureText(const std::exception& failure) {
     }
     qWarning("Kelvarin: %s", failure.what());
     return QCoreApplication::translate("kelvarin::FailureMessages", "Внутренняя ошибка программы");
+}
+
+void runGuarded(MessageBoxes& messages, QWidget* parent, const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& failure) {
+        messages.critical(parent, errorDisplayText(failureText(failure)));
+    } catch (...) {
+        messages.critical(parent, errorDisplayText(QCoreApplication::translate(
+                                      "kelvarin::FailureMessages", "Непредвиденная ошибка")));
+    }
 }
 
 QString notANumberMessage(InputField field, const QString& text) {

@@ -5,10 +5,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolTip>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -20,6 +23,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/ArrowSelector.h"
 #include "ui/DesignDrop.h"
+#include "ui/DesignModel.h"
 #include "ui/DesignSession.h"
 #include "ui/DesktopShell.h"
 #include "ui/FailureMessages.h"
@@ -32,6 +36,7 @@
 #include "ui/NumericEdit.h"
 #include "ui/PerformanceActions.h"
 #include "ui/SanityStatus.h"
+#include "ui/StationTableView.h"
 #include "ui/TemplateActions.h"
 #include "ui/UiFonts.h"
 #include "ui/ZoomSlider.h"
@@ -87,7 +92,7 @@ QPushButton* addButton(QWidget* panel, const char* name, const QString& text, QR
 }  // namespace
 
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
-    : QMainWindow(parent), services_(services) {
+    : QMainWindow(parent), services_(services), model_(new DesignModel(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Расчет параметров воздушного винта"));
     setFont(windowFont());
@@ -111,14 +116,16 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     buildPanel();
     buildMenuAndStatus();
+    buildStationDock();
     connectHandlers();
+    connectModel();
 
     // The designed place and size: the frame's corner at (314, 185), the frame 713 × 546,
     // which leaves a client area of 705 × 512 inside a usual frame for the panel and the view.
     // The menu bar above them and the status bar below add their own heights, so that the
     // view keeps its designed 705 × 367.
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
-    resize(705, menuHeight + 512 + statusBar()->sizeHint().height());
+    resize(705, menuHeight + 512 + statusBar()->sizeHint().height() + stationDockSpace());
     move(314, 185);
     calculateButton_->setFocus();
 
@@ -127,9 +134,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     // Save, print and preview the templates, and save the model: the same actions in the menu
     // bar and in the section view's context menu.
-    templateActions_ = new TemplateActions([this]() -> const PropellerDesign& { return design_; },
-                                           [this] { return sectionOptions_; }, services_.messages,
-                                           this, &services_.settings);
+    templateActions_ = new TemplateActions(*model_, services_.messages, this, &services_.settings);
     mainMenu_->addTemplateActions(templateActions_->actions());
     imageView_->setContextMenuPolicy(Qt::ActionsContextMenu);
     imageView_->addActions(templateActions_->actions());
@@ -139,16 +144,38 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     imageView_->addActions({modelSeparator, modelActions_->saveAction()});
 }
 
+void MainWindow::buildStationDock() {
+    // Below the view, the figures a builder carves to; the dock can be closed, floated or
+    // resized, and comes back from the Винт menu.
+    stationTable_ = new StationTableView;
+    auto* dock = new QDockWidget(tr("Таблица сечений"), this);
+    dock->setObjectName(QStringLiteral("StationDock"));
+    dock->setWidget(stationTable_);
+    addDockWidget(Qt::BottomDockWidgetArea, dock);
+    mainMenu_->addPropellerActions({dock->toggleViewAction()});
+    connect(stationTable_, &StationTableView::sectionChosen, this, [this](int section) {
+        sectionSelector_->step(section - sectionSelector_->position());
+    });
+}
+
+int MainWindow::stationDockSpace() const {
+    const auto* dock = findChild<QDockWidget*>(QStringLiteral("StationDock"));
+    if (dock == nullptr || dock->isFloating() || dock->isHidden()) {
+        return 0;
+    }
+    return dock->sizeHint().height() + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+}
+
 void MainWindow::buildMenuAndStatus() {
     mainMenu_ = new MainMenu(menuBar());
     sanityStatus_ = new SanityStatus(statusBar());
     statusBar()->addWidget(sanityStatus_, 1);
-    session_ =
-        new DesignSession(*this, services_.messages, services_.fileDialogs, services_.settings);
+    session_ = new DesignSession(*model_, *this, services_.messages, services_.fileDialogs,
+                                 services_.settings);
     mainMenu_->setRecentFiles(session_->recentFiles());
-    modelActions_ =
-        new ModelActions(*this, services_.messages, services_.fileDialogs, services_.settings);
-    performanceActions_ = new PerformanceActions(*this, services_.settings);
+    modelActions_ = new ModelActions(*model_, *this, services_.messages, services_.fileDialogs,
+                                     services_.settings);
+    performanceActions_ = new PerformanceActions(*model_, *this, services_.settings);
     mainMenu_->addModelActions({modelActions_->saveAction()});
     mainMenu_->addPropellerActions({performanceActions_->showAction()});
     mainMenu_->addPropellerActions(
@@ -252,7 +279,7 @@ void MainWindow::connectHandlers() {
     on(byDiameterCheck_, &QCheckBox::toggled, &MainWindow::applyDiameterMode);
     on(turnedCheck_, &QCheckBox::toggled, &MainWindow::updateTurned);
     on(controlMarksCheck_, &QCheckBox::toggled, &MainWindow::updateControlMarks);
-    on(sectionSelector_, &ArrowSelector::positionChanged, &MainWindow::showSelectedSection);
+    on(sectionSelector_, &ArrowSelector::positionChanged, &MainWindow::selectSection);
     on(zoomSlider_, &ZoomSlider::zoomRequested, &MainWindow::applySliderZoom);
 
     on(mainMenu_->exitAction(), &QAction::triggered, &MainWindow::closeWindow);
@@ -270,19 +297,75 @@ void MainWindow::connectHandlers() {
         runGuarded([this, path] { session_->openFile(path); });
     });
     connect(session_, &DesignSession::recentFilesChanged, mainMenu_, &MainMenu::setRecentFiles);
+}
 
-    // Whatever the design file keeps, changed by the user or by a calculation.
+void MainWindow::connectModel() {
+    // The controls edit the model: each change of a field or a mode check box (the view's
+    // controls through their handlers).
     for (InputField f : kInputFields) {
-        connect(fieldEdit(f), &QLineEdit::textChanged, this, &MainWindow::designEdited);
+        connect(fieldEdit(f), &QLineEdit::textChanged, model_,
+                [this, f](const QString& text) { model_->setFieldText(f, text.toStdString()); });
     }
-    for (QCheckBox* check : {byDiameterCheck_, manualCheck_, turnedCheck_, controlMarksCheck_}) {
-        connect(check, &QCheckBox::toggled, this, &MainWindow::designEdited);
+    for (QCheckBox* check : {byDiameterCheck_, manualCheck_}) {
+        connect(check, &QCheckBox::toggled, this, [this] { pushModeChecks(); });
     }
-    connect(sectionSelector_, &ArrowSelector::positionChanged, this, &MainWindow::designEdited);
-    connect(this, &MainWindow::designEdited, session_, &DesignSession::refreshTitle);
-    connect(this, &MainWindow::calculationCompleted, modelActions_, &ModelActions::setDesign);
-    connect(this, &MainWindow::calculationCompleted, performanceActions_,
-            &PerformanceActions::follow);
+    // The start state of the controls is the model's first document.
+    pushModeChecks();
+    for (InputField f : kInputFields) {
+        model_->setFieldText(f, fieldText(f));
+    }
+    model_->setSection(sectionSelector_->position());
+
+    // The model's changes reach the controls, and a calculation's messages the user.
+    connect(model_, &DesignModel::fieldTextChanged, this, &MainWindow::showFieldText);
+    connect(model_, &DesignModel::documentReplaced, this, &MainWindow::showDocument);
+    connect(model_, &DesignModel::messageArose, this,
+            [this](const QString& text) { services_.messages.inform(this, text); });
+    connect(model_, &DesignModel::notANumber, this, &MainWindow::showNotANumber);
+    // A pasted negative number can make a root negative: the shown results are stale.
+    connect(model_, &DesignModel::arithmeticFault, this, [this](const QString& failure) {
+        services_.messages.inform(this, arithmeticFaultMessage(failure.toStdString()));
+    });
+    // In this order after a calculation: the status line, the performance window, then the
+    // report and the section, whose failures come last in one message.
+    connect(model_, &DesignModel::calculated, sanityStatus_, [this] {
+        sanityStatus_->showFigures(sanityFigures(model_->calculatedDesign(), model_->engine()));
+    });
+    connect(model_, &DesignModel::calculated, performanceActions_,
+            &PerformanceActions::followCalculation);
+    connect(model_, &DesignModel::calculated, stationTable_,
+            [this] { stationTable_->showDesign(model_->calculatedDesign()); });
+    connect(model_, &DesignModel::calculated, this, &MainWindow::followCalculation);
+    connect(model_, &DesignModel::edited, session_, &DesignSession::refreshTitle);
+}
+
+void MainWindow::pushModeChecks() {
+    model_->setModeChecks(byDiameterCheck_->isChecked(), manualCheck_->isChecked());
+}
+
+void MainWindow::showFieldText(InputField field) {
+    const QString text = QString::fromStdString(model_->fieldText(field));
+    if (fieldEdit(field)->text() != text) {
+        fieldEdit(field)->setText(text);
+    }
+}
+
+void MainWindow::showDocument() {
+    const DesignDocument document = model_->document();
+    // The mode check boxes run their handlers, which set the fields' states; CheckDiam first,
+    // since checking it clears CheckManual.
+    byDiameterCheck_->setChecked(document.byDiameterChecked);
+    manualCheck_->setChecked(document.manualChecked);
+    for (InputField f : kInputFields) {
+        setFieldText(f, document.fieldTexts[fieldIndex(f)]);
+    }
+    // The view's controls without their handlers: each would redraw the old design.
+    const QSignalBlocker turned(turnedCheck_);
+    const QSignalBlocker marks(controlMarksCheck_);
+    const QSignalBlocker selector(sectionSelector_);
+    turnedCheck_->setChecked(document.view.turned);
+    controlMarksCheck_->setChecked(document.view.controlMarks);
+    sectionSelector_->step(document.section - sectionSelector_->position());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -294,13 +377,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::runGuarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& failure) {
-        services_.messages.critical(this, errorDisplayText(failureText(failure)));
-    } catch (...) {
-        services_.messages.critical(this, errorDisplayText(tr("Непредвиденная ошибка")));
-    }
+    kelvarin::runGuarded(services_.messages, this, handler);
 }
 
 NumericEdit* MainWindow::fieldEdit(InputField field) const {
@@ -329,77 +406,31 @@ void MainWindow::setFieldText(InputField field, const std::string& text) {
     fieldEdit(field)->setText(QString::fromStdString(text));
 }
 
-FieldTexts MainWindow::fieldTexts() const {
-    FieldTexts texts;
-    for (InputField f : kInputFields) {
-        texts[fieldIndex(f)] = fieldText(f);
-    }
-    return texts;
-}
-
-InputMode MainWindow::inputMode() const {
-    if (manualCheck_->isChecked()) {
-        return InputMode::Manual;
-    }
-    return byDiameterCheck_->isChecked() ? InputMode::ByDiameter : InputMode::Calculated;
-}
-
-void MainWindow::showOutcomeInFields(const CalculationOutcome& outcome) {
-    std::size_t written = 0;
-    const auto writeUpTo = [&](std::size_t count) {
-        for (; written < count; ++written) {
-            const FieldWrite& w = outcome.fieldWrites[written];
-            setFieldText(w.field, w.text);
-        }
-    };
-    for (const FieldMessage& message : outcome.messages) {
-        writeUpTo(message.writesBefore);
-        services_.messages.inform(this, QString::fromStdString(message.text));
-    }
-    writeUpTo(outcome.fieldWrites.size());
-}
-
 void MainWindow::calculate() {
-    // The report and the section view follow a completed run only; what stopped them is said
-    // in one message after both, so that the view is up to date behind it.
+    model_->calculate();
+}
+
+void MainWindow::followCalculation() {
+    QStringList failures;
+    if (auto failure =
+            report_.write(model_->calculatedDesign(), model_->calculatedMode(), reportFilePath())) {
+        failures << *failure;
+    }
     try {
-        const InputMode mode = inputMode();
-        CalculationOutcome outcome = runCalculation(fieldTexts(), mode, design_);
-        showOutcomeInFields(outcome);
-        design_ = std::move(outcome.design);
-        if (outcome.end == RunEnd::NotANumber && outcome.notANumberField) {
-            const InputField field = *outcome.notANumberField;
-            showNotANumber(field, outcome.fieldTexts[fieldIndex(field)]);
-        }
-        if (outcome.end == RunEnd::ArithmeticFault) {
-            // A pasted negative number can make a root negative: the shown results are stale.
-            services_.messages.inform(this, arithmeticFaultMessage(outcome.failure));
-        }
-        if (outcome.completed()) {
-            sanityStatus_->showFigures(sanityFigures(design_, mode, outcome.fieldTexts));
-            emit calculationCompleted(design_, mode, outcome.fieldTexts);
-            QStringList failures;
-            if (auto failure = report_.write(design_, mode, reportFilePath())) {
-                failures << *failure;
-            }
-            try {
-                showSelectedSection();
-            } catch (const std::exception& e) {
-                failures << errorDisplayText(failureText(e));
-            } catch (...) {
-                failures << errorDisplayText(tr("Непредвиденная ошибка"));
-            }
-            if (!failures.isEmpty()) {
-                services_.messages.critical(this, failures.join(QStringLiteral("\n\n")));
-            }
-        }
+        showSelectedSection();
+    } catch (const std::exception& e) {
+        failures << errorDisplayText(failureText(e));
     } catch (...) {
-        // Whatever else breaks the run ends it silently, keeping what was shown before.
+        failures << errorDisplayText(tr("Непредвиденная ошибка"));
+    }
+    if (!failures.isEmpty()) {
+        services_.messages.critical(this, failures.join(QStringLiteral("\n\n")));
     }
 }
 
-void MainWindow::showNotANumber(InputField field, const std::string& text) {
-    services_.messages.inform(this, notANumberMessage(field, QString::fromStdString(text)));
+void MainWindow::showNotANumber(InputField field) {
+    services_.messages.inform(
+        this, notANumberMessage(field, QString::fromStdString(model_->fieldText(field))));
     NumericEdit* edit = fieldEdit(field);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();

@@ -3,13 +3,10 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <string>
 
-#include "core/CalculationRun.h"
 #include "core/InputFields.h"
-#include "core/PropellerDesign.h"
-#include "designfile/DesignDocument.h"
-#include "drawing/SectionOptions.h"
-#include "ui/ReportStatus.h"
+#include "ui/ReportKeeper.h"
 
 class QCheckBox;
 class QLabel;
@@ -21,6 +18,7 @@ namespace kelvarin {
 
 class AboutDialog;
 class ArrowSelector;
+class DesignModel;
 class DesignSession;
 class DesktopShell;
 class FileDialogs;
@@ -31,6 +29,7 @@ class NumericEdit;
 class PerformanceActions;
 class Printer;
 class SanityStatus;
+class StationTableView;
 class TemplateActions;
 class ZoomableImageView;
 class ZoomSlider;
@@ -45,43 +44,38 @@ struct MainWindowServices {
     QSettings& settings;
 };
 
-// The main window (objectName Form1): the input panel, the section view below it, and the one
-// design record, which lives exactly as long as the window. It wires the controls to the
-// calculation, the report, the section view and the print job; it computes nothing itself.
+// The main window (objectName Form1): the input panel and the section view below it, a view of
+// the one design model, which lives exactly as long as the window. Its controls edit the model
+// and show what it holds; it writes the report and draws the section when the model has been
+// calculated, and hands the model to the session, the templates, the solid and the performance
+// window. It computes nothing itself.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The design of the last calculation, as far as it got.
-    const PropellerDesign& design() const { return design_; }
+    // The one design: what the controls edit and every view follows.
+    DesignModel& designModel() const { return *model_; }
     AboutDialog& aboutDialog() const { return *aboutDialog_; }
     // Save, print and preview the templates: in the section view's context menu, for the menu
     // bar too.
     TemplateActions& templateActions() const { return *templateActions_; }
-    // How the section view draws: turned, with control marks (the two check boxes).
-    const SectionOptions& sectionOptions() const { return sectionOptions_; }
     // The zoom of the section view, percent, as the slider and the view last agreed it.
     int zoomPercent() const { return zoomPercent_; }
 
-    // The six input fields and their texts (UTF-8).
+    // The six input fields and their texts (UTF-8), as the controls show them.
     NumericEdit* fieldEdit(InputField field) const;
     std::string fieldText(InputField field) const;
     void setFieldText(InputField field, const std::string& text);
-    FieldTexts fieldTexts() const;
-    // The mode the two check boxes select; CheckManual wins over CheckDiam.
-    InputMode inputMode() const;
-
-    // The design as the controls hold it: texts, mode check boxes, view options, section.
-    DesignDocument designDocument() const;
-    // Puts a design into the controls and calculates, as if the user had set them and clicked
-    // Calculate; the section is drawn once, by the calculation.
-    void showDesignDocument(const DesignDocument& document);
 
     MainMenu& mainMenu() const { return *mainMenu_; }
     DesignSession& session() const { return *session_; }
     SanityStatus& sanityStatus() const { return *sanityStatus_; }
+    StationTableView& stationTable() const { return *stationTable_; }
+    // The height the station table's dock takes below the view, with its separator; nothing
+    // while it is hidden or floats.
+    int stationDockSpace() const;
     // The model's actions (Сохранить модель…, 3D-модель…, Левый винт) and the window
     // "Характеристики винта", each following the completed calculations.
     ModelActions& modelActions() const { return *modelActions_; }
@@ -100,20 +94,14 @@ public:
     void applyDiameterMode();
     void updateTurned();
     void updateControlMarks();
-    // Draws the section the selector shows, with its caption, into the view.
+    // The selector's section becomes the model's, and is shown.
+    void selectSection();
+    // Draws the model's section, with its caption, into the view.
     void showSelectedSection();
     void applySliderZoom();
 
     // Places the About window centred over this one, as its modal showing does.
     void placeAboutDialog();
-
-signals:
-    // A field, a check box or the selector changed: the design may differ from its file.
-    void designEdited();
-    // A calculation ran to its end: the design, in the mode and from the texts it was
-    // calculated with (emitted before the report and the view follow it).
-    void calculationCompleted(const kelvarin::PropellerDesign& design, kelvarin::InputMode mode,
-                              const kelvarin::FieldTexts& texts);
 
 protected:
     // Unsaved changes are asked about first; the user may keep the window open.
@@ -122,20 +110,25 @@ protected:
 private:
     void buildPanel();
     void buildMenuAndStatus();
+    void buildStationDock();
     void connectHandlers();
-    // Runs a handler so that no failure crosses the event loop: a failure goes to the
-    // default error display.
+    // The controls edit the model, and show what it holds.
+    void connectModel();
     void runGuarded(const std::function<void()>& handler);
-    // Shows the run's messages at their places among its field writes, as they arose.
-    void showOutcomeInFields(const CalculationOutcome& outcome);
+    // A whole new document in the model: the controls take it, as if the user had set them.
+    void showDocument();
+    void showFieldText(InputField field);
+    void pushModeChecks();
+    // After a completed calculation: the report file and the section, and in one message after
+    // both whatever kept them from following.
+    void followCalculation();
     // The message for a field that is not a number, then the field focused with its text
     // selected.
-    void showNotANumber(InputField field, const std::string& text);
+    void showNotANumber(InputField field);
 
     MainWindowServices services_;
-    PropellerDesign design_{};
-    SectionOptions sectionOptions_;
-    ReportStatus report_;
+    DesignModel* model_ = nullptr;
+    ReportKeeper report_;
     int zoomPercent_ = 0;
 
     QWidget* panel_ = nullptr;
@@ -163,6 +156,7 @@ private:
     TemplateActions* templateActions_ = nullptr;
     MainMenu* mainMenu_ = nullptr;
     SanityStatus* sanityStatus_ = nullptr;
+    StationTableView* stationTable_ = nullptr;
     DesignSession* session_ = nullptr;
     ModelActions* modelActions_ = nullptr;
     PerformanceActions* performanceActions_ = nullptr;

@@ -16,7 +16,9 @@
 #include "qtdrawing/QtCanvas.h"
 #include "templates/TemplatePrint.h"
 #include "ui/ArrowSelector.h"
+#include "ui/DesignModel.h"
 #include "ui/MainWindow.h"
+#include "ui/StationTableView.h"
 #include "ui/ZoomSlider.h"
 #include "widgets/PictureWidget.h"
 #include "widgets/ZoomableImageView.h"
@@ -46,16 +48,19 @@ QImage drawSection(const SectionOutlines& outlines, int section, bool controlMar
 }  // namespace
 
 void MainWindow::showSelectedSection() {
-    const int section = sectionSelector_->position();
-    const SectionOutlines outlines = buildViewOutlines(design_, services_.printer.resolutionDpi(),
-                                                       sectionOptions_.turned, section);
-    sectionCaption_->setText(QString::fromStdString(sectionViewCaption(design_, section)));
+    const int section = model_->section();
+    stationTable_->showSection(section);
+    const PropellerDesign& design = model_->design();
+    const SectionOptions& options = model_->viewOptions();
+    const SectionOutlines outlines =
+        buildViewOutlines(design, services_.printer.resolutionDpi(), options.turned, section);
+    sectionCaption_->setText(QString::fromStdString(sectionViewCaption(design, section)));
     sectionCaption_->adjustSize();
 
     PictureWidget* image = imageView_->pictureWidget();
     QImage picture;
     try {
-        picture = drawSection(outlines, section, sectionOptions_.controlMarks);
+        picture = drawSection(outlines, section, options.controlMarks);
     } catch (...) {
         // The label already names the new section: the old picture must not stay beside it.
         image->clearPicture();
@@ -75,23 +80,32 @@ void MainWindow::showSelectedSection() {
     zoomSlider_->setPosition(zoomPercent_);
 }
 
+void MainWindow::selectSection() {
+    model_->setSection(sectionSelector_->position());
+    showSelectedSection();
+}
+
 void MainWindow::applySliderZoom() {
     zoomPercent_ = zoomSlider_->position();
     imageView_->setZoomPercent(zoomPercent_);
 }
 
 void MainWindow::updateTurned() {
-    sectionOptions_.turned = turnedCheck_->isChecked();
+    SectionOptions options = model_->viewOptions();
+    options.turned = turnedCheck_->isChecked();
+    model_->setViewOptions(options);
     showSelectedSection();
 }
 
 void MainWindow::updateControlMarks() {
-    sectionOptions_.controlMarks = controlMarksCheck_->isChecked();
+    SectionOptions options = model_->viewOptions();
+    options.controlMarks = controlMarksCheck_->isChecked();
+    model_->setViewOptions(options);
     showSelectedSection();
 }
 
 void MainWindow::print() {
-    printTemplates(design_, services_.printer, sectionOptions_, todayText());
+    printTemplates(model_->design(), services_.printer, model_->viewOptions(), todayText());
 }
 
 }  // namespace kelvarin

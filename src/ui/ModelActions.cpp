@@ -11,6 +11,7 @@
 
 #include "modelmodule/ModelModuleLoader.h"
 #include "modelview/ModelPreviewDialog.h"
+#include "ui/DesignModel.h"
 #include "ui/FailureMessages.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageBoxes.h"
@@ -34,9 +35,10 @@ QAction* makeAction(QObject* parent, const char* name, const QString& text, cons
 
 }  // namespace
 
-ModelActions::ModelActions(QWidget& window, MessageBoxes& messages, FileDialogs& dialogs,
-                           QSettings& settings)
+ModelActions::ModelActions(const DesignModel& model, QWidget& window, MessageBoxes& messages,
+                           FileDialogs& dialogs, QSettings& settings)
     : QObject(&window),
+      model_(model),
       window_(window),
       messages_(messages),
       dialogs_(dialogs),
@@ -57,37 +59,24 @@ ModelActions::ModelActions(QWidget& window, MessageBoxes& messages, FileDialogs&
         settings_.setValue(kLeftHandKey, left);
         settings_.sync();
     });
-    connect(save_, &QAction::triggered, this, [this] { runGuarded([this] { saveModel(); }); });
-    connect(preview_, &QAction::triggered, this, [this] { runGuarded([this] { showPreview(); }); });
+    connect(save_, &QAction::triggered, this,
+            [this] { runGuarded(messages_, &window_, [this] { saveModel(); }); });
+    connect(preview_, &QAction::triggered, this,
+            [this] { runGuarded(messages_, &window_, [this] { showPreview(); }); });
 }
 
 ModelActions::~ModelActions() = default;
-
-void ModelActions::runGuarded(const std::function<void()>& handler) {
-    // A failure never crosses the event loop: each lands in a message box.
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        messages_.critical(&window_, errorDisplayText(failureText(e)));
-    } catch (...) {
-        messages_.critical(&window_, errorDisplayText(tr("Непредвиденная ошибка")));
-    }
-}
-
-void ModelActions::setDesign(const PropellerDesign& design) {
-    design_ = design;
-}
 
 model3d::Handedness ModelActions::handedness() const {
     return leftHand_->isChecked() ? model3d::Handedness::Left : model3d::Handedness::Right;
 }
 
 bool ModelActions::calculated() {
-    if (!design_) {
+    if (!model_.isCalculated()) {
         messages_.inform(&window_, tr("Модели еще нет: сначала рассчитайте винт "
                                       "кнопкой «Расчет»."));
     }
-    return design_.has_value();
+    return model_.isCalculated();
 }
 
 QString ModelActions::suggestedPath() const {
@@ -109,7 +98,7 @@ void ModelActions::saveModel() {
     // A design that makes no solid is told before a file is chosen.
     {
         const WaitCursor wait;
-        modelmodule::checkDesignModel(*design_);
+        modelmodule::checkDesignModel(model_.calculatedDesign());
     }
     const QString title =
         leftHand_->isChecked() ? tr("Сохранить модель левого винта") : tr("Сохранить модель винта");
@@ -119,7 +108,7 @@ void ModelActions::saveModel() {
     }
     {
         const WaitCursor wait;
-        modelmodule::writeDesignModel(*design_, handedness(),
+        modelmodule::writeDesignModel(model_.calculatedDesign(), handedness(),
                                       QFile::encodeName(path).toStdString());
     }
     const QFileInfo saved(path);
@@ -137,7 +126,7 @@ void ModelActions::showPreview() {
     }
     const auto meshed = [this] {
         const WaitCursor wait;
-        return modelmodule::meshDesignModel(*design_, handedness());
+        return modelmodule::meshDesignModel(model_.calculatedDesign(), handedness());
     };
     modelview::ModelPreviewDialog dialog(meshed(), &window_);
     if (leftHand_->isChecked()) {

@@ -2,10 +2,7 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
-#include <optional>
 
-#include "core/PropellerDesign.h"
 #include "model3d/PropellerShape.h"
 
 class QAction;
@@ -14,6 +11,7 @@ class QWidget;
 
 namespace kelvarin {
 
+class DesignModel;
 class FileDialogs;
 class MessageBoxes;
 
@@ -26,16 +24,13 @@ class MessageBoxes;
 class ModelActions : public QObject {
     Q_OBJECT
 public:
-    ModelActions(QWidget& window, MessageBoxes& messages, FileDialogs& dialogs,
-                 QSettings& settings);
+    ModelActions(const DesignModel& model, QWidget& window, MessageBoxes& messages,
+                 FileDialogs& dialogs, QSettings& settings);
     ~ModelActions() override;
 
     QAction* saveAction() const { return save_; }
     QAction* previewAction() const { return preview_; }
     QAction* leftHandAction() const { return leftHand_; }
-
-    // The design of a completed calculation: what the actions build from now on.
-    void setDesign(const PropellerDesign& design);
 
     // Asks where to save the model of the design, then writes it. A design that makes no solid
     // or a failed write throws ModelError (Russian), which the actions show in a message box.
@@ -44,12 +39,12 @@ public:
     void showPreview();
 
 private:
-    void runGuarded(const std::function<void()>& handler);
     model3d::Handedness handedness() const;
     // Whether there is a calculated design; the user is told so when there is none.
     bool calculated();
     QString suggestedPath() const;
 
+    const DesignModel& model_;
     QWidget& window_;
     MessageBoxes& messages_;
     FileDialogs& dialogs_;
@@ -57,7 +52,6 @@ private:
     QAction* save_ = nullptr;
     QAction* preview_ = nullptr;
     QAction* leftHand_ = nullptr;
-    std::optional<PropellerDesign> design_;
 };
 
 }  // namespace kelvarin

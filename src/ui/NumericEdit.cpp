@@ -9,8 +9,8 @@
 #include <QPalette>
 
 #include "core/DecimalSeparator.h"
-#include "ui/KeyFilters.h"
 #include "ui/PasteRule.h"
+#include "ui/TypedCharacterRules.h"
 
 namespace kelvarin {
 

@@ -6,7 +6,9 @@
 #include <QWidget>
 
 #include "performance/DesignGeometry.h"
+#include "performance/PerformanceError.h"
 #include "performancewindow/PerformanceWindow.h"
+#include "ui/DesignModel.h"
 
 namespace kelvarin {
 
@@ -24,8 +26,9 @@ std::optional<double> numberSetting(const QSettings& settings, const QString& ke
 
 }  // namespace
 
-PerformanceActions::PerformanceActions(QWidget& window, QSettings& settings)
-    : QObject(&window), window_(window), settings_(settings) {
+PerformanceActions::PerformanceActions(const DesignModel& model, QWidget& window,
+                                       QSettings& settings)
+    : QObject(&window), model_(model), window_(window), settings_(settings) {
     show_ = new QAction(tr("&Характеристики винта"), this);
     show_->setObjectName(QStringLiteral("ActionPerformance"));
     const QString tip =
@@ -35,10 +38,7 @@ PerformanceActions::PerformanceActions(QWidget& window, QSettings& settings)
     connect(show_, &QAction::triggered, this, &PerformanceActions::showWindow);
 }
 
-void PerformanceActions::follow(const PropellerDesign& design, InputMode mode,
-                                const FieldTexts& texts) {
-    propeller_ = Propeller{performance::geometryFromDesign(design),
-                           performance::engineAndFlightFromDesign(design, mode, texts)};
+void PerformanceActions::followCalculation() {
     if (performanceWindow_ != nullptr && performanceWindow_->isVisible()) {
         showPropeller();
     }
@@ -61,8 +61,14 @@ void PerformanceActions::showWindow() {
 }
 
 void PerformanceActions::showPropeller() {
-    if (propeller_) {
-        performanceWindow_->showPropeller(propeller_->geometry, propeller_->engine);
+    if (model_.isCalculated()) {
+        try {
+            performanceWindow_->showPropeller(
+                performance::geometryFromDesign(model_.calculatedDesign()),
+                performance::engineAndFlightOf(model_.engine()));
+        } catch (const performance::PerformanceError& e) {
+            performanceWindow_->showNoPropeller(QString::fromUtf8(e.what()));
+        }
     } else {
         performanceWindow_->showNoPropeller(
             tr("Винт еще не рассчитан. Задайте исходные данные в главном окне и "

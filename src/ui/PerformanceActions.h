@@ -2,12 +2,6 @@
 #pragma once
 
 #include <QObject>
-#include <optional>
-
-#include "core/InputFields.h"
-#include "core/PropellerDesign.h"
-#include "performance/PerformanceCurves.h"
-#include "performance/PropellerGeometry.h"
 
 class QAction;
 class QSettings;
@@ -15,6 +9,7 @@ class QWidget;
 
 namespace kelvarin {
 
+class DesignModel;
 class PerformanceWindow;
 
 // The window "Характеристики винта" for the menu: its action opens it (made at the first
@@ -24,32 +19,26 @@ class PerformanceWindow;
 class PerformanceActions : public QObject {
     Q_OBJECT
 public:
-    PerformanceActions(QWidget& window, QSettings& settings);
+    PerformanceActions(const DesignModel& model, QWidget& window, QSettings& settings);
 
     QAction* showAction() const { return show_; }
     // Nothing until first opened.
     PerformanceWindow* performanceWindow() const { return performanceWindow_; }
 
-    // The design of a completed calculation, in the mode and from the texts it was calculated
-    // with (the manual mode's engine is in its texts).
-    void follow(const PropellerDesign& design, InputMode mode, const FieldTexts& texts);
+    // A completed calculation: the open window shows it at once.
+    void followCalculation();
     // Opens the window, or brings it to the front, showing the last calculated propeller.
     void showWindow();
 
 private:
-    struct Propeller {
-        performance::PropellerGeometry geometry;
-        performance::EngineAndFlight engine;
-    };
-
     void showPropeller();
     void rememberAir();
 
+    const DesignModel& model_;
     QWidget& window_;
     QSettings& settings_;
     QAction* show_ = nullptr;
     PerformanceWindow* performanceWindow_ = nullptr;
-    std::optional<Propeller> propeller_;
 };
 
 }  // namespace kelvarin

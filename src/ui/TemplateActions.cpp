@@ -19,6 +19,7 @@
 #include "qtdrawing/QtPrinter.h"
 #include "templates/TemplateLayout.h"
 #include "templates/TemplatePrint.h"
+#include "ui/DesignModel.h"
 #include "ui/MessageBoxes.h"
 
 namespace kelvarin {
@@ -88,11 +89,10 @@ QAction* newAction(QObject* owner, const char* name, const QString& text,
 
 }  // namespace
 
-TemplateActions::TemplateActions(DesignSource design, OptionsSource options, MessageBoxes& messages,
-                                 QWidget* parent, QSettings* settings)
+TemplateActions::TemplateActions(const DesignModel& model, MessageBoxes& messages, QWidget* parent,
+                                 QSettings* settings)
     : QObject(parent),
-      design_(std::move(design)),
-      options_(std::move(options)),
+      model_(model),
       messages_(messages),
       parent_(parent),
       ownSettings_(settings == nullptr ? std::make_unique<QSettings>(QStringLiteral("Kelvarin"),
@@ -115,7 +115,7 @@ TemplateActions::TemplateActions(DesignSource design, OptionsSource options, Mes
 TemplateActions::~TemplateActions() = default;
 
 bool TemplateActions::designReady(const char* refusal) {
-    if (hasTemplates(design_())) {
+    if (hasTemplates(model_.design())) {
         return true;
     }
     showFailure(tr(refusal) + tr(": расчёт ещё не выполнен, нажмите «Расчет»"));
@@ -140,7 +140,7 @@ void TemplateActions::saveTemplates() {
     settings_->setValue(kFolderKey, QFileInfo(choice->path).absolutePath());
     settings_->setValue(kPaperKey, static_cast<int>(choice->paper));
     try {
-        exportTemplates(design_(), {options_(), choice->paper, todayText()},
+        exportTemplates(model_.design(), {model_.viewOptions(), choice->paper, todayText()},
                         choice->path.toStdString());
     } catch (const std::exception& failure) {
         showFailure(QString::fromUtf8(failure.what()));
@@ -171,7 +171,7 @@ void TemplateActions::printTemplatesWithDialog() {
     useResolutionOf(printer);
     try {
         QtPrinter chosen(printer);
-        printTemplates(design_(), chosen, options_(), todayText());
+        printTemplates(model_.design(), chosen, model_.viewOptions(), todayText());
     } catch (const std::exception& failure) {
         showFailure(QString::fromUtf8(failure.what()));
     }
@@ -185,8 +185,8 @@ void TemplateActions::previewTemplates() {
     useResolutionOf(printer);
     // Laid out once first, so that a refusal is said instead of an empty preview.
     try {
-        layOutTemplates(design_(), {printer.resolution(), printer.width(), printer.height()},
-                        options_());
+        layOutTemplates(model_.design(), {printer.resolution(), printer.width(), printer.height()},
+                        model_.viewOptions());
     } catch (const std::exception& failure) {
         showFailure(tr("Шаблоны не показаны: ") + QString::fromUtf8(failure.what()));
         return;
@@ -198,7 +198,7 @@ void TemplateActions::previewTemplates() {
         // The preview's own page setup or its Print button may have chosen another printer.
         try {
             QtPrinter target(*shown);
-            printTemplates(design_(), target, options_(), todayText());
+            printTemplates(model_.design(), target, model_.viewOptions(), todayText());
         } catch (const std::exception& e) {
             failure = QString::fromUtf8(e.what());
         }

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "core/PropellerDesign.h"
-#include "drawing/SectionOptions.h"
+#include "core/SectionOptions.h"
 #include "export/TemplateExport.h"
 
 class QAction;
@@ -20,6 +20,7 @@ class QWidget;
 namespace kelvarin {
 
 class CupsPrintSystem;
+class DesignModel;
 class MessageBoxes;
 
 // Where the user chose to save the templates: the file, and for a PDF its paper.
@@ -36,20 +37,17 @@ struct TemplateFileChoice {
 class TemplateActions : public QObject {
     Q_OBJECT
 public:
-    using DesignSource = std::function<const PropellerDesign&()>;
-    using OptionsSource = std::function<SectionOptions()>;
     // The save dialog: starts in `folder` with `paper` chosen; nothing when cancelled.
     using FileChooser = std::function<std::optional<TemplateFileChoice>(
         QWidget* parent, const QString& folder, PaperSize paper)>;
 
     // `settings` keeps the last folder and paper; without one the actions keep their own,
     // in the application's settings.
-    TemplateActions(DesignSource design, OptionsSource options, MessageBoxes& messages,
-                    QWidget* parent, QSettings* settings = nullptr);
+    TemplateActions(const DesignModel& model, MessageBoxes& messages, QWidget* parent,
+                    QSettings* settings = nullptr);
     ~TemplateActions() override;
 
     QAction* saveAction() const { return save_; }
-    QAction* printAction() const { return print_; }
     QAction* previewAction() const { return preview_; }
     // The three in the order a menu shows them.
     QList<QAction*> actions() const { return {save_, print_, preview_}; }
@@ -69,8 +67,7 @@ private:
     void useResolutionOf(QPrinter& printer);
     void showFailure(const QString& text);
 
-    DesignSource design_;
-    OptionsSource options_;
+    const DesignModel& model_;
     MessageBoxes& messages_;
     QWidget* parent_;
     std::unique_ptr<QSettings> ownSettings_;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/TextToNumber.h"
 #include "support/ScopedSeparator.h"
 #include "support/StartTexts.h"
 
@@ -46,6 +47,30 @@ TEST_F(Run, ManualModeSkipsSizing) {
     EXPECT_EQ(run.design.sizing.pitchM, 0.6);
     EXPECT_TRUE(run.messages.empty());
     EXPECT_TRUE(run.fieldWrites.empty());
+}
+
+// The manual mode sizes nothing, yet its engine and flight are read as the calculation reads a
+// number, a text that is none missing, and nothing of it reaches the fields or the messages. The
+// sized modes give what the sizing used, by diameter the rpm unrounded.
+TEST_F(Run, EveryModeReadsItsEngineAndFlightOnce) {
+    const CalculationOutcome manual =
+        runCalculation(startTextsWith({{InputField::Power, ""},
+                                       {InputField::MaxSpeed, "5x"},
+                                       {InputField::DesignSpeed, "35,5"}}),
+                       InputMode::Manual);
+    EXPECT_TRUE(manual.completed());
+    EXPECT_TRUE(manual.messages.empty());
+    EXPECT_TRUE(manual.fieldWrites.empty());
+    EXPECT_EQ(manual.engine.enginePowerHp, std::nullopt);
+    EXPECT_EQ(manual.engine.rpm, 2300.0);
+    EXPECT_EQ(manual.engine.maxSpeedKmh, std::nullopt);
+    EXPECT_EQ(manual.engine.designSpeedKmh, 35.5);
+
+    const CalculationOutcome byDiameter = runCalculation(startTextsWith(), InputMode::ByDiameter);
+    ASSERT_TRUE(byDiameter.completed());
+    EXPECT_EQ(byDiameter.engine.rpm, byDiameter.design.inputs.speedRpm);
+    EXPECT_NE(byDiameter.engine.rpm,
+              textToNumber(byDiameter.fieldTexts[fieldIndex(InputField::PropellerSpeed)]));
 }
 
 // The pitch is written as "0,00", and the geometry step, reading it again, falls back: the

@@ -161,7 +161,8 @@ TEST(Performance, SectionConstantsFollowTheProfileTables) {
 
 TEST(Performance, EngineBalanceAndTheWindowsCurves) {
     const PropellerAnalysis analysis(geometryFromDesign(defaultDesign()), airAt(0));
-    const PerformanceSummary s = summarize(analysis, engineAndFlightFromDesign(defaultDesign()));
+    const PerformanceSummary s = summarize(
+        analysis, engineAndFlightOf(runCalculation(startTexts(), InputMode::Calculated).engine));
     ASSERT_TRUE(s.balanceRpmAtRest && s.balanceRpmAtDesignSpeed);
     EXPECT_NEAR(analysis.operatingPoint(0, *s.balanceRpmAtRest).powerKw, s.enginePowerKw, 0.01);
     EXPECT_NEAR(analysis.operatingPoint(40, *s.balanceRpmAtDesignSpeed).powerKw, s.enginePowerKw,

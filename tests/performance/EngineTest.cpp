@@ -73,7 +73,7 @@ TEST(Engine, VerdictSaysHowFarFromTheRatedRpm) {
 
 TEST(Engine, MatchedBladeAbsorbsTheRatedPower) {
     CalculationOutcome outcome = calculated(BladeAngleRule::Engine);
-    const EngineMatch match = applyBladeAngles(outcome, InputMode::Calculated, airAt(0));
+    const EngineMatch match = applyBladeAngles(outcome, airAt(0));
     ASSERT_TRUE(match.helixPitchM) << match.problem;
     // Re-analysed from the design alone, as any view of it would.
     const PropellerDesign& d = outcome.design;
@@ -93,14 +93,14 @@ TEST(Engine, NoMatchLeavesTheDesignAndSuggestsADiameter) {
     CalculationOutcome outcome = calculated(BladeAngleRule::Engine, texts, InputMode::Manual);
     ASSERT_TRUE(outcome.completed());
     const PropellerDesign before = outcome.design;
-    const EngineMatch match = applyBladeAngles(outcome, InputMode::Manual, airAt(0));
+    const EngineMatch match = applyBladeAngles(outcome, airAt(0));
     EXPECT_FALSE(match.helixPitchM);
     EXPECT_NE(match.problem.find("мал для 60"), std::string::npos) << match.problem;
     ASSERT_TRUE(match.suggestedDiameterCm);
     EXPECT_GT(*match.suggestedDiameterCm, 80);
     EXPECT_EQ(outcome.design.stations.bladeAngleDeg, before.stations.bladeAngleDeg);
     // A flight speed out of sense is a problem too, not a throw.
-    EngineAndFlight bad = engineAndFlightFromDesign(before);
+    EngineAndFlight bad = engineAndFlightOf(outcome.engine);
     bad.designSpeedKmh = std::nan("");
     EXPECT_FALSE(matchToEngine(before, bad, airAt(0)).problem.empty());
 }

@@ -13,7 +13,7 @@ namespace {
 std::optional<SanityFigures> FiguresOf(const FieldTexts& texts, InputMode mode) {
     const CalculationOutcome run = runCalculation(texts, mode);
     EXPECT_TRUE(run.completed());
-    return sanityFigures(run.design, mode, run.fieldTexts);
+    return sanityFigures(run.design, run.engine);
 }
 
 TEST(SanityLine, TheStartDesignAtItsDesignSpeed) {

@@ -15,6 +15,7 @@
 
 #include "ui/CommandLine.h"
 #include "ui/DesignDrop.h"
+#include "ui/DesignModel.h"
 #include "ui/DesignSession.h"
 #include "ui/MainMenu.h"
 #include "ui/SanityStatus.h"
@@ -46,7 +47,7 @@ TEST(UiDesignSession, SavedClosedAndOpenedAgainGivesTheSameFieldsAndReport) {
         rig.Find<QCheckBox>("CheckDiam")->setChecked(true);
         rig.Find<QCheckBox>("CheckUgol")->setChecked(true);
         Calculate(rig);
-        saved = rig.window->designDocument();
+        saved = rig.window->designModel().document();
         report = ReadFile(rig.workDir.filePath("Date.html"));
         EXPECT_EQ(rig.window->windowTitle(), "Без имени* — " + kCaption);
 
@@ -60,7 +61,7 @@ TEST(UiDesignSession, SavedClosedAndOpenedAgainGivesTheSameFieldsAndReport) {
     WindowRig rig;
     rig.dialogs.openPath = path;
     rig.window->mainMenu().openAction()->trigger();
-    EXPECT_EQ(rig.window->designDocument(), saved);
+    EXPECT_EQ(rig.window->designModel().document(), saved);
     EXPECT_EQ(ReadFile(rig.workDir.filePath("Date.html")), report);
     EXPECT_EQ(rig.window->windowTitle(), "винт.kelvarin — " + kCaption);
     EXPECT_TRUE(rig.messages.errors.isEmpty());
@@ -117,8 +118,8 @@ TEST(UiDesignSession, MenuOrderShortcutsAndThePlaceOfTheTemplateActions) {
                            "Сохранить шаблоны…", "Печать…", "Предварительный просмотр…", "—",
                            "Сохранить &модель…", "—", "В&ыход"}));
     EXPECT_TRUE(menu.fileMenu()->actions().contains(rig.window->templateActions().saveAction()));
-    EXPECT_EQ(items(menu.propellerMenu()),
-              QStringList({"&Характеристики винта", "—", "&3D-модель…", "&Левый винт"}));
+    EXPECT_EQ(items(menu.propellerMenu()), QStringList({"&Характеристики винта", "—", "&3D-модель…",
+                                                        "&Левый винт", "—", "Таблица сечений"}));
     QStringList bar;
     for (QAction* action : rig.window->menuBar()->actions()) {
         bar << action->text();
@@ -147,10 +148,12 @@ TEST(UiDesignSession, ADroppedDesignOrOneOnTheCommandLineOpens) {
     WindowRig rig;
     DesignDocument design;
     design.fieldTexts[fieldIndex(InputField::Power)] = "33";
-    rig.window->showDesignDocument(design);
+    rig.window->designModel().setDocument(design);
+    rig.window->calculate();
     rig.dialogs.savePath = rig.workDir.filePath("d.kelvarin");
     rig.window->session().saveAs();
-    rig.window->showDesignDocument(DesignDocument{});
+    rig.window->designModel().setDocument(DesignDocument{});
+    rig.window->calculate();
     rig.messages.answer = SaveChoice::Discard;
 
     QMimeData dragged;

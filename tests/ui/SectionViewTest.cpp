@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "core/TextToNumber.h"
 #include "drawing/SectionView.h"
 #include "ui/ArrowSelector.h"
+#include "ui/DesignModel.h"
 #include "ui/NumericEdit.h"
 #include "ui/UiDoubles.h"
 #include "ui/ZoomSlider.h"
@@ -76,7 +78,7 @@ TEST_F(UiSectionViewTest, CalculationFillsFieldsReportLabelPictureAndSlider) {
     EXPECT_TRUE(rig.messages.informed.isEmpty());
     EXPECT_TRUE(rig.messages.errors.isEmpty());
     // The design works with the results as the fields show them.
-    const PropellerDesign& design = rig.window->design();
+    const PropellerDesign& design = rig.window->designModel().design();
     EXPECT_EQ(design.sizing.diameterCm, textToNumber(rig.window->fieldText(InputField::Diameter)));
     EXPECT_EQ(design.sizing.pitchM, textToNumber(rig.window->fieldText(InputField::Pitch)));
     EXPECT_GT(QFile("Date.html").size(), 1000);
@@ -114,11 +116,11 @@ TEST_F(UiSectionViewTest, TurnedSectionIsTallerAndNarrowerAndMarksAreRed) {
     const QSize flat = ShownPicture().size();
     EXPECT_EQ(RedPixels(), 0);
     check("CheckUgol");
-    EXPECT_TRUE(rig.window->sectionOptions().turned);
+    EXPECT_TRUE(rig.window->designModel().viewOptions().turned);
     EXPECT_GT(ShownPicture().height(), flat.height());
     EXPECT_LT(ShownPicture().width(), flat.width());
     check("CheckControl");
-    EXPECT_TRUE(rig.window->sectionOptions().controlMarks);
+    EXPECT_TRUE(rig.window->designModel().viewOptions().controlMarks);
     EXPECT_GT(RedPixels(), 100);
 }
 
@@ -155,6 +157,7 @@ TEST_F(UiSectionViewTest, FittedOutlineIsDarkAndUnbrokenOnScreen) {
 }
 
 TEST_F(UiSectionViewTest, FitBelowTenPercentBecomesTenUnlessTheSliderStoodThere) {
+    rig.window->findChild<QDockWidget*>("StationDock")->hide();
     rig.window->resize(260, 300);
     CalculateStartDesign();
     // The fit was under 10 %: the slider moved to 10 and its handler fixed the scale there.

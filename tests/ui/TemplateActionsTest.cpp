@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "support/DefaultDesign.h"
+#include "ui/DesignModel.h"
 #include "ui/ModelActions.h"
 #include "ui/UiDoubles.h"
 #include "widgets/ZoomableImageView.h"
@@ -48,17 +49,16 @@ protected:
     ScopedSeparator comma{','};
     QTemporaryDir dir;
     QSettings settings{dir.filePath("settings.ini"), QSettings::IniFormat};
-    PropellerDesign design;
+    DesignModel model;
     RecordingMessages messages;
-    TemplateActions actions{[this]() -> const PropellerDesign& { return design; },
-                            [] { return SectionOptions{}; }, messages, nullptr, &settings};
+    TemplateActions actions{model, messages, nullptr, &settings};
     std::optional<TemplateFileChoice> answer;
     QStringList offeredFolders;
     PaperSize offeredPaper = PaperSize::A4;
 };
 
 TEST_F(SavingTemplates, TheFileIsWrittenAndItsFolderAndPaperRemembered) {
-    design = DefaultDesign();
+    model.calculate();
     answer = TemplateFileChoice{dir.filePath("templates.pdf"), PaperSize::Letter};
     actions.saveAction()->trigger();
     EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
@@ -79,7 +79,7 @@ TEST_F(SavingTemplates, RefusalsAreSaidOnceAndWriteNothing) {
               QStringList{"Шаблоны не сохранены: расчёт ещё не выполнен, нажмите «Расчет»."});
     EXPECT_TRUE(offeredFolders.isEmpty());
 
-    design = DefaultDesign();
+    model.calculate();
     answer = TemplateFileChoice{dir.filePath("templates"), PaperSize::A4};
     actions.saveAction()->trigger();
     ASSERT_EQ(messages.errors.size(), 2);

@@ -36,9 +36,10 @@ TEST_F(UiWindowTest, DesignedWindowAndPanel) {
     // Tests and accessibility find the windows by these names.
     EXPECT_EQ(rig.window->objectName(), "Form1");
     EXPECT_EQ(rig.window->aboutDialog().objectName(), "AboutForm");
-    // The menu bar above the panel and the status bar below the view come on top of the
-    // designed client area, which the panel and the view keep.
-    const int bars = rig.window->menuBar()->height() + rig.window->statusBar()->height();
+    // The menu bar above the panel, the station table below the view and the status bar come
+    // on top of the designed client area, which the panel and the view keep.
+    const int bars = rig.window->menuBar()->height() + rig.window->statusBar()->height() +
+                     rig.window->stationDockSpace();
     EXPECT_EQ(rig.window->size(), QSize(705, 512 + bars));
     EXPECT_EQ(rig.Find<QWidget>("Panel1")->height(), 145);
     EXPECT_EQ(rig.Find<QWidget>("EditDv")->geometry(), QRect(136, 9, 49, 22));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/ReportStatus.h"
+#include "ui/ReportKeeper.h"
 
 #include <QCoreApplication>
 
@@ -33,7 +33,7 @@ QString reportFilePath() {
     return folder.isEmpty() ? name : QDir(folder).filePath(name);
 }
 
-std::optional<QString> ReportStatus::write(const PropellerDesign& design, InputMode mode,
+std::optional<QString> ReportKeeper::write(const PropellerDesign& design, InputMode mode,
                                            const QString& path) {
     const std::string file = QFile::encodeName(path).toStdString();
     try {
@@ -47,24 +47,24 @@ std::optional<QString> ReportStatus::write(const PropellerDesign& design, InputM
         failure_ = startingLowercase(failureText(e));
     }
     state_ = State::Failed;
-    return QCoreApplication::translate("kelvarin::ReportStatus",
+    return QCoreApplication::translate("kelvarin::ReportKeeper",
                                        "Не удалось записать отчёт в файл «%1»: %2.")
         .arg(path, failure_);
 }
 
-std::optional<QString> ReportStatus::reasonNotToOpen(const QString& path) const {
+std::optional<QString> ReportKeeper::reasonNotToOpen(const QString& path) const {
     switch (state_) {
         case State::NoneYet:
             return std::nullopt;
         case State::Failed:
             return QCoreApplication::translate(
-                       "kelvarin::ReportStatus",
+                       "kelvarin::ReportKeeper",
                        "Отчёт последнего расчёта не записан в файл «%1»: %2.")
                 .arg(path, failure_);
         case State::Written:
             if (written_ && fileIdentity(QFile::encodeName(path).toStdString()) != written_) {
                 return QCoreApplication::translate(
-                           "kelvarin::ReportStatus",
+                           "kelvarin::ReportKeeper",
                            "Файл «%1» изменён или удалён после расчёта. Нажмите "
                            "«Расчет», чтобы записать отчёт снова.")
                     .arg(path);

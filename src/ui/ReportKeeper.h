@@ -15,7 +15,7 @@ QString reportFilePath();
 
 // Whether the report file holds the report of the design on screen: the window writes the
 // report through here after every completed calculation, and asks here before Data opens it.
-class ReportStatus {
+class ReportKeeper {
 public:
     // Writes the report to `path`; returns the message to show when it could not be written.
     std::optional<QString> write(const PropellerDesign& design, InputMode mode,

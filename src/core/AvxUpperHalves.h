@@ -11,7 +11,7 @@ namespace kelvarin {
 // call instead of 25 ns, and the performance window's curves 100 ms instead of 10 ms. A long
 // computation in the window's process clears them first; nothing of ours keeps values there, so
 // nothing is lost.
-inline void clearUpperVectorState() {
+inline void clearAvxUpperHalves() {
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
     if (__builtin_cpu_supports("avx")) {
         __asm__ volatile("vzeroupper");

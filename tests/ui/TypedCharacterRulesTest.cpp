@@ -12,15 +12,15 @@
 #include <memory>
 
 #include "support/ScopedSeparator.h"
-#include "ui/KeyFilters.h"
 #include "ui/NumericEdit.h"
 #include "ui/PasteRule.h"
+#include "ui/TypedCharacterRules.h"
 #include "ui/UiDoubles.h"
 
 namespace kelvarin::testing {
 namespace {
 
-class UiKeyFilterTest : public ::testing::Test {
+class TypedCharacterRules : public ::testing::Test {
 protected:
     // Types into a field with its text set by the program and the caret where asked.
     QString TypeInto(InputField field, const QString& start, int caret, const QString& typed) {
@@ -36,7 +36,7 @@ protected:
     WindowRig rig;
 };
 
-TEST_F(UiKeyFilterTest, DecimalSeparatorOnlyOnceAndNeverFirst) {
+TEST_F(TypedCharacterRules, DecimalSeparatorOnlyOnceAndNeverFirst) {
     SetManualMode();
     EXPECT_EQ(TypeInto(InputField::Diameter, "151", -1, "."), "151,");
     EXPECT_EQ(TypeInto(InputField::Diameter, "151", -1, ","), "151,");
@@ -46,20 +46,20 @@ TEST_F(UiKeyFilterTest, DecimalSeparatorOnlyOnceAndNeverFirst) {
     EXPECT_EQ(TypeInto(InputField::Pitch, "0,5", 1, "."), "0,5");
 }
 
-TEST_F(UiKeyFilterTest, DecimalFieldsRefuseEverythingButDigitsAndTheSeparator) {
+TEST_F(TypedCharacterRules, DecimalFieldsRefuseEverythingButDigitsAndTheSeparator) {
     SetManualMode();
     EXPECT_EQ(TypeInto(InputField::Diameter, "12", -1, "a- E+"), "12");
     QTest::keyClick(rig.window->fieldEdit(InputField::Diameter), Qt::Key_Return);
     EXPECT_EQ(rig.window->fieldEdit(InputField::Diameter)->text(), "12");
 }
 
-TEST_F(UiKeyFilterTest, PitchTakesOneDecimalThenItsLengthStops) {
+TEST_F(TypedCharacterRules, PitchTakesOneDecimalThenItsLengthStops) {
     SetManualMode();
     EXPECT_EQ(TypeInto(InputField::Pitch, "1,2", -1, "3"), "1,23");
     EXPECT_EQ(TypeInto(InputField::Pitch, "1,23", -1, "4"), "1,23");
 }
 
-TEST_F(UiKeyFilterTest, DecimalsLimitActsOnlyAfterMoreThanThreeFollowTheSeparator) {
+TEST_F(TypedCharacterRules, DecimalsLimitActsOnlyAfterMoreThanThreeFollowTheSeparator) {
     const QChar comma(',');
     EXPECT_EQ(decimalKeyResult("1,234", 5, '5', comma, kMaxDecimals), QChar('5'));
     EXPECT_EQ(decimalKeyResult("1,2345", 6, '6', comma, kMaxDecimals), std::nullopt);
@@ -69,7 +69,7 @@ TEST_F(UiKeyFilterTest, DecimalsLimitActsOnlyAfterMoreThanThreeFollowTheSeparato
     EXPECT_EQ(decimalKeyResult("1,2345", 0, '6', comma, kMaxDecimals), QChar('6'));
 }
 
-TEST_F(UiKeyFilterTest, TypedSeparatorFollowsTheLocale) {
+TEST_F(TypedCharacterRules, TypedSeparatorFollowsTheLocale) {
     ScopedSeparator point('.');
     SetManualMode();
     EXPECT_EQ(TypeInto(InputField::Diameter, "151", -1, ","), "151.");
@@ -77,7 +77,7 @@ TEST_F(UiKeyFilterTest, TypedSeparatorFollowsTheLocale) {
     EXPECT_EQ(TypeInto(InputField::Diameter, "1,5", -1, "."), "1,5.");
 }
 
-TEST_F(UiKeyFilterTest, WholeNumberFieldsTakeDigitsUpToTheirLimit) {
+TEST_F(TypedCharacterRules, WholeNumberFieldsTakeDigitsUpToTheirLimit) {
     EXPECT_EQ(TypeInto(InputField::Power, "14", -1, "a-,. +5"), "145");
     EXPECT_EQ(TypeInto(InputField::Power, "145", -1, "6"), "145");
     EXPECT_EQ(TypeInto(InputField::PropellerSpeed, "2300", -1, "12"), "23001");
@@ -90,7 +90,7 @@ TEST_F(UiKeyFilterTest, WholeNumberFieldsTakeDigitsUpToTheirLimit) {
     EXPECT_EQ(vm->text(), "7");
 }
 
-TEST_F(UiKeyFilterTest, BackspaceWorksInEveryEditableField) {
+TEST_F(TypedCharacterRules, BackspaceWorksInEveryEditableField) {
     SetManualMode();
     for (InputField f : {InputField::Diameter, InputField::Pitch}) {
         NumericEdit* edit = rig.window->fieldEdit(f);
@@ -110,7 +110,7 @@ TEST_F(UiKeyFilterTest, BackspaceWorksInEveryEditableField) {
     }
 }
 
-TEST_F(UiKeyFilterTest, EditingShortcutsDoNothingButTheContextMenuPastes) {
+TEST_F(TypedCharacterRules, EditingShortcutsDoNothingButTheContextMenuPastes) {
     QClipboard* clipboard = QApplication::clipboard();
     NumericEdit* nd = rig.window->fieldEdit(InputField::Power);
     nd->setText("1");
@@ -161,7 +161,7 @@ TEST(PasteRule, CutsAtWholeCharactersAndDropsWhatCannotBeShown) {
 }
 
 // Every way of pasting goes through that rule; Ctrl+V stays refused, and nothing is dropped in.
-TEST_F(UiKeyFilterTest, EveryPasteRouteKeepsWholeCharacters) {
+TEST_F(TypedCharacterRules, EveryPasteRouteKeepsWholeCharacters) {
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->setText(QStringLiteral("2\U0001F600"));
     NumericEdit* nd = rig.window->fieldEdit(InputField::Power);
@@ -194,7 +194,7 @@ TEST_F(UiKeyFilterTest, EveryPasteRouteKeepsWholeCharacters) {
     EXPECT_FALSE(nd->acceptDrops());
 }
 
-TEST_F(UiKeyFilterTest, PasteIntoAFullFieldInsertsNothing) {
+TEST_F(TypedCharacterRules, PasteIntoAFullFieldInsertsNothing) {
     QApplication::clipboard()->setText("99");
     NumericEdit* vr = rig.window->fieldEdit(InputField::DesignSpeed);
     vr->setText("400");
@@ -203,7 +203,7 @@ TEST_F(UiKeyFilterTest, PasteIntoAFullFieldInsertsNothing) {
     EXPECT_EQ(vr->text(), "400");
 }
 
-TEST_F(UiKeyFilterTest, ProgramWrittenTextIsKeptWholeBeyondTheLimit) {
+TEST_F(TypedCharacterRules, ProgramWrittenTextIsKeptWholeBeyondTheLimit) {
     rig.window->setFieldText(InputField::Diameter, "5,2915E7");
     rig.window->setFieldText(InputField::PropellerSpeed, "3E04");
     rig.window->setFieldText(InputField::Pitch, "12345,678");
@@ -221,7 +221,7 @@ TEST_F(UiKeyFilterTest, ProgramWrittenTextIsKeptWholeBeyondTheLimit) {
     EXPECT_EQ(nv->text(), "12345");
 }
 
-TEST_F(UiKeyFilterTest, ReadOnlyFieldsTakeNoTyping) {
+TEST_F(TypedCharacterRules, ReadOnlyFieldsTakeNoTyping) {
     // The calculated mode: diameter and pitch are results.
     NumericEdit* dv = rig.window->fieldEdit(InputField::Diameter);
     dv->end(false);

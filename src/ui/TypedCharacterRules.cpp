@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/KeyFilters.h"
+#include "ui/TypedCharacterRules.h"
 
 namespace kelvarin {
 
