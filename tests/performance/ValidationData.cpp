@@ -168,7 +168,7 @@ bool isUnstalled(const ValidationSet& set, const MeasuredPoint& point) {
 
 OperatingPoint analysedAt(const PropellerAnalysis& analysis, const MeasuredPoint& point) {
     const double kmh = point.advanceRatio * point.rpm / 60 * analysis.geometry().diameterM * 3.6;
-    return analysis.at(kmh, point.rpm);
+    return analysis.operatingPoint(kmh, point.rpm);
 }
 
 SetErrors errorsOf(const ValidationSet& set) {
