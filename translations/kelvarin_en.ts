@@ -267,34 +267,6 @@ station&apos;s pitch from its angle, 2πr·tan(angle), and the blade&apos;s pitc
         <translation>the calculation gave %1 from the values given, which cannot be: they are outside any sensible range; check %2</translation>
     </message>
     <message>
-        <source>Исходные данные: ПРОЕКТ.kelvarin, если указан, а поверх него параметры;
-чего нет ни там, ни там, берется как в окне при запуске программы
-(14 л/с, 2300 об/мин, 50 и 40 км/ч, расчет диаметра и шага).
-Числа пишутся с точкой или запятой.
-  --power N          мощность двигателя, л/с
-  --rpm N            частота вращения винта, об/мин
-  --vmax N           скорость максимальная, км/ч
-  --vdesign N        скорость расчетная, км/ч
-  --by-diameter D    расчет по диаметру винта D, см (частота вращения и шаг
-                     рассчитываются)
-  --manual D H       диаметр D, см, и шаг H, м, заданы вручную (рассчитывается
-                     только лопасть)
-</source>
-        <translation>Inputs: DESIGN.kelvarin, if given, overridden by the options; anything given
-by neither takes the value the window starts with (14 hp, 2300 rpm, 50 and
-40 km/h, diameter and pitch calculated).
-Numbers take a point or a comma.
-  --power N          engine power, hp
-  --rpm N            propeller speed, rpm
-  --vmax N           maximum speed, km/h
-  --vdesign N        design speed, km/h
-  --by-diameter D    size by the propeller diameter D, cm (propeller speed and
-                     pitch are calculated)
-  --manual D H       diameter D, cm, and pitch H, m, given by hand (only the
-                     blade is calculated)
-</translation>
-    </message>
-    <message>
         <source>%1 (%2): значение длиннее %3 символов</source>
         <translation>%1 (%2): the value is longer than %3 characters</translation>
     </message>
@@ -321,22 +293,6 @@ Numbers take a point or a comma.
     <message>
         <source>расчет не удался: арифметическая ошибка (корень из отрицательного числа, деление на ноль или переполнение); проверьте величины и их знаки</source>
         <translation>the calculation failed: an arithmetic error (square root of a negative number, division by zero or overflow); check the values and their signs</translation>
-    </message>
-    <message>
-        <source>не удалось записать %1: %2</source>
-        <translation>could not write %1: %2</translation>
-    </message>
-    <message>
-        <source>это каталог</source>
-        <translation>it is a folder</translation>
-    </message>
-    <message>
-        <source>нет каталога %1</source>
-        <translation>there is no folder %1</translation>
-    </message>
-    <message>
-        <source>%1 (прежний файл, если он был, не изменен)</source>
-        <translation>%1 (the previous file, if any, is unchanged)</translation>
     </message>
     <message>
         <source>Исходные данные: ПРОЕКТ.kelvarin, если указан, а поверх него параметры;
@@ -577,6 +533,29 @@ List of options: kelvarin --help
     </message>
 </context>
 <context>
+    <name>kelvarin::DesignGeometry</name>
+    <message>
+        <source>В поле «%1» не число: исправьте его и рассчитайте винт снова.</source>
+        <translation>The field “%1” holds no number: correct it and calculate the propeller again.</translation>
+    </message>
+    <message>
+        <source>Мощность двигателя</source>
+        <translation>Engine power</translation>
+    </message>
+    <message>
+        <source>Частота вращения винта</source>
+        <translation>Propeller speed</translation>
+    </message>
+    <message>
+        <source>Скорость расчетная</source>
+        <translation>Design speed</translation>
+    </message>
+    <message>
+        <source>Скорость максимальная</source>
+        <translation>Maximum speed</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::DesignJson</name>
     <message>
         <source>значение «%1» длиннее %2 символов: «%3»; сократите его или удалите</source>
@@ -704,6 +683,13 @@ List of options: kelvarin --help
     <message>
         <source>Проект «%1» изменен. Сохранить изменения?</source>
         <translation>The design “%1” has changed. Save the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::DeviceWrite</name>
+    <message>
+        <source>канал никто не читает</source>
+        <translation>nobody reads the pipe</translation>
     </message>
 </context>
 <context>
@@ -854,6 +840,10 @@ List of options: kelvarin --help
     <message>
         <source>Расчет не выполнен: %1. Проверьте введенные значения.</source>
         <translation>The calculation failed: %1. Check the values entered.</translation>
+    </message>
+    <message>
+        <source>Непредвиденная ошибка</source>
+        <translation>Unexpected error</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1287,18 @@ List of options: kelvarin --help
         <source>Недостаточно памяти для изображения сечения</source>
         <translation>Not enough memory to draw the section</translation>
     </message>
+    <message>
+        <source>Таблица сечений</source>
+        <translation>Station table</translation>
+    </message>
+    <message>
+        <source>&amp;Углы лопасти</source>
+        <translation>&amp;Blade angles</translation>
+    </message>
+    <message>
+        <source>Шаг, который несут углы лопасти на 0,75 радиуса, рядом с шагом в поле «Шаг винта»: правило углов выбирается в меню Винт → Углы лопасти</source>
+        <translation>The pitch the blade angles carry at 0.75 of the radius, beside the pitch in the field “Propeller pitch”: the angle rule is chosen in Propeller → Blade angles</translation>
+    </message>
 </context>
 <context>
     <name>kelvarin::MessageBoxes</name>
@@ -1311,6 +1313,14 @@ List of options: kelvarin --help
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::MessageText</name>
+    <message>
+        <source>,</source>
+        <comment>decimal mark of a number in a message</comment>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -1338,10 +1348,6 @@ List of options: kelvarin --help
     <message>
         <source>Модель левого винта (зеркальная): для двигателя, вращающегося в другую сторону</source>
         <translation>Model of a left-hand (mirrored) propeller: for an engine turning the other way</translation>
-    </message>
-    <message>
-        <source>Непредвиденная ошибка</source>
-        <translation>Unexpected error</translation>
     </message>
     <message>
         <source>Модели еще нет: сначала рассчитайте винт кнопкой «Расчет».</source>
@@ -2003,7 +2009,7 @@ Example: kelvarin-cli report propeller.kelvarin -o Date.html
     </message>
 </context>
 <context>
-    <name>kelvarin::ReportStatus</name>
+    <name>kelvarin::ReportKeeper</name>
     <message>
         <source>Не удалось записать отчёт в файл «%1»: %2.</source>
         <translation>Could not write the report to the file “%1”: %2.</translation>
@@ -2246,6 +2252,49 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
     <message>
         <source>Модель винта не сохранена: не удалось разбить поверхность на треугольники (%1).</source>
         <translation>Propeller model not saved: the surface could not be divided into triangles (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::StationTableView</name>
+    <message>
+        <source>Сечение</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>r, см</source>
+        <translation>r, cm</translation>
+    </message>
+    <message>
+        <source>Ширина b, см</source>
+        <translation>Width b, cm</translation>
+    </message>
+    <message>
+        <source>Угол, °</source>
+        <translation>Angle, °</translation>
+    </message>
+    <message>
+        <source>Хорда, см</source>
+        <translation>Chord, cm</translation>
+    </message>
+    <message>
+        <source>Глубина h, см</source>
+        <translation>Depth h, cm</translation>
+    </message>
+    <message>
+        <source>Толщина, мм</source>
+        <translation>Thickness, mm</translation>
+    </message>
+    <message>
+        <source>Шаг, м</source>
+        <translation>Pitch, m</translation>
+    </message>
+    <message>
+        <source>Геометрический шаг сечения: 2πr·tg угла, путь сечения за оборот по винтовой линии</source>
+        <translation>The station’s geometric pitch: 2πr·tan of its angle, the distance it travels in one turn along its helix</translation>
+    </message>
+    <message>
+        <source>Копировать таблицу</source>
+        <translation>Copy the table</translation>
     </message>
 </context>
 <context>
@@ -2566,21 +2615,6 @@ Example: kelvarin-cli templates propeller.kelvarin -o templates.pdf --turned --p
     <message>
         <source>Не удалось показать модель: OpenGL не принял программу затенения (%1)</source>
         <translation>Could not show the model: OpenGL did not accept the shader program (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::DeviceWrite</name>
-    <message>
-        <source>канал никто не читает</source>
-        <translation>nobody reads the pipe</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::MessageText</name>
-    <message>
-        <source>,</source>
-        <comment>decimal mark of a number in a message</comment>
-        <translation>.</translation>
     </message>
 </context>
 </TS>

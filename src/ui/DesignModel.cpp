@@ -3,6 +3,9 @@
 
 #include <utility>
 
+#include "performance/Atmosphere.h"
+#include "performance/EngineMatch.h"
+
 namespace kelvarin {
 
 DesignModel::DesignModel(QObject* parent) : QObject(parent) {}
@@ -46,6 +49,25 @@ void DesignModel::setSection(int section) {
     emit edited();
 }
 
+void DesignModel::setBladeAngleRule(BladeAngleRule rule) {
+    if (document_.bladeAngleRule == rule) {
+        return;
+    }
+    document_.bladeAngleRule = rule;
+    emit edited();
+    if (isCalculated()) {
+        calculate();
+    }
+}
+
+void DesignModel::setEnginePowerCurve(const EnginePowerCurve& curve) {
+    if (document_.enginePowerCurve == curve) {
+        return;
+    }
+    document_.enginePowerCurve = curve;
+    emit edited();
+}
+
 void DesignModel::setDocument(const DesignDocument& document) {
     document_ = document;
     emit documentReplaced();
@@ -66,7 +88,9 @@ EngineAndFlightRecord DesignModel::engine() const {
 
 CalculationOutcome DesignModel::calculate() {
     const InputMode runMode = mode();
-    CalculationOutcome outcome = runCalculation(document_.fieldTexts, runMode, design_);
+    PropellerDesign start = design_;
+    start.angles.rule = document_.bladeAngleRule;
+    CalculationOutcome outcome = runCalculation(document_.fieldTexts, runMode, start);
     std::size_t written = 0;
     const auto writeUpTo = [&](std::size_t count) {
         for (; written < count; ++written) {
@@ -79,6 +103,14 @@ CalculationOutcome DesignModel::calculate() {
         emit messageArose(QString::fromStdString(message.text));
     }
     writeUpTo(outcome.fieldWrites.size());
+    if (outcome.completed()) {
+        const performance::EngineMatch match =
+            performance::applyBladeAngles(outcome, performance::airAt(0));
+        if (!match.problem.empty()) {
+            emit matchFailed(QString::fromStdString(match.problem));
+            return outcome;
+        }
+    }
     design_ = outcome.design;
     switch (outcome.end) {
         case RunEnd::Completed:

@@ -34,6 +34,9 @@ public:
     void setModeChecks(bool byDiameter, bool manual);
     void setViewOptions(const SectionOptions& options);
     void setSection(int section);
+    // How the blade angles are made; a calculated design is calculated again at once.
+    void setBladeAngleRule(BladeAngleRule rule);
+    void setEnginePowerCurve(const EnginePowerCurve& curve);
     // A whole document, as opening a file puts it: documentReplaced, then edited.
     void setDocument(const DesignDocument& document);
 
@@ -48,7 +51,8 @@ public:
 
     // Calculates the document: every field write is made in order (fieldTextChanged), each
     // message is given at its place among them (messageArose), then the run's end is told:
-    // calculated, notANumber or arithmeticFault. The outcome says the same to the caller.
+    // calculated, notANumber or arithmeticFault. A blade to be matched to its engine is matched
+    // then, or matchFailed keeps the last design. The outcome says the same to the caller.
     CalculationOutcome calculate();
 
 signals:
@@ -60,6 +64,8 @@ signals:
     void documentReplaced();
     // A calculation's message, at its place among the field writes.
     void messageArose(const QString& text);
+    // The blade could not be matched to the engine: why, and what would; the last design stays.
+    void matchFailed(const QString& reason);
     // A calculation ran to its end.
     void calculated();
     // A calculation stopped at a field whose text is not a number.

@@ -24,9 +24,6 @@ QString programCaption() {
 }  // namespace
 
 QString designWindowTitle(const QString& filePath, bool modified) {
-    if (filePath.isEmpty() && !modified) {
-        return programCaption();
-    }
     const QString name = filePath.isEmpty()
                              ? QCoreApplication::translate("kelvarin::DesignSession", "Без имени")
                              : QFileInfo(filePath).fileName();

@@ -66,8 +66,8 @@ private:
     DesignDocument saved_;
 };
 
-// "Расчет параметров воздушного винта" for an unmodified design without a file; otherwise the
-// file's name (or "Без имени"), "*" when modified, a dash and that caption.
+// The file's name, or "Без имени" for a design never saved, "*" when modified, a dash and the
+// caption "Расчет параметров воздушного винта".
 QString designWindowTitle(const QString& filePath, bool modified);
 
 }  // namespace kelvarin

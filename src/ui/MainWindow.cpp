@@ -2,11 +2,13 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -18,7 +20,9 @@
 #include <exception>
 #include <utility>
 
+#include "core/BladeAngleRule.h"
 #include "core/CalculationRun.h"
+#include "sanity/BladePitchNote.h"
 #include "sanity/SanityLine.h"
 #include "ui/AboutDialog.h"
 #include "ui/ArrowSelector.h"
@@ -128,6 +132,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     resize(705, menuHeight + 512 + statusBar()->sizeHint().height() + stationDockSpace());
     move(314, 185);
     calculateButton_->setFocus();
+    session_->refreshTitle();
 
     // The About window comes second, hidden until asked for.
     aboutDialog_ = new AboutDialog(services_.shell, this);
@@ -166,10 +171,44 @@ int MainWindow::stationDockSpace() const {
     return dock->sizeHint().height() + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
 }
 
+void MainWindow::buildBladeAngleMenu() {
+    auto* menu = new QMenu(tr("&Углы лопасти"), this);
+    menu->setObjectName(QStringLiteral("MenuBladeAngles"));
+    menu->setToolTipsVisible(true);
+    auto* group = new QActionGroup(menu);
+    for (BladeAngleRule rule : kBladeAngleRules) {
+        QAction* action = menu->addAction(QString::fromStdString(bladeAngleRuleCaption(rule)));
+        action->setObjectName(QStringLiteral("ActionBladeAngles_%1")
+                                  .arg(QLatin1String(bladeAngleRuleKey(rule).data(),
+                                                     bladeAngleRuleKey(rule).size())));
+        action->setCheckable(true);
+        action->setData(static_cast<int>(rule));
+        group->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, rule] { runGuarded([this, rule] { model_->setBladeAngleRule(rule); }); });
+    }
+    bladeAngleActions_ = group;
+    mainMenu_->addPropellerActions({menu->menuAction()});
+    showBladeAngleRule();
+}
+
+void MainWindow::showBladeAngleRule() {
+    for (QAction* action : bladeAngleActions_->actions()) {
+        action->setChecked(action->data().toInt() ==
+                           static_cast<int>(model_->document().bladeAngleRule));
+    }
+}
+
 void MainWindow::buildMenuAndStatus() {
     mainMenu_ = new MainMenu(menuBar());
     sanityStatus_ = new SanityStatus(statusBar());
     statusBar()->addWidget(sanityStatus_, 1);
+    bladePitchNote_ = new QLabel(statusBar());
+    bladePitchNote_->setObjectName(QStringLiteral("BladePitchNote"));
+    bladePitchNote_->setToolTip(
+        tr("Шаг, который несут углы лопасти на 0,75 радиуса, рядом с шагом в поле «Шаг винта»: "
+           "правило углов выбирается в меню Винт → Углы лопасти"));
+    statusBar()->addPermanentWidget(bladePitchNote_);
     session_ = new DesignSession(*model_, *this, services_.messages, services_.fileDialogs,
                                  services_.settings);
     mainMenu_->setRecentFiles(session_->recentFiles());
@@ -180,6 +219,7 @@ void MainWindow::buildMenuAndStatus() {
     mainMenu_->addPropellerActions({performanceActions_->showAction()});
     mainMenu_->addPropellerActions(
         {modelActions_->previewAction(), modelActions_->leftHandAction()});
+    buildBladeAngleMenu();
     mainMenu_->addLanguageMenu(
         (new LanguageActions(*this, services_.messages, services_.settings))->menu());
     auto* drop = new DesignDrop(this);
@@ -330,7 +370,14 @@ void MainWindow::connectModel() {
     // report and the section, whose failures come last in one message.
     connect(model_, &DesignModel::calculated, sanityStatus_, [this] {
         sanityStatus_->showFigures(sanityFigures(model_->calculatedDesign(), model_->engine()));
+        bladePitchNote_->setText(
+            QString::fromStdString(bladePitchNote(model_->calculatedDesign())));
     });
+    connect(model_, &DesignModel::matchFailed, this,
+            [this](const QString& reason) { services_.messages.inform(this, reason); });
+    connect(model_, &DesignModel::documentReplaced, this, &MainWindow::showBladeAngleRule);
+    connect(model_, &DesignModel::documentReplaced, performanceActions_,
+            &PerformanceActions::followDocument);
     connect(model_, &DesignModel::calculated, performanceActions_,
             &PerformanceActions::followCalculation);
     connect(model_, &DesignModel::calculated, stationTable_,

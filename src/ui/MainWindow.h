@@ -8,6 +8,7 @@
 #include "core/InputFields.h"
 #include "ui/ReportKeeper.h"
 
+class QActionGroup;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -111,6 +112,9 @@ private:
     void buildPanel();
     void buildMenuAndStatus();
     void buildStationDock();
+    // Винт → Углы лопасти: the three rules, the design's checked.
+    void buildBladeAngleMenu();
+    void showBladeAngleRule();
     void connectHandlers();
     // The controls edit the model, and show what it holds.
     void connectModel();
@@ -157,6 +161,8 @@ private:
     MainMenu* mainMenu_ = nullptr;
     SanityStatus* sanityStatus_ = nullptr;
     StationTableView* stationTable_ = nullptr;
+    QLabel* bladePitchNote_ = nullptr;
+    QActionGroup* bladeAngleActions_ = nullptr;
     DesignSession* session_ = nullptr;
     ModelActions* modelActions_ = nullptr;
     PerformanceActions* performanceActions_ = nullptr;

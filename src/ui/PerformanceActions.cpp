@@ -26,8 +26,7 @@ std::optional<double> numberSetting(const QSettings& settings, const QString& ke
 
 }  // namespace
 
-PerformanceActions::PerformanceActions(const DesignModel& model, QWidget& window,
-                                       QSettings& settings)
+PerformanceActions::PerformanceActions(DesignModel& model, QWidget& window, QSettings& settings)
     : QObject(&window), model_(model), window_(window), settings_(settings) {
     show_ = new QAction(tr("&Характеристики винта"), this);
     show_->setObjectName(QStringLiteral("ActionPerformance"));
@@ -44,6 +43,12 @@ void PerformanceActions::followCalculation() {
     }
 }
 
+void PerformanceActions::followDocument() {
+    if (performanceWindow_ != nullptr) {
+        performanceWindow_->setEnginePowerCurve(model_.document().enginePowerCurve);
+    }
+}
+
 void PerformanceActions::showWindow() {
     if (performanceWindow_ == nullptr) {
         // A window of its own, closed with the main one.
@@ -53,6 +58,10 @@ void PerformanceActions::showWindow() {
                                    numberSetting(settings_, kTemperatureKey));
         connect(performanceWindow_, &PerformanceWindow::airChanged, this,
                 &PerformanceActions::rememberAir);
+        performanceWindow_->setEnginePowerCurve(model_.document().enginePowerCurve);
+        // The curve the user applies belongs to the design, and its file.
+        connect(performanceWindow_, &PerformanceWindow::enginePowerCurveChanged, this,
+                [this] { model_.setEnginePowerCurve(performanceWindow_->enginePowerCurve()); });
     }
     showPropeller();
     performanceWindow_->show();

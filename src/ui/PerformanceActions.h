@@ -19,7 +19,7 @@ class PerformanceWindow;
 class PerformanceActions : public QObject {
     Q_OBJECT
 public:
-    PerformanceActions(const DesignModel& model, QWidget& window, QSettings& settings);
+    PerformanceActions(DesignModel& model, QWidget& window, QSettings& settings);
 
     QAction* showAction() const { return show_; }
     // Nothing until first opened.
@@ -27,6 +27,8 @@ public:
 
     // A completed calculation: the open window shows it at once.
     void followCalculation();
+    // A new document: the open window takes its engine's power curve.
+    void followDocument();
     // Opens the window, or brings it to the front, showing the last calculated propeller.
     void showWindow();
 
@@ -34,7 +36,7 @@ private:
     void showPropeller();
     void rememberAir();
 
-    const DesignModel& model_;
+    DesignModel& model_;
     QWidget& window_;
     QSettings& settings_;
     QAction* show_ = nullptr;

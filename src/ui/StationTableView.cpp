@@ -32,6 +32,8 @@ StationTableView::StationTableView(QWidget* parent) : QTableWidget(parent) {
     horizontalHeaderItem(7)->setToolTip(
         tr("Геометрический шаг сечения: 2πr·tg угла, путь сечения за оборот по винтовой линии"));
     verticalHeader()->hide();
+    // Rows as close as a spreadsheet's, so that all eleven show under the view.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);

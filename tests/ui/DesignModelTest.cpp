@@ -54,7 +54,7 @@ TEST(UiDesignModel, AnEditInTheModelReachesTheFieldsAndEveryViewSeesTheSameNumbe
                                 .performanceWindow()
                                 ->findChild<QLabel*>("LabFigures")
                                 ->text();
-    EXPECT_TRUE(figures.contains("Мощность двигателя 20")) << figures.toStdString();
+    EXPECT_TRUE(figures.contains("мощности двигателя 20.0 л.с.")) << figures.toStdString();
 
     // The print job draws the model's design: as many pages as the same design alone.
     FakePrinter printer;

@@ -118,8 +118,9 @@ TEST(UiDesignSession, MenuOrderShortcutsAndThePlaceOfTheTemplateActions) {
                            "Сохранить шаблоны…", "Печать…", "Предварительный просмотр…", "—",
                            "Сохранить &модель…", "—", "В&ыход"}));
     EXPECT_TRUE(menu.fileMenu()->actions().contains(rig.window->templateActions().saveAction()));
-    EXPECT_EQ(items(menu.propellerMenu()), QStringList({"&Характеристики винта", "—", "&3D-модель…",
-                                                        "&Левый винт", "—", "Таблица сечений"}));
+    EXPECT_EQ(items(menu.propellerMenu()),
+              QStringList({"&Характеристики винта", "—", "&3D-модель…", "&Левый винт", "—",
+                           "&Углы лопасти", "—", "Таблица сечений"}));
     QStringList bar;
     for (QAction* action : rig.window->menuBar()->actions()) {
         bar << action->text();

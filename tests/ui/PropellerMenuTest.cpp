@@ -13,8 +13,10 @@
 
 #include "modelmodule/ModelModuleLoader.h"
 #include "performancewindow/PerformanceWindow.h"
+#include "ui/DesignModel.h"
 #include "ui/ModelActions.h"
 #include "ui/PerformanceActions.h"
+#include "ui/StationTableView.h"
 #include "ui/UiDoubles.h"
 
 namespace kelvarin::testing {
@@ -106,6 +108,27 @@ TEST(UiPropellerMenu, TheModelIsRefusedBeforeACalculationAndSavedWhereTheUserCho
     ASSERT_EQ(rig.messages.errors.size(), 2);
     EXPECT_TRUE(rig.messages.errors[1].contains("угол лопасти в сечении 3"))
         << rig.messages.errors[1].toStdString();
+}
+
+// The blade angle rule in the menu: the blade follows it at once, the status line tells the
+// blade's pitch where it differs from the field's, and the design keeps the choice.
+TEST(UiPropellerMenu, TheBladeAngleRuleIsChosenInTheMenuAndTheBladeFollows) {
+    WindowRig rig;
+    Calculate(rig);
+    const auto note = [&rig] { return rig.Find<QLabel>("BladePitchNote")->text(); };
+    const auto pitchColumn = [&rig] { return rig.window->stationTable().item(8, 7)->text(); };
+    EXPECT_TRUE(note().contains("1,04")) << note().toStdString();
+    EXPECT_EQ(pitchColumn(), "1,04");
+
+    rig.Find<QAction>("ActionBladeAngles_pitch")->trigger();
+    EXPECT_EQ(rig.window->designModel().document().bladeAngleRule, BladeAngleRule::Pitch);
+    EXPECT_EQ(pitchColumn(), "0,52");
+    EXPECT_EQ(note(), "");
+
+    rig.Find<QAction>("ActionBladeAngles_engine")->trigger();
+    EXPECT_TRUE(rig.messages.informed.isEmpty()) << rig.messages.informed.join("; ").toStdString();
+    EXPECT_TRUE(note().contains("двигател")) << note().toStdString();
+    EXPECT_TRUE(rig.window->windowTitle().contains('*'));
 }
 
 }  // namespace

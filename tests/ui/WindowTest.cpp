@@ -32,7 +32,7 @@ protected:
 };
 
 TEST_F(UiWindowTest, DesignedWindowAndPanel) {
-    EXPECT_EQ(rig.window->windowTitle(), "Расчет параметров воздушного винта");
+    EXPECT_EQ(rig.window->windowTitle(), "Без имени — Расчет параметров воздушного винта");
     // Tests and accessibility find the windows by these names.
     EXPECT_EQ(rig.window->objectName(), "Form1");
     EXPECT_EQ(rig.window->aboutDialog().objectName(), "AboutForm");
@@ -114,7 +114,7 @@ TEST(UiEnglishWindowTest, EveryCaptionFitsItsControl) {
     english.installIntoApplication();
     WindowRig rig;
     EXPECT_EQ(rig.Find<QPushButton>("ButRash")->text(), "Calculate");
-    EXPECT_EQ(rig.window->windowTitle(), "Air propeller calculator");
+    EXPECT_EQ(rig.window->windowTitle(), "Untitled — Air propeller calculator");
     expectCaptionsFit(*rig.window);
     expectSectionCaptionsClearTheSlider(rig);
     QTest::mouseClick(rig.Find<QPushButton>("ButHelp"), Qt::LeftButton);
