@@ -35,11 +35,13 @@ constexpr std::size_t fieldIndex(InputField field) {
 // The six texts, one per field at fieldIndex(field), UTF-8.
 using FieldTexts = std::array<std::string, kInputFieldCount>;
 
-// Shown when the field is empty or reads as zero, in the chosen language.
+// Shown when the field is empty or does not read as a number greater than zero, in the chosen
+// language.
 std::string emptyFieldMessage(InputField field);
 
-// The texts put into a field when it is empty or zero, and at program start. They are spelt
-// with the current decimal separator at the moment of the call, so that they always read back.
+// The texts put into a field when it is empty, zero or negative, and at program start. They are
+// spelt with the current decimal separator at the moment of the call, so that they always read
+// back.
 std::string fallbackText(InputField field);
 std::string startText(InputField field);
 FieldTexts startTexts();

@@ -75,11 +75,11 @@ TEST_F(Run, AFailureEndsTheRunAndKeepsWhatWasAssignedBefore) {
     EXPECT_EQ(run.design.inputs.powerHp, 20.0);  // assigned before the failure
     EXPECT_EQ(run.design.stations.bladeWidthM, before.stations.bladeWidthM);
 
-    const CalculationOutcome fault =
-        runCalculation(startTextsWith({{InputField::Power, "-14"}}), InputMode::Calculated);
+    const CalculationOutcome fault = runCalculation(
+        startTextsWith({{InputField::PropellerSpeed, "1E-308"}}), InputMode::Calculated);
     EXPECT_EQ(fault.end, RunEnd::ArithmeticFault);
     EXPECT_FALSE(fault.notANumberField);
-    EXPECT_EQ(fault.failure, "Недопустимая арифметическая операция");
+    EXPECT_EQ(fault.failure, "Число вне допустимого диапазона");
 }
 
 TEST_F(Run, APointLocaleCalculatesWithItsOwnTexts) {

@@ -104,20 +104,17 @@ TEST_F(Sizing, ANonNumberStopsAtItsField) {
     EXPECT_TRUE(fields.writes().empty());
 }
 
-TEST_F(Sizing, NegativeInputs) {
-    // A negative speed enters squared: a valid diameter and a negative pitch.
-    Size({{InputField::PropellerSpeed, "-2300"}}, kCalculated);
+// Only a paste brings a minus sign; it gets the field's own word, not an arithmetic fault.
+TEST_F(Sizing, ANegativeInputIsRefusedLikeZero) {
+    Size({{InputField::Power, "-14"}}, kCalculated);
+    EXPECT_EQ(
+        messageTexts(fields.messages()),
+        std::vector<std::string>{"Необходимо ввести параметр мощность двигателя больше нуля"});
     EXPECT_EQ(text(InputField::Diameter), "151,7");
-    EXPECT_EQ(text(InputField::Pitch), "-0,52");
 
-    // A negative power makes the root's argument negative: an arithmetic failure before Dv.
-    d = {};
-    EXPECT_THROW(Size({{InputField::Power, "-14"}}, kCalculated), ArithmeticError);
-    EXPECT_EQ(d.sizing.diameterCm, 151.7);  // as read, not computed
-    EXPECT_TRUE(fields.writes().empty());
-
-    EXPECT_THROW(Size({{InputField::MaxSpeed, "-50"}}, kByDiameter), ArithmeticError);
-    EXPECT_TRUE(fields.writes().empty());
+    Size({{InputField::MaxSpeed, "-50"}}, kByDiameter);
+    EXPECT_EQ(text(InputField::MaxSpeed), "50");
+    EXPECT_EQ(text(InputField::PropellerSpeed), "2299");
 }
 
 // Each product, quotient and root is rounded to the 64-bit mantissa and only the result to a
