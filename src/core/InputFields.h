@@ -28,6 +28,20 @@ inline constexpr std::array<InputField, kInputFieldCount> kInputFields = {
 // speed and pitch sized from a given diameter; or diameter and pitch typed by hand.
 enum class InputMode { Calculated, ByDiameter, Manual };
 
+// Whether the mode computes the field rather than reading it. The window keeps such a field
+// read-only, so that nothing in it may stop a calculation or be asked of the user.
+constexpr bool isComputedIn(InputMode mode, InputField field) {
+    switch (mode) {
+        case InputMode::Calculated:
+            return field == InputField::Diameter || field == InputField::Pitch;
+        case InputMode::ByDiameter:
+            return field == InputField::PropellerSpeed || field == InputField::Pitch;
+        case InputMode::Manual:
+            break;
+    }
+    return false;
+}
+
 constexpr std::size_t fieldIndex(InputField field) {
     return static_cast<std::size_t>(field);
 }

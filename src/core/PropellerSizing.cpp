@@ -16,13 +16,19 @@ constexpr long double kPitchCoefficient = 30.0L;
 }  // namespace
 
 void sizePropeller(PropellerDesign& design, FieldSheet& fields, bool byDiameter) {
-    // All six are validated in both modes, the ones about to be replaced too.
-    design.sizing.diameterCm = readInput(fields, InputField::Diameter);
-    design.sizing.pitchM = readInput(fields, InputField::Pitch);
-    design.inputs.powerHp = readInput(fields, InputField::Power);
-    design.inputs.speedRpm = readInput(fields, InputField::PropellerSpeed);
-    design.inputs.maxSpeedKmh = readInput(fields, InputField::MaxSpeed);
-    design.inputs.designSpeedKmh = readInput(fields, InputField::DesignSpeed);
+    const InputMode mode = byDiameter ? InputMode::ByDiameter : InputMode::Calculated;
+    // The fields this mode replaces are not read: the user cannot edit them here, so whatever
+    // they hold (a paste from another mode, a rounded result) must not stop the run.
+    const auto read = [&](InputField field, double& value) {
+        if (!isComputedIn(mode, field)) {
+            value = readInput(fields, field);
+        }
+    };
+    read(InputField::Diameter, design.sizing.diameterCm);
+    read(InputField::Power, design.inputs.powerHp);
+    read(InputField::PropellerSpeed, design.inputs.speedRpm);
+    read(InputField::MaxSpeed, design.inputs.maxSpeedKmh);
+    read(InputField::DesignSpeed, design.inputs.designSpeedKmh);
 
     const long double power = design.inputs.powerHp;
     const long double maxSpeed = design.inputs.maxSpeedKmh;
@@ -38,6 +44,7 @@ void sizePropeller(PropellerDesign& design, FieldSheet& fields, bool byDiameter)
         const long double t = checked::divide(kDiameterCoefficient, metres * metres);
         design.inputs.speedRpm =
             checked::store(t * checked::sqrt(checked::divide(power, maxSpeed)));
+        // Never read back: the pitch below takes the speed unrounded.
         fields.write(InputField::PropellerSpeed, formatFixed(design.inputs.speedRpm, 5, 0));
     }
 
