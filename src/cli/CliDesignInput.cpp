@@ -106,16 +106,24 @@ DesignDocument designFromArguments(const CliArguments& arguments, bool rpmIsTheD
 }
 
 CalculationOutcome calculateDesign(const DesignDocument& document) {
-    CalculationOutcome outcome = runCalculation(document.fieldTexts, inputMode(document));
+    const InputMode mode = inputMode(document);
+    CalculationOutcome outcome = runCalculation(document.fieldTexts, mode);
     if (!outcome.messages.empty()) {
         std::string reason;
+        bool aboutAnInput = false;
         for (const FieldMessage& message : outcome.messages) {
             reason += (reason.empty() ? "" : "\n") + message.text;
+            aboutAnInput = aboutAnInput || !isComputedIn(mode, message.field);
         }
+        // A computed field's message names the inputs to change; it has no value to give.
         throw CliFailure{reason + "\n" +
-                         translatedText("kelvarin::CliDesignInput",
-                                        "(в окне поле получило бы значение по умолчанию; здесь "
-                                        "расчет остановлен: задайте значение сами)")};
+                         (aboutAnInput ? translatedText("kelvarin::CliDesignInput",
+                                                        "(в окне поле получило бы значение по "
+                                                        "умолчанию; здесь расчет остановлен: "
+                                                        "задайте значение сами)")
+                                       : translatedText("kelvarin::CliDesignInput",
+                                                        "(в окне поле получило бы значение по "
+                                                        "умолчанию; здесь расчет остановлен)"))};
     }
     switch (outcome.end) {
         case RunEnd::Completed:

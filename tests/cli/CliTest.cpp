@@ -111,6 +111,7 @@ TEST_F(CliTest, ExitCodesAndReasons) {
         {{"calc", "--power", "0"}, 1, "мощность двигателя больше нуля"},
         {{"calc", "--vmax", "-50"}, 1, "скрорость максимальная больше нуля"},
         {{"calc", "--rpm", "1E-308"}, 1, "арифметическая ошибка"},
+        {{"calc", "--by-diameter", "5"}, 1, "увеличьте диаметр винта"},
         {{"calc", Path("broken.kelvarin")}, 1, "broken.kelvarin»: файл оборван"},
         {{"report", "-o", Path("нет/Date.html")}, 1, "нет каталога"},
         {{"perf", "--format", "xml"}, 2, "«xml» не формат"},

@@ -150,6 +150,12 @@ TEST_F(Sizing, AResultBeyondTheDoubleRangeIsAFailure) {
                  ArithmeticError);
     EXPECT_EQ(text(InputField::Diameter), "151,7");
 
+    // A pitch in range that rounds up beyond it in its field ("1,8E308") could not be read back.
+    EXPECT_THROW(Size({{InputField::PropellerSpeed, "1"}, {InputField::DesignSpeed, "5,99E306"}},
+                      kCalculated),
+                 ArithmeticError);
+    EXPECT_EQ(text(InputField::Pitch), "0,52");
+
     // Extended intermediates: a product far beyond double range is no failure by itself.
     Size({{InputField::Power, "1E300"},
           {InputField::PropellerSpeed, "1E300"},
