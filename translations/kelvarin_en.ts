@@ -287,6 +287,10 @@ station&apos;s pitch from its angle, 2πr·tan(angle), and the blade&apos;s pitc
         <translation>(the window would put the default value in the field; here the calculation stops: enter the value yourself)</translation>
     </message>
     <message>
+        <source>(в окне поле получило бы значение по умолчанию; здесь расчет остановлен)</source>
+        <translation>(the window would put the default value in the field; here the calculation stops)</translation>
+    </message>
+    <message>
         <source>поле «%1»: %2 не читается как число (слишком большое или записано неверно)</source>
         <translation>field “%1”: %2 cannot be read as a number (too large or malformed)</translation>
     </message>
@@ -1930,6 +1934,21 @@ its inputs are not accepted.
     <message>
         <source>Последняя станция лопасти должна лежать у конца лопасти (относительный радиус не меньше 0,5), задано: %1.</source>
         <translation>The last blade station must lie near the blade tip (relative radius at least 0.5), given: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::PropellerSizing</name>
+    <message>
+        <source>Рассчитанный диаметр винта округляется до нуля: увеличьте мощность двигателя или уменьшите частоту вращения винта или скорость максимальную</source>
+        <translation>The calculated propeller diameter rounds to zero: increase the engine power or reduce the propeller speed or the maximum speed</translation>
+    </message>
+    <message>
+        <source>Рассчитанный шаг винта округляется до нуля: увеличьте скорость расчетную или уменьшите частоту вращения винта</source>
+        <translation>The calculated propeller pitch rounds to zero: increase the design speed or reduce the propeller speed</translation>
+    </message>
+    <message>
+        <source>Рассчитанный шаг винта округляется до нуля: увеличьте диаметр винта, скорость расчетную или скорость максимальную либо уменьшите мощность двигателя</source>
+        <translation>The calculated propeller pitch rounds to zero: increase the propeller diameter, the design speed or the maximum speed, or reduce the engine power</translation>
     </message>
 </context>
 <context>

@@ -164,72 +164,27 @@ DesignDocument designFromArguments(const CliArguments& arguments, bool rpmIsTheD
     return document;
 }
 
-namespace {
-
-// The fields the mode computes rather than reads: a message on one of them means the values the
-// user gave led there, not that the user left it empty.
-bool isComputed(InputField field, InputMode mode) {
-    switch (mode) {
-        case InputMode::Calculated:
-            return field == InputField::Diameter || field == InputField::Pitch;
-        case InputMode::ByDiameter:
-            return field == InputField::PropellerSpeed || field == InputField::Pitch;
-        case InputMode::Manual:
-            break;
-    }
-    return false;
-}
-
-// "Диаметр винта «0,0», Шаг винта «0,00»": each field of `texts` the test picks.
-template <typename Pick>
-std::string fieldList(const FieldTexts& texts, Pick pick) {
-    std::string list;
-    for (InputField field : kInputFields) {
-        if (pick(field)) {
-            list += (list.empty() ? "" : ", ") + fieldName(field) + " " +
-                    quotedArgument(texts[fieldIndex(field)]);
-        }
-    }
-    return list;
-}
-
-}  // namespace
-
 CalculationOutcome calculateDesign(const DesignDocument& document) {
     const InputMode mode = inputMode(document);
     PropellerDesign design;
     design.angles.rule = document.bladeAngleRule;
     CalculationOutcome outcome = runCalculation(document.fieldTexts, mode, design);
-    const auto computedFieldRefused =
-        std::find_if(outcome.messages.begin(), outcome.messages.end(),
-                     [&](const FieldMessage& message) { return isComputed(message.field, mode); });
-    const bool onlyComputedRefused =
-        std::all_of(outcome.messages.begin(), outcome.messages.end(),
-                    [&](const FieldMessage& message) { return isComputed(message.field, mode); });
-    if (computedFieldRefused != outcome.messages.end() && onlyComputedRefused) {
-        // The fields as the calculation had computed them when it refused them, before any
-        // fallback text.
-        FieldTexts computed = document.fieldTexts;
-        for (std::size_t i = 0;
-             i < computedFieldRefused->writesBefore && i < outcome.fieldWrites.size(); ++i) {
-            computed[fieldIndex(outcome.fieldWrites[i].field)] = outcome.fieldWrites[i].text;
-        }
-        throw CliFailure{withArguments(
-            translatedText("kelvarin::CliDesignInput",
-                           "расчет по исходным данным дал %1, а так не бывает: исходные данные "
-                           "вне разумных пределов; проверьте %2"),
-            {fieldList(computed, [&](InputField f) { return isComputed(f, mode); }),
-             fieldList(document.fieldTexts, [&](InputField f) { return !isComputed(f, mode); })})};
-    }
     if (!outcome.messages.empty()) {
         std::string reason;
+        bool aboutAnInput = false;
         for (const FieldMessage& message : outcome.messages) {
             reason += (reason.empty() ? "" : "\n") + message.text;
+            aboutAnInput = aboutAnInput || !isComputedIn(mode, message.field);
         }
+        // A computed field's message names the inputs to change; it has no value to give.
         throw CliFailure{reason + "\n" +
-                         translatedText("kelvarin::CliDesignInput",
-                                        "(в окне поле получило бы значение по умолчанию; здесь "
-                                        "расчет остановлен: задайте значение сами)")};
+                         (aboutAnInput ? translatedText("kelvarin::CliDesignInput",
+                                                        "(в окне поле получило бы значение по "
+                                                        "умолчанию; здесь расчет остановлен: "
+                                                        "задайте значение сами)")
+                                       : translatedText("kelvarin::CliDesignInput",
+                                                        "(в окне поле получило бы значение по "
+                                                        "умолчанию; здесь расчет остановлен)"))};
     }
     switch (outcome.end) {
         case RunEnd::Completed:

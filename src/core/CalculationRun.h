@@ -15,7 +15,7 @@ namespace kelvarin {
 enum class RunEnd {
     Completed,        // the tables are done: the report and the section view come next
     NotANumber,       // a field's text is not a number; notANumberField names it
-    ArithmeticFault,  // the sizing met a fault (a root of a negative number, say)
+    ArithmeticFault,  // the sizing met a fault (a result beyond the double range, say)
 };
 
 // Everything a calculation did. Nothing is shown or written by the calculation itself: a
@@ -36,10 +36,11 @@ struct CalculationOutcome {
     bool completed() const { return end == RunEnd::Completed; }
 };
 
-// The calculation of a click on Calculate: reads the fields (an empty or zero field brings its
-// message and its fallback text), sizes the propeller unless in the manual mode, and fills the
-// blade tables of `design` from the diameter and pitch as their fields then show them. A
-// failure ends the run where it arose and keeps what was assigned before.
+// The calculation of a click on Calculate: reads the fields the mode uses (an empty, zero or
+// negative one brings its message and its fallback text), sizes the propeller unless in the
+// manual mode, and fills the blade tables of `design` from the diameter and pitch as their
+// fields then show them. A failure ends the run where it arose and keeps what was assigned
+// before.
 CalculationOutcome runCalculation(const FieldTexts& texts, InputMode mode,
                                   PropellerDesign design = {});
 

@@ -28,6 +28,20 @@ inline constexpr std::array<InputField, kInputFieldCount> kInputFields = {
 // speed and pitch sized from a given diameter; or diameter and pitch typed by hand.
 enum class InputMode { Calculated, ByDiameter, Manual };
 
+// Whether the mode computes the field rather than reading it. The window keeps such a field
+// read-only, so that nothing in it may stop a calculation or be asked of the user.
+constexpr bool isComputedIn(InputMode mode, InputField field) {
+    switch (mode) {
+        case InputMode::Calculated:
+            return field == InputField::Diameter || field == InputField::Pitch;
+        case InputMode::ByDiameter:
+            return field == InputField::PropellerSpeed || field == InputField::Pitch;
+        case InputMode::Manual:
+            break;
+    }
+    return false;
+}
+
 constexpr std::size_t fieldIndex(InputField field) {
     return static_cast<std::size_t>(field);
 }
@@ -35,11 +49,13 @@ constexpr std::size_t fieldIndex(InputField field) {
 // The six texts, one per field at fieldIndex(field), UTF-8.
 using FieldTexts = std::array<std::string, kInputFieldCount>;
 
-// Shown when the field is empty or reads as zero, in the chosen language.
+// Shown when the field is empty or does not read as a number greater than zero, in the chosen
+// language.
 std::string emptyFieldMessage(InputField field);
 
-// The texts put into a field when it is empty or zero, and at program start. They are spelt
-// with the current decimal separator at the moment of the call, so that they always read back.
+// The texts put into a field when it is empty, zero or negative, and at program start. They are
+// spelt with the current decimal separator at the moment of the call, so that they always read
+// back.
 std::string fallbackText(InputField field);
 std::string startText(InputField field);
 FieldTexts startTexts();

@@ -23,7 +23,9 @@ double readInput(FieldSheet& fields, InputField field) {
         fields.write(field, fallbackText(field));
     }
     double value = fieldNumber(fields, field);
-    if (value == 0.0) {  // minus zero too
+    // A negative number can only be pasted; it is as unusable as zero and gets the same word,
+    // rather than an arithmetic fault somewhere down the sizing.
+    if (!(value > 0.0)) {
         fields.addMessage(field, emptyFieldMessage(field));
         fields.write(field, fallbackText(field));
         value = fieldNumber(fields, field);

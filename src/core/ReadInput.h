@@ -19,9 +19,9 @@ private:
     InputField field_;
 };
 
-// Reads one input field. An empty field or one that reads as zero brings the field's message
-// and its fallback text first, and the fallback is read; a text that is not a number throws
-// FieldNotANumber.
+// Reads one input field. An empty field or one that reads as zero or less brings the field's
+// message and its fallback text first, and the fallback is read; a text that is not a number
+// throws FieldNotANumber.
 double readInput(FieldSheet& fields, InputField field);
 
 }  // namespace kelvarin

@@ -104,12 +104,6 @@ TEST_F(Geometry, AConversionFailureChangesNoTable) {
     EXPECT_EQ(d.profiles[2].xMm, before.profiles[2].xMm);
 }
 
-TEST_F(Geometry, ANegativeDiameterIsUsedAsItIs) {
-    Compute({{InputField::Diameter, "-151,7"}});
-    EXPECT_EQ(d.sizing.diameterCm, -151.7);
-    EXPECT_NEAR(d.stations.bladeWidthM[2], -0.09557, 5e-6);
-}
-
 // The ratio t is rounded to a double before its arctangent; taking it unrounded would give the
 // neighbouring angle in both cases.
 TEST_F(Geometry, TheAngleIsTakenOfTheRatioStoredAsADouble) {

@@ -10,7 +10,6 @@
 namespace kelvarin {
 namespace {
 
-using testing::messageTexts;
 using testing::ScopedSeparator;
 using testing::startTextsWith;
 
@@ -73,20 +72,47 @@ TEST_F(Run, EveryModeReadsItsEngineAndFlightOnce) {
               textToNumber(byDiameter.fieldTexts[fieldIndex(InputField::PropellerSpeed)]));
 }
 
-// The pitch is written as "0,00", and the geometry step, reading it again, falls back: the
-// message arises after the sizing's two writes, before the fallback.
-TEST_F(Run, ARoundedToZeroPitchFallsBackInTheGeometryStep) {
-    const CalculationOutcome run = runCalculation(
-        startTextsWith({{InputField::DesignSpeed, "1"}, {InputField::PropellerSpeed, "10000"}}),
-        InputMode::Calculated);
-    EXPECT_EQ(messageTexts(run.messages),
-              std::vector<std::string>{"Необходимо ввести параметр шаг винта больше нуля"});
-    EXPECT_EQ(run.messages[0].writesBefore, 2u);
-    ASSERT_EQ(run.fieldWrites.size(), 3u);
-    EXPECT_EQ(run.fieldWrites[1].text, "0,00");
-    EXPECT_EQ(run.fieldTexts[fieldIndex(InputField::Pitch)], "0,20");
-    EXPECT_EQ(run.design.sizing.pitchM, 0.2);
-    EXPECT_TRUE(run.completed());
+// A result that rounds to zero in its read-only field cannot be fixed there: the message names
+// the inputs of the mode instead, after the result's write and before the fallback's.
+TEST_F(Run, AResultRoundedToZeroNamesTheInputsToChange) {
+    struct Case {
+        std::initializer_list<std::pair<InputField, std::string>> changed;
+        InputMode mode;
+        InputField field;
+        const char* message;
+        std::size_t writesBefore;
+    };
+    const Case cases[] = {
+        {{{InputField::DesignSpeed, "1"}, {InputField::PropellerSpeed, "10000"}},
+         InputMode::Calculated,
+         InputField::Pitch,
+         "Рассчитанный шаг винта округляется до нуля: увеличьте скорость расчетную или "
+         "уменьшите частоту вращения винта",
+         2},
+        {{{InputField::Power, "1E-14"}},
+         InputMode::Calculated,
+         InputField::Diameter,
+         "Рассчитанный диаметр винта округляется до нуля: увеличьте мощность двигателя или "
+         "уменьшите частоту вращения винта или скорость максимальную",
+         1},
+        {{{InputField::Diameter, "5"}},
+         InputMode::ByDiameter,
+         InputField::Pitch,
+         "Рассчитанный шаг винта округляется до нуля: увеличьте диаметр винта, скорость "
+         "расчетную или скорость максимальную либо уменьшите мощность двигателя",
+         2},
+    };
+    for (const Case& c : cases) {
+        const CalculationOutcome run = runCalculation(startTextsWith(c.changed), c.mode);
+        EXPECT_TRUE(run.completed()) << c.message;
+        ASSERT_EQ(run.messages.size(), 1u) << c.message;
+        EXPECT_EQ(run.messages[0].text, c.message);
+        EXPECT_EQ(run.messages[0].field, c.field);
+        EXPECT_EQ(run.messages[0].writesBefore, c.writesBefore) << c.message;
+        EXPECT_EQ(run.fieldWrites[c.writesBefore - 1].text,
+                  c.field == InputField::Pitch ? "0,00" : "0,0");
+        EXPECT_EQ(run.fieldTexts[fieldIndex(c.field)], fallbackText(c.field));
+    }
 }
 
 TEST_F(Run, AFailureEndsTheRunAndKeepsWhatWasAssignedBefore) {
@@ -100,11 +126,11 @@ TEST_F(Run, AFailureEndsTheRunAndKeepsWhatWasAssignedBefore) {
     EXPECT_EQ(run.design.inputs.powerHp, 20.0);  // assigned before the failure
     EXPECT_EQ(run.design.stations.bladeWidthM, before.stations.bladeWidthM);
 
-    const CalculationOutcome fault =
-        runCalculation(startTextsWith({{InputField::Power, "-14"}}), InputMode::Calculated);
+    const CalculationOutcome fault = runCalculation(
+        startTextsWith({{InputField::PropellerSpeed, "1E-308"}}), InputMode::Calculated);
     EXPECT_EQ(fault.end, RunEnd::ArithmeticFault);
     EXPECT_FALSE(fault.notANumberField);
-    EXPECT_EQ(fault.failure, "Недопустимая арифметическая операция");
+    EXPECT_EQ(fault.failure, "Число вне допустимого диапазона");
 }
 
 TEST_F(Run, APointLocaleCalculatesWithItsOwnTexts) {

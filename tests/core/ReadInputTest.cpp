@@ -15,16 +15,13 @@ using testing::startTextsWith;
 
 TEST(ReadInput, ANumberIsReadWithoutAMessage) {
     ScopedSeparator comma(',');
-    for (const auto& [text, value] : {std::pair<const char*, double>{"151,7", 151.7},
-                                      {"-5", -5.0}}) {  // a negative number passes the zero test
-        FieldSheet fields(startTextsWith({{InputField::Diameter, text}}));
-        EXPECT_EQ(readInput(fields, InputField::Diameter), value) << text;
-        EXPECT_TRUE(fields.messages().empty());
-        EXPECT_TRUE(fields.writes().empty());
-    }
+    FieldSheet fields(startTextsWith({{InputField::Diameter, "151,7"}}));
+    EXPECT_EQ(readInput(fields, InputField::Diameter), 151.7);
+    EXPECT_TRUE(fields.messages().empty());
+    EXPECT_TRUE(fields.writes().empty());
 }
 
-TEST(ReadInput, EmptyOrZeroBringsTheMessageAndTheFallback) {
+TEST(ReadInput, EmptyZeroOrNegativeBringsTheMessageAndTheFallback) {
     ScopedSeparator comma(',');
     FieldSheet empty(startTextsWith({{InputField::Power, ""}}));
     EXPECT_EQ(readInput(empty, InputField::Power), 14.0);
@@ -36,7 +33,7 @@ TEST(ReadInput, EmptyOrZeroBringsTheMessageAndTheFallback) {
     EXPECT_EQ(empty.messages()[0].writesBefore, 0u);
     ASSERT_EQ(empty.writes().size(), 1u);
 
-    for (const char* zero : {"0", "0,0", ",", "-0", "1E-400"}) {
+    for (const char* zero : {"0", "0,0", ",", "-0", "1E-400", "-0,5", "-1E300"}) {
         FieldSheet z(startTextsWith({{InputField::Pitch, zero}}));
         EXPECT_EQ(readInput(z, InputField::Pitch), 0.2) << zero;
         EXPECT_EQ(messageTexts(z.messages()),

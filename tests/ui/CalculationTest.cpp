@@ -71,10 +71,10 @@ TEST_F(UiCalculationTest, ABadFieldIsNamedAndFocusedAndLeavesReportAndViewAlone)
 
 TEST_F(UiCalculationTest, AnArithmeticFaultIsSaidInsteadOfLeavingStaleResults) {
     rig.Find<QLabel>("LabInfo")->clear();
-    rig.window->setFieldText(InputField::Power, "-14");  // only a paste brings a minus sign
+    rig.window->setFieldText(InputField::PropellerSpeed, "1E-308");  // a pitch beyond range
     Calculate();
     EXPECT_EQ(rig.messages.informed,
-              QStringList{"Расчет не выполнен: недопустимая арифметическая операция. Проверьте "
+              QStringList{"Расчет не выполнен: число вне допустимого диапазона. Проверьте "
                           "введенные значения."});
     EXPECT_TRUE(Info().isEmpty());
 }

@@ -237,10 +237,10 @@ TEST_F(UiSectionViewTest, LargeSectionsAreShownAtAFractionOfTheResolution) {
 TEST_F(UiSectionViewTest, FailedRedrawLeavesNoOldPictureBesideTheNewLabel) {
     CalculateStartDesign();
     ASSERT_FALSE(ShownPicture().isNull());
-    // A pasted negative diameter: a section of negative size cannot be drawn.
-    rig.window->setFieldText(InputField::Diameter, "-150");
+    // A section too large for the screen even at one dot per inch.
+    rig.window->setFieldText(InputField::Diameter, "1E7");
     Click("ButRash");
-    EXPECT_EQ(Info(), "Сечение 0,2 радиуса: -150,0 мм от центра винта");
+    EXPECT_EQ(Info(), "Сечение 0,2 радиуса: 1E7 мм от центра винта");
     EXPECT_FALSE(Box()->pictureWidget()->hasPicture());
     EXPECT_TRUE(ShownPicture().isNull());
 }
