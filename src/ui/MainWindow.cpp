@@ -362,7 +362,7 @@ void MainWindow::connectModel() {
     connect(model_, &DesignModel::messageArose, this,
             [this](const QString& text) { services_.messages.inform(this, text); });
     connect(model_, &DesignModel::notANumber, this, &MainWindow::showNotANumber);
-    // A pasted negative number can make a root negative: the shown results are stale.
+    // A result beyond range ends the run: the shown results are stale.
     connect(model_, &DesignModel::arithmeticFault, this, [this](const QString& failure) {
         services_.messages.inform(this, arithmeticFaultMessage(failure.toStdString()));
     });
