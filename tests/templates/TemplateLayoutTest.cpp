@@ -5,6 +5,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "support/DefaultDesign.h"
 #include "support/RecordingCanvas.h"
@@ -16,10 +17,6 @@ namespace {
 // The printable area of A4 on a printer with 4.2 mm margins, at a resolution.
 PrinterGeometry A4At(std::int32_t dpi) {
     return {dpi, 4760 * dpi / 600, 6814 * dpi / 600};
-}
-
-double Millimetres(std::int32_t pixels, std::int32_t dpi) {
-    return pixels * 25.4 / dpi;
 }
 
 // Each element's box on the page, as far as its clip lets it show. Alignment crosses are left
@@ -72,12 +69,23 @@ TEST(TemplateLayout, NothingOverlapsAndNothingLeavesThePage) {
     }
 }
 
-TEST(TemplateLayout, LinesAndMarksKeepTheirSizeOnPaper) {
-    const PropellerDesign d = testing::DefaultDesign();
-    for (std::int32_t dpi : {300, 600, 1200, 2400}) {
-        SCOPED_TRACE(dpi);
-        const TemplateDocument doc = layOutTemplates(d, A4At(dpi), {true, true});
-        for (const TemplatePage& page : doc.pages) {
+// Every line (outlines, reference, station and cut lines, crosses, bars, the overview's) is the
+// chosen width on paper, whatever the printer's resolution; marks and text keep their sizes.
+TEST(TemplateLayout, LinesAreOneWidthOnPaperAtEveryResolution) {
+    const PropellerDesign d = testing::DesignOf("250", "1,5");  // tiled where turned
+    for (const auto& [dpi, widthMm, pixels] : {std::tuple{300, 0.25, 3},
+                                               {600, 0.25, 6},
+                                               {1200, 0.25, 12},
+                                               {2400, 0.25, 24},
+                                               {300, 0.5, 6},
+                                               {600, 0.1, 2},
+                                               {600, 0.05, 2},
+                                               {600, 9.0, 12}}) {
+        SCOPED_TRACE(::testing::Message() << dpi << " dpi, " << widthMm << " mm");
+        std::vector<TemplatePage> pages =
+            layOutTemplates(d, A4At(dpi), {true, true}, {}, {widthMm, true}).pages;
+        pages.push_back(layOutTemplateSheet(d, dpi, {}, {}, widthMm).pages.front());
+        for (const TemplatePage& page : pages) {
             for (const TemplateItem& item : page.items) {
                 if (const auto* text = std::get_if<TextShape>(&item.shape)) {
                     EXPECT_GE(text->fontPoints, 6);
@@ -87,7 +95,7 @@ TEST(TemplateLayout, LinesAndMarksKeepTheirSizeOnPaper) {
                     const std::int32_t size = mark->bounds.right - mark->bounds.left;
                     EXPECT_EQ(size, dpi <= 600 ? 11 : 11 * dpi / 600);
                 } else {
-                    EXPECT_GE(Millimetres(item.pen.widthPx, dpi), 0.08);
+                    ASSERT_EQ(item.pen.widthPx, pixels);
                 }
             }
         }
@@ -127,6 +135,8 @@ TEST(TemplateLayout, TilesOfALargeSectionJoinAtTrueSize) {
             if (!item.clip) {
                 continue;  // the foot
             }
+            // Nothing shares a tiled template's pages: no cut line to print.
+            EXPECT_NE(item.layer, TemplateLayer::CutLine);
             EXPECT_EQ(item.clip, window);
             TemplateItem back = item;
             translateItem(back, dx, dy);
@@ -155,7 +165,38 @@ TEST(TemplateLayout, TilesOfALargeSectionJoinAtTrueSize) {
     }
 }
 
-TEST(TemplateLayout, ASectionNeedingMoreThanSixteenTilesIsRefusedBeforePrinting) {
+// A blank side view needing more than 16 sheets no longer withholds the sections: they are
+// printed, after the overview, and the side view is named with the sheets it would need.
+TEST(TemplateLayout, WhatNeedsMoreThanSixteenTilesIsLeftOutAndTheRestPrinted) {
+    const PropellerDesign d = testing::DesignOf("265,7", "3");
+    testing::FakePrinter printer(A4At(600));
+    const PrintedTemplates printed = printTemplates(d, printer, {true, false});
+    ASSERT_EQ(printed.omissions.size(), 1u);
+    const TemplateOmission& left = printed.omissions.front();
+    EXPECT_EQ(left.kind, TemplateKind::SideView);
+    EXPECT_GT(left.sheets, 16);
+    EXPECT_TRUE(
+        left.reason.starts_with("вид лопасти сбоку не помещается на странице: "
+                                "понадобилось бы " +
+                                std::to_string(left.sheets) + " листов"))
+        << left.reason;
+    const TemplateDocument doc = layOutTemplates(d, A4At(600), {true, false}, {}, {0.25, true});
+    ASSERT_TRUE(doc.hasOverview);
+    EXPECT_EQ(doc.placements.size(), 10u);  // nine sections and the planform
+    EXPECT_EQ(printed.sheets, static_cast<int>(doc.pages.size()));
+    EXPECT_EQ(printer.calls.front(), "begin ''");
+    // The overview names every template printed, with the pages it is on.
+    std::set<std::string> names;
+    for (const TemplateItem& item : doc.pages.front().items) {
+        if (const auto* text = std::get_if<TextShape>(&item.shape)) {
+            names.insert(text->text.substr(0, text->text.find(", стр.")));
+        }
+    }
+    EXPECT_TRUE(names.count("сечение 0,2 радиуса") && names.count("вид лопасти в плане"));
+    EXPECT_FALSE(names.count("вид лопасти сбоку"));
+}
+
+TEST(TemplateLayout, ARefusalComesBeforePrinting) {
     const PropellerDesign d = testing::DesignOf("900", "9");
     testing::FakePrinter printer(A4At(600));
     try {
@@ -163,8 +204,8 @@ TEST(TemplateLayout, ASectionNeedingMoreThanSixteenTilesIsRefusedBeforePrinting)
         FAIL() << "expected a refusal";
     } catch (const Failure& e) {
         const std::string text = e.what();
-        EXPECT_TRUE(text.starts_with("Шаблоны не напечатаны: сечение")) << text;
-        EXPECT_NE(text.find("больше 16"), std::string::npos) << text;
+        EXPECT_TRUE(text.starts_with("Шаблоны не напечатаны: ")) << text;
+        EXPECT_NE(text.find("больше 48 страниц"), std::string::npos) << text;
     }
     EXPECT_TRUE(printer.calls.empty());
 }
@@ -249,6 +290,25 @@ TEST(TemplateLayout, TooManyPagesOrTooLargeASheetIsRefused) {
     }
     EXPECT_THROW(layOutTemplateSheet(testing::DesignOf("5000", "1,5"), 1200, {}),
                  TemplateLayoutError);
+}
+
+// A last tile that would add only a strip (the cut line, a few millimetres of the outline) is
+// folded into fewer tiles sharing a little less, or, where that cannot be, every tile is given
+// a full window of the sheet. A4 at 600 dpi: a 4760-pixel window, 236 shared, at least 189.
+TEST(TileGrid, NoTileAddsOnlyAStrip) {
+    const TemplateMetrics m = templateMetrics(600);
+    const PixelRect window{0, 0, 4760, 6000};
+    for (const auto& [sheet, columns, step] : {std::tuple{4760 + 4524 + 1000, 3, 4524},
+                                               {4760 + 4524 + 30, 2, 4554},   // folded
+                                               {4760 + 4524 + 100, 3, 2312},  // spread
+                                               {4760 + 10, 2, 10}}) {
+        SCOPED_TRACE(sheet);
+        const TileGrid grid = tileGrid(sheet, 100, window, m.tiles);
+        EXPECT_EQ(grid.columns, columns);
+        EXPECT_EQ(grid.stepX, step);
+        EXPECT_GE(4760 - grid.stepX, m.tiles.leastOverlap);
+        EXPECT_GE(4760 + (grid.columns - 1) * grid.stepX, sheet);
+    }
 }
 
 }  // namespace
