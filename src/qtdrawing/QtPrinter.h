@@ -35,6 +35,8 @@ public:
 
     std::int32_t resolutionDpi() override;
     PrinterGeometry geometry() override;
+    // The printer's name, or the file a prepared printer writes to.
+    std::string destinationName() override;
     void beginDocument(std::string_view name) override;
     void newPage() override;
     void endDocument() override;

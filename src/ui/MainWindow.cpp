@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -130,6 +131,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     templateActions_ = new TemplateActions([this]() -> const PropellerDesign& { return design_; },
                                            [this] { return sectionOptions_; }, services_.messages,
                                            this, &services_.settings);
+    templateActions_->setDesignName([this] { return QFileInfo(session_->filePath()).fileName(); });
     mainMenu_->addTemplateActions(templateActions_->actions());
     imageView_->setContextMenuPolicy(Qt::ActionsContextMenu);
     imageView_->addActions(templateActions_->actions());

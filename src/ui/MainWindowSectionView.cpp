@@ -4,6 +4,7 @@
 // same outlines on paper.
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -16,7 +17,10 @@
 #include "qtdrawing/QtCanvas.h"
 #include "templates/TemplatePrint.h"
 #include "ui/ArrowSelector.h"
+#include "ui/DesignSession.h"
 #include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
+#include "ui/TemplateActions.h"
 #include "ui/ZoomSlider.h"
 #include "widgets/PictureWidget.h"
 #include "widgets/ZoomableImageView.h"
@@ -91,7 +95,13 @@ void MainWindow::updateControlMarks() {
 }
 
 void MainWindow::print() {
-    printTemplates(design_, services_.printer, sectionOptions_, todayText());
+    const PrintedTemplates printed = printTemplates(
+        design_, services_.printer, sectionOptions_, todayText(),
+        templateJobName(design_, QFileInfo(session_->filePath()).fileName().toStdString()),
+        templateLineWidthMm(services_.settings));
+    services_.messages.inform(
+        this, printedTemplatesText(
+                  printed, QString::fromStdString(services_.printer.destinationName()), false));
 }
 
 }  // namespace kelvarin
