@@ -42,6 +42,9 @@ public:
     void endDocument() override;
     Canvas& pageCanvas() override;
 
+    // The pages of the last document that went to the printer: those in its page range.
+    int pagesSent() const { return pagesStarted_; }
+
 private:
     QPrinter& device();
     void requireDocument() const;

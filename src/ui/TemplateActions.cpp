@@ -246,7 +246,7 @@ void TemplateActions::printTemplatesWithDialog() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent_);
     dialog.setWindowTitle(tr("Печать шаблонов"));
-    dialog.setMinMax(1, kMaxTemplatePages);
+    dialog.setMinMax(1, kMaxTemplatePages + 1);  // the overview first
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     if (dialog.exec() != QDialog::Accepted) {
         return;
@@ -255,8 +255,10 @@ void TemplateActions::printTemplatesWithDialog() {
     useResolutionOf(printer);
     try {
         QtPrinter chosen(printer);
-        const PrintedTemplates printed = printTemplates(design_(), chosen, options_(), todayText(),
-                                                        jobName(), templateLineWidthMm(*settings_));
+        PrintedTemplates printed = printTemplates(design_(), chosen, options_(), todayText(),
+                                                  jobName(), templateLineWidthMm(*settings_));
+        // Fewer where the dialog chose a range of pages.
+        printed.sheets = chosen.pagesSent();
         messages_.inform(
             parent_, printedTemplatesText(printed, QString::fromStdString(chosen.destinationName()),
                                           !printer.outputFileName().isEmpty()));
