@@ -217,6 +217,9 @@ private:
         }
         Placed placed = placeAt(block.figure, p.caption, y_, bandTop_);
         if (!sheet_ && (pageFull_ || (!pageEmpty_ && !fits(placed)))) {
+            if (leftOutForPages(p, 1)) {
+                return;
+            }
             startPage();
             placed = placeAt(block.figure, p.caption, y_, bandTop_);
         }
@@ -296,6 +299,22 @@ private:
                caption.right <= width_ && caption.top >= 0;
     }
 
+    // Leaves the template out where its `pages` would take the document past kMaxTemplatePages.
+    bool leftOutForPages(const TemplatePlacement& p, int pages) {
+        const int used = static_cast<int>(doc_.pages.size()) - (pageEmpty_ ? 1 : 0);
+        if (used + pages <= kMaxTemplatePages) {
+            return false;
+        }
+        doc_.omissions.push_back(
+            {p.kind, p.section, pages,
+             withArguments(translatedText("kelvarin::TemplateLayout",
+                                          "%1 не помещается: задание заняло бы больше %2 "
+                                          "страниц; выберите бумагу большего размера или "
+                                          "проверьте диаметр и шаг винта"),
+                           {templateName(p), std::to_string(kMaxTemplatePages)})});
+        return true;
+    }
+
     void startPage() {
         if (!pageEmpty_) {
             if (static_cast<int>(doc_.pages.size()) >= kMaxTemplatePages) {
@@ -347,6 +366,9 @@ private:
                                     "большего размера или проверьте диаметр и шаг винта"),
                      {templateName(p), std::to_string(tiles),
                       std::to_string(kMaxTilesPerTemplate)})});
+            return;
+        }
+        if (leftOutForPages(p, tiles)) {
             return;
         }
         ++nextElement_;

@@ -24,8 +24,8 @@ public:
     using Failure::Failure;
 };
 
-// More pages than this for one set of templates is refused: a 4 m propeller's fit on 45 A4
-// sheets, and taping more together is no longer a template.
+// No job takes more pages than this (and the overview): a 4 m propeller's fit on 45 A4 sheets,
+// and taping more together is no longer a template; what would pass it is left out.
 inline constexpr int kMaxTemplatePages = 48;
 // Nor is a sheet (SVG, DXF) larger than this on either side.
 inline constexpr double kMaxSheetMm = 20000.0;
@@ -108,12 +108,13 @@ std::string todayText();
 // when it is not the first on its page and would reach the foot; one that does not fit an
 // empty page is tiled on pages of its own, without a cut line (nothing shares its pages), and
 // no tile adds less than kShortestTileFragmentMm. A template that would need more than
-// kMaxTilesPerTemplate tiles is left out and listed in omissions; the others are laid out.
+// kMaxTilesPerTemplate tiles, or that would take the job past kMaxTemplatePages, is left out
+// and listed in omissions; the others are laid out.
 // With style.overviewPage a job of more than one page starts with an overview: every template
 // at one scale, each with its pages, a tiled one with its tiles drawn over it and numbered as
 // their headers number them. Every stroke's arithmetic is done here, so nothing can fail once
 // paper is used. Throws TemplateLayoutError (Russian, saying why) for a section of negative
-// size, every template left out, more than kMaxTemplatePages pages, or a page too small;
+// size, every template left out, or a page too small;
 // ArithmeticError for coordinates beyond 32 bits.
 TemplateDocument layOutTemplates(const PropellerDesign& design, const PrinterGeometry& page,
                                  const SectionOptions& options, std::string_view date = {},
