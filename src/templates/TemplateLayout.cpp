@@ -137,7 +137,7 @@ public:
         footer_ = templateFooter(design, date, m_, width_);
         usableHeight_ =
             sheet_ ? kOpenSheetHeight
-                   : subtractInt32(doc_.page.pageHeightPx, addInt32(footer_.height, m_.clearance));
+                   : subtractInt32(doc_.page.pageHeightPx, addInt32(footer_.height, m_.captionGap));
         if (width_ <= m_.outlineLeft + m_.tiles.overlap ||
             usableHeight_ <= m_.pageTop + m_.tiles.overlap) {
             throw TemplateLayoutError(translatedText(
@@ -604,7 +604,7 @@ private:
     void addFooters() {
         std::int32_t top = subtractInt32(doc_.page.pageHeightPx, footer_.height);
         if (sheet_) {
-            top = addInt32(contentBottom_, m_.clearance);
+            top = addInt32(contentBottom_, m_.captionGap);
             doc_.page.pageHeightPx = addInt32(addInt32(top, footer_.height), m_.clearance);
             const auto mm = [&](std::int32_t px) { return px * kMmPerInch / m_.dpi; };
             if (mm(doc_.page.pageWidthPx) > kMaxSheetMm ||
