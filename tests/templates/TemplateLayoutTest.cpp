@@ -88,7 +88,8 @@ void ExpectTextsClearOfDrawings(const TemplateDocument& doc) {
 
 TEST(TemplateLayout, NothingOverlapsAndNothingLeavesThePage) {
     const PropellerDesign start = testing::DefaultDesign();
-    const PropellerDesign large = testing::DesignOf("250", "1,5");  // tiled where turned
+    // Tiled where turned, and with the overview page.
+    const PropellerDesign large = testing::DesignOf("250", "1,5");
     for (std::int32_t dpi : {300, 600, 1200}) {
         for (const SectionOptions options :
              {SectionOptions{false, false}, SectionOptions{true, false},
@@ -97,7 +98,7 @@ TEST(TemplateLayout, NothingOverlapsAndNothingLeavesThePage) {
                                               << ", marks " << options.controlMarks);
             for (const TemplateDocument& doc :
                  {layOutTemplates(start, A4At(dpi), options),
-                  layOutTemplates(large, A4At(dpi), options),
+                  layOutTemplates(large, A4At(dpi), options, {}, {0.25, true}),
                   layOutTemplateSheet(large, dpi, options, "07.12.2026")}) {
                 ExpectNothingOverlaps(doc);
                 ExpectTextsClearOfDrawings(doc);
