@@ -2,7 +2,6 @@
 #include "templates/TemplateLayout.h"
 
 #include <algorithm>
-#include <cmath>
 #include <ctime>
 #include <limits>
 #include <optional>
@@ -14,6 +13,7 @@
 #include "templates/TemplateFigures.h"
 #include "templates/TemplateFooter.h"
 #include "templates/TemplateMetrics.h"
+#include "templates/TemplateOverview.h"
 #include "templates/TemplateText.h"
 #include "translation/Translation.h"
 
@@ -163,22 +163,6 @@ public:
     }
 
 private:
-    // What each placed template shows, for the overview: its figure as placed (on its page, or
-    // on its tiled sheet) and its tiles.
-    struct Shown {
-        std::vector<TemplateItem> items;
-        PixelRect box;
-        std::optional<TileGrid> tiles;
-    };
-
-    // One template on the overview, and where it goes at the scale last arranged.
-    struct Group {
-        const Shown* shown = nullptr;
-        TemplateItem label;
-        PixelRect box;    // the figure and its tiles, at true size
-        OutlinePoint at;  // the label's top-left corner on the overview
-    };
-
     std::vector<Block> buildBlocks() const {
         std::vector<Block> blocks;
         for (int n = kFirstSection; n <= kLastSection; ++n) {
@@ -225,7 +209,7 @@ private:
         }
         p.firstPage = static_cast<int>(doc_.pages.size()) - 1;
         record(p, placed.figure, placed.left, placed.top, placed.cut.y);
-        shown_.push_back({placed.figure.items, placed.figure.box, std::nullopt});
+        shown_.push_back({{}, 0, 0, placed.figure.items, placed.figure.box, std::nullopt});
 
         TemplatePage& page = doc_.pages.back();
         page.items.push_back(withElement(placed.caption));
@@ -386,7 +370,7 @@ private:
         p.tileStepY = grid.stepY;
         p.windowTop = window.top;
         record(p, figure, sheetLeft, sheetTop, figure.bottom);
-        shown_.push_back({figure.items, figure.box, grid});
+        shown_.push_back({{}, 0, 0, figure.items, figure.box, grid});
 
         for (int t = 0; t < tiles; ++t) {
             if (t > 0) {
@@ -429,174 +413,30 @@ private:
             withElement(textItem(sheet, {m_.captionLeft + size.width + gap, top}, points, m_.dpi)));
     }
 
-    // The overview page, put first: every template at one scale, as large as the page allows
-    // (true size at most), in rows, each headed by its name and its pages; over a tiled one
-    // its tiles, numbered as their pages' headers number them.
+    // The overview page, put first (TemplateOverview.h); none where even the names do not fit.
     void addOverview() {
-        const int firstPage = 2;  // the overview is page 1
-        std::vector<Group> groups;
+        std::vector<OverviewEntry> entries;
         for (std::size_t i = 0; i < shown_.size(); ++i) {
             const TemplatePlacement& p = doc_.placements[i];
-            const int from = p.firstPage + firstPage;
-            const int to = from + p.tileCount() - 1;
-            const std::string pages =
-                from == to ? withArguments(translatedText("kelvarin::TemplateLayout", "стр. %1"),
-                                           {std::to_string(from)})
-                           : withArguments(translatedText("kelvarin::TemplateLayout", "стр. %1–%2"),
-                                           {std::to_string(from), std::to_string(to)});
-            Group g;
-            g.shown = &shown_[i];
-            g.label = textItem(templateName(p) + ", " + pages, {0, 0}, kSmallestTextPoints, m_.dpi);
-            g.box = shown_[i].box;
-            if (const std::optional<TileGrid>& t = shown_[i].tiles) {
-                g.box = unite(g.box, {0, 0, (t->columns - 1) * t->stepX + t->windowWidth,
-                                      (t->rows - 1) * t->stepY + t->windowHeight});
-            }
-            groups.push_back(std::move(g));
+            OverviewEntry entry = shown_[i];
+            entry.name = templateName(p);
+            // Printed pages count from 1, the overview's first.
+            entry.firstPage = p.firstPage + 2;
+            entry.pages = p.tileCount();
+            entries.push_back(std::move(entry));
         }
         const PixelRect area{m_.outlineLeft, m_.pageTop, subtractInt32(width_, m_.clearance),
                              usableHeight_};
-        // The largest scale whose rows fit, found by halving: the rows only grow with it.
-        double low = 0;
-        double high = 1;
-        if (!arrange(groups, area, high)) {
-            for (int step = 0; step < 40; ++step) {
-                const double middle = (low + high) / 2;
-                (arrange(groups, area, middle) ? low : high) = middle;
-            }
-            if (low <= 0 || !arrange(groups, area, low)) {
-                return;  // not even the names fit: no overview rather than a crowded one
-            }
-            high = low;
+        std::optional<TemplatePage> overview =
+            overviewPage(entries, static_cast<int>(doc_.pages.size()) + 1, m_, area, nextElement_);
+        if (!overview) {
+            return;
         }
-        arrange(groups, area, high);
-
-        TemplatePage overview;
-        const std::string title = withArguments(
-            translatedText("kelvarin::TemplateLayout", "Обзор шаблонов; страниц в задании: %1"),
-            {std::to_string(doc_.pages.size() + 1)});
-        const int points = std::max(fittingPoints(title, subtractInt32(width_, m_.captionLeft),
-                                                  subtractInt32(m_.pageTop, m_.captionGap), m_.dpi),
-                                    kSmallestTextPoints);
-        overview.items.push_back(withElement(textItem(
-            title,
-            {m_.captionLeft,
-             subtractInt32(m_.pageTop, m_.captionGap + textSize(title, points, m_.dpi).height)},
-            points, m_.dpi)));
-        for (const Group& g : groups) {
-            drawGroup(overview, g, high);
-        }
-        doc_.pages.insert(doc_.pages.begin(), std::move(overview));
+        doc_.pages.insert(doc_.pages.begin(), std::move(*overview));
         for (TemplatePlacement& p : doc_.placements) {
             ++p.firstPage;
         }
         doc_.hasOverview = true;
-    }
-
-    static std::int32_t scaled(std::int32_t v, double scale) {
-        return static_cast<std::int32_t>(std::ceil(v * scale));
-    }
-
-    // Sets each group's place at the scale, in rows left to right; false where they overflow
-    // the area.
-    bool arrange(std::vector<Group>& groups, const PixelRect& area, double scale) const {
-        const std::int32_t gap = 2 * m_.captionGap;
-        std::int32_t x = area.left;
-        std::int32_t y = area.top;
-        std::int32_t rowHeight = 0;
-        for (Group& g : groups) {
-            const PixelRect& label = std::get<TextShape>(g.label.shape).box;
-            const std::int32_t width =
-                std::max(label.right - label.left, scaled(g.box.right - g.box.left, scale));
-            const std::int32_t height =
-                label.bottom - label.top + m_.captionGap + scaled(g.box.bottom - g.box.top, scale);
-            if (x > area.left && x + width > area.right) {
-                x = area.left;
-                y += rowHeight + gap;
-                rowHeight = 0;
-            }
-            if (x + width > area.right || y + height > area.bottom) {
-                return false;
-            }
-            g.at = {x, y};
-            x += width + gap;
-            rowHeight = std::max(rowHeight, height);
-        }
-        return true;
-    }
-
-    void drawGroup(TemplatePage& page, const Group& g, double scale) {
-        // Name, figure and tiles are one element: they belong together.
-        const int element = nextElement_++;
-        TemplateItem label = g.label;
-        translateItem(label, g.at.x, g.at.y);
-        label.element = element;
-        const PixelRect labelBox = std::get<TextShape>(label.shape).box;
-        page.items.push_back(std::move(label));
-        // The figure's box starts below the label.
-        const std::int32_t left = g.at.x;
-        const std::int32_t top = labelBox.bottom + m_.captionGap;
-        const auto map = [&](OutlinePoint q) {
-            return OutlinePoint{
-                left + static_cast<std::int32_t>(std::lround((q.x - g.box.left) * scale)),
-                top + static_cast<std::int32_t>(std::lround((q.y - g.box.top) * scale))};
-        };
-        const auto add = [&](TemplateLayer layer, TemplateShape shape, PenStyle style) {
-            TemplateItem item;
-            item.layer = layer;
-            item.pen = {m_.pens.outlineWidth, kBlack, style};
-            item.shape = std::move(shape);
-            item.element = element;
-            page.items.push_back(std::move(item));
-        };
-        // The strokes only: marks and station numbers would be specks at this scale.
-        for (const TemplateItem& item : g.shown->items) {
-            if (const auto* path = std::get_if<BezierPath>(&item.shape)) {
-                BezierPath small;
-                for (const BezierSegment& segment : path->segments) {
-                    small.segments.push_back(
-                        {map(segment[0]), map(segment[1]), map(segment[2]), map(segment[3])});
-                }
-                add(item.layer, std::move(small), item.pen.style);
-            } else if (const auto* line = std::get_if<LineShape>(&item.shape)) {
-                add(item.layer, LineShape{map(line->from), map(line->to)}, item.pen.style);
-            }
-        }
-        if (!g.shown->tiles) {
-            return;
-        }
-        const TileGrid& t = *g.shown->tiles;
-        for (int r = 0; r < t.rows; ++r) {
-            for (int c = 0; c < t.columns; ++c) {
-                const OutlinePoint a = map({c * t.stepX, r * t.stepY});
-                const OutlinePoint b =
-                    map({c * t.stepX + t.windowWidth, r * t.stepY + t.windowHeight});
-                const OutlinePoint corners[] = {a, {b.x, a.y}, b, {a.x, b.y}, a};
-                for (int k = 0; k < 4; ++k) {
-                    add(TemplateLayer::Marks, LineShape{corners[k], corners[k + 1]},
-                        PenStyle::Dotted);
-                }
-                // The tile's number in its corner: the last column's and row's in the far one,
-                // so that tiles sharing most of their window keep their numbers apart.
-                const std::string number = std::to_string(r * t.columns + c + 1);
-                const TextSize size = textSize(number, kSmallestTextPoints, m_.dpi);
-                const bool lastColumn = c + 1 == t.columns;
-                const bool lastRow = r + 1 == t.rows;
-                const std::int32_t roomX =
-                    lastColumn ? b.x - a.x : map({(c + 1) * t.stepX, 0}).x - a.x;
-                const std::int32_t roomY =
-                    lastRow ? b.y - a.y : map({0, (r + 1) * t.stepY}).y - a.y;
-                if (size.width + 2 * m_.clearance <= roomX &&
-                    size.height + 2 * m_.clearance <= roomY) {
-                    const OutlinePoint at{
-                        lastColumn && c > 0 ? b.x - m_.clearance - size.width : a.x + m_.clearance,
-                        lastRow && r > 0 ? b.y - m_.clearance - size.height : a.y + m_.clearance};
-                    TemplateItem text = textItem(number, at, kSmallestTextPoints, m_.dpi);
-                    text.element = element;
-                    page.items.push_back(std::move(text));
-                }
-            }
-        }
     }
 
     // The calibration bars and the design line: at the foot of every page, or once below the
@@ -639,7 +479,9 @@ private:
     SectionOptions options_;
     TemplateStyle style_;
     bool sheet_;
-    std::vector<Shown> shown_;
+    // What each placed template shows, for the overview: its figure as placed (on its page, or
+    // on its tiled sheet) and its tiles.
+    std::vector<OverviewEntry> shown_;
     TemplateDocument doc_;
     std::vector<Block> blocks_;
     TemplateFooter footer_;
