@@ -2272,6 +2272,10 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
         <source>%1 не помещается: задание заняло бы больше %2 страниц; выберите бумагу большего размера или проверьте диаметр и шаг винта</source>
         <translation>%1 does not fit: the job would take more than %2 pages; choose larger paper or check the propeller diameter and pitch</translation>
     </message>
+    <message>
+        <source>Профили сечений лопасти %1–%2 радиуса</source>
+        <translation>Blade sections at %1–%2 R</translation>
+    </message>
 </context>
 <context>
     <name>kelvarin::TemplateMetrics</name>

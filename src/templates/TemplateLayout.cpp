@@ -148,8 +148,17 @@ public:
     }
 
     TemplateDocument run() {
-        for (Block& block : blocks_) {
-            place(block);
+        for (std::size_t i = 0; i < blocks_.size();) {
+            // Templates only too wide for a page share their tiles, one below the other.
+            std::vector<Block*> wide;
+            while (i < blocks_.size() && onlyTooWide(blocks_[i])) {
+                wide.push_back(&blocks_[i++]);
+            }
+            if (!wide.empty()) {
+                placeStacked(wide);
+            } else {
+                place(blocks_[i++]);
+            }
         }
         if (doc_.placements.empty()) {
             // Nothing to print at all: the first reason is the one to act on.
@@ -209,7 +218,8 @@ private:
         }
         p.firstPage = static_cast<int>(doc_.pages.size()) - 1;
         record(p, placed.figure, placed.left, placed.top, placed.cut.y);
-        shown_.push_back({{}, 0, 0, placed.figure.items, placed.figure.box, std::nullopt});
+        shown_.push_back({templateName(p), p.firstPage, 1, placed.figure.items, placed.figure.box,
+                          std::nullopt});
 
         TemplatePage& page = doc_.pages.back();
         page.items.push_back(withElement(placed.caption));
@@ -253,12 +263,13 @@ private:
     // The template with its figure's origin at y (or lower, where the caption needs room above
     // it) and its caption below bandTop.
     Placed placeAt(TemplateFigure figure, const std::string& caption, std::int32_t y,
-                   std::int32_t bandTop) const {
+                   std::int32_t bandTop, std::optional<std::int32_t> width = {}) const {
+        const std::int32_t right = width.value_or(width_);
         const std::int32_t figureTop = addInt32(y, figure.box.top);
         const std::int32_t captionRoom =
             subtractInt32(subtractInt32(figureTop, m_.captionGap), bandTop);
         int points =
-            fittingPoints(caption, subtractInt32(width_, m_.captionLeft), captionRoom, m_.dpi);
+            fittingPoints(caption, subtractInt32(right, m_.captionLeft), captionRoom, m_.dpi);
         if (points == 0) {
             points = kSmallestTextPoints;
             y = addInt32(y, subtractInt32(textSize(caption, points, m_.dpi).height, captionRoom));
@@ -271,7 +282,7 @@ private:
         const TextSize size = textSize(caption, points, m_.dpi);
         placed.caption =
             textItem(caption, {m_.captionLeft, captionBottom - size.height}, points, m_.dpi);
-        placed.cut = cutLineBelow(figure, width_, m_);
+        placed.cut = cutLineBelow(figure, right, m_);
         placed.figure = std::move(figure);
         return placed;
     }
@@ -370,14 +381,23 @@ private:
         p.tileStepY = grid.stepY;
         p.windowTop = window.top;
         record(p, figure, sheetLeft, sheetTop, figure.bottom);
-        shown_.push_back({{}, 0, 0, figure.items, figure.box, grid});
+        shown_.push_back({templateName(p), p.firstPage, tiles, figure.items, figure.box, grid});
 
+        layTiles(sheet, grid, window, p.caption);
+        doc_.placements.push_back(p);
+    }
+
+    // The sheet's tiles on pages of their own, from the page just started, each headed by the
+    // caption and "лист i из k".
+    void layTiles(const std::vector<TemplateItem>& sheet, const TileGrid& grid,
+                  const PixelRect& window, const std::string& caption) {
+        const int tiles = grid.columns * grid.rows;
         for (int t = 0; t < tiles; ++t) {
             if (t > 0) {
                 startPage();
             }
             TemplatePage& page = doc_.pages.back();
-            placeTileHeader(page, p.caption, t + 1, tiles);
+            placeTileHeader(page, caption, t + 1, tiles);
             const std::int32_t dx = -grid.stepX * (t % grid.columns);
             const std::int32_t dy = window.top - grid.stepY * (t / grid.columns);
             const PixelRect shown{-dx, window.top - dy, width_ - dx, usableHeight_ - dy};
@@ -392,7 +412,139 @@ private:
             pageEmpty_ = false;
         }
         pageFull_ = true;
-        doc_.placements.push_back(p);
+    }
+
+    // Whether the template is too wide for a page but, its caption and cut line included, no
+    // taller than a tile's window, and no wider than kMaxTilesPerTemplate pages side by side.
+    bool onlyTooWide(const Block& block) const {
+        if (sheet_ || fits(placeAt(block.figure, block.placement.caption, m_.pageTop, 0))) {
+            return false;
+        }
+        const Placed alone = placeAt(block.figure, block.placement.caption, stackTop(block), 0,
+                                     kOpenSheetHeight / 2);
+        const std::int32_t height = addInt32(alone.cut.extentBottom, m_.clearance);
+        const std::int32_t width = stackWidth({&block});
+        const PixelRect window{0, m_.pageTop, width_, usableHeight_};
+        const TileGrid grid = tileGrid(width, height, window, m_.tiles);
+        return grid.rows == 1 && grid.columns <= kMaxTilesPerTemplate;
+    }
+
+    // Where a template's origin goes at the top of a stacked sheet: its 8-point caption above it
+    // and a clearance above that.
+    std::int32_t stackTop(const Block& block) const {
+        const std::int32_t caption =
+            textSize(block.placement.caption, kLargestTextPoints, m_.dpi).height;
+        return subtractInt32(addInt32(m_.clearance, caption + m_.captionGap), block.figure.box.top);
+    }
+
+    // A stacked sheet's width: the widest template with its caption, and a clearance.
+    std::int32_t stackWidth(const std::vector<const Block*>& blocks) const {
+        std::int32_t width = 0;
+        for (const Block* b : blocks) {
+            width = std::max(width, addInt32(figureLeft(b->figure), b->figure.box.right));
+            width = std::max(
+                width, addInt32(m_.captionLeft,
+                                textSize(b->placement.caption, kLargestTextPoints, m_.dpi).width));
+        }
+        return addInt32(width, m_.clearance);
+    }
+
+    // Templates too wide for a page, stacked as on a page of their width (caption, figure, cut
+    // line) on sheets no taller than a tile's window, each sheet cut into the tiles across it:
+    // three sections 30 cm wide take two pages, not six.
+    void placeStacked(const std::vector<Block*>& run) {
+        const PixelRect window{0, m_.pageTop, width_, usableHeight_};
+        const std::int32_t windowHeight = window.bottom - window.top;
+        std::size_t first = 0;
+        while (first < run.size()) {
+            // As many as the window's height holds, one at least.
+            std::vector<const Block*> stack;
+            std::vector<Placed> placed;
+            std::int32_t y = stackTop(*run[first]);
+            std::int32_t bandTop = 0;
+            std::int32_t width = stackWidth(std::vector<const Block*>(
+                run.begin() + static_cast<std::ptrdiff_t>(first), run.end()));
+            for (std::size_t k = first; k < run.size(); ++k) {
+                Placed next = placeAt(run[k]->figure, run[k]->placement.caption, y, bandTop, width);
+                if (!stack.empty() &&
+                    addInt32(next.cut.extentBottom, m_.clearance) > windowHeight) {
+                    break;
+                }
+                y = addInt32(next.figure.bottom, m_.sectionPitch);
+                bandTop = addInt32(next.cut.lineBottom, m_.captionGap);
+                stack.push_back(run[k]);
+                placed.push_back(std::move(next));
+            }
+            first += stack.size();
+            width = stackWidth(stack);
+            std::int32_t bottom = 0;
+            for (const Placed& pl : placed) {
+                bottom = std::max(bottom, pl.cut.extentBottom);
+            }
+            const TileGrid grid = tileGrid(width, addInt32(bottom, m_.clearance), window, m_.tiles);
+            const int tiles = grid.columns * grid.rows;
+            if (leftOutForPages(stack.front()->placement, tiles)) {
+                continue;
+            }
+            std::vector<TemplateItem> sheet;
+            std::vector<TemplateItem> strokes;
+            PixelRect box;
+            startPage();
+            const int firstPage = static_cast<int>(doc_.pages.size()) - 1;
+            for (std::size_t k = 0; k < stack.size(); ++k) {
+                Placed& pl = placed[k];
+                // Cut lines end at the stacked sheet's edge.
+                pl.cut = cutLineBelow(pl.figure, width, m_);
+                TemplatePlacement p = stack[k]->placement;
+                p.firstPage = firstPage;
+                p.columns = grid.columns;
+                p.rows = grid.rows;
+                p.tileStepX = grid.stepX;
+                p.tileStepY = grid.stepY;
+                p.windowTop = window.top;
+                record(p, pl.figure, pl.left, pl.top, pl.cut.y);
+                sheet.push_back(withElement(pl.caption));
+                const int figureElement = nextElement_++;
+                for (TemplateItem item : pl.figure.items) {
+                    item.element = figureElement;
+                    strokes.push_back(item);
+                    sheet.push_back(std::move(item));
+                }
+                box = unite(box, pl.figure.box);
+                sheet.push_back(withElement(pl.cut.scissors));
+                sheet.push_back(withElement(pl.cut.line));
+                doc_.placements.push_back(p);
+            }
+            for (AlignmentCross& cross : alignmentCrosses(grid, sheet, m_.tiles)) {
+                cross.horizontal.element = cross.vertical.element = nextElement_++;
+                sheet.push_back(std::move(cross.horizontal));
+                sheet.push_back(std::move(cross.vertical));
+            }
+            const std::string caption = stackCaption(stack);
+            shown_.push_back({caption, firstPage, tiles, std::move(strokes), box, grid});
+            layTiles(sheet, grid, window, caption);
+        }
+    }
+
+    // What the tiles of a stacked sheet are headed with: the template's caption, or for several
+    // sections "Профили сечений лопасти 0,2–0,4 радиуса".
+    std::string stackCaption(const std::vector<const Block*>& stack) const {
+        const TemplatePlacement& first = stack.front()->placement;
+        const TemplatePlacement& last = stack.back()->placement;
+        if (stack.size() == 1) {
+            return first.caption;
+        }
+        if (first.kind == TemplateKind::Section && last.kind == TemplateKind::Section) {
+            return withArguments(
+                translatedText("kelvarin::TemplateLayout", "Профили сечений лопасти %1–%2 радиуса"),
+                {formatGeneral(kRelativeRadius[stationIndex(first.section)], 15, 0),
+                 formatGeneral(kRelativeRadius[stationIndex(last.section)], 15, 0)});
+        }
+        std::string names;
+        for (const Block* b : stack) {
+            names += (names.empty() ? "" : ", ") + templateName(b->placement);
+        }
+        return names;
     }
 
     void placeTileHeader(TemplatePage& page, const std::string& caption, int tile, int tiles) {
@@ -415,15 +567,9 @@ private:
 
     // The overview page, put first (TemplateOverview.h); none where even the names do not fit.
     void addOverview() {
-        std::vector<OverviewEntry> entries;
-        for (std::size_t i = 0; i < shown_.size(); ++i) {
-            const TemplatePlacement& p = doc_.placements[i];
-            OverviewEntry entry = shown_[i];
-            entry.name = templateName(p);
-            // Printed pages count from 1, the overview's first.
-            entry.firstPage = p.firstPage + 2;
-            entry.pages = p.tileCount();
-            entries.push_back(std::move(entry));
+        std::vector<OverviewEntry> entries = shown_;
+        for (OverviewEntry& entry : entries) {
+            entry.firstPage += 2;  // printed pages count from 1, the overview's first
         }
         const PixelRect area{m_.outlineLeft, m_.pageTop, subtractInt32(width_, m_.clearance),
                              usableHeight_};
@@ -479,8 +625,8 @@ private:
     SectionOptions options_;
     TemplateStyle style_;
     bool sheet_;
-    // What each placed template shows, for the overview: its figure as placed (on its page, or
-    // on its tiled sheet) and its tiles.
+    // What each placed template (or stacked sheet) shows, for the overview: its figure as placed
+    // on its page or tiled sheet, its tiles, and its first page counted from 0.
     std::vector<OverviewEntry> shown_;
     TemplateDocument doc_;
     std::vector<Block> blocks_;

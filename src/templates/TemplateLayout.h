@@ -105,9 +105,10 @@ std::string todayText();
 // 600 dpi and grow in proportion above it; template lines are style.lineWidthMm wide at any
 // resolution. Captions take the largest size from 8 down to 6 points that fits their room and
 // keep kCaptionGapMm from any drawing; no two elements overlap. A template starts a new page
-// when it is not the first on its page and would reach the foot; one that does not fit an
-// empty page is tiled on pages of its own, without a cut line (nothing shares its pages), and
-// no tile adds less than kShortestTileFragmentMm. A template that would need more than
+// when it is not the first on its page and would reach the foot. Templates only too wide for
+// a page are stacked on a sheet of their width and its tiles across; one too tall is tiled on
+// pages of its own, without a cut line (nothing shares its pages); no tile adds less than
+// kShortestTileFragmentMm. A template that would need more than
 // kMaxTilesPerTemplate tiles, or that would take the job past kMaxTemplatePages, is left out
 // and listed in omissions; the others are laid out.
 // With style.overviewPage a job of more than one page starts with an overview: every template
