@@ -33,14 +33,14 @@ constexpr const char* kLineWidthKey = "templates/lineWidthMm";
 // "%n листов отправлено на принтер %1" in the three Russian forms a number takes: 1 (21, 31,
 // …), 2–4 (22–24, …) and the rest; the English has its own two in each.
 constexpr std::array<const char*, 3> kSentToPrinter = {
-    QT_TRANSLATE_NOOP("kelvarin::TemplateActions", "%n лист отправлен на принтер %1"),
-    QT_TRANSLATE_NOOP("kelvarin::TemplateActions", "%n листа отправлено на принтер %1"),
-    QT_TRANSLATE_NOOP("kelvarin::TemplateActions", "%n листов отправлено на принтер %1"),
+    QT_TRANSLATE_N_NOOP("kelvarin::TemplateActions", "%n лист отправлен на принтер %1"),
+    QT_TRANSLATE_N_NOOP("kelvarin::TemplateActions", "%n листа отправлено на принтер %1"),
+    QT_TRANSLATE_N_NOOP("kelvarin::TemplateActions", "%n листов отправлено на принтер %1"),
 };
 constexpr std::array<const char*, 3> kWrittenToFile = {
-    QT_TRANSLATE_NOOP("kelvarin::TemplateActions", "%n лист записан в файл %1"),
-    QT_TRANSLATE_NOOP("kelvarin::TemplateActions", "%n листа записано в файл %1"),
-    QT_TRANSLATE_NOOP("kelvarin::TemplateActions", "%n листов записано в файл %1"),
+    QT_TRANSLATE_N_NOOP("kelvarin::TemplateActions", "%n лист записан в файл %1"),
+    QT_TRANSLATE_N_NOOP("kelvarin::TemplateActions", "%n листа записано в файл %1"),
+    QT_TRANSLATE_N_NOOP("kelvarin::TemplateActions", "%n листов записано в файл %1"),
 };
 
 std::size_t russianNumberForm(int n) {
