@@ -2423,6 +2423,72 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
         <source>Предварительный просмотр шаблонов</source>
         <translation>Template Print Preview</translation>
     </message>
+    <message numerus="yes">
+        <source>%n лист отправлен на принтер %1</source>
+        <translation>
+            <numerusform>%n sheet sent to printer %1</numerusform>
+            <numerusform>%n sheets sent to printer %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n листа отправлено на принтер %1</source>
+        <translation>
+            <numerusform>%n sheet sent to printer %1</numerusform>
+            <numerusform>%n sheets sent to printer %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n листов отправлено на принтер %1</source>
+        <translation>
+            <numerusform>%n sheet sent to printer %1</numerusform>
+            <numerusform>%n sheets sent to printer %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n лист записан в файл %1</source>
+        <translation>
+            <numerusform>%n sheet written to the file %1</numerusform>
+            <numerusform>%n sheets written to the file %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n листа записано в файл %1</source>
+        <translation>
+            <numerusform>%n sheet written to the file %1</numerusform>
+            <numerusform>%n sheets written to the file %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n листов записано в файл %1</source>
+        <translation>
+            <numerusform>%n sheet written to the file %1</numerusform>
+            <numerusform>%n sheets written to the file %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Не вошло: %1.</source>
+        <translation>Left out: %1.</translation>
+    </message>
+    <message>
+        <source>Толщина линий шаблонов</source>
+        <translation>Template line width</translation>
+    </message>
+    <message>
+        <source>Толщина линий шаблонов…</source>
+        <translation>Template line width…</translation>
+    </message>
+    <message>
+        <source>Толщина линий на бумаге, мм (от 0,1 до 0,5):</source>
+        <translation>Line width on paper, mm (0.1 to 0.5):</translation>
+    </message>
+    <message>
+        <source>Шаблоны сохранены в файл %1.</source>
+        <translation>Templates saved to the file %1.</translation>
+    </message>
+    <message>
+        <source>Показаны не все шаблоны.</source>
+        <translation>Not all templates are shown.</translation>
+    </message>
 </context>
 <context>
     <name>kelvarin::TemplateExport</name>
@@ -2520,6 +2586,26 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
         <source>Вид лопасти сбоку, станции %1–%2, %3–%4 мм от центра винта</source>
         <translation>Blade side view, stations %1–%2, %3–%4 mm from the propeller centre</translation>
     </message>
+    <message>
+        <source>стр. %1</source>
+        <translation>p. %1</translation>
+    </message>
+    <message>
+        <source>стр. %1–%2</source>
+        <translation>pp. %1–%2</translation>
+    </message>
+    <message>
+        <source>Обзор шаблонов; страниц в задании: %1</source>
+        <translation>Template overview; pages in this job: %1</translation>
+    </message>
+    <message>
+        <source>%1 не помещается: задание заняло бы больше %2 страниц; выберите бумагу большего размера или проверьте диаметр и шаг винта</source>
+        <translation>%1 does not fit: the job would take more than %2 pages; choose larger paper or check the propeller diameter and pitch</translation>
+    </message>
+    <message>
+        <source>Профили сечений лопасти %1–%2 радиуса</source>
+        <translation>Blade sections at %1–%2 R</translation>
+    </message>
 </context>
 <context>
     <name>kelvarin::TemplateMetrics</name>
@@ -2537,6 +2623,10 @@ Example: kelvarin-cli save --power 20 --rpm 2600 --vmax 60 --vdesign 45 -o my.ke
     <message>
         <source>сечения слишком велики для принтера</source>
         <translation>the sections are too large for the printer</translation>
+    </message>
+    <message>
+        <source>Шаблоны: %1</source>
+        <translation>Templates: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "core/Failure.h"
@@ -37,6 +38,10 @@ public:
 
     // The geometry of the default printer; throws PrinterMissing.
     virtual PrinterGeometry geometry() = 0;
+
+    // Where the pages go, for telling the user: the printer's name, or the file's. Empty where
+    // unknown.
+    virtual std::string destinationName() { return {}; }
 
     virtual void beginDocument(std::string_view name) = 0;  // the document and its first page
     virtual void newPage() = 0;

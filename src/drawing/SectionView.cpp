@@ -2,8 +2,8 @@
 #include "drawing/SectionView.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
+#include <optional>
 
 #include "core/BladeTables.h"
 #include "core/Failure.h"
@@ -27,32 +27,50 @@ std::int64_t bitmapPixels(const SectionOutlines& outlines, int section) {
 
 SectionOutlines buildViewOutlines(const PropellerDesign& design, std::int32_t printerDpi,
                                   bool turned, int section) {
-    std::int32_t divisor = 1;
-    for (;;) {
+    // The outlines at printerDpi / divisor where their bitmap fits; nothing where it does not.
+    const auto fitting = [&](std::int32_t divisor) -> std::optional<SectionOutlines> {
         const std::int32_t dpi = printerDpi / divisor;
-        std::int32_t next = divisor + 1;
         try {
             SectionOutlines outlines = buildSectionOutlines(design, dpi, turned);
-            const std::int64_t pixels = bitmapPixels(outlines, section);
-            if (pixels <= kMaxViewBitmapPixels || dpi <= 1) {
+            if (bitmapPixels(outlines, section) <= kMaxViewBitmapPixels || dpi <= 1) {
                 return outlines;
             }
-            // The pixels shrink with the square of the divisor: go straight to about the one
-            // that fits, then on one by one where rounding left it a little short.
-            const double ratio = static_cast<double>(pixels) / kMaxViewBitmapPixels;
-            next = std::max<std::int32_t>(
-                next, static_cast<std::int32_t>(
-                          std::min<double>(std::ceil(divisor * std::sqrt(ratio)), printerDpi)));
         } catch (const ArithmeticError&) {
             // Too large even to build at this resolution.
             if (dpi <= 1) {
                 throw;
             }
-            next = static_cast<std::int32_t>(std::max<std::int64_t>(
-                next, std::min<std::int64_t>(std::int64_t{divisor} * 2, printerDpi)));
         }
-        divisor = next;
+        return std::nullopt;
+    };
+    std::optional<SectionOutlines> best = fitting(1);
+    if (best) {
+        return std::move(*best);
     }
+    // Doubling the divisor brackets the largest fraction that fits (the bitmap only shrinks as
+    // the divisor grows); halving the bracket then finds it, where an estimate from the square
+    // of the divisor could step past it by the rounding of the outlines.
+    std::int32_t tooLarge = 1;
+    std::int32_t fits = 1;
+    for (;;) {
+        fits =
+            static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{fits} * 2, printerDpi));
+        best = fitting(fits);
+        if (best) {
+            break;
+        }
+        tooLarge = fits;
+    }
+    while (fits - tooLarge > 1) {
+        const std::int32_t middle = tooLarge + (fits - tooLarge) / 2;
+        if (std::optional<SectionOutlines> outlines = fitting(middle)) {
+            best = std::move(outlines);
+            fits = middle;
+        } else {
+            tooLarge = middle;
+        }
+    }
+    return std::move(*best);
 }
 
 std::string sectionViewCaption(const PropellerDesign& design, int section) {

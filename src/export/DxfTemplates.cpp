@@ -2,6 +2,7 @@
 #include <dl_dxf.h>
 #include <dl_writer_ascii.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -83,6 +84,19 @@ constexpr std::array<LayerStyle, 5> kLayers = {{
     {TemplateLayer::Text, "text", 7},
 }};
 
+// The line weights DXF knows, in hundredths of a millimetre.
+constexpr std::array<int, 24> kLineWeights = {0,  5,   9,   13,  15,  18,  20,  25,
+                                              30, 35,  40,  50,  53,  60,  70,  80,
+                                              90, 100, 106, 120, 140, 158, 200, 211};
+
+// The weight a template line of this width is drawn with: the nearest DXF has.
+int lineWeightOf(double widthMm) {
+    const double hundredths = templateLineMm(widthMm) * 100;
+    return *std::min_element(kLineWeights.begin(), kLineWeights.end(), [&](int a, int b) {
+        return std::abs(a - hundredths) < std::abs(b - hundredths);
+    });
+}
+
 const char* layerName(TemplateLayer layer) {
     for (const LayerStyle& style : kLayers) {
         if (style.layer == layer) {
@@ -121,8 +135,9 @@ std::string dxfEncoded(std::string_view utf8) {
 
 class DxfDrawing {
 public:
-    explicit DxfDrawing(const TemplateDocument& sheet)
-        : mmPerPixel_(kMmPerInch / sheet.page.dpi),
+    DxfDrawing(const TemplateDocument& sheet, double lineWidthMm)
+        : lineWeight_(lineWeightOf(lineWidthMm)),
+          mmPerPixel_(kMmPerInch / sheet.page.dpi),
           heightMm_(sheet.page.pageHeightPx * kMmPerInch / sheet.page.dpi),
           page_(sheet.pages.front()),
           dpi_(sheet.page.dpi) {}
@@ -195,7 +210,7 @@ private:
         for (const LayerStyle& style : kLayers) {
             dxf_.writeLayer(
                 out, DL_LayerData(style.name, 0),
-                DL_Attributes("", style.color, 9,
+                DL_Attributes("", style.color, lineWeight_,
                               style.layer == TemplateLayer::CutLine ? "DOT" : "CONTINUOUS", 1.0));
         }
         out.tableEnd();
@@ -281,6 +296,7 @@ private:
     }
 
     DL_Dxf dxf_;
+    int lineWeight_;  // hundredths of a millimetre, every layer's
     double mmPerPixel_;
     double heightMm_;
     const TemplatePage& page_;
@@ -291,8 +307,8 @@ private:
 
 std::string templatesDxf(const PropellerDesign& design, const TemplateExportOptions& options) {
     const TemplateDocument sheet =
-        layOutTemplateSheet(design, kExportDpi, options.section, options.date);
-    DxfDrawing drawing(sheet);
+        layOutTemplateSheet(design, kExportDpi, options.section, options.date, options.lineWidthMm);
+    DxfDrawing drawing(sheet, options.lineWidthMm);
     if (const std::size_t points = drawing.pointCount(); points > kMostPoints) {
         throw TemplateLayoutError(
             withArguments(translatedText("kelvarin::DxfTemplates",

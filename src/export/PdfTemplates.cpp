@@ -70,7 +70,8 @@ private:
 
 }  // namespace
 
-std::string templatesPdf(const PropellerDesign& design, const TemplateExportOptions& options) {
+std::string templatesPdf(const PropellerDesign& design, const TemplateExportOptions& options,
+                         std::vector<std::string>* leftOut) {
     if (QGuiApplication::instance() == nullptr) {
         throw Failure(
             translatedText("kelvarin::PdfTemplates",
@@ -78,8 +79,15 @@ std::string templatesPdf(const PropellerDesign& design, const TemplateExportOpti
     }
     const QPageLayout page = pageLayoutOf(options.paper);
     const QRect printable = page.paintRectPixels(kExportDpi);
-    const TemplateDocument document = layOutTemplates(
-        design, {kExportDpi, printable.width(), printable.height()}, options.section, options.date);
+    const TemplateDocument document =
+        layOutTemplates(design, {kExportDpi, printable.width(), printable.height()},
+                        options.section, options.date, {options.lineWidthMm, true});
+    if (!document.omissions.empty() && (!options.leaveOutOversized || leftOut == nullptr)) {
+        throw TemplateLayoutError(document.omissions.front().reason);
+    }
+    for (const TemplateOmission& omission : document.omissions) {
+        leftOut->push_back(omission.reason);
+    }
 
     QByteArray bytes;
     {

@@ -21,7 +21,7 @@ std::string templatesSvg(const PropellerDesign& design, const TemplateExportOpti
                            "Для SVG нужен QGuiApplication (подойдёт платформа offscreen)"));
     }
     const TemplateDocument sheet =
-        layOutTemplateSheet(design, kExportDpi, options.section, options.date);
+        layOutTemplateSheet(design, kExportDpi, options.section, options.date, options.lineWidthMm);
     const QSize size(sheet.page.pageWidthPx, sheet.page.pageHeightPx);
 
     QByteArray bytes;

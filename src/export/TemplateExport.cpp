@@ -60,8 +60,9 @@ bool hasTemplates(const PropellerDesign& design) {
     return design.sizing.diameterCm > 0 && design.stations.chordM[stationIndex(kFirstSection)] > 0;
 }
 
-void exportTemplates(const PropellerDesign& design, const TemplateExportOptions& options,
-                     const std::string& path) {
+std::vector<std::string> exportTemplates(const PropellerDesign& design,
+                                         const TemplateExportOptions& options,
+                                         const std::string& path) {
     const std::string name(fileNameOf(path));
     const std::optional<TemplateFormat> format = templateFormatOf(path);
     if (!format) {
@@ -82,10 +83,11 @@ void exportTemplates(const PropellerDesign& design, const TemplateExportOptions&
             translatedText("kelvarin::TemplateExport", "расчёт ещё не выполнен, нажмите «Расчет»"));
     }
     std::string bytes;
+    std::vector<std::string> leftOut;
     try {
         switch (*format) {
             case TemplateFormat::Pdf:
-                bytes = templatesPdf(design, options);
+                bytes = templatesPdf(design, options, &leftOut);
                 break;
             case TemplateFormat::Svg:
                 bytes = templatesSvg(design, options);
@@ -107,6 +109,7 @@ void exportTemplates(const PropellerDesign& design, const TemplateExportOptions&
                            "«%1» — не обычный файл, а канал или устройство; выберите другое имя"),
             {path}));
     }
+    return leftOut;
 }
 
 }  // namespace kelvarin

@@ -4,9 +4,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/PropellerDesign.h"
 #include "core/SectionOptions.h"
+#include "templates/TemplateMetrics.h"
 
 // The templates written as files at true size: PDF (the pages the print job prints, on a
 // paper of the user's choice), SVG and DXF (one sheet holding every template untiled).
@@ -17,8 +19,12 @@ enum class PaperSize { A4, Letter, A3 };
 
 struct TemplateExportOptions {
     SectionOptions section;
-    PaperSize paper = PaperSize::A4;  // PDF only
-    std::string date;                 // in the design line; todayText() from templates
+    PaperSize paper = PaperSize::A4;              // PDF only
+    std::string date;                             // in the design line; todayText() from templates
+    double lineWidthMm = kDefaultTemplateLineMm;  // every template line, in every format
+    // PDF only: a template that would need more than kMaxTilesPerTemplate pages is left out
+    // and named in the result, instead of the whole file being refused.
+    bool leaveOutOversized = false;
 };
 
 // The format a path's extension names, whatever its case; nullopt for none or another.
@@ -33,12 +39,17 @@ bool hasTemplates(const PropellerDesign& design);
 // .dxf, a design not yet calculated, templates that cannot be laid out (too many tiles or pages,
 // a sheet beyond 20 m, a DXF beyond 100 000 points), a folder that cannot be written, a full
 // disk. PDF and SVG need a QGuiApplication (the offscreen platform will do); DXF needs none.
-void exportTemplates(const PropellerDesign& design, const TemplateExportOptions& options,
-                     const std::string& path);
+// Returns, in the chosen language, why each template left out (leaveOutOversized) was.
+std::vector<std::string> exportTemplates(const PropellerDesign& design,
+                                         const TemplateExportOptions& options,
+                                         const std::string& path);
 
 // The file's bytes without writing it; the same failures but for the file's own. For
 // measurements and the command-line tool's standard output.
-std::string templatesPdf(const PropellerDesign& design, const TemplateExportOptions& options);
+// A PDF's pages start with the overview where there is more than one (layOutTemplates); with
+// leaveOutOversized the reasons for what was left out go to `leftOut`.
+std::string templatesPdf(const PropellerDesign& design, const TemplateExportOptions& options,
+                         std::vector<std::string>* leftOut = nullptr);
 std::string templatesSvg(const PropellerDesign& design, const TemplateExportOptions& options);
 std::string templatesDxf(const PropellerDesign& design, const TemplateExportOptions& options);
 

@@ -94,6 +94,15 @@ PrinterGeometry QtPrinter::geometry() {
     return {p.resolution(), p.width(), p.height()};
 }
 
+std::string QtPrinter::destinationName() {
+    if (system_ != nullptr) {
+        return QPrinterInfo::defaultPrinter().printerName().toStdString();
+    }
+    return (printer_->outputFileName().isEmpty() ? printer_->printerName()
+                                                 : printer_->outputFileName())
+        .toStdString();
+}
+
 void QtPrinter::beginDocument(std::string_view name) {
     if (painter_ && painter_->isActive()) {
         throw Failure(translatedText("kelvarin::QtPrinter", "Печать уже идёт"));

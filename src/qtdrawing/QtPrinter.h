@@ -35,10 +35,15 @@ public:
 
     std::int32_t resolutionDpi() override;
     PrinterGeometry geometry() override;
+    // The printer's name, or the file a prepared printer writes to.
+    std::string destinationName() override;
     void beginDocument(std::string_view name) override;
     void newPage() override;
     void endDocument() override;
     Canvas& pageCanvas() override;
+
+    // The pages of the last document that went to the printer: those in its page range.
+    int pagesSent() const { return pagesStarted_; }
 
 private:
     QPrinter& device();

@@ -93,11 +93,13 @@ TemplateFigure bladeFigure(const BladeView& view, const TemplateMetrics& m) {
         numberWidth = std::max(numberWidth,
                                textSize(std::to_string(station), kLargestTextPoints, m.dpi).width);
     }
+    // A caption's distance from the outline's ink, where its curve swings furthest left.
     std::int32_t leftmost = left.front().x;
-    for (const OutlinePoint& p : left) {
-        leftmost = std::min(leftmost, p.x);
+    for (const BezierSegment& s : std::get<BezierPath>(outline.shape).segments) {
+        leftmost = std::min(leftmost, bezierBounds(s).left);
     }
-    const std::int32_t numbersRight = subtractInt32(leftmost, 4 * m.clearance);
+    const std::int32_t numbersRight =
+        subtractInt32(leftmost, m.captionGap + (m.pens.outlineWidth + 1) / 2 + 1);
     for (std::size_t i = 0; i < count; ++i) {
         f.items.push_back(
             lineItem(TemplateLayer::ReferenceLines, left[i], right[i], m.pens.outlineWidth));

@@ -35,7 +35,8 @@ TemplateFooter templateFooter(const PropellerDesign& design, std::string_view da
     const std::int32_t tick = pixelsOfMm(kTickMm, m.dpi);
     const std::int32_t row =
         std::max(tick + m.pens.outlineWidth, textSize("0", kLargestTextPoints, m.dpi).height);
-    const std::int32_t gap = 4 * m.clearance;
+    // Labels keep a caption's distance from the ink of the bars, the end ticks' pens included.
+    const std::int32_t gap = m.captionGap + (m.pens.outlineWidth + 1) / 2 + 1;
     std::int32_t top = 0;
     const auto place = [&](TemplateItem item) {
         const PixelRect box = itemBounds(item);
@@ -68,7 +69,7 @@ TemplateFooter templateFooter(const PropellerDesign& design, std::string_view da
             textItem(label, {addInt32(right, gap), y - size.height / 2}, points, m.dpi);
         text.element = ++footer.elements;
         place(text);
-        top = addInt32(top, row + m.clearance);
+        top = addInt32(top, row + m.captionGap);
     };
     bar(pixelsOfMm(kMetricBarMm, m.dpi), translatedText("kelvarin::TemplateFooter", "100 мм"));
     bar(roundToInt32(kInchBarInches * m.dpi),

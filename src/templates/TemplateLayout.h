@@ -12,6 +12,7 @@
 #include "drawing/Printer.h"
 #include "drawing/SectionOutline.h"
 #include "templates/TemplateItems.h"
+#include "templates/TemplateMetrics.h"
 #include "templates/TemplateTiling.h"
 
 namespace kelvarin {
@@ -23,8 +24,8 @@ public:
     using Failure::Failure;
 };
 
-// More pages than this for one set of templates is refused: a 4 m propeller's fit on 45 A4
-// sheets, and taping more together is no longer a template.
+// No job takes more pages than this (and the overview): a 4 m propeller's fit on 45 A4 sheets,
+// and taping more together is no longer a template; what would pass it is left out.
 inline constexpr int kMaxTemplatePages = 48;
 // Nor is a sheet (SVG, DXF) larger than this on either side.
 inline constexpr double kMaxSheetMm = 20000.0;
@@ -61,11 +62,28 @@ struct TemplatePlacement {
     int tileCount() const { return columns * rows; }
 };
 
+// A template left out of the pages because it would need more than kMaxTilesPerTemplate.
+struct TemplateOmission {
+    TemplateKind kind = TemplateKind::Section;
+    int section = 0;
+    int sheets = 0;      // the tiles it would need
+    std::string reason;  // in the chosen language: which template, how many sheets, what to do
+};
+
+// How the pages are drawn, besides the design and the section options.
+struct TemplateStyle {
+    double lineWidthMm = kDefaultTemplateLineMm;  // every template line, on paper
+    // A job of more than one page starts with an overview page (see layOutTemplates).
+    bool overviewPage = false;
+};
+
 // The templates laid out on pages of one printer, or on one sheet.
 struct TemplateDocument {
     PrinterGeometry page;  // a sheet's: its whole size
     std::vector<TemplatePage> pages;
     std::vector<TemplatePlacement> placements;
+    std::vector<TemplateOmission> omissions;  // in the order of the templates
+    bool hasOverview = false;                 // pages[0] is the overview
     // The section outlines at the page's resolution where they were placed (on the sheet, tiled).
     SectionOutlines outlines;
 };
@@ -84,19 +102,29 @@ std::string todayText();
 // turned, its width and drop lines; then the planform and the side view of the blade, with
 // their stations marked and numbered. Every page carries the calibration bars and the design
 // line (TemplateFooter.h) at its foot. The layout's distances are 600 dpi pixels at and below
-// 600 dpi and grow in proportion above it; captions and scissors take the largest size from 8
-// down to 6 points that fits their room, and no two elements overlap. A template starts a new
-// page when it is not the first on its page and would reach the foot; one that does not fit an
-// empty page is tiled (kMaxTilesPerTemplate at most). Every stroke's arithmetic is done here,
-// so nothing can fail once paper is used. Throws TemplateLayoutError (Russian, saying why) for
-// a section of negative size, a template that needs too many tiles, more than
-// kMaxTemplatePages pages, or a page too small; ArithmeticError for coordinates beyond 32 bits.
+// 600 dpi and grow in proportion above it; template lines are style.lineWidthMm wide at any
+// resolution. Captions take the largest size from 8 down to 6 points that fits their room and
+// keep kCaptionGapMm from any drawing; no two elements overlap. A template starts a new page
+// when it is not the first on its page and would reach the foot. Templates only too wide for
+// a page are stacked on a sheet of their width and its tiles across; one too tall is tiled on
+// pages of its own, without a cut line (nothing shares its pages); no tile adds less than
+// kShortestTileFragmentMm. A template that would need more than
+// kMaxTilesPerTemplate tiles, or that would take the job past kMaxTemplatePages, is left out
+// and listed in omissions; the others are laid out.
+// With style.overviewPage a job of more than one page starts with an overview: every template
+// at one scale, each with its pages, a tiled one with its tiles drawn over it and numbered as
+// their headers number them. Every stroke's arithmetic is done here, so nothing can fail once
+// paper is used. Throws TemplateLayoutError (Russian, saying why) for a section of negative
+// size, every template left out, or a page too small;
+// ArithmeticError for coordinates beyond 32 bits.
 TemplateDocument layOutTemplates(const PropellerDesign& design, const PrinterGeometry& page,
-                                 const SectionOptions& options, std::string_view date = {});
+                                 const SectionOptions& options, std::string_view date = {},
+                                 const TemplateStyle& style = {});
 
 // The same templates on one sheet as large as they need, none tiled, the foot once at the end:
 // for the writers of drawings (SVG, DXF). Refuses a sheet beyond kMaxSheetMm.
 TemplateDocument layOutTemplateSheet(const PropellerDesign& design, std::int32_t dpi,
-                                     const SectionOptions& options, std::string_view date = {});
+                                     const SectionOptions& options, std::string_view date = {},
+                                     double lineWidthMm = kDefaultTemplateLineMm);
 
 }  // namespace kelvarin

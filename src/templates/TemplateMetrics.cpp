@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "templates/TemplateMetrics.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/IntegerRounding.h"
 #include "drawing/DeviceUnits.h"
 #include "templates/TemplateLayout.h"
@@ -26,7 +29,7 @@ constexpr double kMmPerInch = 25.4;
 
 }  // namespace
 
-TemplateMetrics templateMetrics(std::int32_t dpi) {
+TemplateMetrics templateMetrics(std::int32_t dpi, double lineWidthMm) {
     if (dpi < 1 || dpi > kHighestDpi) {
         throw TemplateLayoutError(
             withArguments(translatedText("kelvarin::TemplateMetrics",
@@ -42,9 +45,20 @@ TemplateMetrics templateMetrics(std::int32_t dpi) {
     m.cutLineDrop = layoutPixels(kCutLineDrop, dpi);
     m.sectionPitch = layoutPixels(kSectionPitch, dpi);
     m.clearance = layoutPixels(kClearance, dpi);
+    // Rounded up: never less than the millimetre.
+    m.captionGap = roundToInt32(std::ceil(kCaptionGapMm * dpi / kMmPerInch));
     m.pens = outlinePens(dpi);
+    const double lineMm = templateLineMm(lineWidthMm);
+    m.pens.outlineWidth = std::max(1, pixelsOfMm(lineMm, dpi));
     m.tiles = tileGeometry(dpi, m.pens.outlineWidth, m.clearance);
     return m;
+}
+
+double templateLineMm(double requested) {
+    if (std::isnan(requested)) {
+        return kDefaultTemplateLineMm;
+    }
+    return std::clamp(requested, kThinnestTemplateLineMm, kThickestTemplateLineMm);
 }
 
 std::int32_t pixelsOfMm(double mm, std::int32_t dpi) {

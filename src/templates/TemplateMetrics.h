@@ -15,6 +15,17 @@ namespace kelvarin {
 inline constexpr int kLargestTextPoints = 8;
 inline constexpr int kSmallestTextPoints = 6;
 
+// Template lines (outlines, reference, station and cut lines, crosses, calibration bars) are
+// drawn this wide on paper at every resolution; the user may choose within the range.
+inline constexpr double kDefaultTemplateLineMm = 0.25;
+inline constexpr double kThinnestTemplateLineMm = 0.1;
+inline constexpr double kThickestTemplateLineMm = 0.5;
+// The width a template line is drawn: `requested` brought within the thinnest and the
+// thickest, the default for what is no number.
+double templateLineMm(double requested);
+// Captions keep at least this far from any drawing.
+inline constexpr double kCaptionGapMm = 1.0;
+
 // The layout's distances at one resolution, in its device pixels: 600 dpi pixels at and below
 // 600 dpi, grown in proportion above it (layoutPixels). The outline, cut line and page break
 // positions at 600 dpi are those the templates always had.
@@ -26,12 +37,15 @@ struct TemplateMetrics {
     std::int32_t cutLineDrop = 0;   // cut line below the trailing edge
     std::int32_t sectionPitch = 0;  // next outline's top below the trailing edge
     std::int32_t clearance = 0;     // between neighbouring elements
+    std::int32_t captionGap = 0;    // between a caption and any drawing (kCaptionGapMm)
+    // The outline's width is the template line's (lineWidthMm); the marks keep their own pens.
     OutlinePens pens{};
     TileGeometry tiles;
 };
 
+// Lines lineWidthMm wide, brought within the thinnest and the thickest and at least a pixel.
 // Throws TemplateLayoutError for a resolution outside 1..20000 dpi.
-TemplateMetrics templateMetrics(std::int32_t dpi);
+TemplateMetrics templateMetrics(std::int32_t dpi, double lineWidthMm = kDefaultTemplateLineMm);
 
 // Device pixels of a length in millimetres at the metrics' resolution, rounded.
 std::int32_t pixelsOfMm(double mm, std::int32_t dpi);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "templates/TemplateDrawing.h"
+#include "templates/TemplateFooter.h"
 #include "translation/Translation.h"
 
 namespace kelvarin {
@@ -18,23 +19,26 @@ std::string notPrinted(const std::string& reason) {
 
 }  // namespace
 
-void printTemplates(const PropellerDesign& design, Printer& printer, const SectionOptions& options,
-                    std::string_view date) {
+PrintedTemplates printTemplates(const PropellerDesign& design, Printer& printer,
+                                const SectionOptions& options, std::string_view date,
+                                std::string_view jobName, double lineWidthMm) {
     const PrinterGeometry page = printer.geometry();
     TemplateDocument document;
     try {
-        document = layOutTemplates(design, page, options, date);
+        document = layOutTemplates(design, page, options, date, {lineWidthMm, true});
     } catch (const TemplateLayoutError& e) {
         throw Failure(notPrinted(e.what()));
     } catch (const ArithmeticError&) {
         throw Failure(notPrinted(
             translatedText("kelvarin::TemplatePrint", "сечения слишком велики для принтера")));
     }
-    printTemplatePages(document, printer);
+    printTemplatePages(document, printer, jobName);
+    return {static_cast<int>(document.pages.size()), std::move(document.omissions)};
 }
 
-void printTemplatePages(const TemplateDocument& document, Printer& printer) {
-    printer.beginDocument("");
+void printTemplatePages(const TemplateDocument& document, Printer& printer,
+                        std::string_view jobName) {
+    printer.beginDocument(jobName);
     try {
         for (std::size_t i = 0; i < document.pages.size(); ++i) {
             if (i > 0) {
@@ -52,6 +56,11 @@ void printTemplatePages(const TemplateDocument& document, Printer& printer) {
         throw;
     }
     printer.endDocument();
+}
+
+std::string templateJobName(const PropellerDesign& design, std::string_view designName) {
+    return withArguments(translatedText("kelvarin::TemplatePrint", "Шаблоны: %1"),
+                         {designName.empty() ? designLine(design, {}) : std::string(designName)});
 }
 
 }  // namespace kelvarin

@@ -15,12 +15,34 @@ constexpr double kCrossArmMm = 3.0;
 constexpr double kMmPerInch = 25.4;
 constexpr std::int64_t kMostTiles = 1000;
 
-int tilesAlong(std::int32_t sheet, std::int32_t window, std::int32_t step) {
+// Tiles along one axis of the sheet and the step between them.
+struct TilesAlong {
+    int count = 1;
+    std::int32_t step = 0;
+};
+
+TilesAlong tilesAlong(std::int32_t sheet, std::int32_t window, const TileGeometry& tiles) {
+    const std::int32_t step = window - tiles.overlap;
     if (sheet <= window) {
-        return 1;
+        return {1, step};
     }
     const std::int64_t more = (std::int64_t{sheet} - window + step - 1) / step;
-    return static_cast<int>(std::min(1 + more, kMostTiles));
+    if (1 + more > kMostTiles) {
+        return {static_cast<int>(kMostTiles), step};
+    }
+    const auto count = static_cast<int>(1 + more);
+    // What the last tile adds beyond the end of the one before it.
+    const std::int64_t fragment = std::int64_t{sheet} - std::int64_t{count - 2} * step - window;
+    if (fragment >= tiles.shortestFragment) {
+        return {count, step};
+    }
+    const auto stepFor = [&](int n) {
+        return static_cast<std::int32_t>((std::int64_t{sheet} - window + n - 2) / (n - 1));
+    };
+    if (count > 2 && window - stepFor(count - 1) >= tiles.leastOverlap) {
+        return {count - 1, stepFor(count - 1)};
+    }
+    return {count, stepFor(count)};
 }
 
 // Points along every stroke of the sheet, no further apart than `spacing`, and the boxes of
@@ -157,8 +179,13 @@ private:
 }  // namespace
 
 TileGeometry tileGeometry(std::int32_t dpi, std::int32_t penWidth, std::int32_t clearance) {
-    return {roundToInt32(kTileOverlapMm * dpi / kMmPerInch),
-            roundToInt32(kCrossArmMm * dpi / kMmPerInch), penWidth, clearance};
+    const auto pixels = [dpi](double mm) { return roundToInt32(mm * dpi / kMmPerInch); };
+    return {pixels(kTileOverlapMm),
+            pixels(kLeastTileOverlapMm),
+            pixels(kShortestTileFragmentMm),
+            pixels(kCrossArmMm),
+            penWidth,
+            clearance};
 }
 
 TileGrid tileGrid(std::int32_t sheetWidth, std::int32_t sheetHeight, const PixelRect& window,
@@ -166,10 +193,12 @@ TileGrid tileGrid(std::int32_t sheetWidth, std::int32_t sheetHeight, const Pixel
     TileGrid grid;
     grid.windowWidth = window.right - window.left;
     grid.windowHeight = window.bottom - window.top;
-    grid.stepX = grid.windowWidth - tiles.overlap;
-    grid.stepY = grid.windowHeight - tiles.overlap;
-    grid.columns = tilesAlong(sheetWidth, grid.windowWidth, grid.stepX);
-    grid.rows = tilesAlong(sheetHeight, grid.windowHeight, grid.stepY);
+    const TilesAlong across = tilesAlong(sheetWidth, grid.windowWidth, tiles);
+    const TilesAlong down = tilesAlong(sheetHeight, grid.windowHeight, tiles);
+    grid.columns = across.count;
+    grid.stepX = across.step;
+    grid.rows = down.count;
+    grid.stepY = down.step;
     return grid;
 }
 
@@ -177,16 +206,15 @@ std::vector<AlignmentCross> alignmentCrosses(const TileGrid& grid,
                                              const std::vector<TemplateItem>& sheet,
                                              const TileGeometry& tiles) {
     CrossPlacer placer(sheet, tiles);
-    const std::int32_t middle = tiles.overlap / 2;
     for (int c = 0; c + 1 < grid.columns; ++c) {
-        const std::int32_t x = (c + 1) * grid.stepX + middle;
+        const std::int32_t x = (c + 1) * grid.stepX + (grid.windowWidth - grid.stepX) / 2;
         for (int r = 0; r < grid.rows; ++r) {
             const std::int32_t top = r * grid.stepY;
             placer.placeAlong({x, top}, {x, top + grid.windowHeight});
         }
     }
     for (int r = 0; r + 1 < grid.rows; ++r) {
-        const std::int32_t y = (r + 1) * grid.stepY + middle;
+        const std::int32_t y = (r + 1) * grid.stepY + (grid.windowHeight - grid.stepY) / 2;
         for (int c = 0; c < grid.columns; ++c) {
             const std::int32_t left = c * grid.stepX;
             placer.placeAlong({left, y}, {left + grid.windowWidth, y});

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -140,6 +141,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     // Save, print and preview the templates, and save the model: the same actions in the menu
     // bar and in the section view's context menu.
     templateActions_ = new TemplateActions(*model_, services_.messages, this, &services_.settings);
+    templateActions_->setDesignName([this] { return QFileInfo(session_->filePath()).fileName(); });
     mainMenu_->addTemplateActions(templateActions_->actions());
     imageView_->setContextMenuPolicy(Qt::ActionsContextMenu);
     imageView_->addActions(templateActions_->actions());

@@ -4,6 +4,7 @@
 // same outlines on paper.
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -17,8 +18,11 @@
 #include "templates/TemplatePrint.h"
 #include "ui/ArrowSelector.h"
 #include "ui/DesignModel.h"
+#include "ui/DesignSession.h"
 #include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
 #include "ui/StationTableView.h"
+#include "ui/TemplateActions.h"
 #include "ui/ZoomSlider.h"
 #include "widgets/PictureWidget.h"
 #include "widgets/ZoomableImageView.h"
@@ -105,7 +109,13 @@ void MainWindow::updateControlMarks() {
 }
 
 void MainWindow::print() {
-    printTemplates(model_->design(), services_.printer, model_->viewOptions(), todayText());
+    const PrintedTemplates printed = printTemplates(
+        model_->design(), services_.printer, model_->viewOptions(), todayText(),
+        templateJobName(model_->design(), QFileInfo(session_->filePath()).fileName().toStdString()),
+        templateLineWidthMm(services_.settings));
+    services_.messages.inform(
+        this, printedTemplatesText(
+                  printed, QString::fromStdString(services_.printer.destinationName()), false));
 }
 
 }  // namespace kelvarin

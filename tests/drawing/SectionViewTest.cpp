@@ -98,6 +98,11 @@ TEST(BuildViewOutlines, StepsDownOnlyWhenTheBitmapWouldBeTooLarge) {
     const std::int32_t divisor = 1200 / small.dpi;
     const OutlinePoint larger = buildSectionOutlines(d, 1200 / (divisor - 1), true).section(3)[0];
     EXPECT_GT(std::int64_t{larger.x} * (larger.y + 10), kMaxViewBitmapPixels);
+
+    // Rounding makes the bitmap shrink a little faster than the square of the divisor: an
+    // estimate from it stepped past 21 dpi, which fits, to 20.
+    d = testing::DesignOf("151,7", "99,9");
+    EXPECT_EQ(buildViewOutlines(d, 600, false, 3).dpi, 21);
 }
 
 }  // namespace

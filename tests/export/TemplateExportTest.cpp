@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <set>
+#include <tuple>
 
 #include "core/BladeTables.h"
 #include "core/Failure.h"
@@ -37,9 +39,10 @@ protected:
 TEST_F(TemplateExport, PdfPagesMeasureTrueOnTheirPaper) {
     exportTemplates(d, options, Path("templates.pdf"));
     const QString pdf = dir.filePath("templates.pdf");
-    EXPECT_GE(testing::pdfPageCount(pdf), 7);  // the sections, then the blade views' tiles
+    // The overview, the sections, then the blade views' tiles.
+    EXPECT_GE(testing::pdfPageCount(pdf), 8);
     EXPECT_EQ(testing::pdfPageSizePoints(pdf), QSizeF(595, 842));
-    const auto strokes = testing::pdfStrokes(pdf, 1);
+    const auto strokes = testing::pdfStrokes(pdf, 2);
     EXPECT_NEAR(testing::firstOutlineWidthMm(strokes), ChordMm(3), 0.1);
     auto bars = testing::levelLineLengthsMm(strokes, 90);
     std::sort(bars.begin(), bars.end());
@@ -52,6 +55,48 @@ TEST_F(TemplateExport, PdfPagesMeasureTrueOnTheirPaper) {
         options.paper = paper;
         exportTemplates(d, options, Path("paper.pdf"));
         EXPECT_EQ(testing::pdfPageSizePoints(dir.filePath("paper.pdf")), size);
+    }
+}
+
+// Every line of every format is the width chosen, on paper: 0.25 mm unless chosen otherwise
+// (12 and 19 pixels at 1200 dpi; DXF's nearest weights, 25 and 40 hundredths).
+TEST_F(TemplateExport, LinesAreOneWidthInEveryFormat) {
+    for (const auto& [widthMm, pixels, weight] : {std::tuple{0.25, 12, 25}, {0.4, 19, 40}}) {
+        SCOPED_TRACE(widthMm);
+        options.lineWidthMm = widthMm;
+        exportTemplates(d, options, Path("templates.pdf"));
+        for (int page : {1, 2}) {  // the overview and the first page of sections
+            for (const testing::PdfStroke& s :
+                 testing::pdfStrokes(dir.filePath("templates.pdf"), page)) {
+                ASSERT_NEAR(s.widthMm, pixels * 25.4 / 1200, 0.005) << "page " << page;
+            }
+        }
+
+        exportTemplates(d, options, Path("templates.svg"));
+        QFile svg(dir.filePath("templates.svg"));
+        ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&svg);
+        // The pen of the group each path (not a text) is drawn in.
+        std::set<QString> widths;
+        QStringList groups;
+        while (!xml.atEnd()) {
+            const auto token = xml.readNext();
+            if (token == QXmlStreamReader::StartElement && xml.name() == QLatin1String("g")) {
+                groups << xml.attributes().value("stroke-width").toString();
+            } else if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("g")) {
+                groups.removeLast();
+            } else if (token == QXmlStreamReader::StartElement &&
+                       xml.name() != QLatin1String("text") && !groups.isEmpty()) {
+                widths.insert(groups.last());
+            }
+        }
+        EXPECT_EQ(widths, std::set<QString>{QString::number(pixels)});
+
+        exportTemplates(d, options, Path("templates.dxf"));
+        QFile dxf(dir.filePath("templates.dxf"));
+        ASSERT_TRUE(dxf.open(QIODevice::ReadOnly));
+        // Each of the five layers' line weight.
+        EXPECT_EQ(dxf.readAll().count("370\n" + QByteArray::number(weight) + "\n"), 5);
     }
 }
 

@@ -68,9 +68,14 @@ TEST_F(CupsQueue, TemplatesPrintAtTheQueuesResolutionAndTrueSize) {
     printTemplates(d, printer, {});
     const QString pdf = AwaitNewPdf(before);
     ASSERT_FALSE(pdf.isEmpty());
-    // Section 3's chord, 141.4 mm, within a tenth of a millimetre.
-    EXPECT_NEAR(testing::firstOutlineWidthMm(testing::pdfStrokes(pdf, 1)),
-                d.stations.chordM[stationIndex(3)] * 1000, 0.1);
+    // After the overview, section 3's chord, 141.4 mm, within a tenth of a millimetre; every
+    // line 0.25 mm wide, 3 pixels at 300 dpi.
+    const auto strokes = testing::pdfStrokes(pdf, 2);
+    EXPECT_NEAR(testing::firstOutlineWidthMm(strokes), d.stations.chordM[stationIndex(3)] * 1000,
+                0.1);
+    for (const testing::PdfStroke& s : strokes) {
+        ASSERT_NEAR(s.widthMm, 3 * 25.4 / 300, 0.01);
+    }
 }
 
 }  // namespace

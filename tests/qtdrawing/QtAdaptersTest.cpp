@@ -264,7 +264,7 @@ TEST(QtPrinter, TurnedTemplatesInAPdfFileTakeTheirPages) {
     testing::FakePrinter fake(g);
     printTemplates(d, fake, {.turned = true});
     const auto pages = 1 + std::count(fake.calls.begin(), fake.calls.end(), "page");
-    EXPECT_EQ(pages, 9);  // three of sections, six of the blade views' tiles
+    EXPECT_EQ(pages, 10);  // the overview, three of sections, six of the blade views' tiles
 
     printTemplates(d, printer, {.turned = true});
     EXPECT_EQ(ReadFile(path).count(QByteArray("/Type /Page\n")), pages);
@@ -297,12 +297,13 @@ TEST(QtPrinter, FlatTemplatesInAPdfFileMeasureTrue) {
     const PropellerDesign d = testing::DefaultDesign();
     printTemplates(d, printer, {});
     const QByteArray pdf = ReadFile(path);
-    EXPECT_EQ(pdf.count(QByteArray("/Type /Page\n")), 7);  // the sections on the first
+    EXPECT_EQ(pdf.count(QByteArray("/Type /Page\n")), 8);  // the sections after the overview
 
     // The page's drawing: a scale from device pixels to points, then section 3 from its
     // trailing edge over the upper surface to the leading edge.
     const auto streams = PdfPages(path);
-    const auto page = std::find_if(streams.begin(), streams.end(), [](const std::string& s) {
+    ASSERT_GT(streams.size(), 1u);
+    const auto page = std::find_if(streams.begin() + 1, streams.end(), [](const std::string& s) {
         return s.find(" c\n") != std::string::npos;
     });
     ASSERT_NE(page, streams.end());

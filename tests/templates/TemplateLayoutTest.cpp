@@ -5,6 +5,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "support/DefaultDesign.h"
 #include "support/RecordingCanvas.h"
@@ -16,10 +17,6 @@ namespace {
 // The printable area of A4 on a printer with 4.2 mm margins, at a resolution.
 PrinterGeometry A4At(std::int32_t dpi) {
     return {dpi, 4760 * dpi / 600, 6814 * dpi / 600};
-}
-
-double Millimetres(std::int32_t pixels, std::int32_t dpi) {
-    return pixels * 25.4 / dpi;
 }
 
 // Each element's box on the page, as far as its clip lets it show. Alignment crosses are left
@@ -56,28 +53,77 @@ void ExpectNothingOverlaps(const TemplateDocument& doc) {
     }
 }
 
+// Every text but the scissors (which sit on their cut line) keeps 1 mm from every stroke, the
+// stroke's pen and clip counted: captions, tile headers, station numbers, the bars' labels.
+void ExpectTextsClearOfDrawings(const TemplateDocument& doc) {
+    const std::int32_t gap = templateMetrics(doc.page.dpi).captionGap;
+    for (std::size_t p = doc.hasOverview ? 1 : 0; p < doc.pages.size(); ++p) {
+        std::vector<PixelRect> drawings;
+        std::vector<PixelRect> texts;
+        for (const TemplateItem& item : doc.pages[p].items) {
+            PixelRect box = itemBounds(item);
+            if (item.clip) {
+                box = {std::max(box.left, item.clip->left), std::max(box.top, item.clip->top),
+                       std::min(box.right, item.clip->right),
+                       std::min(box.bottom, item.clip->bottom)};
+            }
+            if (const auto* text = std::get_if<TextShape>(&item.shape)) {
+                if (text->text != "\u2702") {
+                    texts.push_back(
+                        {box.left - gap, box.top - gap, box.right + gap, box.bottom + gap});
+                }
+            } else if (box.right > box.left && box.bottom > box.top) {
+                drawings.push_back(box);
+            }
+        }
+        for (const PixelRect& t : texts) {
+            for (const PixelRect& d : drawings) {
+                ASSERT_FALSE(overlaps(t, d))
+                    << "page " << p << ": a text at " << t.left + gap << ", " << t.top + gap
+                    << " within 1 mm of a stroke at " << d.left << ", " << d.top;
+            }
+        }
+    }
+}
+
 TEST(TemplateLayout, NothingOverlapsAndNothingLeavesThePage) {
     const PropellerDesign start = testing::DefaultDesign();
-    const PropellerDesign large = testing::DesignOf("250", "1,5");  // tiled where turned
+    // Tiled where turned, and with the overview page.
+    const PropellerDesign large = testing::DesignOf("250", "1,5");
     for (std::int32_t dpi : {300, 600, 1200}) {
         for (const SectionOptions options :
              {SectionOptions{false, false}, SectionOptions{true, false},
               SectionOptions{true, true}}) {
             SCOPED_TRACE(::testing::Message() << dpi << " dpi, turned " << options.turned
                                               << ", marks " << options.controlMarks);
-            ExpectNothingOverlaps(layOutTemplates(start, A4At(dpi), options));
-            ExpectNothingOverlaps(layOutTemplates(large, A4At(dpi), options));
-            ExpectNothingOverlaps(layOutTemplateSheet(large, dpi, options, "07.12.2026"));
+            for (const TemplateDocument& doc :
+                 {layOutTemplates(start, A4At(dpi), options),
+                  layOutTemplates(large, A4At(dpi), options, {}, {0.25, true}),
+                  layOutTemplateSheet(large, dpi, options, "07.12.2026")}) {
+                ExpectNothingOverlaps(doc);
+                ExpectTextsClearOfDrawings(doc);
+            }
         }
     }
 }
 
-TEST(TemplateLayout, LinesAndMarksKeepTheirSizeOnPaper) {
-    const PropellerDesign d = testing::DefaultDesign();
-    for (std::int32_t dpi : {300, 600, 1200, 2400}) {
-        SCOPED_TRACE(dpi);
-        const TemplateDocument doc = layOutTemplates(d, A4At(dpi), {true, true});
-        for (const TemplatePage& page : doc.pages) {
+// Every line (outlines, reference, station and cut lines, crosses, bars, the overview's) is the
+// chosen width on paper, whatever the printer's resolution; marks and text keep their sizes.
+TEST(TemplateLayout, LinesAreOneWidthOnPaperAtEveryResolution) {
+    const PropellerDesign d = testing::DesignOf("250", "1,5");  // tiled where turned
+    for (const auto& [dpi, widthMm, pixels] : {std::tuple{300, 0.25, 3},
+                                               {600, 0.25, 6},
+                                               {1200, 0.25, 12},
+                                               {2400, 0.25, 24},
+                                               {300, 0.5, 6},
+                                               {600, 0.1, 2},
+                                               {600, 0.05, 2},
+                                               {600, 9.0, 12}}) {
+        SCOPED_TRACE(::testing::Message() << dpi << " dpi, " << widthMm << " mm");
+        std::vector<TemplatePage> pages =
+            layOutTemplates(d, A4At(dpi), {true, true}, {}, {widthMm, true}).pages;
+        pages.push_back(layOutTemplateSheet(d, dpi, {}, {}, widthMm).pages.front());
+        for (const TemplatePage& page : pages) {
             for (const TemplateItem& item : page.items) {
                 if (const auto* text = std::get_if<TextShape>(&item.shape)) {
                     EXPECT_GE(text->fontPoints, 6);
@@ -87,7 +133,7 @@ TEST(TemplateLayout, LinesAndMarksKeepTheirSizeOnPaper) {
                     const std::int32_t size = mark->bounds.right - mark->bounds.left;
                     EXPECT_EQ(size, dpi <= 600 ? 11 : 11 * dpi / 600);
                 } else {
-                    EXPECT_GE(Millimetres(item.pen.widthPx, dpi), 0.08);
+                    ASSERT_EQ(item.pen.widthPx, pixels);
                 }
             }
         }
@@ -105,10 +151,10 @@ TEST(TemplateLayout, TilesOfALargeSectionJoinAtTrueSize) {
     const TemplatePlacement& p = *tiled;
     EXPECT_EQ(p.windowTop, 200);
     // The window ends above the foot (the calibration bars and the design line); neighbours
-    // share 10 mm of it: 236 pixels at 600 dpi.
-    const PixelRect window{0, 200, 4760, 6562};
+    // share 10 mm of it, 236 pixels at 600 dpi, or more where a last row would hold a strip.
+    const PixelRect window{0, 200, 4760, 6508};
     EXPECT_EQ(4760 - p.tileStepX, 236);
-    EXPECT_EQ(window.bottom - 200 - p.tileStepY, 236);
+    EXPECT_GE(window.bottom - 200 - p.tileStepY, 236);
 
     const auto sheetSegments = outlineSegments(doc.outlines.section(p.section));
     std::map<std::pair<std::int32_t, std::int32_t>, int> crossTiles;  // centre on the sheet
@@ -127,6 +173,8 @@ TEST(TemplateLayout, TilesOfALargeSectionJoinAtTrueSize) {
             if (!item.clip) {
                 continue;  // the foot
             }
+            // Nothing shares a tiled template's pages: no cut line to print.
+            EXPECT_NE(item.layer, TemplateLayer::CutLine);
             EXPECT_EQ(item.clip, window);
             TemplateItem back = item;
             translateItem(back, dx, dy);
@@ -155,16 +203,62 @@ TEST(TemplateLayout, TilesOfALargeSectionJoinAtTrueSize) {
     }
 }
 
-TEST(TemplateLayout, ASectionNeedingMoreThanSixteenTilesIsRefusedBeforePrinting) {
-    const PropellerDesign d = testing::DesignOf("900", "9");
+// Sections too wide for a page but not too tall share their tiles, one below the other, as on
+// a page two pages wide: 300 cm flat on A4, sections 0,2 to 0,5 on two pages, not eight.
+TEST(TemplateLayout, SectionsOnlyTooWideShareTheirTiles) {
+    const TemplateDocument doc = layOutTemplates(testing::DesignOf("300", "1,5"), A4At(600), {});
+    ExpectNothingOverlaps(doc);
+    ExpectTextsClearOfDrawings(doc);
+    for (int k = 0; k < 4; ++k) {
+        const TemplatePlacement& p = doc.placements[static_cast<std::size_t>(k)];
+        EXPECT_EQ(p.firstPage, 0);
+        EXPECT_EQ(p.columns * p.rows, 2);
+    }
+    EXPECT_EQ(doc.placements[4].firstPage, 2);
+}
+
+// A blank side view needing more than 16 sheets no longer withholds the sections: they are
+// printed, after the overview, and the side view is named with the sheets it would need.
+TEST(TemplateLayout, WhatNeedsMoreThanSixteenTilesIsLeftOutAndTheRestPrinted) {
+    const PropellerDesign d = testing::DesignOf("265,7", "3");
     testing::FakePrinter printer(A4At(600));
+    const PrintedTemplates printed = printTemplates(d, printer, {true, false});
+    ASSERT_EQ(printed.omissions.size(), 1u);
+    const TemplateOmission& left = printed.omissions.front();
+    EXPECT_EQ(left.kind, TemplateKind::SideView);
+    EXPECT_GT(left.sheets, 16);
+    EXPECT_TRUE(
+        left.reason.starts_with("вид лопасти сбоку не помещается на странице: "
+                                "понадобилось бы " +
+                                std::to_string(left.sheets) + " листов"))
+        << left.reason;
+    const TemplateDocument doc = layOutTemplates(d, A4At(600), {true, false}, {}, {0.25, true});
+    ASSERT_TRUE(doc.hasOverview);
+    EXPECT_EQ(doc.placements.size(), 10u);  // nine sections and the planform
+    EXPECT_EQ(printed.sheets, static_cast<int>(doc.pages.size()));
+    EXPECT_EQ(printer.calls.front(), "begin ''");
+    // The overview names every template printed, with the pages it is on.
+    std::set<std::string> names;
+    for (const TemplateItem& item : doc.pages.front().items) {
+        if (const auto* text = std::get_if<TextShape>(&item.shape)) {
+            names.insert(text->text.substr(0, text->text.find(", стр.")));
+        }
+    }
+    EXPECT_TRUE(names.count("сечение 0,2 радиуса") && names.count("вид лопасти в плане"));
+    EXPECT_FALSE(names.count("вид лопасти сбоку"));
+}
+
+// Where nothing at all can be printed, the job is refused before a document is begun.
+TEST(TemplateLayout, ARefusalComesBeforePrinting) {
+    testing::FakePrinter printer({600, 300, 300});
     try {
-        printTemplates(d, printer, {true, false});
+        printTemplates(testing::DefaultDesign(), printer, {true, false});
         FAIL() << "expected a refusal";
     } catch (const Failure& e) {
-        const std::string text = e.what();
-        EXPECT_TRUE(text.starts_with("Шаблоны не напечатаны: сечение")) << text;
-        EXPECT_NE(text.find("больше 16"), std::string::npos) << text;
+        EXPECT_TRUE(
+            std::string(e.what()).starts_with("Шаблоны не напечатаны: страница слишком "
+                                              "узка для шкалы"))
+            << e.what();
     }
     EXPECT_TRUE(printer.calls.empty());
 }
@@ -240,15 +334,39 @@ TEST(TemplateLayout, EveryPageEndsWithTheCalibrationBarsAndTheDesignLine) {
     }
 }
 
-TEST(TemplateLayout, TooManyPagesOrTooLargeASheetIsRefused) {
-    try {
-        layOutTemplates(testing::DesignOf("450", "1,5"), A4At(600), {true, false});
-        FAIL() << "expected a refusal";
-    } catch (const TemplateLayoutError& e) {
-        EXPECT_NE(std::string(e.what()).find("больше 48 страниц"), std::string::npos) << e.what();
-    }
+// Past 48 pages what would not fit is left out, the templates before it printed; a sheet larger
+// than any machine is refused.
+TEST(TemplateLayout, TooManyPagesLeaveOutTooLargeASheetIsRefused) {
+    const TemplateDocument doc =
+        layOutTemplates(testing::DesignOf("900", "9"), A4At(600), {true, false});
+    EXPECT_LE(doc.pages.size(), 48u);
+    EXPECT_FALSE(doc.placements.empty());
+    const std::string reason =
+        "не помещается: задание заняло бы больше 48 страниц; выберите "
+        "бумагу большего размера или проверьте диаметр и шаг винта";
+    EXPECT_TRUE(std::any_of(doc.omissions.begin(), doc.omissions.end(),
+                            [&](const TemplateOmission& o) { return o.reason.ends_with(reason); }));
     EXPECT_THROW(layOutTemplateSheet(testing::DesignOf("5000", "1,5"), 1200, {}),
                  TemplateLayoutError);
+}
+
+// A last tile that would add only a strip (the cut line, a few millimetres of the outline) is
+// folded into fewer tiles sharing a little less, or, where that cannot be, every tile is given
+// a full window of the sheet. A4 at 600 dpi: a 4760-pixel window, 236 shared, at least 189.
+TEST(TileGrid, NoTileAddsOnlyAStrip) {
+    const TemplateMetrics m = templateMetrics(600);
+    const PixelRect window{0, 0, 4760, 6000};
+    for (const auto& [sheet, columns, step] : {std::tuple{4760 + 4524 + 1000, 3, 4524},
+                                               {4760 + 4524 + 30, 2, 4554},   // folded
+                                               {4760 + 4524 + 100, 3, 2312},  // spread
+                                               {4760 + 10, 2, 10}}) {
+        SCOPED_TRACE(sheet);
+        const TileGrid grid = tileGrid(sheet, 100, window, m.tiles);
+        EXPECT_EQ(grid.columns, columns);
+        EXPECT_EQ(grid.stepX, step);
+        EXPECT_GE(4760 - grid.stepX, m.tiles.leastOverlap);
+        EXPECT_GE(4760 + (grid.columns - 1) * grid.stepX, sheet);
+    }
 }
 
 }  // namespace

@@ -115,8 +115,8 @@ TEST(UiDesignSession, MenuOrderShortcutsAndThePlaceOfTheTemplateActions) {
     // above the model's group.
     EXPECT_EQ(items(menu.fileMenu()),
               QStringList({"&Открыть…", "&Сохранить", "Сохранить &как…", "—", "&Недавние", "—",
-                           "Сохранить шаблоны…", "Печать…", "Предварительный просмотр…", "—",
-                           "Сохранить &модель…", "—", "В&ыход"}));
+                           "Сохранить шаблоны…", "Печать…", "Предварительный просмотр…",
+                           "Толщина линий шаблонов…", "—", "Сохранить &модель…", "—", "В&ыход"}));
     EXPECT_TRUE(menu.fileMenu()->actions().contains(rig.window->templateActions().saveAction()));
     EXPECT_EQ(items(menu.propellerMenu()),
               QStringList({"&Характеристики винта", "—", "&3D-модель…", "&Левый винт", "—",

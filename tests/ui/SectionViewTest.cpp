@@ -264,11 +264,17 @@ TEST_F(UiSectionViewTest, HeldArrowStopsWhenAStepOpensAModalWindow) {
     message.hide();
 }
 
+// Named after the design, and the window says where how many sheets went.
 TEST_F(UiSectionViewTest, PrintGoesToThePrinter) {
     CalculateStartDesign();
     Click("ButPrint");
     EXPECT_EQ(rig.printer.documents, 1);
+    EXPECT_EQ(rig.printer.documentName, "Шаблоны: Воздушный винт: диаметр 151,7 см, шаг 0,52 м");
     EXPECT_TRUE(rig.messages.errors.isEmpty());
+    EXPECT_EQ(
+        rig.messages.informed,
+        QStringList{
+            QString("%1 листов отправлено на принтер Мастерская").arg(rig.printer.pages + 1)});
 }
 
 TEST_F(UiSectionViewTest, SelectorAtTheEndOfItsRangeFiresNothing) {

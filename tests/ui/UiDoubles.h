@@ -99,11 +99,13 @@ public:
         }
         return {dpi, 4960 * dpi / 600, 7016 * dpi / 600};
     }
-    void beginDocument(std::string_view) override {
+    std::string destinationName() override { return "Мастерская"; }
+    void beginDocument(std::string_view name) override {
         if (missing) {
             throw PrinterMissing();
         }
         ++documents;
+        documentName = name;
     }
     void newPage() override { ++pages; }
     void endDocument() override {}
@@ -112,6 +114,7 @@ public:
     bool missing = false;
     std::int32_t dpi = 600;
     int documents = 0;
+    std::string documentName;
     int pages = 0;
     NullCanvas canvas;
 };
