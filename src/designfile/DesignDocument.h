@@ -4,6 +4,7 @@
 #include "core/BladeTables.h"
 #include "core/InputFields.h"
 #include "drawing/SectionOptions.h"
+#include "model3d/ModelOptions.h"
 
 namespace kelvarin {
 
@@ -16,6 +17,7 @@ struct DesignDocument {
     bool manualChecked = false;      // CheckManual; wins over CheckDiam
     SectionOptions view;             // turned, control marks
     int section = kFirstSection;     // the section in the view, kFirstSection..kLastSection
+    model3d::ModelOptions model;     // hub, trailing edge and wood of the solid
 
     bool operator==(const DesignDocument&) const = default;
 };
