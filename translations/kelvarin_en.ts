@@ -44,6 +44,37 @@
     </message>
 </context>
 <context>
+    <name>kelvarin::BladeSolid</name>
+    <message>
+        <source>скругление корня лопасти радиусом %1 мм не строится: уменьшите радиус скругления</source>
+        <translation>the %1 mm fillet at the blade root cannot be built: make the fillet radius smaller</translation>
+    </message>
+    <message>
+        <source>диаметр ступицы %1 мм меньше ширины корня лопасти %2 мм: корень не помещается в ступицу</source>
+        <translation>the hub diameter %1 mm is less than the blade root's width %2 mm: the root does not fit in the hub</translation>
+    </message>
+    <message>
+        <source>толщина ступицы %1 мм меньше толщины корня лопасти вдоль оси %2 мм</source>
+        <translation>the hub thickness %1 mm is less than the blade root's depth along the axis, %2 mm</translation>
+    </message>
+    <message>
+        <source>ступица диаметром %1 мм закрывает сечение 3: ее диаметр должен быть меньше %2 мм</source>
+        <translation>a hub of %1 mm diameter covers section 3: its diameter must be less than %2 mm</translation>
+    </message>
+    <message>
+        <source>отверстия под болты на окружности %1 мм выходят за ступицу диаметром %2 мм</source>
+        <translation>the bolt holes on the %1 mm circle reach out of the hub of %2 mm diameter</translation>
+    </message>
+    <message>
+        <source>отверстие в центре ступицы (%1 мм) не меньше самой ступицы (%2 мм)</source>
+        <translation>the centre bore (%1 mm) is not smaller than the hub itself (%2 mm)</translation>
+    </message>
+    <message>
+        <source>задняя кромка толщиной %1 мм не помещается в сечение %2: оно толщиной %3 мм, кромка может быть не толще половины</source>
+        <translation>a trailing edge %1 mm thick does not fit section %2: the section is %3 mm thick, and the edge may be at most half of that</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::CalcCommand</name>
     <message>
         <source>--format: %1 не формат; возможны text, csv и json</source>
@@ -1129,38 +1160,142 @@ List of options: kelvarin --help
         <translation>the propeller as a solid: STEP for CNC, STL for 3D printing</translation>
     </message>
     <message>
+        <source>--%1: %2 не число</source>
+        <translation>--%1: %2 is not a number</translation>
+    </message>
+    <message>
+        <source>--holes: %1 — число отверстий должно быть целым от %2 до %3</source>
+        <translation>--holes: %1 — the number of holes must be a whole number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>--load-rpm должна быть больше нуля, --thrust и --torque не меньше нуля</source>
+        <translation>--load-rpm must be greater than zero, --thrust and --torque not less than zero</translation>
+    </message>
+    <message>
+        <source>Заготовка (длина × ширина × толщина): %1 × %2 × %3 мм</source>
+        <translation>Blank (length × width × depth): %1 × %2 × %3 mm</translation>
+    </message>
+    <message>
+        <source>Объем: %1 см³</source>
+        <translation>Volume: %1 cm³</translation>
+    </message>
+    <message>
+        <source>Древесина: %1, плотность %2 кг/м³, прочность %3 МПа</source>
+        <translation>Wood: %1, density %2 kg/m³, strength %3 MPa</translation>
+    </message>
+    <message>
+        <source>Масса: %1 кг</source>
+        <translation>Mass: %1 kg</translation>
+    </message>
+    <message>
+        <source>Центр масс (X, Y, Z): %1; %2; %3 мм</source>
+        <translation>Centre of mass (X, Y, Z): %1; %2; %3 mm</translation>
+    </message>
+    <message>
+        <source>Прочность лопасти при %1 об/мин, тяге %2 Н, моменте %3 Н·м:</source>
+        <translation>Blade strength at %1 rpm, thrust %2 N, torque %3 N·m:</translation>
+    </message>
+    <message>
+        <source>Сечение  Радиус, мм  Центробежная сила, Н  Растяжение, МПа  Изгиб, МПа  Запас</source>
+        <translation>Section  Radius, mm  Centrifugal force, N  Tension, MPa  Bending, MPa  Factor</translation>
+    </message>
+    <message>
+        <source>ВНИМАНИЕ: запас прочности ниже рекомендуемого для деревянных винтов (%1): винт может разрушиться; выберите более прочную древесину, уменьшите обороты или увеличьте толщину лопасти.</source>
+        <translation>WARNING: the safety factor is below the one recommended for wooden propellers (%1): the propeller may break; choose a stronger wood, lower the rpm or make the blade thicker.</translation>
+    </message>
+    <message>
+        <source>Запас прочности у корня снизится до %1 при %2 об/мин.</source>
+        <translation>The safety factor at the root falls to %1 at %2 rpm.</translation>
+    </message>
+    <message>
         <source>Использование: kelvarin-cli model [ПРОЕКТ.kelvarin] [параметры] -o ФАЙЛ.step|ФАЙЛ.stl
+               kelvarin-cli model [ПРОЕКТ.kelvarin] [параметры] --info
 
 Рассчитывает винт и записывает его как одно замкнутое твердое тело в
-миллиметрах: обе лопасти по сечениям 3–11 и ступица между ними; ось
+миллиметрах: обе лопасти по сечениям 3–11 и круглая ступица между ними; ось
 вращения — Z, лопасти вдоль X. Формат задает расширение файла: .step или .stp —
 STEP AP214 для станков с ЧПУ и САПР; .stl — двоичный STL для 3D-печати
 (отклонение сетки от поверхности не больше 0,05 мм).
 
-Пример: kelvarin-cli model винт.kelvarin -o винт.step --left-hand
+Ступица по умолчанию подходит к распространенному фланцу редуктора малых
+двухтактных двигателей: центральное отверстие 40 мм, 6 отверстий 8,5 мм под
+болты M8 на окружности 75 мм. Диаметр и толщина ступицы 0 — по корню лопасти.
+Задняя кромка утолщена до 1 мм и скруглена; конец лопасти скруглен.
 
-  -o, --output ФАЙЛ  файл модели (заменяется целиком, только когда новый
-                     записан полностью)
-  --left-hand        левый винт: зеркальная модель, для двигателя,
-                     вращающегося в другую сторону (по умолчанию правый: если
-                     смотреть сзади по направлению полета, вращается по
-                     часовой стрелке)
+Пример: kelvarin-cli model винт.kelvarin -o винт.step --left-hand --bore 30
+
+  -o, --output ФАЙЛ    файл модели (заменяется целиком, только когда новый
+                       записан полностью)
+  --left-hand          левый винт: зеркальная модель, для двигателя,
+                       вращающегося в другую сторону (по умолчанию правый: если
+                       смотреть сзади по направлению полета, вращается по
+                       часовой стрелке)
+  --hub-diameter ММ    диаметр ступицы (0 — по корню лопасти)
+  --hub-thickness ММ   толщина ступицы вдоль оси (0 — по корню лопасти)
+  --bore ММ            центральное отверстие (по умолчанию 40, 0 — без него)
+  --bolt-circle ММ     диаметр окружности болтов (по умолчанию 75)
+  --holes ЧИСЛО        число отверстий под болты (по умолчанию 6, 0 — без них)
+  --hole ММ            диаметр отверстий под болты (по умолчанию 8,5)
+  --fillet ММ          радиус скругления лопасти у ступицы (по умолчанию 3)
+  --trailing-edge ММ   наименьшая толщина задней кромки (по умолчанию 1)
+  --info               вывести размеры заготовки, объем, массу, центр масс и
+                       прочность лопасти по сечениям
+  --wood ПОРОДА        pine (сосна, 515 кг/м³), birch (береза, 694), ash
+                       (ясень, 672), beech (бук, 717); по умолчанию pine
+  --density КГ/М3      своя плотность древесины вместо плотности породы
+  --load-rpm ОБ/МИН    обороты для расчета прочности (по умолчанию расчетные)
+  --torque Н·М         крутящий момент винта (по умолчанию мощность двигателя
+                       при этих оборотах)
+  --thrust Н           тяга винта (по умолчанию идеальная статическая тяга
+                       диска при мощности двигателя: с запасом)
+
+Запас прочности — предел прочности древесины при изгибе (Wood Handbook,
+FPL-GTR-190, 2010) к сумме напряжений растяжения и изгиба; для деревянных
+винтов рекомендуется не меньше 4 (F. E. Weick, Aircraft Propeller Design, 1930).
 </source>
         <translation>Usage: kelvarin-cli model [DESIGN.kelvarin] [options] -o FILE.step|FILE.stl
+       kelvarin-cli model [DESIGN.kelvarin] [options] --info
 
 Calculates the propeller and writes it as one closed solid in millimetres:
-both blades through stations 3–11 and the hub between them; the rotation
-axis is Z, the blades lie along X. The file&apos;s extension chooses the format:
-.step or .stp — STEP AP214 for CNC machining and CAD; .stl — binary STL for
-3D printing (the mesh deviates from the surface by at most 0.05 mm).
+both blades through sections 3-11 and the round hub between them; the
+rotation axis is Z, the blades lie along X. The file's extension sets the
+format: .step or .stp - STEP AP214 for CNC machines and CAD; .stl - binary STL
+for 3D printing (the mesh within 0.05 mm of the surface).
 
-Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
+The default hub fits the common propeller flange of the reduction gearboxes of
+small two-stroke engines: a 40 mm centre bore, 6 holes of 8.5 mm for M8 bolts
+on a 75 mm circle. A hub diameter or thickness of 0 follows the blade root.
+The trailing edge is thickened to 1 mm and rounded; the blade tip is rounded.
 
-  -o, --output FILE  the model file (replaced whole, only once the new one is
-                     complete)
-  --left-hand        left-hand propeller: the mirrored model, for an engine
-                     turning the other way (right-hand by default: seen from
-                     behind in the direction of flight, it turns clockwise)
+Example: kelvarin-cli model prop.kelvarin -o prop.step --left-hand --bore 30
+
+  -o, --output FILE    the model file (replaced whole, only once the new one
+                       is completely written)
+  --left-hand          a left-hand propeller: the mirrored model, for an engine
+                       turning the other way (right-hand by default: seen from
+                       behind in the direction of flight, it turns clockwise)
+  --hub-diameter MM    hub diameter (0 - following the blade root)
+  --hub-thickness MM   hub thickness along the axis (0 - following the root)
+  --bore MM            centre bore (40 by default, 0 - none)
+  --bolt-circle MM     bolt circle diameter (75 by default)
+  --holes NUMBER       number of bolt holes (6 by default, 0 - none)
+  --hole MM            bolt hole diameter (8.5 by default)
+  --fillet MM          radius of the fillet between blade and hub (3 by default)
+  --trailing-edge MM   least trailing edge thickness (1 by default)
+  --info               print the blank size, volume, mass, centre of mass and
+                       the blade's strength at each section
+  --wood WOOD          pine (515 kg/m3), birch (694), ash (672), beech (717);
+                       pine by default
+  --density KG/M3      a density of your own instead of the wood's
+  --load-rpm RPM       rpm for the strength (the design's by default)
+  --torque N*M         propeller torque (by default the engine's power at that
+                       rpm)
+  --thrust N           propeller thrust (by default the ideal static thrust of
+                       the disc at the engine's power: on the safe side)
+
+The safety factor is the wood's bending strength (Wood Handbook, FPL-GTR-190,
+2010) over the sum of the tensile and bending stresses; wooden propellers are
+recommended at least 4 (F. E. Weick, Aircraft Propeller Design, 1930).
 </translation>
     </message>
 </context>
@@ -1214,6 +1349,57 @@ Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
     <message>
         <source>Модель винта не построена: не найден модуль 3D-моделей (искали %1); переустановите программу.</source>
         <translation>Propeller model not built: the 3D model module was not found (looked for %1); reinstall the program.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::ModelOptionsCheck</name>
+    <message>
+        <source>диаметр ступицы %1 мм должен быть от 0 (по корню лопасти) до %2 мм</source>
+        <translation>the hub diameter %1 mm must be from 0 (following the blade root) to %2 mm</translation>
+    </message>
+    <message>
+        <source>толщина ступицы %1 мм должна быть от 0 (по корню лопасти) до %2 мм</source>
+        <translation>the hub thickness %1 mm must be from 0 (following the blade root) to %2 mm</translation>
+    </message>
+    <message>
+        <source>размеры ступицы должны быть числами от 0 до %1 мм</source>
+        <translation>the hub sizes must be numbers from 0 to %1 mm</translation>
+    </message>
+    <message>
+        <source>число отверстий под болты %1 должно быть от %2 до %3</source>
+        <translation>the number of bolt holes %1 must be from %2 to %3</translation>
+    </message>
+    <message>
+        <source>толщина задней кромки %1 мм должна быть от %2 до %3 мм</source>
+        <translation>the trailing edge thickness %1 mm must be from %2 to %3 mm</translation>
+    </message>
+    <message>
+        <source>порода дерева «%1» неизвестна: выберите pine (сосна), birch (береза), ash (ясень) или beech (бук)</source>
+        <translation>the wood “%1” is unknown: choose pine, birch, ash or beech</translation>
+    </message>
+    <message>
+        <source>плотность древесины %1 кг/м³ должна быть от 0 (по породе) до %2 кг/м³</source>
+        <translation>the wood density %1 kg/m³ must be from 0 (the wood's own) to %2 kg/m³</translation>
+    </message>
+    <message>
+        <source>отверстие в центре ступицы (%1 мм) не меньше самой ступицы (%2 мм)</source>
+        <translation>the centre bore (%1 mm) is not smaller than the hub itself (%2 mm)</translation>
+    </message>
+    <message>
+        <source>диаметр отверстий под болты должен быть больше нуля</source>
+        <translation>the bolt hole diameter must be greater than zero</translation>
+    </message>
+    <message>
+        <source>отверстия под болты на окружности %1 мм заходят в центральное отверстие %2 мм: окружность болтов должна быть больше %3 мм</source>
+        <translation>the bolt holes on the %1 mm circle run into the %2 mm centre bore: the bolt circle must be larger than %3 mm</translation>
+    </message>
+    <message>
+        <source>отверстия под болты на окружности %1 мм выходят за ступицу диаметром %2 мм</source>
+        <translation>the bolt holes on the %1 mm circle reach out of the hub of %2 mm diameter</translation>
+    </message>
+    <message>
+        <source>%1 отверстий по %2 мм на окружности %3 мм сливаются друг с другом</source>
+        <translation>%1 holes of %2 mm on the %3 mm circle run into one another</translation>
     </message>
 </context>
 <context>
@@ -2282,6 +2468,25 @@ Example: kelvarin-cli templates propeller.kelvarin -o templates.pdf --turned --p
     <message>
         <source>«%1» не является числом</source>
         <translation>“%1” is not a number</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::Wood</name>
+    <message>
+        <source>сосна</source>
+        <translation>pine</translation>
+    </message>
+    <message>
+        <source>береза</source>
+        <translation>birch</translation>
+    </message>
+    <message>
+        <source>ясень</source>
+        <translation>ash</translation>
+    </message>
+    <message>
+        <source>бук</source>
+        <translation>beech</translation>
     </message>
 </context>
 <context>
