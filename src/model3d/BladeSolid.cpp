@@ -418,9 +418,6 @@ TopoDS_Shape propellerSolid(const PropellerShape& shape, const ModelOptions& opt
     const double bottomZ = size.middleZMm - size.thicknessMm / 2;
     TopoDS_Shape solid = fused(cylinder(0, 0, bottomZ, size.diameterMm, size.thicknessMm),
                                {blade, turnedHalfRound(blade)});
-    if (hub.filletMm > 0) {
-        solid = filleted(solid, hub.filletMm);
-    }
 
     // The bore and the bolt holes, through the whole hub and a little beyond either face.
     BRep_Builder builder;
@@ -446,6 +443,11 @@ TopoDS_Shape propellerSolid(const PropellerShape& shape, const ModelOptions& opt
             throw StdFail_NotDone("holes");
         }
         solid = cut.Shape();
+    }
+    // Last, on the holed shape: the holes' faces are planes and cylinders the fillet leaves
+    // alone, and cutting them from the filleted shape took twice as long.
+    if (hub.filletMm > 0) {
+        solid = filleted(solid, hub.filletMm);
     }
     return solid;
 }

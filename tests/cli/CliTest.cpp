@@ -125,6 +125,9 @@ TEST_F(CliTest, ExitCodesAndReasons) {
         {{"perf", "--manual", "151.7", "0.52", "--power", "0"}, 1, "Мощность двигателя должна"},
         {{"model", "-o", "x.obj"}, 2, "модель сохраняется в файлы .step, .stp или .stl"},
         {{"model"}, 2, "укажите файл модели"},
+        {{"model", "--bore", "80", "-o", "x.step"}, 2, "заходят в центральное отверстие 80 мм"},
+        {{"model", "--holes", "2.5", "--info"}, 2, "--holes: «2.5»"},
+        {{"model", "--wood", "oak", "--info"}, 2, "«oak» неизвестна"},
     };
     for (const Case& c : cases) {
         const CliRun run = Cli(c.arguments);
