@@ -70,8 +70,8 @@
         <translation>the centre bore (%1 mm) is not smaller than the hub itself (%2 mm)</translation>
     </message>
     <message>
-        <source>задняя кромка толщиной %1 мм не помещается в сечение %2: оно толщиной %3 мм, кромка может быть не толще половины</source>
-        <translation>a trailing edge %1 mm thick does not fit section %2: the section is %3 mm thick, and the edge may be at most half of that</translation>
+        <source>задняя кромка толщиной %1 мм не помещается в сечение %2: оно толщиной %3 мм, кромка может быть не толще половины: задайте не больше %4 мм</source>
+        <translation>a trailing edge %1 mm thick does not fit section %2: the section is %3 mm thick, and the edge may be at most half of that: set at most %4 mm</translation>
     </message>
 </context>
 <context>

@@ -408,8 +408,9 @@ TopoDS_Shape propellerSolid(const PropellerShape& shape, const ModelOptions& opt
         if (options.trailingEdgeMm > thickestMm / 2) {
             refuse(
                 "задняя кромка толщиной %1 мм не помещается в сечение %2: оно толщиной "
-                "%3 мм, кромка может быть не толще половины",
-                {mm(options.trailingEdgeMm), std::to_string(i + 3), mm(thickestMm)});
+                "%3 мм, кромка может быть не толще половины: задайте не больше %4 мм",
+                {mm(options.trailingEdgeMm), std::to_string(i + 3), mm(thickestMm),
+                 formatFixed(std::floor(thickestMm / 2 * 10) / 10, 15, 1)});
         }
     }
 

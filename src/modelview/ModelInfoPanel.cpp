@@ -15,8 +15,11 @@ namespace kelvarin::modelview {
 
 namespace {
 
+// In the user's decimal separator, without grouping: "1517,0", as the main window writes.
 QString number(double value, int decimals) {
-    return QLocale().toString(value, 'f', decimals);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
 }
 
 }  // namespace
