@@ -56,16 +56,19 @@ constexpr double kHubAllowance = 1.1;
 // Tolerance of the smooth loft: the surface passes through every section within it.
 constexpr double kLoftToleranceMm = 1e-6;
 
+constexpr int kLoftDegree = 3;
+
 // Faces are sewn where their edges lie within this distance; they are built on the same wires,
 // so anything near this would be a fault.
 constexpr double kSewingToleranceMm = 1e-3;
 
 // The rounded tip: the tip section moves in by half its width (at most half the way to
 // station 10) and the blade closes beyond it through sections shrunk as a quarter ellipse
-// would, ending at the tip radius in a small flat end of this share of the tip chord. The
-// heights shrink only as the square root of the chord, so the tip keeps wood to hold.
-constexpr std::array<double, 3> kTipAnglesDeg = {45, 70, 83};
-constexpr double kTipEndScale = 0.12;
+// would, at even steps of the radius (uneven ones make the smooth loft ripple), ending at the
+// tip radius in a small flat end of this share of the tip chord. The heights shrink only as
+// the square root of the chord, so the tip keeps wood to hold.
+constexpr std::array<double, 3> kTipSteps = {0.3, 0.6, 0.85};
+constexpr double kTipEndScale = 0.3;
 
 // The root's trailing edge, where it meets the hub, is this many times the fillet's radius.
 constexpr double kRootEdgePerFillet = 4;
@@ -165,14 +168,14 @@ BladeWires bladeWires(const PropellerShape& shape, double trailingEdgeMm, double
             {&shape.sections[i], shape.sections[i].profile, shape.sections[i].radiusMm});
     }
     placedSections.push_back({&tip, tip.profile, tip.radiusMm - tipInsetMm});
-    for (double angleDeg : kTipAnglesDeg) {
-        const double a = angleDeg * std::numbers::pi / 180;
-        const bool end = angleDeg == kTipAnglesDeg.back();
-        const double chordScale = end ? kTipEndScale : std::cos(a);
-        placedSections.push_back(
-            {&tip, shrunkProfile(tip.profile, chordScale, std::sqrt(chordScale)),
-             end ? tip.radiusMm : tip.radiusMm - tipInsetMm * (1 - std::sin(a))});
+    for (double step : kTipSteps) {
+        const double chordScale = std::sqrt(1 - step * step);
+        placedSections.push_back({&tip,
+                                  shrunkProfile(tip.profile, chordScale, std::sqrt(chordScale)),
+                                  tip.radiusMm - tipInsetMm * (1 - step)});
     }
+    placedSections.push_back(
+        {&tip, shrunkProfile(tip.profile, kTipEndScale, std::sqrt(kTipEndScale)), tip.radiusMm});
 
     std::vector<OutlinePoints> points;
     for (const Placed& p : placedSections) {
@@ -214,6 +217,9 @@ Loft loftThrough(const std::vector<TopoDS_Wire>& wires, bool ruled) {
     // The wires are built alike (same parameters, same start, same sense), so the loft must
     // not shift or turn them to match.
     loft.CheckCompatibility(Standard_False);
+    // Cubic along the blade: a higher degree rings between sections that change quickly, as
+    // the tip's do.
+    loft.SetMaxDegree(kLoftDegree);
     for (const TopoDS_Wire& w : wires) {
         loft.AddWire(w);
     }
