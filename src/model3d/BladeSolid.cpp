@@ -71,7 +71,9 @@ constexpr std::array<double, 3> kTipSteps = {0.3, 0.6, 0.85};
 constexpr double kTipEndScale = 0.3;
 
 // The root's trailing edge, where it meets the hub, is this many times the fillet's radius.
-constexpr double kRootEdgePerFillet = 4;
+// The kernel's fillet is fickle about the edge it rolls round: where one thickness fails
+// another may hold, so they are tried in turn.
+constexpr std::array<double, 3> kRootEdgePerFillet = {4, 6, 2.5};
 
 using PointMap = std::function<gp_Pnt(SectionPoint)>;
 
@@ -152,7 +154,7 @@ struct BladeWires {
 };
 
 BladeWires bladeWires(const PropellerShape& shape, double trailingEdgeMm, double rootEndXMm,
-                      double filletMm) {
+                      double rootEdgeMm) {
     struct Placed {
         const BladeSection* section;
         SectionProfileMm profile;
@@ -185,9 +187,12 @@ BladeWires bladeWires(const PropellerShape& shape, double trailingEdgeMm, double
     // edge thickens towards the hub to take it, as far as the root section allows.
     const SectionProfileMm& rootProfile = shape.sections.front().profile;
     points.push_back(outlinePoints(
-        rootProfile, std::clamp(kRootEdgePerFillet * filletMm, trailingEdgeMm,
+        rootProfile, std::clamp(rootEdgeMm, trailingEdgeMm,
                                 std::max(trailingEdgeMm, greatestThicknessMm(rootProfile) / 2))));
-    const Handle(TColStd_HArray1OfReal) parameters = sectionParameters(points);
+    // The stations' own sections set the parameters; the tip's shrunk ones and the root's end
+    // would only pull them about.
+    const Handle(TColStd_HArray1OfReal) parameters = sectionParameters(
+        {points.begin(), points.begin() + static_cast<std::ptrdiff_t>(kBladeSectionCount)});
     const LeadingLine lead = leadingLineOf(shape);
     BladeWires wires;
     for (std::size_t i = 0; i < placedSections.size(); ++i) {  // the root's end comes last
@@ -359,7 +364,8 @@ TopoDS_Wire placedSectionWire(const PropellerShape& shape, std::size_t index,
 
 HubSize hubSize(const PropellerShape& shape, const HubOptions& hub) {
     // The root's extent across (Y) and along the axis (Z) where it enters the hub.
-    const BladeWires wires = bladeWires(shape, kMinTrailingEdgeMm, 0, hub.filletMm);
+    const BladeWires wires =
+        bladeWires(shape, kMinTrailingEdgeMm, 0, kRootEdgePerFillet.front() * hub.filletMm);
     Bnd_Box bounds;
     BRepBndLib::AddOptimal(wires.rootEnd, bounds, Standard_False, Standard_False);
     double xMin = 0, yMin = 0, zMin = 0, xMax = 0, yMax = 0, zMax = 0;
@@ -420,11 +426,7 @@ TopoDS_Shape propellerSolid(const PropellerShape& shape, const ModelOptions& opt
         }
     }
 
-    const TopoDS_Shape blade =
-        bladeSolid(bladeWires(shape, options.trailingEdgeMm, size.rootEndXMm, hub.filletMm));
     const double bottomZ = size.middleZMm - size.thicknessMm / 2;
-    TopoDS_Shape solid = fused(cylinder(0, 0, bottomZ, size.diameterMm, size.thicknessMm),
-                               {blade, turnedHalfRound(blade)});
 
     // The bore and the bolt holes, through the whole hub and a little beyond either face.
     BRep_Builder builder;
@@ -444,19 +446,42 @@ TopoDS_Shape propellerSolid(const PropellerShape& shape, const ModelOptions& opt
                     cylinder(hub.boltCircleMm / 2 * std::cos(a), hub.boltCircleMm / 2 * std::sin(a),
                              fromZ, hub.holeMm, heightMm));
     }
-    if (hub.boreMm > 0 || hub.holeCount > 0) {
-        BRepAlgoAPI_Cut cut(solid, holes);
+    const auto holed = [&](const TopoDS_Shape& shape) {
+        if (hub.boreMm <= 0 && hub.holeCount == 0) {
+            return shape;
+        }
+        BRepAlgoAPI_Cut cut(shape, holes);
         if (!cut.IsDone()) {
             throw StdFail_NotDone("holes");
         }
-        solid = cut.Shape();
+        return cut.Shape();
+    };
+    const auto fusedWithRootEdge = [&](double rootEdgeMm) {
+        const TopoDS_Shape blade =
+            bladeSolid(bladeWires(shape, options.trailingEdgeMm, size.rootEndXMm, rootEdgeMm));
+        return fused(cylinder(0, 0, bottomZ, size.diameterMm, size.thicknessMm),
+                     {blade, turnedHalfRound(blade)});
+    };
+    if (hub.filletMm <= 0) {
+        return holed(fusedWithRootEdge(options.trailingEdgeMm));
     }
-    // Last, on the holed shape: the holes' faces are planes and cylinders the fillet leaves
-    // alone, and cutting them from the filleted shape took twice as long.
-    if (hub.filletMm > 0) {
-        solid = filleted(solid, hub.filletMm);
+    // The fillet on the holed shape is twice as quick (the holes' faces are planes and
+    // cylinders it leaves alone); where it fails, the other order and other root edges are
+    // tried, and only when all fail is the radius refused.
+    for (std::size_t i = 0;; ++i) {
+        const TopoDS_Shape solid = fusedWithRootEdge(kRootEdgePerFillet[i] * hub.filletMm);
+        try {
+            return filleted(holed(solid), hub.filletMm);
+        } catch (const ModelError&) {
+        }
+        try {
+            return holed(filleted(solid, hub.filletMm));
+        } catch (const ModelError&) {
+            if (i + 1 == kRootEdgePerFillet.size()) {
+                throw;
+            }
+        }
     }
-    return solid;
 }
 
 }  // namespace kelvarin::model3d
