@@ -29,6 +29,22 @@ void BM_BuildSolid(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildSolid)->Unit(benchmark::kMillisecond);
 
+// What the preview waits for before its first frame: the solid built and meshed at the
+// preview's deviation, for the start design (1,517 m) and for the largest propeller (10 m).
+void BM_PreviewMesh(benchmark::State& state) {
+    const PropellerShape shape = state.range(0) == 0
+                                     ? kelvarin::testing::startShape()
+                                     : shapeFromDesign(kelvarin::testing::startDesign("1000", "4"));
+    std::size_t triangles = 0;
+    for (auto _ : state) {
+        const TriangleMesh mesh =
+            meshOf(buildPropellerSolid(shape), previewDeviationMm(shape.diameterMm));
+        triangles = mesh.triangles.size();
+    }
+    state.counters["triangles"] = static_cast<double>(triangles);
+}
+BENCHMARK(BM_PreviewMesh)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 void BM_WriteStep(benchmark::State& state) {
     const PropellerSolid solid = buildPropellerSolid(kelvarin::testing::startShape());
     const std::filesystem::path path = scratchFile(".step");

@@ -11,6 +11,7 @@
 
 #include "core/DecimalSeparator.h"
 #include "designfile/FieldTextRule.h"
+#include "model3d/ModelOptionsCheck.h"
 #include "programinfo/ProgramInfo.h"
 #include "translation/MessageText.h"
 #include "translation/Translation.h"
@@ -109,6 +110,94 @@ int wholeNumberAt(const QJsonValue& value, const QString& where, int low, int hi
                           .arg(number)};
     }
     return static_cast<int>(number);
+}
+
+double numberAt(const QJsonObject& parent, QLatin1String key, const QString& where,
+                double fallback) {
+    const QJsonValue value = parent.value(key);
+    if (value.isUndefined()) {
+        return fallback;
+    }
+    if (!value.isDouble()) {
+        refuseType(where, QString::fromStdString(translatedText("kelvarin::DesignJson", "число")),
+                   value);
+    }
+    return value.toDouble();
+}
+
+// The solid's options, each member optional: one left out keeps its default.
+model3d::ModelOptions readModel(const QJsonObject& root) {
+    model3d::ModelOptions options;
+    if (!root.contains(QLatin1String("model"))) {
+        return options;
+    }
+    const QJsonObject model = objectAt(root, QLatin1String("model"), QStringLiteral("model"));
+    model3d::HubOptions& hub = options.hub;
+    if (model.contains(QLatin1String("hub"))) {
+        const QJsonObject h = objectAt(model, QLatin1String("hub"), QStringLiteral("model.hub"));
+        const auto at = [&](const char* key, double fallback) {
+            return numberAt(h, QLatin1String(key),
+                            QStringLiteral("model.hub.") + QLatin1String(key), fallback);
+        };
+        hub.diameterMm = at("diameterMm", hub.diameterMm);
+        hub.thicknessMm = at("thicknessMm", hub.thicknessMm);
+        hub.boreMm = at("boreMm", hub.boreMm);
+        hub.boltCircleMm = at("boltCircleMm", hub.boltCircleMm);
+        hub.holeMm = at("holeMm", hub.holeMm);
+        hub.filletMm = at("filletMm", hub.filletMm);
+        if (h.contains(QLatin1String("holes"))) {
+            hub.holeCount =
+                wholeNumberAt(h.value(QLatin1String("holes")), QStringLiteral("model.hub.holes"),
+                              model3d::kMinHoleCount, model3d::kMaxHoleCount);
+        }
+    }
+    options.trailingEdgeMm =
+        numberAt(model, QLatin1String("trailingEdgeMm"), QStringLiteral("model.trailingEdgeMm"),
+                 options.trailingEdgeMm);
+    options.densityKgM3 = numberAt(model, QLatin1String("densityKgM3"),
+                                   QStringLiteral("model.densityKgM3"), options.densityKgM3);
+    const QJsonValue wood = model.value(QLatin1String("wood"));
+    if (!wood.isUndefined()) {
+        if (!wood.isString()) {
+            refuseType(QStringLiteral("model.wood"),
+                       QString::fromStdString(translatedText("kelvarin::DesignJson", "текст")),
+                       wood);
+        }
+        options.wood = wood.toString().toStdString();
+    }
+    if (const std::string problem = model3d::modelOptionsProblem(options); !problem.empty()) {
+        throw Refusal{QStringLiteral("model: ") + QString::fromStdString(problem)};
+    }
+    return options;
+}
+
+// Only what differs from the defaults, so that a design without a model of its own keeps
+// the bytes it always had.
+QJsonObject modelJson(const model3d::ModelOptions& options) {
+    const model3d::ModelOptions defaults;
+    QJsonObject hub;
+    const auto put = [](QJsonObject& to, const char* key, double value, double fallback) {
+        if (value != fallback) {
+            to.insert(QLatin1String(key), value);
+        }
+    };
+    put(hub, "diameterMm", options.hub.diameterMm, defaults.hub.diameterMm);
+    put(hub, "thicknessMm", options.hub.thicknessMm, defaults.hub.thicknessMm);
+    put(hub, "boreMm", options.hub.boreMm, defaults.hub.boreMm);
+    put(hub, "boltCircleMm", options.hub.boltCircleMm, defaults.hub.boltCircleMm);
+    put(hub, "holes", options.hub.holeCount, defaults.hub.holeCount);
+    put(hub, "holeMm", options.hub.holeMm, defaults.hub.holeMm);
+    put(hub, "filletMm", options.hub.filletMm, defaults.hub.filletMm);
+    QJsonObject model;
+    if (!hub.isEmpty()) {
+        model.insert(QLatin1String("hub"), hub);
+    }
+    put(model, "trailingEdgeMm", options.trailingEdgeMm, defaults.trailingEdgeMm);
+    put(model, "densityKgM3", options.densityKgM3, defaults.densityKgM3);
+    if (options.wood != defaults.wood) {
+        model.insert(QLatin1String("wood"), QString::fromStdString(options.wood));
+    }
+    return model;
 }
 
 QString parseProblem(const QByteArray& bytes, const QJsonParseError& error) {
@@ -349,6 +438,7 @@ DesignReading readDesignJson(const QByteArray& bytes) {
         }
         readBladeAngles(root, document);
         readEngineCurve(bytes, root, document);
+        document.model = readModel(root);
         reading.document = std::move(document);
     } catch (const Refusal& refusal) {
         reading.problem = refusal.reason;
@@ -385,14 +475,21 @@ QByteArray designJson(const DesignDocument& document) {
                            {QLatin1String("section"), document.section}};
     const bool defaultAngles = document.bladeAngleRule == BladeAngleRule::Rule;
     const bool defaultEngine = document.enginePowerCurve.empty();
+    const QJsonObject model = modelJson(document.model);
+    // A file an older program would read wrongly says it is newer; a default design keeps the
+    // first version, byte for byte.
+    const bool firstVersion = defaultAngles && defaultEngine && model.isEmpty();
     QJsonObject root{
         {QLatin1String("format"), QLatin1String(kDesignFormatName)},
         {QLatin1String("formatVersion"),
-         defaultAngles && defaultEngine ? kFirstDesignFormatVersion : kDesignFormatVersion},
+         firstVersion ? kFirstDesignFormatVersion : kDesignFormatVersion},
         {QLatin1String("programVersion"), QLatin1String(kProgramVersion)},
         {QLatin1String("fields"), fields},
         {QLatin1String("mode"), mode},
         {QLatin1String("view"), view}};
+    if (!model.isEmpty()) {
+        root.insert(QLatin1String("model"), model);
+    }
     if (!defaultAngles) {
         root.insert(QLatin1String("bladeAngles"),
                     QLatin1String(bladeAngleRuleKey(document.bladeAngleRule).data()));

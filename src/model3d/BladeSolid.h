@@ -4,12 +4,13 @@
 #include <TopoDS_Shape.hxx>
 #include <TopoDS_Wire.hxx>
 
+#include "model3d/ModelOptions.h"
 #include "model3d/PropellerShape.h"
 
 // The pieces of the propeller solid, in Open CASCADE's terms. Frame and units: millimetres; Z
 // is the rotation axis and points in the direction of flight; the first blade lies along +X.
-// Every function throws Standard_Failure (or a kin of it) when the kernel gives up; the caller
-// turns that into a message.
+// Every function throws Standard_Failure (or a kin of it) when the kernel gives up, and
+// ModelError for sizes that make no part; the caller turns the first into a message.
 namespace kelvarin::model3d {
 
 // The section of station `index` (0 for station 3, 8 for the tip) in its plane X = radius,
@@ -17,21 +18,32 @@ namespace kelvarin::model3d {
 // line stays where the flat section has it while the trailing end drops back by the depth.
 // The leading ends of all nine sections lie on one line parallel to X, placed so that the
 // root section's bottom line has its middle on the blade axis; the blade thus has a straight
-// leading edge, as the stacked turned templates have.
-TopoDS_Wire placedSectionWire(const PropellerShape& shape, std::size_t index);
+// leading edge, as the stacked turned templates have. The outline is one smooth closed curve
+// (a periodic cubic spline) through the template's points, its trailing edge thickened to
+// `trailingEdgeMm` and rounded.
+TopoDS_Wire placedSectionWire(const PropellerShape& shape, std::size_t index,
+                              double trailingEdgeMm);
 
-// One blade, lofted smoothly through the nine sections, closed by flat faces at station 3
-// and at the tip.
-TopoDS_Shape bladeLoft(const PropellerShape& shape);
+// The round hub as built: its size, where it sits along the axis, and how far inside it the
+// blade roots end.
+struct HubSize {
+    double diameterMm = 0;
+    double thicknessMm = 0;
+    double middleZMm = 0;   // the hub's middle plane lies at this Z
+    double rootEndXMm = 0;  // each root ends inside the hub at this distance from the axis
+};
 
-// The hub block, centred on the rotation axis: as long across as the radius of the hub stations
-// on either side, as wide as station 1 (wider if the root needs it), and as thick along the
-// axis as the root it carries, with an allowance.
-TopoDS_Shape hubBlock(const PropellerShape& shape);
+// The hub's size for these options: a size of 0 follows the root (as wide as station 1 or
+// the root with a twentieth spare on each side, whichever is more, and large enough for the
+// bolt circle; as thick as the root along the axis with the same spare). Throws ModelError,
+// naming the value, for a hub too small or too thin for the root, one that reaches station 3,
+// or bolt holes that do not fit it.
+HubSize hubSize(const PropellerShape& shape, const HubOptions& hub);
 
-// The whole propeller, right-hand: two blades, each with a root that runs straight from
-// station 3 into the hub block, widening to the width of station 2 at the block's face, the
-// second blade the first turned by 180° about Z; all faces sewn into one closed solid.
-TopoDS_Shape propellerSolid(const PropellerShape& shape);
+// The whole propeller, right-hand: two blades, each lofted smoothly through its sections into
+// a rounded tip and carried by a straight root into the round hub, the second blade the first
+// turned by 180° about Z; fused with the hub, blended into it by the fillet, and pierced by
+// the bore and the bolt holes, all parallel to Z.
+TopoDS_Shape propellerSolid(const PropellerShape& shape, const ModelOptions& options);
 
 }  // namespace kelvarin::model3d

@@ -18,6 +18,7 @@
 #include "model3d/BladeSolid.h"
 #include "model3d/KernelMessages.h"
 #include "model3d/ModelError.h"
+#include "model3d/ModelOptionsCheck.h"
 #include "model3d/ShapeCheck.h"
 #include "translation/Translation.h"
 
@@ -75,11 +76,16 @@ PropellerSolid::PropellerSolid(PropellerSolid&&) noexcept = default;
 PropellerSolid& PropellerSolid::operator=(PropellerSolid&&) noexcept = default;
 PropellerSolid::~PropellerSolid() = default;
 
-PropellerSolid buildPropellerSolid(const PropellerShape& shape, Handedness handedness) {
+PropellerSolid buildPropellerSolid(const PropellerShape& shape, Handedness handedness,
+                                   const ModelOptions& options) {
     checkShape(shape);
+    if (const std::string problem = modelOptionsProblem(options); !problem.empty()) {
+        throw ModelError(withArguments(
+            translatedText("kelvarin::ShapeCheck", "Модель винта не построена: %1."), {problem}));
+    }
     silenceKernelMessages();
     try {
-        TopoDS_Shape solid = onlySolid(propellerSolid(shape));
+        TopoDS_Shape solid = onlySolid(propellerSolid(shape, options));
         if (handedness == Handedness::Left) {
             solid = mirroredAcrossXZ(solid);
         }

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "core/PropellerDesign.h"
+#include "model3d/ModelInfo.h"
+#include "model3d/ModelOptions.h"
 #include "model3d/PropellerShape.h"
 #include "model3d/TriangleMesh.h"
 #include "translation/Translation.h"
@@ -16,7 +18,7 @@
 namespace kelvarin::modelmodule {
 
 // Raised whenever the interface below changes, so that an old module is refused, not misused.
-inline constexpr int kModelModuleVersion = 2;
+inline constexpr int kModelModuleVersion = 3;
 
 // Each builds the design's solid for the hand and returns the text of what stopped it, in the
 // program's language, empty when nothing did; no exception leaves the module.
@@ -27,10 +29,17 @@ struct ModelModuleApi {
     std::string (*checkModel)(const PropellerDesign& design) = nullptr;
     // The solid written to `path`, STEP or STL as the name says, whole or not at all.
     std::string (*writeModel)(const PropellerDesign& design, model3d::Handedness hand,
+                              const model3d::ModelOptions& options,
                               const std::string& path) = nullptr;
-    // The solid meshed for the preview.
+    // The solid meshed for the preview, coarser than for printing.
     std::string (*meshModel)(const PropellerDesign& design, model3d::Handedness hand,
+                             const model3d::ModelOptions& options,
                              model3d::TriangleMesh& mesh) = nullptr;
+    // The blank, mass, balance and strength of the solid at the load.
+    std::string (*describeModel)(const PropellerDesign& design, model3d::Handedness hand,
+                                 const model3d::ModelOptions& options,
+                                 const model3d::BladeLoad& load,
+                                 model3d::ModelInfo& info) = nullptr;
     // The module's texts come from the program's catalogue (nullptr: Russian), which the module's
     // own copy of the translation library does not see otherwise. Handed over before each call,
     // so that the catalogue only needs to live through the call.

@@ -7,6 +7,7 @@
 #include "core/AvxUpperHalves.h"
 #include "model3d/DesignShape.h"
 #include "model3d/ModelError.h"
+#include "model3d/ModelSummary.h"
 #include "model3d/ModelWriter.h"
 #include "model3d/PropellerSolid.h"
 #include "model3d/ShapeCheck.h"
@@ -42,18 +43,29 @@ std::string checkModel(const PropellerDesign& design) {
 }
 
 std::string writeModel(const PropellerDesign& design, model3d::Handedness hand,
-                       const std::string& path) {
+                       const model3d::ModelOptions& options, const std::string& path) {
     return attempt([&] {
-        model3d::writeModel(model3d::buildPropellerSolid(model3d::shapeFromDesign(design), hand),
-                            path);
+        model3d::writeModel(
+            model3d::buildPropellerSolid(model3d::shapeFromDesign(design), hand, options), path);
     });
 }
 
 std::string meshModel(const PropellerDesign& design, model3d::Handedness hand,
-                      model3d::TriangleMesh& mesh) {
+                      const model3d::ModelOptions& options, model3d::TriangleMesh& mesh) {
     return attempt([&] {
-        mesh =
-            model3d::meshOf(model3d::buildPropellerSolid(model3d::shapeFromDesign(design), hand));
+        const model3d::PropellerShape shape = model3d::shapeFromDesign(design);
+        mesh = model3d::meshOf(model3d::buildPropellerSolid(shape, hand, options),
+                               model3d::previewDeviationMm(shape.diameterMm));
+    });
+}
+
+std::string describeModel(const PropellerDesign& design, model3d::Handedness hand,
+                          const model3d::ModelOptions& options, const model3d::BladeLoad& load,
+                          model3d::ModelInfo& info) {
+    return attempt([&] {
+        const model3d::PropellerShape shape = model3d::shapeFromDesign(design);
+        info = model3d::summaryOf(model3d::buildPropellerSolid(shape, hand, options), shape,
+                                  options, load);
     });
 }
 
@@ -61,7 +73,8 @@ void useCatalogue(const TextCatalogue* catalogue) {
     setTextCatalogue(catalogue);
 }
 
-const ModelModuleApi kApi{kModelModuleVersion, &checkModel, &writeModel, &meshModel, &useCatalogue};
+const ModelModuleApi kApi{kModelModuleVersion, &checkModel,    &writeModel,
+                          &meshModel,          &describeModel, &useCatalogue};
 
 }  // namespace
 

@@ -65,7 +65,8 @@ LoadedModule load() {
         }
         const auto entry = reinterpret_cast<ModelModuleEntry>(::dlsym(handle, kModelModuleEntry));
         const ModelModuleApi* api = entry != nullptr ? entry() : nullptr;
-        if (api == nullptr || api->version != kModelModuleVersion || api->useCatalogue == nullptr) {
+        if (api == nullptr || api->version != kModelModuleVersion || api->useCatalogue == nullptr ||
+            api->describeModel == nullptr) {
             return {nullptr,
                     withArguments(translatedText("kelvarin::ModelModuleLoader",
                                                  "Модель винта не построена: модуль 3D-моделей "
@@ -106,14 +107,28 @@ void checkDesignModel(const PropellerDesign& design) {
 }
 
 void writeDesignModel(const PropellerDesign& design, model3d::Handedness hand,
-                      const std::string& path) {
-    throwIfFailed(module().writeModel(design, hand, path));
+                      const model3d::ModelOptions& options, const std::string& path) {
+    throwIfFailed(module().writeModel(design, hand, options, path));
 }
 
-model3d::TriangleMesh meshDesignModel(const PropellerDesign& design, model3d::Handedness hand) {
+void writeDesignModel(const PropellerDesign& design, model3d::Handedness hand,
+                      const std::string& path) {
+    writeDesignModel(design, hand, {}, path);
+}
+
+model3d::TriangleMesh meshDesignModel(const PropellerDesign& design, model3d::Handedness hand,
+                                      const model3d::ModelOptions& options) {
     model3d::TriangleMesh mesh;
-    throwIfFailed(module().meshModel(design, hand, mesh));
+    throwIfFailed(module().meshModel(design, hand, options, mesh));
     return mesh;
+}
+
+model3d::ModelInfo describeDesignModel(const PropellerDesign& design, model3d::Handedness hand,
+                                       const model3d::ModelOptions& options,
+                                       const model3d::BladeLoad& load) {
+    model3d::ModelInfo info;
+    throwIfFailed(module().describeModel(design, hand, options, load, info));
+    return info;
 }
 
 void useModelModuleFile(const std::string& path) {

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/PropellerDesign.h"
+#include "model3d/ModelInfo.h"
+#include "model3d/ModelOptions.h"
 #include "model3d/PropellerShape.h"
 #include "model3d/TriangleMesh.h"
 
@@ -21,10 +23,19 @@ void checkDesignModel(const PropellerDesign& design);
 
 // Builds the design's solid for the hand and writes it to `path`, STEP or STL as its name says.
 void writeDesignModel(const PropellerDesign& design, model3d::Handedness hand,
+                      const model3d::ModelOptions& options, const std::string& path);
+// The same with the default options.
+void writeDesignModel(const PropellerDesign& design, model3d::Handedness hand,
                       const std::string& path);
 
 // Builds the design's solid for the hand and meshes it for the preview.
-model3d::TriangleMesh meshDesignModel(const PropellerDesign& design, model3d::Handedness hand);
+model3d::TriangleMesh meshDesignModel(const PropellerDesign& design, model3d::Handedness hand,
+                                      const model3d::ModelOptions& options = {});
+
+// Builds the design's solid and tells its blank, mass, balance and strength at the load.
+model3d::ModelInfo describeDesignModel(const PropellerDesign& design, model3d::Handedness hand,
+                                       const model3d::ModelOptions& options,
+                                       const model3d::BladeLoad& load);
 
 // For tests, whose programs live elsewhere: the module to load instead, before the first call.
 void useModelModuleFile(const std::string& path);

@@ -2,16 +2,21 @@
 #include "modelview/ModelPreviewDialog.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "modelview/ModelInfoPanel.h"
 #include "modelview/ModelView.h"
 
 namespace kelvarin::modelview {
 
 ModelPreviewDialog::ModelPreviewDialog(model3d::TriangleMesh mesh, QWidget* parent)
-    : QDialog(parent), view_(new ModelView(this)), hint_(new QLabel(this)) {
+    : QDialog(parent),
+      view_(new ModelView(this)),
+      info_(new ModelInfoPanel(this)),
+      hint_(new QLabel(this)) {
     setWindowTitle(tr("Модель винта"));
     setObjectName(QStringLiteral("ModelPreview"));
     view_->setObjectName(QStringLiteral("ModelView"));
@@ -26,8 +31,12 @@ ModelPreviewDialog::ModelPreviewDialog(model3d::TriangleMesh mesh, QWidget* pare
     buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    info_->hide();
+    auto* row = new QHBoxLayout;
+    row->addWidget(view_, 1);
+    row->addWidget(info_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(view_, 1);
+    layout->addLayout(row, 1);
     layout->addWidget(hint_);
     layout->addWidget(buttons);
     resize(900, 640);

@@ -9,9 +9,11 @@ class QLabel;
 
 namespace kelvarin::modelview {
 
+class ModelInfoPanel;
 class ModelView;
 
-// A window with the propeller in 3D, a line on how to turn and zoom it, and a Close button.
+// A window with the propeller in 3D, a line on how to turn and zoom it, and a Close button;
+// beside the view, once given, what the solid weighs and how strong it is.
 class ModelPreviewDialog : public QDialog {
     Q_OBJECT
 
@@ -19,9 +21,12 @@ public:
     explicit ModelPreviewDialog(model3d::TriangleMesh mesh, QWidget* parent = nullptr);
 
     ModelView* view() const { return view_; }
+    // The blank, mass and strength beside the view; hidden until given its first info.
+    ModelInfoPanel* infoPanel() const { return info_; }
 
 private:
     ModelView* view_;
+    ModelInfoPanel* info_;
     QLabel* hint_;
 };
 

@@ -138,6 +138,9 @@ TEST_F(CliTest, ExitCodesAndReasons) {
         {{"calc", "--blade-angles", "engine", "--manual", "60", "1", "--power", "60"},
          1,
          "диаметр 60 см мал для 60 л.с."},
+        {{"model", "--bore", "80", "-o", "x.step"}, 2, "заходят в центральное отверстие 80 мм"},
+        {{"model", "--holes", "2.5", "--info"}, 2, "--holes: «2.5»"},
+        {{"model", "--wood", "oak", "--info"}, 2, "«oak» неизвестна"},
     };
     for (const Case& c : cases) {
         const CliRun run = Cli(c.arguments);

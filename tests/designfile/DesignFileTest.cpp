@@ -24,6 +24,10 @@ DesignDocument ManualDesign() {
     d.manualChecked = true;
     d.view = {true, true};
     d.section = 11;
+    d.model.hub.boreMm = 30;
+    d.model.hub.holeCount = 4;
+    d.model.trailingEdgeMm = 1.5;
+    d.model.wood = "ash";
     return d;
 }
 
@@ -105,6 +109,15 @@ TEST(DesignFile, EveryBadFileIsRefusedWithItsReason) {
         {"a curve point without power",
          StartFileWith("\"mode\"", "\"engine\": {\"powerCurve\": [{\"rpm\": 1000}, 5]}, \"mode\""),
          "точка 1 должна быть"},
+        {"a bore wider than the hub",
+         StartFileWith(R"("format")", R"("model": {"hub": {"diameterMm": 50, "boreMm": 60}},
+             "format")"),
+         "отверстие в центре ступицы (60 мм)"},
+        {"a wood with no density",
+         StartFileWith(R"("format")", R"("model": {"wood": "oak"}, "format")"), "«oak»"},
+        {"holes as text",
+         StartFileWith(R"("format")", R"("model": {"hub": {"holes": "six"}}, "format")"),
+         "«model.hub.holes»"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

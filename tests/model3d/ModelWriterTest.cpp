@@ -47,7 +47,7 @@ protected:
 
     static double volumeOf(const TopoDS_Shape& shape) {
         GProp_GProps props;
-        BRepGProp::VolumeProperties(shape, props);
+        BRepGProp::VolumeProperties(shape, props, 1e-6);
         return props.Mass();
     }
 

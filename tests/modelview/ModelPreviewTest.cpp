@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 #include <QWheelEvent>
 #include <cmath>
@@ -19,6 +21,8 @@
 #include "StartDesign.h"
 #include "model3d/PropellerSolid.h"
 #include "model3d/SolidMesh.h"
+#include "modelview/HubDialog.h"
+#include "modelview/ModelInfoPanel.h"
 #include "modelview/ModelView.h"
 
 namespace kelvarin::modelview {
@@ -108,6 +112,35 @@ TEST(ModelPreview, CameraFitsTheModelAcrossTheWiderSide) {
         const float up = projection.map(centre + QVector3D(0, -centre.z() * tangent, 0)).y();
         EXPECT_NEAR(std::abs(aspect >= 1 ? across : up), 1.0f, 0.01f) << aspect;
     }
+}
+
+TEST(HubDialog, RefusesHolesThatRunIntoEachOtherAndKeepsTheWood) {
+    model3d::ModelOptions start;
+    start.wood = "beech";
+    HubDialog dialog(start);
+    dialog.findChild<QSpinBox*>(QStringLiteral("HoleCount"))->setValue(24);
+    dialog.findChild<QDoubleSpinBox*>(QStringLiteral("HoleDiameter"))->setValue(12);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(dialog.problem().contains(QStringLiteral("сливаются")))
+        << dialog.problem().toStdString();
+
+    dialog.findChild<QSpinBox*>(QStringLiteral("HoleCount"))->setValue(4);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.options().hub.holeCount, 4);
+    EXPECT_EQ(dialog.options().wood, "beech");
+}
+
+TEST(ModelInfoPanel, WarnsOnlyBelowTheRecommendedFactor) {
+    ModelInfoPanel panel;
+    model3d::ModelInfo info;
+    info.stations = {{3, 150, 8000, 3, 10, 5.8}, {4, 220, 7000, 4, 20, 4.1}};
+    panel.setInfo(info, "ash", {2300, 500, 40});
+    EXPECT_FALSE(panel.warns());
+    info.stations[1].safetyFactor = 3.9;
+    panel.setInfo(info, "ash", {2300, 500, 40});
+    EXPECT_TRUE(panel.warns());
 }
 
 }  // namespace
