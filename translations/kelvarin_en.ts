@@ -263,10 +263,6 @@ station&apos;s pitch from its angle, 2πr·tan(angle), and the blade&apos;s pitc
 <context>
     <name>kelvarin::CliDesignInput</name>
     <message>
-        <source>расчет по исходным данным дал %1, а так не бывает: исходные данные вне разумных пределов; проверьте %2</source>
-        <translation>the calculation gave %1 from the values given, which cannot be: they are outside any sensible range; check %2</translation>
-    </message>
-    <message>
         <source>%1 (%2): значение длиннее %3 символов</source>
         <translation>%1 (%2): the value is longer than %3 characters</translation>
     </message>
@@ -1377,6 +1373,14 @@ List of options: kelvarin --help
         <source>Модель левого винта</source>
         <translation>Left-Hand Propeller Model</translation>
     </message>
+    <message>
+        <source>&amp;Ступица…</source>
+        <translation>&amp;Hub…</translation>
+    </message>
+    <message>
+        <source>Ступица модели: диаметр, толщина, центральное отверстие, отверстия под болты, скругление и толщина задней кромки</source>
+        <translation>The model&apos;s hub: diameter, thickness, centre bore, bolt holes, fillet and trailing edge thickness</translation>
+    </message>
 </context>
 <context>
     <name>kelvarin::ModelCommand</name>
@@ -1393,38 +1397,106 @@ List of options: kelvarin --help
         <translation>the propeller as a solid: STEP for CNC, STL for 3D printing</translation>
     </message>
     <message>
+        <source>--%1: %2 не число</source>
+        <translation>--%1: %2 is not a number</translation>
+    </message>
+    <message>
+        <source>--holes: %1 — число отверстий должно быть целым от %2 до %3</source>
+        <translation>--holes: %1 — the number of holes must be a whole number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>--load-rpm должна быть больше нуля, --thrust и --torque не меньше нуля</source>
+        <translation>--load-rpm must be greater than zero, --thrust and --torque not less than zero</translation>
+    </message>
+    <message>
         <source>Использование: kelvarin-cli model [ПРОЕКТ.kelvarin] [параметры] -o ФАЙЛ.step|ФАЙЛ.stl
+               kelvarin-cli model [ПРОЕКТ.kelvarin] [параметры] --info
 
 Рассчитывает винт и записывает его как одно замкнутое твердое тело в
-миллиметрах: обе лопасти по сечениям 3–11 и ступица между ними; ось
+миллиметрах: обе лопасти по сечениям 3–11 и круглая ступица между ними; ось
 вращения — Z, лопасти вдоль X. Формат задает расширение файла: .step или .stp —
 STEP AP214 для станков с ЧПУ и САПР; .stl — двоичный STL для 3D-печати
 (отклонение сетки от поверхности не больше 0,05 мм).
 
-Пример: kelvarin-cli model винт.kelvarin -o винт.step --left-hand
+Ступица по умолчанию подходит к распространенному фланцу редуктора малых
+двухтактных двигателей: центральное отверстие 40 мм, 6 отверстий 8,5 мм под
+болты M8 на окружности 75 мм. Диаметр и толщина ступицы 0 — по корню лопасти.
+Задняя кромка утолщена до 1 мм и скруглена; конец лопасти скруглен.
 
-  -o, --output ФАЙЛ  файл модели (заменяется целиком, только когда новый
-                     записан полностью)
-  --left-hand        левый винт: зеркальная модель, для двигателя,
-                     вращающегося в другую сторону (по умолчанию правый: если
-                     смотреть сзади по направлению полета, вращается по
-                     часовой стрелке)
+Пример: kelvarin-cli model винт.kelvarin -o винт.step --left-hand --bore 30
+
+  -o, --output ФАЙЛ    файл модели (заменяется целиком, только когда новый
+                       записан полностью)
+  --left-hand          левый винт: зеркальная модель, для двигателя,
+                       вращающегося в другую сторону (по умолчанию правый: если
+                       смотреть сзади по направлению полета, вращается по
+                       часовой стрелке)
+  --hub-diameter ММ    диаметр ступицы (0 — по корню лопасти)
+  --hub-thickness ММ   толщина ступицы вдоль оси (0 — по корню лопасти)
+  --bore ММ            центральное отверстие (по умолчанию 40, 0 — без него)
+  --bolt-circle ММ     диаметр окружности болтов (по умолчанию 75)
+  --holes ЧИСЛО        число отверстий под болты (по умолчанию 6, 0 — без них)
+  --hole ММ            диаметр отверстий под болты (по умолчанию 8,5)
+  --fillet ММ          радиус скругления лопасти у ступицы (по умолчанию 3)
+  --trailing-edge ММ   наименьшая толщина задней кромки (по умолчанию 1)
+  --info               вывести размеры заготовки, объем, массу, центр масс и
+                       прочность лопасти по сечениям
+  --wood ПОРОДА        pine (сосна, 515 кг/м³), birch (береза, 694), ash
+                       (ясень, 672), beech (бук, 717); по умолчанию pine
+  --density КГ/М3      своя плотность древесины вместо плотности породы
+  --load-rpm ОБ/МИН    обороты для расчета прочности (по умолчанию расчетные)
+  --torque Н·М         крутящий момент винта (по умолчанию мощность двигателя
+                       при этих оборотах)
+  --thrust Н           тяга винта (по умолчанию идеальная статическая тяга
+                       диска при мощности двигателя: с запасом)
+
+Запас прочности — предел прочности древесины при изгибе (Wood Handbook,
+FPL-GTR-190, 2010) к сумме напряжений растяжения и изгиба; для деревянных
+винтов рекомендуется не меньше 4 (F. E. Weick, Aircraft Propeller Design, 1930).
 </source>
         <translation>Usage: kelvarin-cli model [DESIGN.kelvarin] [options] -o FILE.step|FILE.stl
+       kelvarin-cli model [DESIGN.kelvarin] [options] --info
 
 Calculates the propeller and writes it as one closed solid in millimetres:
-both blades through stations 3–11 and the hub between them; the rotation
-axis is Z, the blades lie along X. The file&apos;s extension chooses the format:
-.step or .stp — STEP AP214 for CNC machining and CAD; .stl — binary STL for
-3D printing (the mesh deviates from the surface by at most 0.05 mm).
+both blades through sections 3-11 and the round hub between them; the
+rotation axis is Z, the blades lie along X. The file&apos;s extension sets the
+format: .step or .stp - STEP AP214 for CNC machines and CAD; .stl - binary STL
+for 3D printing (the mesh within 0.05 mm of the surface).
 
-Example: kelvarin-cli model propeller.kelvarin -o propeller.step --left-hand
+The default hub fits the common propeller flange of the reduction gearboxes of
+small two-stroke engines: a 40 mm centre bore, 6 holes of 8.5 mm for M8 bolts
+on a 75 mm circle. A hub diameter or thickness of 0 follows the blade root.
+The trailing edge is thickened to 1 mm and rounded; the blade tip is rounded.
 
-  -o, --output FILE  the model file (replaced whole, only once the new one is
-                     complete)
-  --left-hand        left-hand propeller: the mirrored model, for an engine
-                     turning the other way (right-hand by default: seen from
-                     behind in the direction of flight, it turns clockwise)
+Example: kelvarin-cli model prop.kelvarin -o prop.step --left-hand --bore 30
+
+  -o, --output FILE    the model file (replaced whole, only once the new one
+                       is completely written)
+  --left-hand          a left-hand propeller: the mirrored model, for an engine
+                       turning the other way (right-hand by default: seen from
+                       behind in the direction of flight, it turns clockwise)
+  --hub-diameter MM    hub diameter (0 - following the blade root)
+  --hub-thickness MM   hub thickness along the axis (0 - following the root)
+  --bore MM            centre bore (40 by default, 0 - none)
+  --bolt-circle MM     bolt circle diameter (75 by default)
+  --holes NUMBER       number of bolt holes (6 by default, 0 - none)
+  --hole MM            bolt hole diameter (8.5 by default)
+  --fillet MM          radius of the fillet between blade and hub (3 by default)
+  --trailing-edge MM   least trailing edge thickness (1 by default)
+  --info               print the blank size, volume, mass, centre of mass and
+                       the blade&apos;s strength at each section
+  --wood WOOD          pine (515 kg/m3), birch (694), ash (672), beech (717);
+                       pine by default
+  --density KG/M3      a density of your own instead of the wood&apos;s
+  --load-rpm RPM       rpm for the strength (the design&apos;s by default)
+  --torque N*M         propeller torque (by default the engine&apos;s power at that
+                       rpm)
+  --thrust N           propeller thrust (by default the ideal static thrust of
+                       the disc at the engine&apos;s power: on the safe side)
+
+The safety factor is the wood&apos;s bending strength (Wood Handbook, FPL-GTR-190,
+2010) over the sum of the tensile and bending stresses; wooden propellers are
+recommended at least 4 (F. E. Weick, Aircraft Propeller Design, 1930).
 </translation>
     </message>
 </context>
@@ -2702,6 +2774,141 @@ Example: kelvarin-cli templates propeller.kelvarin -o templates.pdf --turned --p
     <message>
         <source>«%1» не является числом</source>
         <translation>“%1” is not a number</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::Wood</name>
+    <message>
+        <source>сосна</source>
+        <translation>pine</translation>
+    </message>
+    <message>
+        <source>береза</source>
+        <translation>birch</translation>
+    </message>
+    <message>
+        <source>ясень</source>
+        <translation>ash</translation>
+    </message>
+    <message>
+        <source>бук</source>
+        <translation>beech</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::modelview::HubDialog</name>
+    <message>
+        <source>Ступица</source>
+        <translation>Hub</translation>
+    </message>
+    <message>
+        <source> мм</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>по корню лопасти</source>
+        <translation>following the root</translation>
+    </message>
+    <message>
+        <source>Диаметр ступицы:</source>
+        <translation>Hub diameter:</translation>
+    </message>
+    <message>
+        <source>Толщина ступицы:</source>
+        <translation>Hub thickness:</translation>
+    </message>
+    <message>
+        <source>без отверстия</source>
+        <translation>no bore</translation>
+    </message>
+    <message>
+        <source>Центральное отверстие:</source>
+        <translation>Centre bore:</translation>
+    </message>
+    <message>
+        <source>Окружность болтов:</source>
+        <translation>Bolt circle:</translation>
+    </message>
+    <message>
+        <source>без отверстий</source>
+        <translation>no holes</translation>
+    </message>
+    <message>
+        <source>Число отверстий под болты:</source>
+        <translation>Number of bolt holes:</translation>
+    </message>
+    <message>
+        <source>Диаметр отверстий под болты:</source>
+        <translation>Bolt hole diameter:</translation>
+    </message>
+    <message>
+        <source>без скругления</source>
+        <translation>no fillet</translation>
+    </message>
+    <message>
+        <source>Скругление лопасти у ступицы:</source>
+        <translation>Fillet between blade and hub:</translation>
+    </message>
+    <message>
+        <source>Толщина задней кромки не меньше:</source>
+        <translation>Trailing edge at least:</translation>
+    </message>
+    <message>
+        <source>По умолчанию ступица подходит к распространенному фланцу редуктора малых двухтактных двигателей: отверстие 40 мм, 6 болтов M8 на окружности 75 мм.</source>
+        <translation>By default the hub fits the common propeller flange of the reduction gearboxes of small two-stroke engines: a 40 mm bore, 6 M8 bolts on a 75 mm circle.</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::modelview::ModelInfoPanel</name>
+    <message>
+        <source>Сечение</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Сила, Н</source>
+        <translation>Force, N</translation>
+    </message>
+    <message>
+        <source>Растяжение, МПа</source>
+        <translation>Tension, MPa</translation>
+    </message>
+    <message>
+        <source>Изгиб, МПа</source>
+        <translation>Bending, MPa</translation>
+    </message>
+    <message>
+        <source>Запас</source>
+        <translation>Factor</translation>
+    </message>
+    <message>
+        <source>Древесина:</source>
+        <translation>Wood:</translation>
+    </message>
+    <message>
+        <source>Заготовка: %1 × %2 × %3 мм
+Объем: %4 см³
+Плотность: %5 кг/м³
+Масса: %6 кг
+Центр масс: %7; %8; %9 мм
+Нагрузка: %10 об/мин, тяга %11 Н, момент %12 Н·м</source>
+        <translation>Blank: %1 × %2 × %3 mm
+Volume: %4 cm³
+Density: %5 kg/m³
+Mass: %6 kg
+Centre of mass: %7; %8; %9 mm
+Load: %10 rpm, thrust %11 N, torque %12 N·m</translation>
+    </message>
+    <message>
+        <source>Запас прочности ниже рекомендуемого для деревянных винтов (%1): винт может разрушиться. У корня запас снизится до %1 при %2 об/мин.</source>
+        <translation>The safety factor is below the one recommended for wooden propellers (%1): the propeller may break. At the root the factor falls to %1 at %2 rpm.</translation>
     </message>
 </context>
 <context>

@@ -476,17 +476,16 @@ QByteArray designJson(const DesignDocument& document) {
     const bool defaultAngles = document.bladeAngleRule == BladeAngleRule::Rule;
     const bool defaultEngine = document.enginePowerCurve.empty();
     const QJsonObject model = modelJson(document.model);
-    // A file an older program would read wrongly says it is newer; a default design keeps the
-    // first version, byte for byte.
-    const bool firstVersion = defaultAngles && defaultEngine && model.isEmpty();
-    QJsonObject root{
-        {QLatin1String("format"), QLatin1String(kDesignFormatName)},
-        {QLatin1String("formatVersion"),
-         firstVersion ? kFirstDesignFormatVersion : kDesignFormatVersion},
-        {QLatin1String("programVersion"), QLatin1String(kProgramVersion)},
-        {QLatin1String("fields"), fields},
-        {QLatin1String("mode"), mode},
-        {QLatin1String("view"), view}};
+    // A file whose blade an older program would carve wrongly says it is newer; the solid's
+    // options only add to a part, and a default design keeps the first version byte for byte.
+    const bool firstVersion = defaultAngles && defaultEngine;
+    QJsonObject root{{QLatin1String("format"), QLatin1String(kDesignFormatName)},
+                     {QLatin1String("formatVersion"),
+                      firstVersion ? kFirstDesignFormatVersion : kDesignFormatVersion},
+                     {QLatin1String("programVersion"), QLatin1String(kProgramVersion)},
+                     {QLatin1String("fields"), fields},
+                     {QLatin1String("mode"), mode},
+                     {QLatin1String("view"), view}};
     if (!model.isEmpty()) {
         root.insert(QLatin1String("model"), model);
     }

@@ -68,6 +68,14 @@ void DesignModel::setEnginePowerCurve(const EnginePowerCurve& curve) {
     emit edited();
 }
 
+void DesignModel::setModelOptions(const model3d::ModelOptions& options) {
+    if (document_.model == options) {
+        return;
+    }
+    document_.model = options;
+    emit edited();
+}
+
 void DesignModel::setDocument(const DesignDocument& document) {
     document_ = document;
     emit documentReplaced();

@@ -37,6 +37,8 @@ public:
     // How the blade angles are made; a calculated design is calculated again at once.
     void setBladeAngleRule(BladeAngleRule rule);
     void setEnginePowerCurve(const EnginePowerCurve& curve);
+    // The hub, trailing edge and wood of the solid.
+    void setModelOptions(const model3d::ModelOptions& options);
     // A whole document, as opening a file puts it: documentReplaced, then edited.
     void setDocument(const DesignDocument& document);
 

@@ -219,8 +219,8 @@ void MainWindow::buildMenuAndStatus() {
     performanceActions_ = new PerformanceActions(*model_, *this, services_.settings);
     mainMenu_->addModelActions({modelActions_->saveAction()});
     mainMenu_->addPropellerActions({performanceActions_->showAction()});
-    mainMenu_->addPropellerActions(
-        {modelActions_->previewAction(), modelActions_->leftHandAction()});
+    mainMenu_->addPropellerActions({modelActions_->previewAction(), modelActions_->leftHandAction(),
+                                    modelActions_->hubAction()});
     buildBladeAngleMenu();
     mainMenu_->addLanguageMenu(
         (new LanguageActions(*this, services_.messages, services_.settings))->menu());

@@ -2,6 +2,7 @@
 #include "ui/ModelActions.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +11,12 @@
 #include <exception>
 
 #include "modelmodule/ModelModuleLoader.h"
+#include "modelview/HubDialog.h"
+#include "modelview/ModelInfoPanel.h"
 #include "modelview/ModelPreviewDialog.h"
+#include "performance/Atmosphere.h"
+#include "performance/DesignGeometry.h"
+#include "performance/EngineBalance.h"
 #include "ui/DesignModel.h"
 #include "ui/FailureMessages.h"
 #include "ui/FileDialogs.h"
@@ -35,7 +41,7 @@ QAction* makeAction(QObject* parent, const char* name, const QString& text, cons
 
 }  // namespace
 
-ModelActions::ModelActions(const DesignModel& model, QWidget& window, MessageBoxes& messages,
+ModelActions::ModelActions(DesignModel& model, QWidget& window, MessageBoxes& messages,
                            FileDialogs& dialogs, QSettings& settings)
     : QObject(&window),
       model_(model),
@@ -53,6 +59,11 @@ ModelActions::ModelActions(const DesignModel& model, QWidget& window, MessageBox
                            tr("Модель левого винта (зеркальная): для двигателя, "
                               "вращающегося в другую сторону"));
     leftHand_->setCheckable(true);
+    hub_ = makeAction(this, "ActionHub", tr("&Ступица…"),
+                      tr("Ступица модели: диаметр, толщина, центральное отверстие, отверстия под "
+                         "болты, скругление и толщина задней кромки"));
+    connect(hub_, &QAction::triggered, this,
+            [this] { runGuarded(messages_, &window_, [this] { editHub(); }); });
     // The settings file is the user's to edit: anything but true counts as a right hand.
     leftHand_->setChecked(settings_.value(kLeftHandKey).toString() == QLatin1String("true"));
     connect(leftHand_, &QAction::toggled, this, [this](bool left) {
@@ -109,6 +120,7 @@ void ModelActions::saveModel() {
     {
         const WaitCursor wait;
         modelmodule::writeDesignModel(model_.calculatedDesign(), handedness(),
+                                      model_.document().model,
                                       QFile::encodeName(path).toStdString());
     }
     const QFileInfo saved(path);
@@ -124,15 +136,48 @@ void ModelActions::showPreview() {
     if (!calculated()) {
         return;
     }
-    const auto meshed = [this] {
+    const PropellerDesign& design = model_.calculatedDesign();
+    const model3d::ModelOptions options = model_.document().model;
+    const auto meshed = [&] {
         const WaitCursor wait;
-        return modelmodule::meshDesignModel(model_.calculatedDesign(), handedness());
+        return modelmodule::meshDesignModel(design, handedness(), options);
     };
     modelview::ModelPreviewDialog dialog(meshed(), &window_);
     if (leftHand_->isChecked()) {
         dialog.setWindowTitle(tr("Модель левого винта"));
     }
+    const model3d::BladeLoad load = bladeLoad();
+    const auto describe = [&](const std::string& wood) {
+        const WaitCursor wait;
+        model3d::ModelOptions forWood = options;
+        forWood.wood = wood;
+        // The design's own density stands for its own wood only.
+        forWood.densityKgM3 = wood == options.wood ? options.densityKgM3 : 0;
+        dialog.infoPanel()->setInfo(
+            modelmodule::describeDesignModel(design, handedness(), forWood, load), wood, load);
+    };
+    describe(options.wood);
+    connect(
+        dialog.infoPanel(), &modelview::ModelInfoPanel::woodChanged, &dialog,
+        [&](const std::string& wood) { runGuarded(messages_, &dialog, [&] { describe(wood); }); });
     dialog.exec();
+}
+
+void ModelActions::editHub() {
+    modelview::HubDialog dialog(model_.document().model, &window_);
+    if (dialog.exec() == QDialog::Accepted) {
+        model_.setModelOptions(dialog.options());
+    }
+}
+
+model3d::BladeLoad ModelActions::bladeLoad() const {
+    const performance::EngineAndFlight engine = performance::engineAndFlightOf(model_.engine());
+    const performance::PropellerAnalysis analysis(
+        performance::geometryFromDesign(model_.calculatedDesign()), performance::airAt(0));
+    const performance::BalancedPoint rest = performance::balancedPoint(analysis, engine, 0);
+    const performance::OperatingPoint point =
+        rest.found() ? rest.point : analysis.operatingPoint(0, engine.rpm);
+    return {point.rpm, point.thrustN, point.torqueNm};
 }
 
 }  // namespace kelvarin

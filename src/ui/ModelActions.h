@@ -3,6 +3,7 @@
 
 #include <QObject>
 
+#include "model3d/ModelInfo.h"
 #include "model3d/PropellerShape.h"
 
 class QAction;
@@ -24,27 +25,33 @@ class MessageBoxes;
 class ModelActions : public QObject {
     Q_OBJECT
 public:
-    ModelActions(const DesignModel& model, QWidget& window, MessageBoxes& messages,
-                 FileDialogs& dialogs, QSettings& settings);
+    ModelActions(DesignModel& model, QWidget& window, MessageBoxes& messages, FileDialogs& dialogs,
+                 QSettings& settings);
     ~ModelActions() override;
 
     QAction* saveAction() const { return save_; }
     QAction* previewAction() const { return preview_; }
     QAction* leftHandAction() const { return leftHand_; }
+    QAction* hubAction() const { return hub_; }
 
     // Asks where to save the model of the design, then writes it. A design that makes no solid
     // or a failed write throws ModelError (Russian), which the actions show in a message box.
     void saveModel();
-    // The model in its preview window, modal.
+    // The model in its preview window, modal, with its blank, mass and strength beside it.
     void showPreview();
+    // "Ступица…": the hub, the fillet and the trailing edge of the solid, kept in the design.
+    void editHub();
 
 private:
     model3d::Handedness handedness() const;
     // Whether there is a calculated design; the user is told so when there is none.
     bool calculated();
     QString suggestedPath() const;
+    // The load the blade bears: the static balance of the propeller and its engine, where the
+    // analysis finds one, else the rated rpm.
+    model3d::BladeLoad bladeLoad() const;
 
-    const DesignModel& model_;
+    DesignModel& model_;
     QWidget& window_;
     MessageBoxes& messages_;
     FileDialogs& dialogs_;
@@ -52,6 +59,7 @@ private:
     QAction* save_ = nullptr;
     QAction* preview_ = nullptr;
     QAction* leftHand_ = nullptr;
+    QAction* hub_ = nullptr;
 };
 
 }  // namespace kelvarin

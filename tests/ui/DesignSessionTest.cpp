@@ -119,8 +119,8 @@ TEST(UiDesignSession, MenuOrderShortcutsAndThePlaceOfTheTemplateActions) {
                            "Толщина линий шаблонов…", "—", "Сохранить &модель…", "—", "В&ыход"}));
     EXPECT_TRUE(menu.fileMenu()->actions().contains(rig.window->templateActions().saveAction()));
     EXPECT_EQ(items(menu.propellerMenu()),
-              QStringList({"&Характеристики винта", "—", "&3D-модель…", "&Левый винт", "—",
-                           "&Углы лопасти", "—", "Таблица сечений"}));
+              QStringList({"&Характеристики винта", "—", "&3D-модель…", "&Левый винт", "&Ступица…",
+                           "—", "&Углы лопасти", "—", "Таблица сечений"}));
     QStringList bar;
     for (QAction* action : rig.window->menuBar()->actions()) {
         bar << action->text();
