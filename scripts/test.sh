@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sets up what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, runs
-# each fuzzer briefly (KELVARIN_FUZZ_SECONDS, 20 by default; 0 skips) and then every test
-# through ctest on Qt's offscreen platform.
+# Sets up what is missing, runs each fuzzer briefly
+# (KELVARIN_FUZZ_SECONDS, 20 by default; 0 skips), builds with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs every test through ctest on Qt's offscreen platform, then
+# builds the Release programs with warnings as errors, for what only the optimiser warns about.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -13,3 +14,5 @@ fi
 cmake --preset asan
 cmake --build --preset asan
 QT_QPA_PLATFORM=offscreen ctest --preset asan
+cmake --preset release-strict
+cmake --build --preset release-strict
