@@ -137,7 +137,8 @@ TEST(PropellerSolid, CutAtStation6MatchesItsFlatTemplate) {
     const PropellerDesign design = startDesign();
     const PropellerShape shape = shapeFromDesign(design);
     const double radiusMm = shape.sections[station - 3].radiusMm;
-    const double angle = design.stations.bladeAngleDeg[stationIndex(station)] * std::numbers::pi / 180;
+    const double angle =
+        design.stations.bladeAngleDeg[stationIndex(station)] * std::numbers::pi / 180;
 
     BRepAlgoAPI_Section cut(buildPropellerSolid(shape).shape(),
                             gp_Pln(gp_Pnt(radiusMm, 0, 0), gp::DX()));
