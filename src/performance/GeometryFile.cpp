@@ -53,9 +53,18 @@ std::vector<std::string_view> splitFields(std::string_view line) {
     return fields;
 }
 
-// The field, cut short, for a message to quote.
+// The field, cut short, for a message to quote; cut between characters, so that a field in
+// Cyrillic leaves the message readable UTF-8.
 std::string shown(std::string_view field) {
-    return std::string(field.substr(0, 40)) + (field.size() > 40 ? "…" : "");
+    constexpr std::size_t kShownBytes = 40;
+    if (field.size() <= kShownBytes) {
+        return std::string(field);
+    }
+    std::size_t end = kShownBytes;
+    while (end > 0 && (static_cast<unsigned char>(field[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return std::string(field.substr(0, end)) + "…";
 }
 
 }  // namespace
