@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/CalculationRun.h"
 
-#include <utility>
-
 #include "core/BladeGeometry.h"
 #include "core/PropellerSizing.h"
 #include "core/ReadInput.h"
@@ -28,7 +26,7 @@ CalculationOutcome runCalculation(const FieldTexts& texts, InputMode mode, Prope
     outcome.fieldTexts = fields.texts();
     outcome.fieldWrites = fields.writes();
     outcome.messages = fields.messages();
-    outcome.design = std::move(design);
+    outcome.design = design;
     return outcome;
 }
 

@@ -366,7 +366,7 @@ void MainWindow::calculate() {
         const InputMode mode = inputMode();
         CalculationOutcome outcome = runCalculation(fieldTexts(), mode, design_);
         showOutcomeInFields(outcome);
-        design_ = std::move(outcome.design);
+        design_ = outcome.design;
         if (outcome.end == RunEnd::NotANumber && outcome.notANumberField) {
             const InputField field = *outcome.notANumberField;
             showNotANumber(field, outcome.fieldTexts[fieldIndex(field)]);
