@@ -8,6 +8,7 @@
 #include <string>
 
 #include "FuzzInput.h"
+#include "SeenBefore.h"
 #include "core/Failure.h"
 #include "drawing/OutlineDrawing.h"
 #include "drawing/Printer.h"
@@ -86,6 +87,48 @@ private:
     NullCanvas canvas_;
 };
 
+// Every section's outline, view bitmap, caption and drawing, as the window shows them.
+void checkSectionViews(const kelvarin::PropellerDesign& d, std::int32_t dpi,
+                       const kelvarin::SectionOptions& options) {
+    try {
+        const kelvarin::SectionOutlines outlines =
+            kelvarin::buildSectionOutlines(d, dpi, options.turned);
+        for (int n = kelvarin::kFirstSection; n <= kelvarin::kLastSection; ++n) {
+            const kelvarin::SectionPolyline& o = outlines.section(n);
+            try {
+                const kelvarin::ViewBitmapSize s = kelvarin::sectionBitmapSize(outlines, n);
+                check(s.width >= 0 && s.height >= 0, "negative bitmap");
+                check(
+                    static_cast<std::int64_t>(s.width) * s.height <= kelvarin::kMaxViewBitmapPixels,
+                    "bitmap beyond its bound");
+            } catch (const kelvarin::Failure&) {
+            }
+            (void)kelvarin::sectionViewCaption(d, n);
+            NullCanvas canvas;
+            kelvarin::drawOutline(canvas, o, options.controlMarks, dpi);
+        }
+    } catch (const kelvarin::Failure&) {
+    }
+}
+
+// The templates printed on a printer of that geometry, or laid out on one untiled sheet.
+void checkTemplates(const kelvarin::PropellerDesign& d, kelvarin::PrinterGeometry g, bool present,
+                    bool tiled, const kelvarin::SectionOptions& options) {
+    FakePrinter printer(g, present);
+    try {
+        if (tiled) {
+            kelvarin::printTemplates(d, printer, options);
+        } else {
+            const kelvarin::TemplateDocument sheet =
+                kelvarin::layOutTemplateSheet(d, g.dpi, options);
+            check(sheet.pages.size() == 1, "a sheet of more than one page");
+            check(sheet.page.pageWidthPx > 0 && sheet.page.pageHeightPx > 0, "an empty sheet");
+        }
+    } catch (const kelvarin::Failure&) {
+    }
+    check(!printer.open_, "a failed print job left its document open");
+}
+
 double takeValue(FuzzInput& in) {
     const double v = in.take<double>();
     return std::isfinite(v) ? v : 0.0;
@@ -100,7 +143,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.turned = in.takeBool();
     options.controlMarks = in.takeBool();
     const bool turnedTemplates = in.takeBool();
-    const bool present = (in.take<std::uint8_t>() % 16) != 0;
+    const auto printerByte = in.take<std::uint8_t>();
+    const bool present = printerByte % 16 != 0;
+    // One layout a run, tiled for the printer or the untiled sheet: laying out is most of a
+    // run's time, and the corpus reaches both.
+    const bool tiled = (printerByte & 0x10) != 0;
     kelvarin::PrinterGeometry g;
     g.dpi = in.take<std::int32_t>();
     g.pageWidthPx = in.take<std::int32_t>();
@@ -145,37 +192,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    FakePrinter printer(g, present);
-    try {
-        const kelvarin::SectionOutlines outlines =
-            kelvarin::buildSectionOutlines(d, g.dpi, options.turned);
-        for (int n = kelvarin::kFirstSection; n <= kelvarin::kLastSection; ++n) {
-            const kelvarin::SectionPolyline& o = outlines.section(n);
-            try {
-                const kelvarin::ViewBitmapSize s = kelvarin::sectionBitmapSize(outlines, n);
-                check(s.width >= 0 && s.height >= 0, "negative bitmap");
-                check(
-                    static_cast<std::int64_t>(s.width) * s.height <= kelvarin::kMaxViewBitmapPixels,
-                    "bitmap beyond its bound");
-            } catch (const kelvarin::Failure&) {
-            }
-            (void)kelvarin::sectionViewCaption(d, n);
-            NullCanvas canvas;
-            kelvarin::drawOutline(canvas, o, options.controlMarks, g.dpi);
-        }
-    } catch (const kelvarin::Failure&) {
+    // Each step once for each distinct thing it reads: the section views read the design, the
+    // resolution and two options, the sheet also the turned templates, the print job also the
+    // page and whether there is a printer.
+    static SeenBefore views;
+    static SeenBefore layouts;
+    std::string key(bytesOf(d));
+    key += bytesOf(g.dpi);
+    key += static_cast<char>(options.turned * 2 + options.controlMarks);
+    if (!views(key)) {
+        checkSectionViews(d, g.dpi, options);
     }
-    try {
-        kelvarin::printTemplates(d, printer, {turnedTemplates, options.controlMarks});
-    } catch (const kelvarin::Failure&) {
+    key += static_cast<char>(turnedTemplates * 2 + tiled);
+    if (tiled) {
+        key += bytesOf(g);
+        key += static_cast<char>(present);
     }
-    try {
-        const kelvarin::TemplateDocument sheet =
-            kelvarin::layOutTemplateSheet(d, g.dpi, {turnedTemplates, options.controlMarks});
-        check(sheet.pages.size() == 1, "a sheet of more than one page");
-        check(sheet.page.pageWidthPx > 0 && sheet.page.pageHeightPx > 0, "an empty sheet");
-    } catch (const kelvarin::Failure&) {
+    if (!layouts(key)) {
+        checkTemplates(d, g, present, tiled, {turnedTemplates, options.controlMarks});
     }
-    check(!printer.open_, "a failed print job left its document open");
     return 0;
 }

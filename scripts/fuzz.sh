@@ -15,13 +15,26 @@ for bin in build/fuzz/fuzz/fuzz_*; do
     name="${bin##*/fuzz_}"
     work="$(mktemp -d)"
     log="build/fuzz/findings/$name.log"
+    # The longest input each may grow to: room for long texts and many edits, and for the
+    # geometry file a line beyond the reader's limit of 4096 bytes. libFuzzer lengthens its
+    # inputs only slowly by default (-len_control=100); a short run would never leave the
+    # seeds' length.
+    case "$name" in
+        number_format | text_to_number) max_len=256 ;;
+        calculation_run) max_len=1024 ;;
+        outlines) max_len=2048 ;;
+        performance) max_len=4096 ;;
+        *) max_len=8192 ;;
+    esac
     # One allocation above 256 MB is a finding: no input may ask for that much.
-    if "$bin" -max_total_time="$seconds" -malloc_limit_mb=256 -rss_limit_mb=2048 -timeout=10 \
+    if "$bin" -max_total_time="$seconds" -max_len="$max_len" -len_control=10 \
+        -malloc_limit_mb=256 -rss_limit_mb=2048 -timeout=10 \
         -print_final_stats=1 -artifact_prefix="build/fuzz/findings/$name-" \
         "$work" "fuzz/corpus/$name" >"$log" 2>&1; then
         runs="$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)"
+        speed="$(grep -o 'stat::average_exec_per_sec: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)"
         cov="$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 || true)"
-        echo "fuzz $name: ${runs:-?} runs in ${seconds} s, ${cov:-cov: ?}, no findings"
+        echo "fuzz $name: ${runs:-?} runs in ${seconds} s (${speed:-?}/s), ${cov:-cov: ?}, no findings"
     else
         echo "fuzz $name: FAILED, see $log"
         tail -n 40 "$log"

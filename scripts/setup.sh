@@ -16,6 +16,7 @@ packages=(
     fp-utils xchm xdg-utils
     desktop-file-utils appstream shared-mime-info qt6-translations-l10n
     dpkg-dev file
+    clang-format clang-tidy-14
     clang-14 libclang-rt-14-dev
     libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
     libocct-data-exchange-dev libtbb-dev admesh

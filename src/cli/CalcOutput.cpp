@@ -152,7 +152,11 @@ std::string calcText(const CalculationOutcome& outcome, InputMode mode, bool bla
     for (const Line& line : lines) {
         out += padRight(line.label, labelWidth) + text(line.field) + " " + line.unit + "\n";
     }
-    out += "\n" + padLeft(translatedText("kelvarin::CalcOutput", "Сечение"), 7) + "   r/R";
+    // Appended piece by piece: GCC 12 warns wrongly at -O3 (-Wrestrict) of a literal plus a
+    // temporary string.
+    out += '\n';
+    out += padLeft(translatedText("kelvarin::CalcOutput", "Сечение"), 7);
+    out += "   r/R";
     for (const StationColumn& column : kStationColumns) {
         out += padLeft(translatedText("kelvarin::CalcOutput", column.heading), 12);
     }

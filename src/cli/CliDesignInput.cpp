@@ -50,7 +50,7 @@ std::string fieldText(const CliArguments& arguments, std::string_view optionName
                       std::size_t valueIndex = 0) {
     const char separator = decimalSeparator();
     const std::string& given = arguments.value(optionName, valueIndex);
-    const std::string text = withSeparator(withSeparator(given, ',', separator), '.', separator);
+    std::string text = withSeparator(withSeparator(given, ',', separator), '.', separator);
     if (fieldTextProblem(text, separator).empty()) {
         return text;
     }

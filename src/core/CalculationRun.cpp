@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/CalculationRun.h"
 
-#include <utility>
-
 #include "core/BladeGeometry.h"
 #include "core/PropellerSizing.h"
 #include "core/ReadInput.h"
@@ -29,7 +27,7 @@ CalculationOutcome runCalculation(const FieldTexts& texts, InputMode mode, Prope
     outcome.fieldWrites = fields.writes();
     outcome.messages = fields.messages();
     outcome.engine = readEngineAndFlight(design, mode, outcome.fieldTexts);
-    outcome.design = std::move(design);
+    outcome.design = design;
     return outcome;
 }
 

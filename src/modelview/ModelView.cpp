@@ -10,7 +10,6 @@ namespace kelvarin::modelview {
 
 namespace {
 
-constexpr int kSamples = 4;                // smooth edges where the context offers it
 constexpr float kWheelUnitsPerStep = 120;  // one notch of a common mouse wheel
 
 }  // namespace

@@ -58,8 +58,6 @@ std::vector<std::string_view> splitFields(std::string_view line) {
     return fields;
 }
 
-// The field, cut short, for a message to quote.
-
 // Why a geometry file does not open, worded as the design reader and the writers word it.
 std::string openReason(int error) {
     switch (error) {

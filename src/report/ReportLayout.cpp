@@ -24,7 +24,8 @@ constexpr std::string_view kDarkRow = "<tr align=\"center\" bgcolor=\"#999999\">
 constexpr std::string_view kMiddleRow = "<tr align=\"center\" bgcolor=\"#bbbbbb\">";
 constexpr std::string_view kLightRow = "<tr align=\"center\" bgcolor=\"#dddddd\">";
 
-constexpr std::size_t kReportBytesHint = 32 * 1024;  // the default design's report is about 22 KB
+// The default design's report is about 22 KB.
+constexpr std::size_t kReportBytesHint = std::size_t{32} * 1024;
 
 // Collects the lines of the report in Windows-1251; numbers are ASCII and go in as they are.
 class ReportLines {

@@ -20,7 +20,7 @@ QString draggedDesignPath(const QMimeData* data) {
     if (!url.isLocalFile()) {
         return {};
     }
-    const QString path = url.toLocalFile();
+    QString path = url.toLocalFile();
     if (QFileInfo(path).suffix().compare(QLatin1String(kDesignFileSuffix), Qt::CaseInsensitive) !=
         0) {
         return {};

@@ -22,7 +22,7 @@ QStringList installedHelpCandidates(const QString& programDir, const QString& fi
 }
 
 QString helpFilePath(const QString& fileName) {
-    const QString local = QDir::current().absoluteFilePath(fileName);
+    QString local = QDir::current().absoluteFilePath(fileName);
     if (QFileInfo(local).isFile()) {
         return local;
     }

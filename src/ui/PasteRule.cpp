@@ -47,7 +47,7 @@ QString pastedText(const QString& clipboardText, qsizetype room) {
         return {};
     }
     const qsizetype lineEnd = clipboardText.indexOf(QLatin1Char('\n'));
-    const QString line =
+    QString line =
         showableLine(QStringView(clipboardText).left(lineEnd < 0 ? clipboardText.size() : lineEnd));
     if (line.size() <= room) {
         return line;

@@ -13,7 +13,7 @@ namespace kelvarin {
 namespace {
 
 // A smooth cache up to this many device pixels is always fine, whatever the picture's size.
-constexpr std::int64_t kScreenfulPixels = 4096 * 1024;
+constexpr std::int64_t kScreenfulPixels = std::int64_t{4096} * 1024;
 
 std::int64_t area(QSize size) {
     return static_cast<std::int64_t>(size.width()) * size.height();

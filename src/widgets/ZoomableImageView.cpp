@@ -279,7 +279,7 @@ void ZoomableImageView::keyPressEvent(QKeyEvent* event) {
     }
     if (!acted) {
         // Not the scroll area's own key handling: that would scroll on any modifier.
-        QFrame::keyPressEvent(event);
+        QFrame::keyPressEvent(event);  // NOLINT(bugprone-parent-virtual-call)
         return;
     }
     event->accept();

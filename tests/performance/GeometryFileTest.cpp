@@ -81,6 +81,14 @@ TEST(GeometryFile, RefusalsNameTheFileTheLineAndTheFault) {
         EXPECT_NE(message.find(c.says), std::string::npos) << message;
     }
     EXPECT_NE(std::string(refusal(std::string(5000, '1'))).find("длиннее"), std::string::npos);
+    // A long field is quoted shortened, between whole characters.
+    std::string cyrillic;
+    for (int i = 0; i < 30; ++i) {
+        cyrillic += "ж";
+    }
+    const std::string quoted = "«x" + cyrillic.substr(0, 38) + "…»";  // 19 letters, 2 bytes each
+    EXPECT_NE(refusal("0.2,0.15,30,0.2\n0.5,x" + cyrillic + ",20,0.1\n").find(quoted),
+              std::string::npos);
 }
 
 // What is no table is refused by name without being read or waited on; standard input is read.

@@ -38,7 +38,7 @@ protected:
                     continue;
                 }
                 // cups-pdf writes it in one go once ghostscript is done; wait for it to settle.
-                const QString path = QDir(out_).filePath(name);
+                QString path = QDir(out_).filePath(name);
                 const qint64 size = QFileInfo(path).size();
                 QThread::msleep(500);
                 if (size > 0 && QFileInfo(path).size() == size) {

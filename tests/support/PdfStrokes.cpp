@@ -77,7 +77,7 @@ std::vector<PdfStroke> pdfStrokes(const QString& pdf, int page) {
         const QStringList tokens =
             xml.attributes().value("d").toString().split(' ', Qt::SkipEmptyParts);
         for (qsizetype i = 0; i < tokens.size();) {
-            const QString command = tokens[i++];
+            const QString& command = tokens[i++];
             const int pairs = command == "C" ? 3 : (command == "M" || command == "L") ? 1 : 0;
             stroke.curved = stroke.curved || command == "C";
             for (int k = 0; k < pairs && i + 1 < tokens.size(); ++k, i += 2) {

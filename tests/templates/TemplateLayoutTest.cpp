@@ -160,7 +160,8 @@ TEST(TemplateLayout, TilesOfALargeSectionJoinAtTrueSize) {
     std::map<std::pair<std::int32_t, std::int32_t>, int> crossTiles;  // centre on the sheet
     for (int t = 0; t < p.tileCount(); ++t) {
         SCOPED_TRACE(t);
-        const TemplatePage& page = doc.pages[static_cast<std::size_t>(p.firstPage + t)];
+        const TemplatePage& page =
+            doc.pages[static_cast<std::size_t>(p.firstPage) + static_cast<std::size_t>(t)];
         const std::int32_t dx = (t % p.columns) * p.tileStepX;
         const std::int32_t dy = (t / p.columns) * p.tileStepY - p.windowTop;
         std::set<std::string> texts;

@@ -16,7 +16,6 @@ struct FieldState {
     bool enabled;
     bool readOnly;
     bool shaded;
-    friend bool operator==(const FieldState&, const FieldState&) = default;
 };
 
 constexpr FieldState kTyped{true, false, false};
