@@ -215,10 +215,11 @@ void TemplateActions::saveTemplates() {
     settings_->setValue(kFolderKey, QFileInfo(choice->path).absolutePath());
     settings_->setValue(kPaperKey, static_cast<int>(choice->paper));
     try {
-        const std::vector<std::string> leftOut = exportTemplates(
-            model_.design(),
-            {model_.viewOptions(), choice->paper, todayText(), templateLineWidthMm(*settings_), true},
-            choice->path.toStdString());
+        const std::vector<std::string> leftOut =
+            exportTemplates(model_.design(),
+                            {model_.viewOptions(), choice->paper, todayText(),
+                             templateLineWidthMm(*settings_), true},
+                            choice->path.toStdString());
         if (!leftOut.empty()) {
             messages_.inform(
                 parent_,
@@ -255,8 +256,9 @@ void TemplateActions::printTemplatesWithDialog() {
     useResolutionOf(printer);
     try {
         QtPrinter chosen(printer);
-        PrintedTemplates printed = printTemplates(model_.design(), chosen, model_.viewOptions(), todayText(),
-                                                  jobName(), templateLineWidthMm(*settings_));
+        PrintedTemplates printed =
+            printTemplates(model_.design(), chosen, model_.viewOptions(), todayText(), jobName(),
+                           templateLineWidthMm(*settings_));
         // Fewer where the dialog chose a range of pages.
         printed.sheets = chosen.pagesSent();
         messages_.inform(
@@ -276,9 +278,9 @@ void TemplateActions::previewTemplates() {
     // Laid out once first, so that a refusal is said instead of an empty preview.
     std::vector<std::string> leftOut;
     try {
-        const TemplateDocument laidOut =
-            layOutTemplates(model_.design(), {printer.resolution(), printer.width(), printer.height()},
-                            model_.viewOptions(), {}, {templateLineWidthMm(*settings_), true});
+        const TemplateDocument laidOut = layOutTemplates(
+            model_.design(), {printer.resolution(), printer.width(), printer.height()},
+            model_.viewOptions(), {}, {templateLineWidthMm(*settings_), true});
         for (const TemplateOmission& omission : laidOut.omissions) {
             leftOut.push_back(omission.reason);
         }
@@ -315,7 +317,8 @@ void TemplateActions::chooseLineWidth() {
 }
 
 std::string TemplateActions::jobName() const {
-    return templateJobName(model_.design(), designName_ ? designName_().toStdString() : std::string());
+    return templateJobName(model_.design(),
+                           designName_ ? designName_().toStdString() : std::string());
 }
 
 }  // namespace kelvarin

@@ -86,7 +86,7 @@ TEST(GeometryFile, RefusalsNameTheFileTheLineAndTheFault) {
     for (int i = 0; i < 30; ++i) {
         cyrillic += "ж";
     }
-    const std::string quoted = "«x" + cyrillic.substr(0, 38) + "…»";  // 19 letters, 2 bytes each
+    const std::string quoted = "«x" + cyrillic.substr(0, 58) + "…»";  // 29 letters, 2 bytes each
     EXPECT_NE(refusal("0.2,0.15,30,0.2\n0.5,x" + cyrillic + ",20,0.1\n").find(quoted),
               std::string::npos);
 }

@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 
 #include "support/DefaultDesign.h"
-#include "ui/DesignModel.h"
 #include "support/PdfStrokes.h"
 #include "systemlocale/ProgramTranslation.h"
+#include "ui/DesignModel.h"
 #include "ui/ModelActions.h"
 #include "ui/UiDoubles.h"
 #include "widgets/ZoomableImageView.h"
