@@ -175,11 +175,13 @@ std::string calcText(const CalculationOutcome& outcome, InputMode mode, bool bla
         }
         out += "\n";
     }
+    // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) of a literal plus a temporary.
     if (bladePitch) {
-        out += "\n" + bladePitchLine(outcome.design) + "\n";
+        out += '\n';
+        out += bladePitchLine(outcome.design);
+        out += '\n';
     }
     const std::optional<SanityFigures> sanity = figures(outcome);
-    // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) of a literal plus a temporary.
     out += '\n';
     out += sanityLineText(sanity);
     out += '\n';
