@@ -10,6 +10,7 @@
 #include <map>
 
 #include "core/NumberFormat.h"
+#include "drawing/BezierCurve.h"
 #include "export/ExportResolution.h"
 #include "export/TemplateExport.h"
 #include "templates/TemplateLayout.h"
@@ -185,13 +186,8 @@ private:
     double y(double px) const { return heightMm_ - px * mmPerPixel_; }
 
     std::size_t stepsOf(const BezierSegment& s) const {
-        double hull = 0;
-        for (std::size_t i = 0; i < 3; ++i) {
-            hull += std::hypot(static_cast<double>(s[i + 1].x) - s[i].x,
-                               static_cast<double>(s[i + 1].y) - s[i].y);
-        }
-        return static_cast<std::size_t>(
-            std::clamp(std::ceil(hull * mmPerPixel_ / kPointSpacingMm), 1.0, 1e9));
+        return static_cast<std::size_t>(std::clamp(
+            std::ceil(controlPolygonLength(s) * mmPerPixel_ / kPointSpacingMm), 1.0, 1e9));
     }
 
     void writeTables(DxfText& out) {
@@ -272,13 +268,8 @@ private:
         for (const BezierSegment& s : path.segments) {
             const std::size_t steps = stepsOf(s);
             for (std::size_t k = points.empty() ? 0 : 1; k <= steps; ++k) {
-                const double t = static_cast<double>(k) / steps;
-                const double u = 1 - t;
-                const double px = u * u * u * s[0].x + 3 * u * u * t * s[1].x +
-                                  3 * u * t * t * s[2].x + t * t * t * s[3].x;
-                const double py = u * u * u * s[0].y + 3 * u * u * t * s[1].y +
-                                  3 * u * t * t * s[2].y + t * t * t * s[3].y;
-                points.emplace_back(x(px), y(py));
+                const CurvePoint p = bezierPoint(s, static_cast<double>(k) / steps);
+                points.emplace_back(x(p.x), y(p.y));
             }
         }
         const bool closed =

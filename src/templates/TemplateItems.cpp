@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/IntegerRounding.h"
+#include "drawing/BezierCurve.h"
 
 namespace kelvarin {
 
@@ -21,10 +22,7 @@ PixelRect around(OutlinePoint p, std::int32_t reach) {
 std::pair<double, double> cubicRange(double p0, double p1, double p2, double p3) {
     double low = std::min(p0, p3);
     double high = std::max(p0, p3);
-    const auto at = [&](double t) {
-        const double u = 1 - t;
-        return u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
-    };
+    const auto at = [&](double t) { return cubicBezier(p0, p1, p2, p3, t); };
     const auto consider = [&](double t) {
         if (t > 0 && t < 1) {
             low = std::min(low, at(t));

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/IntegerRounding.h"
+#include "drawing/BezierCurve.h"
 
 namespace kelvarin {
 
@@ -70,20 +71,11 @@ Obstacles obstaclesOf(const std::vector<TemplateItem>& sheet, std::int32_t spaci
     for (const TemplateItem& item : sheet) {
         if (const auto* path = std::get_if<BezierPath>(&item.shape)) {
             for (const BezierSegment& s : path->segments) {
-                double hull = 0;
-                for (std::size_t i = 0; i < 3; ++i) {
-                    hull += distance(s[i], s[i + 1]);
-                }
-                const int steps = stepsFor(hull, spacing);
+                const int steps = stepsFor(controlPolygonLength(s), spacing);
                 for (int k = 0; k <= steps; ++k) {
-                    const double t = static_cast<double>(k) / steps;
-                    const double u = 1 - t;
-                    const double x = u * u * u * s[0].x + 3 * u * u * t * s[1].x +
-                                     3 * u * t * t * s[2].x + t * t * t * s[3].x;
-                    const double y = u * u * u * s[0].y + 3 * u * u * t * s[1].y +
-                                     3 * u * t * t * s[2].y + t * t * t * s[3].y;
-                    o.points.push_back({static_cast<std::int32_t>(std::lround(x)),
-                                        static_cast<std::int32_t>(std::lround(y))});
+                    const CurvePoint p = bezierPoint(s, static_cast<double>(k) / steps);
+                    o.points.push_back({static_cast<std::int32_t>(std::lround(p.x)),
+                                        static_cast<std::int32_t>(std::lround(p.y))});
                 }
             }
         } else if (const auto* line = std::get_if<LineShape>(&item.shape)) {
