@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "model3d/Wood.h"
 
@@ -19,7 +20,9 @@ namespace {
 QString number(double value, int decimals) {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'f', decimals);
+    // What rounds to zero is shown as zero: "-0,00" would claim an offset that is not there.
+    const bool roundsToZero = std::abs(value) < 0.5 * std::pow(10.0, -decimals);
+    return locale.toString(roundsToZero ? 0.0 : value, 'f', decimals);
 }
 
 }  // namespace
