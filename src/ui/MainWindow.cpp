@@ -323,6 +323,13 @@ void MainWindow::connectHandlers() {
     on(controlMarksCheck_, &QCheckBox::toggled, &MainWindow::updateControlMarks);
     on(sectionSelector_, &ArrowSelector::positionChanged, &MainWindow::selectSection);
     on(zoomSlider_, &ZoomSlider::zoomRequested, &MainWindow::applySliderZoom);
+    // Ctrl+wheel and the keys zoom the view itself: the slider shows where it went, without
+    // handing the value back.
+    connect(imageView_, &ZoomableImageView::zoomChanged, this, [this](int percent) {
+        zoomPercent_ = percent;
+        const QSignalBlocker quiet(zoomSlider_);
+        zoomSlider_->setPosition(percent);
+    });
 
     on(mainMenu_->exitAction(), &QAction::triggered, &MainWindow::closeWindow);
     on(mainMenu_->helpAction(), &QAction::triggered, &MainWindow::showHelp);

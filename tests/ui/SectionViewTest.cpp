@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QDialog>
 #include <QDockWidget>
@@ -13,6 +15,7 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "core/TextToNumber.h"
 #include "drawing/SectionView.h"
@@ -191,6 +194,18 @@ TEST_F(UiSectionViewTest, SliderSetsTheScaleEvenWithoutAPicture) {
     EXPECT_EQ(Slider()->position(), 90);
     EXPECT_EQ(Box()->zoomPercent(), 90);
     EXPECT_EQ(rig.window->zoomPercent(), 90);
+}
+
+// Ctrl and the wheel zoom the view, and the slider shows where it went.
+TEST_F(UiSectionViewTest, TheSliderFollowsAZoomByTheWheel) {
+    CalculateStartDesign();
+    const int before = Box()->zoomPercent();
+    QWheelEvent wheel(QPointF(50, 50), Box()->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, 120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(Box()->viewport(), &wheel);
+    ASSERT_NE(Box()->zoomPercent(), before);
+    EXPECT_EQ(Slider()->position(), std::clamp(Box()->zoomPercent(), 10, 100));
+    EXPECT_EQ(rig.window->zoomPercent(), Box()->zoomPercent());
 }
 
 // Without a printer the view draws as a 600 dpi printer would print; only Print says once that
