@@ -14,7 +14,7 @@
 
 namespace {
 
-using namespace kelvarin::performance;
+using namespace kelvarin;
 
 void check(bool condition, const char* what) {
     if (!condition) {

@@ -17,7 +17,7 @@
 
 namespace {
 
-using namespace kelvarin::performance;
+using namespace kelvarin;
 
 void Check(bool condition, const char* what) {
     if (!condition) {

@@ -14,7 +14,7 @@
 
 namespace {
 
-using namespace kelvarin::model3d;
+using namespace kelvarin;
 
 std::filesystem::path scratchFile(const char* extension) {
     return std::filesystem::temp_directory_path() /

@@ -43,15 +43,14 @@ void BM_PreviewFrame(benchmark::State& state) {
     QOpenGLFramebufferObject frame(width, height, fboFormat);
     frame.bind();
 
-    const model3d::TriangleMesh mesh =
-        model3d::meshOf(model3d::buildPropellerSolid(testing::startShape()));
-    modelview::MeshRenderer renderer;
+    const TriangleMesh mesh = meshOf(buildPropellerSolid(testing::startShape()));
+    MeshRenderer renderer;
     if (!renderer.initialize()) {
         state.SkipWithError(qPrintable(renderer.log()));
         return;
     }
     renderer.setMesh(mesh);
-    modelview::OrbitCamera camera;
+    OrbitCamera camera;
     camera.fit(renderer.boundsCentre(), renderer.boundsRadius());
     QOpenGLFunctions* gl = context.functions();
     gl->glViewport(0, 0, width, height);

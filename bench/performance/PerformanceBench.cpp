@@ -9,7 +9,7 @@
 #include "performance/EngineMatch.h"
 #include "performance/ModelConstants.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 namespace {
 
 // The default design, as a calculation of the start texts leaves it.
@@ -70,4 +70,4 @@ void BM_EngineMatch(benchmark::State& state) {
 BENCHMARK(BM_EngineMatch)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

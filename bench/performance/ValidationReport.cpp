@@ -9,9 +9,9 @@
 #include "ValidationData.h"
 
 int main(int argc, char** argv) {
-    using namespace kelvarin::performance;
     const bool verbose = argc > 1 && std::strcmp(argv[1], "-v") == 0;
     const int folderArgument = verbose ? 2 : 1;
+    using namespace kelvarin;
     try {
         const auto sets = readValidationSets(argc > folderArgument ? argv[folderArgument]
                                                                    : KELVARIN_VALIDATION_DATA);

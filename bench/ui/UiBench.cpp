@@ -83,7 +83,7 @@ BENCHMARK(BM_CalculateWithPerformanceWindowOpen)->Unit(benchmark::kMillisecond);
 // Файл → Сохранить модель… for the start design, in the window's process: the solid built and
 // written as STEP or STL by the module (loaded once, before the timing).
 void BM_SaveModelFromTheWindow(benchmark::State& state, const char* name) {
-    modelmodule::useModelModuleFile(KELVARIN_MODEL_MODULE);
+    useModelModuleFile(KELVARIN_MODEL_MODULE);
     QTemporaryDir dir;
     testing::RecordingMessages messages;
     testing::RecordingShell shell;

@@ -86,12 +86,10 @@ EnginePowerCurve curveOption(const std::string& given) {
         const std::size_t comma = std::min(given.find(',', start), given.size());
         const std::string_view point = std::string_view(given).substr(start, comma - start);
         const std::size_t colon = point.find(':');
-        const std::optional<double> rpm = colon == std::string_view::npos
-                                              ? std::nullopt
-                                              : performance::parseNumber(point.substr(0, colon));
-        const std::optional<double> power = colon == std::string_view::npos
-                                                ? std::nullopt
-                                                : performance::parseNumber(point.substr(colon + 1));
+        const std::optional<double> rpm =
+            colon == std::string_view::npos ? std::nullopt : parseNumber(point.substr(0, colon));
+        const std::optional<double> power =
+            colon == std::string_view::npos ? std::nullopt : parseNumber(point.substr(colon + 1));
         if (!rpm || !power) {
             throw CliUsageError{withArguments(
                 translatedText("kelvarin::CliDesignInput",
@@ -204,8 +202,7 @@ CalculationOutcome calculateDesign(const DesignDocument& document) {
                                "числа, деление на ноль или переполнение); проверьте величины и их "
                                "знаки")};
     }
-    const performance::EngineMatch match =
-        performance::applyBladeAngles(outcome, performance::airAt(0));
+    const EngineMatch match = applyBladeAngles(outcome, airAt(0));
     if (!match.problem.empty()) {
         throw CliFailure{match.problem};
     }

@@ -47,7 +47,7 @@ std::optional<double> numberOption(const CliArguments& arguments, std::string_vi
         return std::nullopt;
     }
     const std::string& text = arguments.value(name);
-    const std::optional<double> value = performance::parseNumber(text);
+    const std::optional<double> value = parseNumber(text);
     if (!value || !std::isfinite(*value)) {
         throw CliUsageError{
             withArguments(translatedText("kelvarin::ModelCommand", "--%1: %2 не число"),
@@ -57,7 +57,7 @@ std::optional<double> numberOption(const CliArguments& arguments, std::string_vi
 }
 
 // The design file's options with the command line's over them.
-model3d::ModelOptions modelOptions(const CliArguments& arguments, model3d::ModelOptions options) {
+ModelOptions modelOptions(const CliArguments& arguments, ModelOptions options) {
     const auto take = [&](std::string_view name, double& to) {
         if (const auto value = numberOption(arguments, name)) {
             to = *value;
@@ -72,20 +72,19 @@ model3d::ModelOptions modelOptions(const CliArguments& arguments, model3d::Model
     take("trailing-edge", options.trailingEdgeMm);
     take("density", options.densityKgM3);
     if (const auto holes = numberOption(arguments, "holes")) {
-        if (std::floor(*holes) != *holes || *holes < model3d::kMinHoleCount ||
-            *holes > model3d::kMaxHoleCount) {
+        if (std::floor(*holes) != *holes || *holes < kMinHoleCount || *holes > kMaxHoleCount) {
             throw CliUsageError{withArguments(
                 translatedText("kelvarin::ModelCommand",
                                "--holes: %1 — число отверстий должно быть целым от %2 до %3"),
-                {quotedArgument(arguments.value("holes")), std::to_string(model3d::kMinHoleCount),
-                 std::to_string(model3d::kMaxHoleCount)})};
+                {quotedArgument(arguments.value("holes")), std::to_string(kMinHoleCount),
+                 std::to_string(kMaxHoleCount)})};
         }
         options.hub.holeCount = static_cast<int>(*holes);
     }
     if (arguments.has("wood")) {
         options.wood = arguments.value("wood");
     }
-    if (const std::string problem = model3d::modelOptionsProblem(options); !problem.empty()) {
+    if (const std::string problem = modelOptionsProblem(options); !problem.empty()) {
         throw CliUsageError{problem};
     }
     return options;
@@ -94,15 +93,13 @@ model3d::ModelOptions modelOptions(const CliArguments& arguments, model3d::Model
 // The load the strength is judged at: the rated rpm and the engine's torque there unless
 // given; the thrust unless given is the ideal static thrust of the disc at that power, which
 // no real propeller reaches, so the figures err on the safe side.
-model3d::BladeLoad bladeLoad(const CliArguments& arguments, const PropellerDesign& design) {
-    model3d::BladeLoad load;
+BladeLoad bladeLoad(const CliArguments& arguments, const PropellerDesign& design) {
+    BladeLoad load;
     load.rpm = numberOption(arguments, "load-rpm").value_or(design.inputs.speedRpm);
-    const double powerW = design.inputs.powerHp * performance::kMetricHorsepowerW;
+    const double powerW = design.inputs.powerHp * kMetricHorsepowerW;
     const double omega = load.rpm * 2 * std::numbers::pi / 60;
     load.torqueNm = numberOption(arguments, "torque").value_or(omega > 0 ? powerW / omega : 0);
-    const double seaLevelDensity =
-        performance::kSeaLevelPressurePa /
-        (performance::kAirGasConstant * performance::kSeaLevelTemperatureK);
+    const double seaLevelDensity = kSeaLevelPressurePa / (kAirGasConstant * kSeaLevelTemperatureK);
     const double radiusM = design.sizing.diameterCm / 200;
     const double discM2 = std::numbers::pi * radiusM * radiusM;
     load.thrustN = numberOption(arguments, "thrust")
@@ -119,13 +116,12 @@ std::string fixed(double value, int decimals) {
     return formatFixed(value, 15, decimals);
 }
 
-void printInfo(const model3d::ModelInfo& info, const model3d::ModelOptions& options,
-               const model3d::BladeLoad& load, std::ostream& out) {
+void printInfo(const ModelInfo& info, const ModelOptions& options, const BladeLoad& load,
+               std::ostream& out) {
     const auto line = [&](const char* text, std::initializer_list<std::string_view> values) {
         out << withArguments(translatedText("kelvarin::ModelCommand", text), values) << '\n';
     };
-    const model3d::WoodProperties wood =
-        model3d::woodNamed(options.wood).value_or(model3d::kWoods.front());
+    const WoodProperties wood = woodNamed(options.wood).value_or(kWoods.front());
     line("Заготовка (длина × ширина × толщина): %1 × %2 × %3 мм",
          {fixed(info.lengthMm, 1), fixed(info.widthMm, 1), fixed(info.depthMm, 1)});
     line("Объем: %1 см³", {fixed(info.volumeMm3 / 1000, 1)});
@@ -140,24 +136,24 @@ void printInfo(const model3d::ModelInfo& info, const model3d::ModelOptions& opti
          {fixed(load.rpm, 0), fixed(load.thrustN, 0), fixed(load.torqueNm, 1)});
     line("Сечение  Радиус, мм  Центробежная сила, Н  Растяжение, МПа  Изгиб, МПа  Запас", {});
     bool weak = false;
-    for (const model3d::StationStrength& s : info.stations) {
+    for (const StationStrength& s : info.stations) {
         char row[160];
         std::snprintf(row, sizeof row, "%6d  %10s  %20s  %15s  %10s  %5s", s.station,
                       fixed(s.radiusMm, 1).c_str(), fixed(s.centrifugalN, 0).c_str(),
                       fixed(s.tensileMPa, 2).c_str(), fixed(s.bendingMPa, 2).c_str(),
                       fixed(s.safetyFactor, 1).c_str());
         out << row << '\n';
-        weak = weak || s.safetyFactor < model3d::kRecommendedSafetyFactor;
+        weak = weak || s.safetyFactor < kRecommendedSafetyFactor;
     }
     if (weak) {
         line(
             "ВНИМАНИЕ: запас прочности ниже рекомендуемого для деревянных винтов (%1): "
             "винт может разрушиться; выберите более прочную древесину, уменьшите обороты "
             "или увеличьте толщину лопасти.",
-            {fixed(model3d::kRecommendedSafetyFactor, 0)});
+            {fixed(kRecommendedSafetyFactor, 0)});
     }
     line("Запас прочности у корня снизится до %1 при %2 об/мин.",
-         {fixed(model3d::kRecommendedSafetyFactor, 0), fixed(info.rootLimitRpm, 0)});
+         {fixed(kRecommendedSafetyFactor, 0), fixed(info.rootLimitRpm, 0)});
 }
 
 int runModel(const CliArguments& arguments, CliStreams& streams) {
@@ -171,8 +167,8 @@ int runModel(const CliArguments& arguments, CliStreams& streams) {
     // Refused before the calculation and the kernel's module, which take their time.
     if (write) {
         try {
-            model3d::modelFormatOf(path);
-        } catch (const model3d::ModelError&) {
+            modelFormatOf(path);
+        } catch (const ModelError&) {
             throw CliUsageError{withArguments(
                 translatedText("kelvarin::ModelCommand",
                                "-o %1: модель сохраняется в файлы .step, .stp или .stl"),
@@ -180,20 +176,19 @@ int runModel(const CliArguments& arguments, CliStreams& streams) {
         }
     }
     const DesignDocument document = designFromArguments(arguments);
-    const model3d::ModelOptions options = modelOptions(arguments, document.model);
+    const ModelOptions options = modelOptions(arguments, document.model);
     const CalculationOutcome outcome = calculateDesign(document);
-    const model3d::Handedness hand =
-        arguments.has("left-hand") ? model3d::Handedness::Left : model3d::Handedness::Right;
+    const Handedness hand = arguments.has("left-hand") ? Handedness::Left : Handedness::Right;
     try {
         if (info) {
-            const model3d::BladeLoad load = bladeLoad(arguments, outcome.design);
-            printInfo(modelmodule::describeDesignModel(outcome.design, hand, options, load),
-                      options, load, streams.out);
+            const BladeLoad load = bladeLoad(arguments, outcome.design);
+            printInfo(describeDesignModel(outcome.design, hand, options, load), options, load,
+                      streams.out);
         }
         if (write) {
-            modelmodule::writeDesignModel(outcome.design, hand, options, path);
+            writeDesignModel(outcome.design, hand, options, path);
         }
-    } catch (const model3d::ModelError& e) {
+    } catch (const ModelError& e) {
         throw CliFailure{e.what()};
     }
     return kCliSuccess;

@@ -21,8 +21,6 @@ namespace kelvarin {
 
 namespace {
 
-using namespace performance;
-
 // The design's options but --rpm, which here is the rpm of the analysis, then the command's own.
 constexpr auto kOptions = std::to_array<CliOption>({
     {"power", '\0', 1},

@@ -21,7 +21,7 @@ struct DesignDocument {
     int section = kFirstSection;     // the section in the view, kFirstSection..kLastSection
     BladeAngleRule bladeAngleRule = BladeAngleRule::Rule;
     EnginePowerCurve enginePowerCurve;  // empty: constant torque below the rated rpm
-    model3d::ModelOptions model;        // hub, trailing edge and wood of the solid
+    ModelOptions model;                 // hub, trailing edge and wood of the solid
 
     bool operator==(const DesignDocument&) const = default;
 };

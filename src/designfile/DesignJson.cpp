@@ -126,13 +126,13 @@ double numberAt(const QJsonObject& parent, QLatin1String key, const QString& whe
 }
 
 // The solid's options, each member optional: one left out keeps its default.
-model3d::ModelOptions readModel(const QJsonObject& root) {
-    model3d::ModelOptions options;
+ModelOptions readModel(const QJsonObject& root) {
+    ModelOptions options;
     if (!root.contains(QLatin1String("model"))) {
         return options;
     }
     const QJsonObject model = objectAt(root, QLatin1String("model"), QStringLiteral("model"));
-    model3d::HubOptions& hub = options.hub;
+    HubOptions& hub = options.hub;
     if (model.contains(QLatin1String("hub"))) {
         const QJsonObject h = objectAt(model, QLatin1String("hub"), QStringLiteral("model.hub"));
         const auto at = [&](const char* key, double fallback) {
@@ -148,7 +148,7 @@ model3d::ModelOptions readModel(const QJsonObject& root) {
         if (h.contains(QLatin1String("holes"))) {
             hub.holeCount =
                 wholeNumberAt(h.value(QLatin1String("holes")), QStringLiteral("model.hub.holes"),
-                              model3d::kMinHoleCount, model3d::kMaxHoleCount);
+                              kMinHoleCount, kMaxHoleCount);
         }
     }
     options.trailingEdgeMm =
@@ -165,7 +165,7 @@ model3d::ModelOptions readModel(const QJsonObject& root) {
         }
         options.wood = wood.toString().toStdString();
     }
-    if (const std::string problem = model3d::modelOptionsProblem(options); !problem.empty()) {
+    if (const std::string problem = modelOptionsProblem(options); !problem.empty()) {
         throw Refusal{QStringLiteral("model: ") + QString::fromStdString(problem)};
     }
     return options;
@@ -173,8 +173,8 @@ model3d::ModelOptions readModel(const QJsonObject& root) {
 
 // Only what differs from the defaults, so that a design without a model of its own keeps
 // the bytes it always had.
-QJsonObject modelJson(const model3d::ModelOptions& options) {
-    const model3d::ModelOptions defaults;
+QJsonObject modelJson(const ModelOptions& options) {
+    const ModelOptions defaults;
     QJsonObject hub;
     const auto put = [](QJsonObject& to, const char* key, double value, double fallback) {
         if (value != fallback) {

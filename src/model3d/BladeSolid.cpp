@@ -44,7 +44,7 @@
 #include "model3d/SectionPoints.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 namespace {
 
@@ -83,22 +83,23 @@ using PointMap = std::function<gp_Pnt(SectionPoint)>;
 // template's aerofoil at a middle thickness; it keeps the spline from overshooting where the
 // points crowd at the leading edge and round the trailing edge.
 Handle(TColStd_HArray1OfReal) sectionParameters(const std::vector<OutlinePoints>& sections) {
-    Handle(TColStd_HArray1OfReal) parameters = new TColStd_HArray1OfReal(1, kOutlinePointCount + 1);
-    std::array<double, kOutlinePointCount + 1> sum{};
+    Handle(TColStd_HArray1OfReal) parameters =
+        new TColStd_HArray1OfReal(1, kSolidOutlinePointCount + 1);
+    std::array<double, kSolidOutlinePointCount + 1> sum{};
     for (const OutlinePoints& points : sections) {
-        const double chord = points[1].u - points[kOutlinePointCount / 2].u;
-        std::array<double, kOutlinePointCount + 1> t{};
-        for (std::size_t i = 1; i <= kOutlinePointCount; ++i) {
+        const double chord = points[1].u - points[kSolidOutlinePointCount / 2].u;
+        std::array<double, kSolidOutlinePointCount + 1> t{};
+        for (std::size_t i = 1; i <= kSolidOutlinePointCount; ++i) {
             const SectionPoint a = points[i - 1];
-            const SectionPoint b = points[i % kOutlinePointCount];
+            const SectionPoint b = points[i % kSolidOutlinePointCount];
             t[i] = t[i - 1] + std::sqrt(std::hypot(a.u - b.u, a.v - b.v) / chord);
         }
-        for (std::size_t i = 0; i <= kOutlinePointCount; ++i) {
-            sum[i] += t[i] / t[kOutlinePointCount];
+        for (std::size_t i = 0; i <= kSolidOutlinePointCount; ++i) {
+            sum[i] += t[i] / t[kSolidOutlinePointCount];
         }
     }
-    for (std::size_t i = 0; i <= kOutlinePointCount; ++i) {
-        parameters->SetValue(static_cast<int>(i) + 1, sum[i] / sum[kOutlinePointCount]);
+    for (std::size_t i = 0; i <= kSolidOutlinePointCount; ++i) {
+        parameters->SetValue(static_cast<int>(i) + 1, sum[i] / sum[kSolidOutlinePointCount]);
     }
     return parameters;
 }
@@ -107,8 +108,8 @@ Handle(TColStd_HArray1OfReal) sectionParameters(const std::vector<OutlinePoints>
 // space. Interpolation commutes with an affine map, so mapping the points maps the curve.
 TopoDS_Wire wireOf(const OutlinePoints& points, const Handle(TColStd_HArray1OfReal) & parameters,
                    const PointMap& map) {
-    Handle(TColgp_HArray1OfPnt) poles = new TColgp_HArray1OfPnt(1, kOutlinePointCount);
-    for (std::size_t i = 0; i < kOutlinePointCount; ++i) {
+    Handle(TColgp_HArray1OfPnt) poles = new TColgp_HArray1OfPnt(1, kSolidOutlinePointCount);
+    for (std::size_t i = 0; i < kSolidOutlinePointCount; ++i) {
         poles->SetValue(static_cast<int>(i) + 1, map(points[i]));
     }
     GeomAPI_Interpolate interpolate(poles, parameters, Standard_True, 1e-9);
@@ -484,4 +485,4 @@ TopoDS_Shape propellerSolid(const PropellerShape& shape, const ModelOptions& opt
     }
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

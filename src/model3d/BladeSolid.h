@@ -11,7 +11,7 @@
 // is the rotation axis and points in the direction of flight; the first blade lies along +X.
 // Every function throws Standard_Failure (or a kin of it) when the kernel gives up, and
 // ModelError for sizes that make no part; the caller turns the first into a message.
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // The section of station `index` (0 for station 3, 8 for the tip) in its plane X = radius,
 // turned to its blade angle as the turned template turns it: the leading end of its bottom
@@ -46,4 +46,4 @@ HubSize hubSize(const PropellerShape& shape, const HubOptions& hub);
 // the bore and the bolt holes, all parallel to Z.
 TopoDS_Shape propellerSolid(const PropellerShape& shape, const ModelOptions& options);
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

@@ -8,7 +8,7 @@
 
 #include "model3d/SectionPoints.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 namespace {
 
@@ -142,4 +142,4 @@ double rootLimitRpm(const std::vector<StationStrength>& stations, double rpm,
     return rpm * std::sqrt(stations.front().safetyFactor / recommendedFactor);
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

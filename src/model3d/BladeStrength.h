@@ -6,7 +6,7 @@
 #include "model3d/ModelInfo.h"
 #include "model3d/PropellerShape.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // The strength of one of the two blades at stations 3 to 10, plain beam theory:
 // - the centrifugal pull of the blade outboard of a station, ρ ω² ∫ A(r) r dr over the section
@@ -28,4 +28,4 @@ std::vector<StationStrength> bladeStrength(const PropellerShape& shape, double t
 double rootLimitRpm(const std::vector<StationStrength>& stations, double rpm,
                     double recommendedFactor);
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

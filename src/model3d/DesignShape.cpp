@@ -3,7 +3,7 @@
 
 #include "core/BladeTables.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 namespace {
 
@@ -39,4 +39,4 @@ PropellerShape shapeFromDesign(const PropellerDesign& design) {
     return shape;
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

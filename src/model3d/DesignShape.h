@@ -4,10 +4,10 @@
 #include "core/PropellerDesign.h"
 #include "model3d/PropellerShape.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // The solid's inputs from a calculated design: stations 1 and 2 become the hub, stations 3 to
 // 11 the nine sections. Converts units only; checking is the builder's job.
 PropellerShape shapeFromDesign(const PropellerDesign& design);
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

@@ -5,10 +5,10 @@
 #include <Message_Messenger.hxx>
 #include <Message_PrinterOStream.hxx>
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 void silenceKernelMessages() {
     Message::DefaultMessenger()->RemovePrinters(STANDARD_TYPE(Message_PrinterOStream));
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

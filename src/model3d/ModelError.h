@@ -3,7 +3,7 @@
 
 #include "core/Failure.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // A model that cannot be built or saved. The text is Russian, for the user as it stands: it
 // names the station, value or file and the reason. Nothing is written when it is thrown.
@@ -12,4 +12,4 @@ public:
     using Failure::Failure;
 };
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

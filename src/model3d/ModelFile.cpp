@@ -5,7 +5,7 @@
 #include "atomicfile/FileWriteError.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 namespace {
 
@@ -44,4 +44,4 @@ void writeModelBytes(const std::filesystem::path& path, std::string_view bytes) 
     replaceModelFile(path, [&] { return replaceFile(path.string(), bytes); });
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

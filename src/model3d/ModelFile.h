@@ -7,7 +7,7 @@
 
 #include "model3d/ModelError.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // The failure to save a model in `path` for `reason`, as the user reads it.
 ModelError saveFailure(const std::filesystem::path& path, const std::string& reason);
@@ -17,4 +17,4 @@ ModelError saveFailure(const std::filesystem::path& path, const std::string& rea
 // ModelError naming `path`; the old file, if any, stays as it was.
 void writeModelBytes(const std::filesystem::path& path, std::string_view bytes);
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

@@ -9,7 +9,7 @@
 #include "model3d/ModelError.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 enum class ModelFormat { Step, Stl };
 
@@ -32,4 +32,4 @@ inline ModelFormat modelFormatOf(const std::filesystem::path& path) {
                                    {path.string()}));
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // The load the strength is judged at, as the caller knows it (an operating point of the
 // performance analysis, or the engine's figures).
@@ -43,4 +43,4 @@ inline double massKgOf(double volumeMm3, double densityKgM3) {
     return volumeMm3 * 1e-9 * densityKgM3;
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

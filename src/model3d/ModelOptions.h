@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // The hub the blades are mounted by, millimetres. A size of 0 follows the root: the hub is
 // then just large enough to carry it (see hubSize in BladeSolid.h).
@@ -44,4 +44,4 @@ inline constexpr double kMinTrailingEdgeMm = 0.2;
 inline constexpr double kMaxTrailingEdgeMm = 20;
 inline constexpr double kMaxDensityKgM3 = 2000;
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

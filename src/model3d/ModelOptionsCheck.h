@@ -10,7 +10,7 @@
 #include "model3d/Wood.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // Why the options make no part, in the user's language and naming the value, or an empty
 // string. These are the checks that need no design; those against the root and the sections
@@ -84,4 +84,4 @@ inline std::string modelOptionsProblem(const ModelOptions& options) {
     return {};
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

@@ -10,7 +10,7 @@
 #include "model3d/BladeStrength.h"
 #include "model3d/Wood.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 namespace {
 
@@ -48,4 +48,4 @@ ModelInfo summaryOf(const PropellerSolid& solid, const PropellerShape& shape,
     return info;
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

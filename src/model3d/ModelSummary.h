@@ -6,7 +6,7 @@
 #include "model3d/PropellerShape.h"
 #include "model3d/PropellerSolid.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // The blank, the volume, the mass and the balance of the solid, and the blade's strength at
 // the load, for the options' wood (or density). The options are those the solid was built
@@ -14,4 +14,4 @@ namespace kelvarin::model3d {
 ModelInfo summaryOf(const PropellerSolid& solid, const PropellerShape& shape,
                     const ModelOptions& options, const BladeLoad& load);
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

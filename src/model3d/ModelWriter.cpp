@@ -3,7 +3,7 @@
 
 #include "model3d/SolidMesh.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 void writeModel(const PropellerSolid& solid, const std::filesystem::path& path) {
     switch (modelFormatOf(path)) {
@@ -16,4 +16,4 @@ void writeModel(const PropellerSolid& solid, const std::filesystem::path& path) 
     }
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

@@ -7,7 +7,7 @@
 #include "model3d/PropellerSolid.h"
 #include "model3d/TriangleMesh.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // STEP AP214, millimetres, the solid as one body. Written atomically (see writeModelBytes).
 void writeStep(const PropellerSolid& solid, const std::filesystem::path& path);
@@ -19,4 +19,4 @@ void writeStl(const TriangleMesh& mesh, const std::filesystem::path& path);
 // Throws ModelError; nothing is left under `path` then, and a file already there stays.
 void writeModel(const PropellerSolid& solid, const std::filesystem::path& path);
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

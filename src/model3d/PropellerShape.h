@@ -4,7 +4,7 @@
 #include <array>
 #include <cstddef>
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // The aerofoil of one station, 13 points from the leading edge (0) to the trailing edge (12),
 // all in millimetres in the section's own frame: chordMm along the flat bottom line from its
@@ -44,4 +44,4 @@ struct PropellerShape {
 // Seen from behind, looking in the direction of flight, a right-hand propeller turns clockwise.
 enum class Handedness { Right, Left };
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

@@ -22,7 +22,7 @@
 #include "model3d/ShapeCheck.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 namespace {
 
@@ -100,4 +100,4 @@ PropellerSolid buildPropellerSolid(const PropellerShape& shape, Handedness hande
     }
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

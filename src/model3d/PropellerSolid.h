@@ -8,7 +8,7 @@
 
 class TopoDS_Shape;
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // The closed solid of the whole propeller, millimetres, rotation axis Z (pointing in the
 // direction of flight), the blades along X. Built once, read by the writers and the mesher.
@@ -40,4 +40,4 @@ PropellerSolid buildPropellerSolid(const PropellerShape& shape,
                                    Handedness handedness = Handedness::Right,
                                    const ModelOptions& options = {});
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 namespace {
 
@@ -64,4 +64,4 @@ SectionProfileMm shrunkProfile(const SectionProfileMm& profile, double chordScal
     return shrunk;
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

@@ -6,7 +6,7 @@
 
 #include "model3d/PropellerShape.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // A point of a section in its own frame, millimetres: u along the flat bottom line from its
 // leading end, v above that line.
@@ -19,8 +19,8 @@ struct SectionPoint {
 // the rounded trailing edge, half its thickness behind the chord's end; the upper end of the
 // trailing edge, the upper surface forward to the leading edge, the lower surface back to the
 // lower end of the trailing edge; the section closes from there round to the first point.
-inline constexpr std::size_t kOutlinePointCount = 26;
-using OutlinePoints = std::array<SectionPoint, kOutlinePointCount>;
+inline constexpr std::size_t kSolidOutlinePointCount = 26;
+using OutlinePoints = std::array<SectionPoint, kSolidOutlinePointCount>;
 
 // The profile's points with the trailing edge at least `trailingEdgeMm` thick. Only the last
 // part, from the last point as thick as that to the trailing edge, is thickened (its upper
@@ -37,4 +37,4 @@ double greatestThicknessMm(const SectionProfileMm& profile);
 SectionProfileMm shrunkProfile(const SectionProfileMm& profile, double chordScale,
                                double heightScale);
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

@@ -10,7 +10,7 @@
 #include "translation/MessageText.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 namespace {
 
@@ -122,4 +122,4 @@ void checkShape(const PropellerShape& shape) {
     }
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

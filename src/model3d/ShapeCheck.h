@@ -3,7 +3,7 @@
 
 #include "model3d/PropellerShape.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // The limits within which a propeller is worth a solid: a home-built propeller lies well
 // inside them, and beyond them the geometry is nonsense or the kernel's tolerances take over.
@@ -19,4 +19,4 @@ inline constexpr double kMaxBladeAngleDeg = 80;
 // out of order along the radius.
 void checkShape(const PropellerShape& shape);
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

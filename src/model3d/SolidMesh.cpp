@@ -16,7 +16,7 @@
 #include "model3d/ModelError.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 namespace {
 
@@ -95,4 +95,4 @@ TriangleMesh meshOf(const PropellerSolid& solid, double chordalDeviationMm) {
     }
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

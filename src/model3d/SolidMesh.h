@@ -6,7 +6,7 @@
 #include "model3d/PropellerSolid.h"
 #include "model3d/TriangleMesh.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // The chordal deviation of the meshes for printing: no point of a triangle lies further from
 // the true surface than this.
@@ -25,4 +25,4 @@ inline double previewDeviationMm(double diameterMm) {
 TriangleMesh meshOf(const PropellerSolid& solid,
                     double chordalDeviationMm = kStlChordalDeviationMm);
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

@@ -21,7 +21,7 @@
 #include "model3d/ModelWriter.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 namespace {
 
@@ -82,4 +82,4 @@ void writeStep(const PropellerSolid& solid, const std::filesystem::path& path) {
     }
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

@@ -12,7 +12,7 @@
 #include "model3d/ModelWriter.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 namespace {
 
@@ -76,4 +76,4 @@ void writeStl(const TriangleMesh& mesh, const std::filesystem::path& path) {
                     std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

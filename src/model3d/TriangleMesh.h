@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // A point of the surface, millimetres, with the outward unit normal of the surface there.
 struct MeshVertex {
@@ -22,4 +22,4 @@ struct TriangleMesh {
     std::vector<std::array<std::uint32_t, 3>> triangles;
 };
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

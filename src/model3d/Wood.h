@@ -7,7 +7,7 @@
 
 #include "translation/Translation.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 
 // The woods a builder is offered, with what the mass and the strength need of them.
 //
@@ -46,4 +46,4 @@ inline std::optional<WoodProperties> woodNamed(std::string_view key) {
     return std::nullopt;
 }
 
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

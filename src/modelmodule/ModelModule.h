@@ -15,7 +15,7 @@
 #include "model3d/TriangleMesh.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::modelmodule {
+namespace kelvarin {
 
 // Raised whenever the interface below changes, so that an old module is refused, not misused.
 inline constexpr int kModelModuleVersion = 3;
@@ -28,18 +28,15 @@ struct ModelModuleApi {
     // diameter beyond sense), which are quick: no solid is built.
     std::string (*checkModel)(const PropellerDesign& design) = nullptr;
     // The solid written to `path`, STEP or STL as the name says, whole or not at all.
-    std::string (*writeModel)(const PropellerDesign& design, model3d::Handedness hand,
-                              const model3d::ModelOptions& options,
-                              const std::string& path) = nullptr;
+    std::string (*writeModel)(const PropellerDesign& design, Handedness hand,
+                              const ModelOptions& options, const std::string& path) = nullptr;
     // The solid meshed for the preview, coarser than for printing.
-    std::string (*meshModel)(const PropellerDesign& design, model3d::Handedness hand,
-                             const model3d::ModelOptions& options,
-                             model3d::TriangleMesh& mesh) = nullptr;
+    std::string (*meshModel)(const PropellerDesign& design, Handedness hand,
+                             const ModelOptions& options, TriangleMesh& mesh) = nullptr;
     // The blank, mass, balance and strength of the solid at the load.
-    std::string (*describeModel)(const PropellerDesign& design, model3d::Handedness hand,
-                                 const model3d::ModelOptions& options,
-                                 const model3d::BladeLoad& load,
-                                 model3d::ModelInfo& info) = nullptr;
+    std::string (*describeModel)(const PropellerDesign& design, Handedness hand,
+                                 const ModelOptions& options, const BladeLoad& load,
+                                 ModelInfo& info) = nullptr;
     // The module's texts come from the program's catalogue (nullptr: Russian), which the module's
     // own copy of the translation library does not see otherwise. Handed over before each call,
     // so that the catalogue only needs to live through the call.
@@ -52,4 +49,4 @@ inline constexpr char kModelModuleFile[] = "kelvarin-model.so";
 inline constexpr char kModelModuleEntry[] = "kelvarinModelModule";
 using ModelModuleEntry = const ModelModuleApi* (*)();
 
-}  // namespace kelvarin::modelmodule
+}  // namespace kelvarin

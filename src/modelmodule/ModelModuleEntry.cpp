@@ -15,7 +15,7 @@
 #include "modelmodule/ModelModule.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::modelmodule {
+namespace kelvarin {
 
 namespace {
 
@@ -27,7 +27,7 @@ std::string attempt(Step step) {
     try {
         step();
         return {};
-    } catch (const model3d::ModelError& e) {
+    } catch (const ModelError& e) {
         return e.what();
     } catch (const std::bad_alloc&) {
         return translatedText("kelvarin::ModelModuleEntry",
@@ -39,33 +39,29 @@ std::string attempt(Step step) {
 }
 
 std::string checkModel(const PropellerDesign& design) {
-    return attempt([&] { model3d::checkShape(model3d::shapeFromDesign(design)); });
+    return attempt([&] { checkShape(shapeFromDesign(design)); });
 }
 
-std::string writeModel(const PropellerDesign& design, model3d::Handedness hand,
-                       const model3d::ModelOptions& options, const std::string& path) {
+std::string writeModel(const PropellerDesign& design, Handedness hand, const ModelOptions& options,
+                       const std::string& path) {
+    return attempt(
+        [&] { writeModel(buildPropellerSolid(shapeFromDesign(design), hand, options), path); });
+}
+
+std::string meshModel(const PropellerDesign& design, Handedness hand, const ModelOptions& options,
+                      TriangleMesh& mesh) {
     return attempt([&] {
-        model3d::writeModel(
-            model3d::buildPropellerSolid(model3d::shapeFromDesign(design), hand, options), path);
+        const PropellerShape shape = shapeFromDesign(design);
+        mesh =
+            meshOf(buildPropellerSolid(shape, hand, options), previewDeviationMm(shape.diameterMm));
     });
 }
 
-std::string meshModel(const PropellerDesign& design, model3d::Handedness hand,
-                      const model3d::ModelOptions& options, model3d::TriangleMesh& mesh) {
+std::string describeModel(const PropellerDesign& design, Handedness hand,
+                          const ModelOptions& options, const BladeLoad& load, ModelInfo& info) {
     return attempt([&] {
-        const model3d::PropellerShape shape = model3d::shapeFromDesign(design);
-        mesh = model3d::meshOf(model3d::buildPropellerSolid(shape, hand, options),
-                               model3d::previewDeviationMm(shape.diameterMm));
-    });
-}
-
-std::string describeModel(const PropellerDesign& design, model3d::Handedness hand,
-                          const model3d::ModelOptions& options, const model3d::BladeLoad& load,
-                          model3d::ModelInfo& info) {
-    return attempt([&] {
-        const model3d::PropellerShape shape = model3d::shapeFromDesign(design);
-        info = model3d::summaryOf(model3d::buildPropellerSolid(shape, hand, options), shape,
-                                  options, load);
+        const PropellerShape shape = shapeFromDesign(design);
+        info = summaryOf(buildPropellerSolid(shape, hand, options), shape, options, load);
     });
 }
 
@@ -78,9 +74,9 @@ const ModelModuleApi kApi{kModelModuleVersion, &checkModel,    &writeModel,
 
 }  // namespace
 
-}  // namespace kelvarin::modelmodule
+}  // namespace kelvarin
 
-extern "C" __attribute__((visibility("default"))) const kelvarin::modelmodule::ModelModuleApi*
+extern "C" __attribute__((visibility("default"))) const kelvarin::ModelModuleApi*
 kelvarinModelModule() {
-    return &kelvarin::modelmodule::kApi;
+    return &kelvarin::kApi;
 }

@@ -11,7 +11,7 @@
 #include "programinfo/ProgramInfo.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::modelmodule {
+namespace kelvarin {
 
 namespace {
 
@@ -88,7 +88,7 @@ LoadedModule load() {
 const ModelModuleApi& module() {
     static const LoadedModule loaded = load();
     if (loaded.api == nullptr) {
-        throw model3d::ModelError(loaded.failure);
+        throw ModelError(loaded.failure);
     }
     loaded.api->useCatalogue(currentTextCatalogue());
     return *loaded.api;
@@ -96,7 +96,7 @@ const ModelModuleApi& module() {
 
 void throwIfFailed(const std::string& failure) {
     if (!failure.empty()) {
-        throw model3d::ModelError(failure);
+        throw ModelError(failure);
     }
 }
 
@@ -106,27 +106,25 @@ void checkDesignModel(const PropellerDesign& design) {
     throwIfFailed(module().checkModel(design));
 }
 
-void writeDesignModel(const PropellerDesign& design, model3d::Handedness hand,
-                      const model3d::ModelOptions& options, const std::string& path) {
+void writeDesignModel(const PropellerDesign& design, Handedness hand, const ModelOptions& options,
+                      const std::string& path) {
     throwIfFailed(module().writeModel(design, hand, options, path));
 }
 
-void writeDesignModel(const PropellerDesign& design, model3d::Handedness hand,
-                      const std::string& path) {
+void writeDesignModel(const PropellerDesign& design, Handedness hand, const std::string& path) {
     writeDesignModel(design, hand, {}, path);
 }
 
-model3d::TriangleMesh meshDesignModel(const PropellerDesign& design, model3d::Handedness hand,
-                                      const model3d::ModelOptions& options) {
-    model3d::TriangleMesh mesh;
+TriangleMesh meshDesignModel(const PropellerDesign& design, Handedness hand,
+                             const ModelOptions& options) {
+    TriangleMesh mesh;
     throwIfFailed(module().meshModel(design, hand, options, mesh));
     return mesh;
 }
 
-model3d::ModelInfo describeDesignModel(const PropellerDesign& design, model3d::Handedness hand,
-                                       const model3d::ModelOptions& options,
-                                       const model3d::BladeLoad& load) {
-    model3d::ModelInfo info;
+ModelInfo describeDesignModel(const PropellerDesign& design, Handedness hand,
+                              const ModelOptions& options, const BladeLoad& load) {
+    ModelInfo info;
     throwIfFailed(module().describeModel(design, hand, options, load, info));
     return info;
 }
@@ -135,4 +133,4 @@ void useModelModuleFile(const std::string& path) {
     chosenFile() = path;
 }
 
-}  // namespace kelvarin::modelmodule
+}  // namespace kelvarin

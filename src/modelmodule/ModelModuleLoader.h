@@ -9,11 +9,11 @@
 #include "model3d/PropellerShape.h"
 #include "model3d/TriangleMesh.h"
 
-namespace kelvarin::modelmodule {
+namespace kelvarin {
 
 // The solid of a design through the module, loaded at the first call and kept to the end of
 // the process. It is looked for beside the program (the build tree), then in the installed
-// module folder (kModuleDirFromProgram). Both throw model3d::ModelError with the Russian reason:
+// module folder (kModuleDirFromProgram). Both throw ModelError with the Russian reason:
 // a design that makes no solid, a failed write, or a module that is missing, does not load or
 // is of another version.
 
@@ -22,22 +22,20 @@ namespace kelvarin::modelmodule {
 void checkDesignModel(const PropellerDesign& design);
 
 // Builds the design's solid for the hand and writes it to `path`, STEP or STL as its name says.
-void writeDesignModel(const PropellerDesign& design, model3d::Handedness hand,
-                      const model3d::ModelOptions& options, const std::string& path);
-// The same with the default options.
-void writeDesignModel(const PropellerDesign& design, model3d::Handedness hand,
+void writeDesignModel(const PropellerDesign& design, Handedness hand, const ModelOptions& options,
                       const std::string& path);
+// The same with the default options.
+void writeDesignModel(const PropellerDesign& design, Handedness hand, const std::string& path);
 
 // Builds the design's solid for the hand and meshes it for the preview.
-model3d::TriangleMesh meshDesignModel(const PropellerDesign& design, model3d::Handedness hand,
-                                      const model3d::ModelOptions& options = {});
+TriangleMesh meshDesignModel(const PropellerDesign& design, Handedness hand,
+                             const ModelOptions& options = {});
 
 // Builds the design's solid and tells its blank, mass, balance and strength at the load.
-model3d::ModelInfo describeDesignModel(const PropellerDesign& design, model3d::Handedness hand,
-                                       const model3d::ModelOptions& options,
-                                       const model3d::BladeLoad& load);
+ModelInfo describeDesignModel(const PropellerDesign& design, Handedness hand,
+                              const ModelOptions& options, const BladeLoad& load);
 
 // For tests, whose programs live elsewhere: the module to load instead, before the first call.
 void useModelModuleFile(const std::string& path);
 
-}  // namespace kelvarin::modelmodule
+}  // namespace kelvarin

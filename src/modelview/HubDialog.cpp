@@ -11,9 +11,9 @@
 
 #include "model3d/ModelOptionsCheck.h"
 
-namespace kelvarin::modelview {
+namespace kelvarin {
 
-HubDialog::HubDialog(const model3d::ModelOptions& options, QWidget* parent)
+HubDialog::HubDialog(const ModelOptions& options, QWidget* parent)
     : QDialog(parent), options_(options) {
     setWindowTitle(tr("Ступица"));
     setObjectName(QStringLiteral("HubDialog"));
@@ -29,31 +29,31 @@ HubDialog::HubDialog(const model3d::ModelOptions& options, QWidget* parent)
         box->setValue(value);
         return box;
     };
-    const model3d::HubOptions& hub = options.hub;
-    diameter_ = size("HubDiameter", hub.diameterMm, 0, model3d::kMaxHubSizeMm);
+    const HubOptions& hub = options.hub;
+    diameter_ = size("HubDiameter", hub.diameterMm, 0, kMaxHubSizeMm);
     diameter_->setSpecialValueText(tr("по корню лопасти"));
     add(diameter_, tr("Диаметр ступицы:"));
-    thickness_ = size("HubThickness", hub.thicknessMm, 0, model3d::kMaxHubSizeMm);
+    thickness_ = size("HubThickness", hub.thicknessMm, 0, kMaxHubSizeMm);
     thickness_->setSpecialValueText(tr("по корню лопасти"));
     add(thickness_, tr("Толщина ступицы:"));
-    bore_ = size("Bore", hub.boreMm, 0, model3d::kMaxHubSizeMm);
+    bore_ = size("Bore", hub.boreMm, 0, kMaxHubSizeMm);
     bore_->setSpecialValueText(tr("без отверстия"));
     add(bore_, tr("Центральное отверстие:"));
-    boltCircle_ = size("BoltCircle", hub.boltCircleMm, 0, model3d::kMaxHubSizeMm);
+    boltCircle_ = size("BoltCircle", hub.boltCircleMm, 0, kMaxHubSizeMm);
     add(boltCircle_, tr("Окружность болтов:"));
     holes_ = new QSpinBox(this);
     holes_->setObjectName(QStringLiteral("HoleCount"));
-    holes_->setRange(model3d::kMinHoleCount, model3d::kMaxHoleCount);
+    holes_->setRange(kMinHoleCount, kMaxHoleCount);
     holes_->setSpecialValueText(tr("без отверстий"));
     holes_->setValue(hub.holeCount);
     add(holes_, tr("Число отверстий под болты:"));
-    hole_ = size("HoleDiameter", hub.holeMm, 0, model3d::kMaxHubSizeMm);
+    hole_ = size("HoleDiameter", hub.holeMm, 0, kMaxHubSizeMm);
     add(hole_, tr("Диаметр отверстий под болты:"));
-    fillet_ = size("Fillet", hub.filletMm, 0, model3d::kMaxHubSizeMm);
+    fillet_ = size("Fillet", hub.filletMm, 0, kMaxHubSizeMm);
     fillet_->setSpecialValueText(tr("без скругления"));
     add(fillet_, tr("Скругление лопасти у ступицы:"));
-    trailingEdge_ = size("TrailingEdge", options.trailingEdgeMm, model3d::kMinTrailingEdgeMm,
-                         model3d::kMaxTrailingEdgeMm);
+    trailingEdge_ =
+        size("TrailingEdge", options.trailingEdgeMm, kMinTrailingEdgeMm, kMaxTrailingEdgeMm);
     add(trailingEdge_, tr("Толщина задней кромки не меньше:"));
 
     auto* note =
@@ -80,8 +80,8 @@ HubDialog::HubDialog(const model3d::ModelOptions& options, QWidget* parent)
     layout->addWidget(buttons);
 }
 
-model3d::ModelOptions HubDialog::options() const {
-    model3d::ModelOptions options = options_;
+ModelOptions HubDialog::options() const {
+    ModelOptions options = options_;
     options.hub.diameterMm = diameter_->value();
     options.hub.thicknessMm = thickness_->value();
     options.hub.boreMm = bore_->value();
@@ -98,7 +98,7 @@ QString HubDialog::problem() const {
 }
 
 void HubDialog::accept() {
-    const std::string problem = model3d::modelOptionsProblem(options());
+    const std::string problem = modelOptionsProblem(options());
     if (!problem.empty()) {
         problem_->setText(QString::fromStdString(problem));
         problem_->show();
@@ -109,4 +109,4 @@ void HubDialog::accept() {
     QDialog::accept();
 }
 
-}  // namespace kelvarin::modelview
+}  // namespace kelvarin

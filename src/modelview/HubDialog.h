@@ -9,19 +9,19 @@ class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
 
-namespace kelvarin::modelview {
+namespace kelvarin {
 
 // The window "Ступица": the hub's sizes, the fillet and the trailing edge's thickness. OK
 // keeps the window open, with the reason under the fields, while the sizes make no part
-// (model3d::modelOptionsProblem); the checks against the root come when the solid is built.
+// (modelOptionsProblem); the checks against the root come when the solid is built.
 class HubDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit HubDialog(const model3d::ModelOptions& options, QWidget* parent = nullptr);
+    explicit HubDialog(const ModelOptions& options, QWidget* parent = nullptr);
 
     // The options given with the window's sizes; the wood and density pass through unchanged.
-    model3d::ModelOptions options() const;
+    ModelOptions options() const;
 
     // The reason OK was refused, empty while it was not.
     QString problem() const;
@@ -30,7 +30,7 @@ public slots:
     void accept() override;
 
 private:
-    model3d::ModelOptions options_;
+    ModelOptions options_;
     QDoubleSpinBox* diameter_ = nullptr;
     QDoubleSpinBox* thickness_ = nullptr;
     QDoubleSpinBox* bore_ = nullptr;
@@ -42,4 +42,4 @@ private:
     QLabel* problem_ = nullptr;
 };
 
-}  // namespace kelvarin::modelview
+}  // namespace kelvarin

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <limits>
 
-namespace kelvarin::modelview {
+namespace kelvarin {
 
 namespace {
 
@@ -65,11 +65,11 @@ bool MeshRenderer::initialize() {
     return true;
 }
 
-void MeshRenderer::setMesh(const model3d::TriangleMesh& mesh) {
-    static_assert(sizeof(model3d::MeshVertex) == 6 * sizeof(float));
+void MeshRenderer::setMesh(const TriangleMesh& mesh) {
+    static_assert(sizeof(MeshVertex) == 6 * sizeof(float));
     vertices_.bind();
     vertices_.allocate(mesh.vertices.data(),
-                       static_cast<int>(mesh.vertices.size() * sizeof(model3d::MeshVertex)));
+                       static_cast<int>(mesh.vertices.size() * sizeof(MeshVertex)));
     vertices_.release();
     indices_.bind();
     indices_.allocate(mesh.triangles.data(),
@@ -80,7 +80,7 @@ void MeshRenderer::setMesh(const model3d::TriangleMesh& mesh) {
     QVector3D low(std::numeric_limits<float>::max(), std::numeric_limits<float>::max(),
                   std::numeric_limits<float>::max());
     QVector3D high = -low;
-    for (const model3d::MeshVertex& v : mesh.vertices) {
+    for (const MeshVertex& v : mesh.vertices) {
         const QVector3D p(v.position[0], v.position[1], v.position[2]);
         low =
             QVector3D(std::min(low.x(), p.x()), std::min(low.y(), p.y()), std::min(low.z(), p.z()));
@@ -110,10 +110,8 @@ void MeshRenderer::render(const QMatrix4x4& projection, const QMatrix4x4& view) 
     indices_.bind();
     program_.enableAttributeArray(0);
     program_.enableAttributeArray(1);
-    program_.setAttributeBuffer(0, GL_FLOAT, offsetof(model3d::MeshVertex, position), 3,
-                                sizeof(model3d::MeshVertex));
-    program_.setAttributeBuffer(1, GL_FLOAT, offsetof(model3d::MeshVertex, normal), 3,
-                                sizeof(model3d::MeshVertex));
+    program_.setAttributeBuffer(0, GL_FLOAT, offsetof(MeshVertex, position), 3, sizeof(MeshVertex));
+    program_.setAttributeBuffer(1, GL_FLOAT, offsetof(MeshVertex, normal), 3, sizeof(MeshVertex));
     glDrawElements(GL_TRIANGLES, indexCount_, GL_UNSIGNED_INT, nullptr);
     program_.disableAttributeArray(0);
     program_.disableAttributeArray(1);
@@ -128,4 +126,4 @@ void MeshRenderer::release() {
     program_.removeAllShaders();
 }
 
-}  // namespace kelvarin::modelview
+}  // namespace kelvarin

@@ -10,7 +10,7 @@
 
 #include "model3d/TriangleMesh.h"
 
-namespace kelvarin::modelview {
+namespace kelvarin {
 
 // Draws one triangle mesh shaded, lit from the viewer's side, in the current OpenGL context.
 // All calls need that context current: the one in which initialize() ran.
@@ -20,7 +20,7 @@ public:
     bool initialize();
 
     // Uploads the mesh; the renderer keeps no other copy of it.
-    void setMesh(const model3d::TriangleMesh& mesh);
+    void setMesh(const TriangleMesh& mesh);
 
     // Clears the frame and draws the mesh.
     void render(const QMatrix4x4& projection, const QMatrix4x4& view);
@@ -44,4 +44,4 @@ private:
     QString log_;
 };
 
-}  // namespace kelvarin::modelview
+}  // namespace kelvarin

@@ -12,7 +12,7 @@
 
 #include "model3d/Wood.h"
 
-namespace kelvarin::modelview {
+namespace kelvarin {
 
 namespace {
 
@@ -35,7 +35,7 @@ ModelInfoPanel::ModelInfoPanel(QWidget* parent)
       warning_(new QLabel(this)) {
     setObjectName(QStringLiteral("ModelInfoPanel"));
     wood_->setObjectName(QStringLiteral("Wood"));
-    for (const model3d::WoodProperties& wood : model3d::kWoods) {
+    for (const WoodProperties& wood : kWoods) {
         wood_->addItem(QString::fromStdString(translatedText("kelvarin::Wood", wood.name)),
                        QString::fromUtf8(wood.key.data(), static_cast<qsizetype>(wood.key.size())));
     }
@@ -63,8 +63,8 @@ ModelInfoPanel::ModelInfoPanel(QWidget* parent)
     layout->addWidget(warning_);
 }
 
-void ModelInfoPanel::setInfo(const model3d::ModelInfo& info, const std::string& woodKey,
-                             const model3d::BladeLoad& load) {
+void ModelInfoPanel::setInfo(const ModelInfo& info, const std::string& woodKey,
+                             const BladeLoad& load) {
     {
         const QSignalBlocker quiet(wood_);
         const int index = wood_->findData(QString::fromStdString(woodKey));
@@ -81,14 +81,14 @@ void ModelInfoPanel::setInfo(const model3d::ModelInfo& info, const std::string& 
     stations_->setRowCount(static_cast<int>(info.stations.size()));
     bool weak = false;
     for (int row = 0; row < stations_->rowCount(); ++row) {
-        const model3d::StationStrength& s = info.stations[static_cast<std::size_t>(row)];
+        const StationStrength& s = info.stations[static_cast<std::size_t>(row)];
         const QStringList cells = {QString::number(s.station), number(s.centrifugalN, 0),
                                    number(s.tensileMPa, 2), number(s.bendingMPa, 2),
                                    number(s.safetyFactor, 1)};
         for (int column = 0; column < cells.size(); ++column) {
             stations_->setItem(row, column, new QTableWidgetItem(cells[column]));
         }
-        if (s.safetyFactor < model3d::kRecommendedSafetyFactor) {
+        if (s.safetyFactor < kRecommendedSafetyFactor) {
             weak = true;
             stations_->item(row, 4)->setForeground(QColor(0xb0, 0, 0));
         }
@@ -96,7 +96,7 @@ void ModelInfoPanel::setInfo(const model3d::ModelInfo& info, const std::string& 
     warning_->setText(
         tr("Запас прочности ниже рекомендуемого для деревянных винтов (%1): винт может "
            "разрушиться. У корня запас снизится до %1 при %2 об/мин.")
-            .arg(number(model3d::kRecommendedSafetyFactor, 0), number(info.rootLimitRpm, 0)));
+            .arg(number(kRecommendedSafetyFactor, 0), number(info.rootLimitRpm, 0)));
     warning_->setVisible(weak);
     show();
 }
@@ -105,4 +105,4 @@ bool ModelInfoPanel::warns() const {
     return !warning_->isHidden();
 }
 
-}  // namespace kelvarin::modelview
+}  // namespace kelvarin

@@ -10,7 +10,7 @@ class QComboBox;
 class QLabel;
 class QTableWidget;
 
-namespace kelvarin::modelview {
+namespace kelvarin {
 
 // Beside the 3D view: the blank, volume, mass and centre of mass of the solid, the wood they
 // are for (a choice), and the blade's strength at each station with a warning below the
@@ -21,9 +21,8 @@ class ModelInfoPanel : public QWidget {
 public:
     explicit ModelInfoPanel(QWidget* parent = nullptr);
 
-    // Shows `info`, computed for the wood `woodKey` (a key of model3d::kWoods) at `load`.
-    void setInfo(const model3d::ModelInfo& info, const std::string& woodKey,
-                 const model3d::BladeLoad& load);
+    // Shows `info`, computed for the wood `woodKey` (a key of kWoods) at `load`.
+    void setInfo(const ModelInfo& info, const std::string& woodKey, const BladeLoad& load);
 
     // Whether the strength falls below the recommended factor anywhere.
     bool warns() const;
@@ -39,4 +38,4 @@ private:
     QLabel* warning_;
 };
 
-}  // namespace kelvarin::modelview
+}  // namespace kelvarin

@@ -10,9 +10,9 @@
 #include "modelview/ModelInfoPanel.h"
 #include "modelview/ModelView.h"
 
-namespace kelvarin::modelview {
+namespace kelvarin {
 
-ModelPreviewDialog::ModelPreviewDialog(model3d::TriangleMesh mesh, QWidget* parent)
+ModelPreviewDialog::ModelPreviewDialog(TriangleMesh mesh, QWidget* parent)
     : QDialog(parent),
       view_(new ModelView(this)),
       info_(new ModelInfoPanel(this)),
@@ -42,4 +42,4 @@ ModelPreviewDialog::ModelPreviewDialog(model3d::TriangleMesh mesh, QWidget* pare
     resize(900, 640);
 }
 
-}  // namespace kelvarin::modelview
+}  // namespace kelvarin

@@ -7,7 +7,7 @@
 
 class QLabel;
 
-namespace kelvarin::modelview {
+namespace kelvarin {
 
 class ModelInfoPanel;
 class ModelView;
@@ -18,7 +18,7 @@ class ModelPreviewDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ModelPreviewDialog(model3d::TriangleMesh mesh, QWidget* parent = nullptr);
+    explicit ModelPreviewDialog(TriangleMesh mesh, QWidget* parent = nullptr);
 
     ModelView* view() const { return view_; }
     // The blank, mass and strength beside the view; hidden until given its first info.
@@ -30,4 +30,4 @@ private:
     QLabel* hint_;
 };
 
-}  // namespace kelvarin::modelview
+}  // namespace kelvarin

@@ -6,7 +6,7 @@
 #include <QSurfaceFormat>
 #include <QWheelEvent>
 
-namespace kelvarin::modelview {
+namespace kelvarin {
 
 namespace {
 
@@ -33,7 +33,7 @@ ModelView::~ModelView() {
     }
 }
 
-void ModelView::setMesh(model3d::TriangleMesh mesh) {
+void ModelView::setMesh(TriangleMesh mesh) {
     mesh_ = std::move(mesh);
     camera_ = OrbitCamera();
     if (ready_) {
@@ -107,4 +107,4 @@ void ModelView::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-}  // namespace kelvarin::modelview
+}  // namespace kelvarin

@@ -9,7 +9,7 @@
 #include "modelview/MeshRenderer.h"
 #include "modelview/OrbitCamera.h"
 
-namespace kelvarin::modelview {
+namespace kelvarin {
 
 // The propeller's mesh, shaded; a drag with the left mouse button turns it about its middle,
 // the wheel zooms in and out.
@@ -21,7 +21,7 @@ public:
     ~ModelView() override;
 
     // Shows `mesh` whole, from the starting angle.
-    void setMesh(model3d::TriangleMesh mesh);
+    void setMesh(TriangleMesh mesh);
 
     const OrbitCamera& camera() const { return camera_; }
 
@@ -40,11 +40,11 @@ private:
     void uploadMesh();
     void releaseGl();
 
-    model3d::TriangleMesh mesh_;
+    TriangleMesh mesh_;
     MeshRenderer renderer_;
     OrbitCamera camera_;
     bool ready_ = false;
     QPoint lastDragPos_;
 };
 
-}  // namespace kelvarin::modelview
+}  // namespace kelvarin

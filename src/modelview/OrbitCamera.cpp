@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace kelvarin::modelview {
+namespace kelvarin {
 
 namespace {
 
@@ -66,4 +66,4 @@ QMatrix4x4 OrbitCamera::projectionMatrix(float aspect) const {
     return projection;
 }
 
-}  // namespace kelvarin::modelview
+}  // namespace kelvarin

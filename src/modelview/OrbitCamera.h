@@ -5,7 +5,7 @@
 #include <QQuaternion>
 #include <QVector3D>
 
-namespace kelvarin::modelview {
+namespace kelvarin {
 
 // Looks at a ball that holds the model from a point outside it: the model turns about the
 // ball's centre and the eye moves nearer or further along its line of sight.
@@ -46,4 +46,4 @@ private:
     static QQuaternion initialOrientation();
 };
 
-}  // namespace kelvarin::modelview
+}  // namespace kelvarin

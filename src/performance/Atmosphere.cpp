@@ -9,7 +9,7 @@
 #include "TextNumbers.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 AirState airAt(double altitudeM, std::optional<double> temperatureC) {
     if (!std::isfinite(altitudeM) || altitudeM < kMinAltitudeM || altitudeM > kMaxAltitudeM) {
@@ -43,4 +43,4 @@ AirState airAt(double altitudeM, std::optional<double> temperatureC) {
     return air;
 }
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

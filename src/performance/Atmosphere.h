@@ -3,7 +3,7 @@
 
 #include <optional>
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 // The air a propeller works in.
 struct AirState {
@@ -26,4 +26,4 @@ inline constexpr double kMaxTemperatureC = 60.0;
 // Russian message for values outside those ranges or not numbers.
 AirState airAt(double altitudeM, std::optional<double> temperatureC = std::nullopt);
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -5,7 +5,7 @@
 #include "performance/PerformanceError.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 PropellerGeometry geometryFromDesign(const PropellerDesign& design) {
     PropellerGeometry geometry;
@@ -44,4 +44,4 @@ EngineAndFlight engineAndFlightOf(const EngineAndFlightRecord& record) {
                textToTranslate("kelvarin::DesignGeometry", "Скорость максимальная"))};
 }
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -9,7 +9,7 @@
 #include "performance/PerformanceCurves.h"
 #include "performance/PropellerGeometry.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 // The designed propeller: two blades, the sections of stations 3 to 11 (stations 1 and 2 are the
 // hub and carry none). The design's blade angle and chord are those of the flat bottom line, the
@@ -21,4 +21,4 @@ PropellerGeometry geometryFromDesign(const PropellerDesign& design);
 // record (a manual-mode field that holds no number) throws PerformanceError naming its field.
 EngineAndFlight engineAndFlightOf(const EngineAndFlightRecord& record);
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -9,7 +9,7 @@
 #include "TextNumbers.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 namespace {
 
@@ -195,4 +195,4 @@ std::string balanceLines(const EngineAndFlight& engine, const EngineBalances& ba
     return out;
 }
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -8,7 +8,7 @@
 #include "PerformanceCurves.h"
 #include "PropellerAnalysis.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 // The engine's power at a propeller rpm, kW. Without a curve the engine keeps its torque below
 // the rated rpm, so its power falls in proportion to the rpm, and gives no more than its rated
@@ -67,4 +67,4 @@ EngineBalances engineBalances(const PropellerAnalysis& analysis, const EngineAnd
 // each, and the verdict at rest, numbers with a point.
 std::string balanceLines(const EngineAndFlight& engine, const EngineBalances& balances);
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -11,7 +11,7 @@
 #include "core/BladeGeometry.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 namespace {
 
@@ -183,4 +183,4 @@ EngineMatch applyBladeAngles(CalculationOutcome& outcome, const AirState& air) {
     return applyBladeAngles(outcome.design, engine, air);
 }
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -9,7 +9,7 @@
 #include "core/CalculationRun.h"
 #include "core/PropellerDesign.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 // A blade matched to its engine: the constant-pitch helix at which the propeller absorbs the
 // engine's rated power at the rated rpm and the design speed.
@@ -47,4 +47,4 @@ EngineMatch applyBladeAngles(PropellerDesign& design, const EngineAndFlight& eng
 // complete is left alone; a record missing a figure is a problem, the design left as it was.
 EngineMatch applyBladeAngles(CalculationOutcome& outcome, const AirState& air);
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -17,7 +17,7 @@
 #include "translation/MessageText.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 namespace {
 
@@ -297,4 +297,4 @@ PropellerGeometry readGeometryFile(const std::string& path, const GeometryFileOp
     return readGeometry(in, path, options);
 }
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

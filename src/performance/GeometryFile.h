@@ -8,7 +8,7 @@
 
 #include "PropellerGeometry.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 // "chord" or "face" (the values of --angle-datum); nothing for anything else.
 std::optional<AngleDatum> parseAngleDatum(std::string_view name);
@@ -38,4 +38,4 @@ PropellerGeometry readGeometry(std::istream& in, const std::string& fileName,
 // propeller has that many stations.
 PropellerGeometry readGeometryFile(const std::string& path, const GeometryFileOptions& options);
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

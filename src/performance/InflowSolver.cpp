@@ -6,7 +6,7 @@
 #include <limits>
 #include <utility>
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 std::optional<double> bracketedRoot(const std::function<double(double)>& f, double a, double b,
                                     double tolerance, int maxIterations) {
@@ -88,4 +88,4 @@ std::optional<double> bracketedRoot(const std::function<double(double)>& f, doub
     return b;
 }
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

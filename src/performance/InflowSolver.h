@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 // The zero of a continuous function between two points where it has opposite signs (or is zero
 // at one of them), by R. P. Brent's method (Algorithms for Minimization without Derivatives,
@@ -14,4 +14,4 @@ namespace kelvarin::performance {
 std::optional<double> bracketedRoot(const std::function<double(double)>& f, double a, double b,
                                     double tolerance, int maxIterations);
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -4,7 +4,7 @@
 // Every constant of the performance models, each with the published source it comes from. The
 // analysis reads them from here only, so a change of model is a change of this one file.
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 inline constexpr double kPi = 3.14159265358979323846;
 
@@ -140,4 +140,4 @@ inline constexpr double kInflowAngleTolerance = 1e-10;  // rad
 inline constexpr int kInflowAngleMaxIterations = 100;
 inline constexpr int kBracketScanSteps = 12;
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -11,7 +11,7 @@
 #include "TextNumbers.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 SpeedRange parseSpeedRange(std::string_view text) {
     std::vector<std::string_view> parts;
@@ -187,4 +187,4 @@ PerformanceSummary summarize(const PropellerAnalysis& analysis, const EngineAndF
     return s;
 }
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

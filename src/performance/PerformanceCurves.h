@@ -8,7 +8,7 @@
 #include "PropellerAnalysis.h"
 #include "core/EnginePowerCurve.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 // Flight speeds from `fromKmh` to `toKmh` inclusive every `stepKmh`.
 struct SpeedRange {
@@ -78,4 +78,4 @@ inline constexpr int kPowerCurvePoints = 150;
 // outside sense.
 PerformanceSummary summarize(const PropellerAnalysis& analysis, const EngineAndFlight& input);
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 // Input the analysis refuses: a speed, rpm, altitude, temperature or geometry outside sense, or a
 // geometry file that cannot be read. The text is the message for the user, in their language,
@@ -13,4 +13,4 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

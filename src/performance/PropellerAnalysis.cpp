@@ -12,7 +12,7 @@
 #include "TextNumbers.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 void checkSpeed(double speedKmh) {
     if (!std::isfinite(speedKmh) || speedKmh < 0 || speedKmh > kMaxSpeedKmh) {
@@ -247,4 +247,4 @@ OperatingPoint PropellerAnalysis::operatingPoint(double speedKmh, double rpm) co
     return point;
 }
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

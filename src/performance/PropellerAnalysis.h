@@ -7,7 +7,7 @@
 #include "PropellerGeometry.h"
 #include "SectionModel.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 // What the propeller does at one flight speed and rpm. When `converged` is false the momentum
 // balance had no solution on some blade element, the figures are zero and the point is a gap in
@@ -67,4 +67,4 @@ void checkSpeed(double speedKmh);
 // Throws PerformanceError with a Russian message unless kMinRpm <= rpm <= kMaxRpm.
 void checkRpm(double rpm);
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

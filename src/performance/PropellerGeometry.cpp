@@ -10,7 +10,7 @@
 #include "TextNumbers.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 BladeStation fromFlatFace(const BladeStation& faceStation) {
     const double rise = kLeadingEdgeHeightPerThickness * faceStation.thicknessRatio;
@@ -125,4 +125,4 @@ void validateGeometry(const PropellerGeometry& geometry) {
     }
 }
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 // One blade station of any propeller, designed or measured.
 struct BladeStation {
@@ -64,4 +64,4 @@ std::string stationFault(const BladeStation& station, double previousRadiusFract
 // out of range (stations numbered from 1 at the root).
 void validateGeometry(const PropellerGeometry& geometry);
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

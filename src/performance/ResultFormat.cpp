@@ -8,7 +8,7 @@
 #include "TextNumbers.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 namespace {
 
@@ -245,4 +245,4 @@ std::string formatResults(const std::vector<OperatingPoint>& points, const AirSt
     return text(points, air);
 }
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

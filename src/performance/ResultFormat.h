@@ -10,7 +10,7 @@
 #include "PerformanceCurves.h"
 #include "PropellerAnalysis.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 enum class ResultFormat {
     Text,  // an aligned table with Russian column names, for a terminal
@@ -36,4 +36,4 @@ std::string formatResults(const std::vector<OperatingPoint>& points, const AirSt
                           ResultFormat format, const EngineAndFlight& engine,
                           const PerformanceSummary& summary);
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

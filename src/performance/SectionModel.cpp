@@ -6,7 +6,7 @@
 
 #include "ModelConstants.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 SectionShape flatBottomedSection(double thicknessRatio, double chordOverRadius) {
     return camberedSection(thicknessRatio, kFlatBottomCamberPerThickness * thicknessRatio,
@@ -131,4 +131,4 @@ SectionCoefficients SectionPolar::at(double alphaRad) const {
     return {maxDrag_ * s * std::cos(alpha), std::max(maxDrag_ * s * s, minDrag_)};
 }
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 // Lift and drag coefficients of a section.
 struct SectionCoefficients {
@@ -61,4 +61,4 @@ private:
     PostStall lower_;
 };
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -8,7 +8,7 @@
 #include "translation/MessageText.h"
 #include "translation/Translation.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 std::string pointNumber(double value, int decimals) {
     if (!std::isfinite(value)) {
@@ -79,4 +79,4 @@ std::optional<double> parseNumber(std::string_view text) {
     return value;
 }
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 // Numbers as text independent of the process locale (a Qt program switches the C locale to the
 // user's): a point for files and machine formats, the language's mark for messages.
@@ -21,4 +21,4 @@ std::string russianNumber(double value, int decimals);
 // exponent; surrounding spaces allowed. Nothing else, and nothing that does not fit a double.
 std::optional<double> parseNumber(std::string_view text);
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -28,10 +28,6 @@
 
 namespace kelvarin {
 
-using performance::EngineAndFlight;
-using performance::OperatingPoint;
-using performance::PerformanceSummary;
-
 namespace {
 
 // Speeds of the thrust curve with the engine: each point is a balance, a few analyses each.
@@ -120,8 +116,7 @@ double largest(const std::vector<OperatingPoint>& points,
 
 }  // namespace
 
-PerformanceWindow::PerformanceWindow(QWidget* parent)
-    : QWidget(parent), air_(performance::airAt(0)) {
+PerformanceWindow::PerformanceWindow(QWidget* parent) : QWidget(parent), air_(airAt(0)) {
     setWindowTitle(tr("Характеристики винта"));
     setObjectName(QStringLiteral("PerformanceForm"));
 
@@ -129,16 +124,14 @@ PerformanceWindow::PerformanceWindow(QWidget* parent)
     // once it is entered, not at every key.
     altitude_ = new QSpinBox(this);
     altitude_->setObjectName(QStringLiteral("EditAltitude"));
-    altitude_->setRange(static_cast<int>(performance::kMinAltitudeM),
-                        static_cast<int>(performance::kMaxAltitudeM));
+    altitude_->setRange(static_cast<int>(kMinAltitudeM), static_cast<int>(kMaxAltitudeM));
     altitude_->setSingleStep(100);
     altitude_->setSuffix(tr(" м"));
     altitude_->setKeyboardTracking(false);
     altitude_->setToolTip(tr("Высота над уровнем моря, на которой работает винт"));
     temperature_ = new QSpinBox(this);
     temperature_->setObjectName(QStringLiteral("EditTemperature"));
-    temperature_->setRange(static_cast<int>(performance::kMinTemperatureC),
-                           static_cast<int>(performance::kMaxTemperatureC));
+    temperature_->setRange(static_cast<int>(kMinTemperatureC), static_cast<int>(kMaxTemperatureC));
     temperature_->setSuffix(QStringLiteral(" °C"));
     temperature_->setKeyboardTracking(false);
     temperature_->setToolTip(tr("Температура воздуха; давление остается стандартным"));
@@ -243,11 +236,10 @@ void PerformanceWindow::setEnginePowerCurve(const EnginePowerCurve& curve) {
 
 void PerformanceWindow::applyAirControls() {
     // Both controls hold values within the atmosphere's ranges, so this never refuses.
-    air_ = performance::airAt(altitudeM(), temperatureC());
+    air_ = airAt(altitudeM(), temperatureC());
     if (standardTemperature_->isChecked()) {
         const QSignalBlocker blockTemperature(temperature_);
-        temperature_->setValue(
-            static_cast<int>(std::lround(air_.temperatureK - performance::kZeroCelsiusK)));
+        temperature_->setValue(static_cast<int>(std::lround(air_.temperatureK - kZeroCelsiusK)));
     }
     if (propeller_) {
         analyse();
@@ -268,7 +260,7 @@ void PerformanceWindow::clearPlots() {
     powerView_->viewport()->update();
 }
 
-void PerformanceWindow::showPropeller(const performance::PropellerGeometry& geometry,
+void PerformanceWindow::showPropeller(const PropellerGeometry& geometry,
                                       const EngineAndFlight& engine) {
     propeller_ = Propeller{geometry, engine};
     powerEditor_->setRatedEngine(engine.rpm, engine.enginePowerHp);
@@ -288,19 +280,19 @@ void PerformanceWindow::analyse() {
     clearPlots();
     clearAvxUpperHalves();
     PerformanceSummary summary;
-    performance::EngineBalances balances;
+    EngineBalances balances;
     std::vector<OperatingPoint> withEngine;
     try {
-        const performance::PropellerAnalysis analysis(propeller_->geometry, air_);
-        summary = performance::summarize(analysis, engine);
-        balances = performance::engineBalances(analysis, engine);
+        const PropellerAnalysis analysis(propeller_->geometry, air_);
+        summary = summarize(analysis, engine);
+        balances = engineBalances(analysis, engine);
         std::vector<double> speeds(kBalancedCurvePoints);
         const double top = summary.bySpeed.empty() ? 0 : summary.bySpeed.back().speedKmh;
         for (int i = 0; i < kBalancedCurvePoints; ++i) {
             speeds[static_cast<std::size_t>(i)] = top * i / (kBalancedCurvePoints - 1);
         }
-        withEngine = performance::balancedSweep(analysis, engine, speeds);
-    } catch (const performance::PerformanceError& e) {
+        withEngine = balancedSweep(analysis, engine, speeds);
+    } catch (const PerformanceError& e) {
         figures_->setText(tr("Расчет характеристик невозможен: %1")
                               .arg(QString::fromUtf8(e.what()))
                               .toHtmlEscaped());
@@ -309,7 +301,7 @@ void PerformanceWindow::analyse() {
     }
 
     QString text;
-    const performance::BalancedPoint& rest = balances.atRest;
+    const BalancedPoint& rest = balances.atRest;
     if (rest.found()) {
         text = tr("Статическая тяга <b>%1 кгс при %2 об/мин</b> (%3 Н; винт поглощает %4 л.с., "
                   "число Маха конца лопасти %5).")
@@ -318,8 +310,8 @@ void PerformanceWindow::analyse() {
                         number(rest.tipMach, 2));
         text += QStringLiteral("<br>");
     }
-    text += QString::fromStdString(performance::rpmVerdict(engine, rest)).toHtmlEscaped();
-    const performance::BalancedPoint& cruise = balances.atDesignSpeed;
+    text += QString::fromStdString(rpmVerdict(engine, rest)).toHtmlEscaped();
+    const BalancedPoint& cruise = balances.atDesignSpeed;
     if (cruise.found()) {
         text += tr("<br>При %1 км/ч: тяга %2 кгс при %3 об/мин, КПД %4 %.")
                     .arg(number(engine.designSpeedKmh, 0), number(cruise.point.thrustKgf, 1),
@@ -406,8 +398,7 @@ void PerformanceWindow::drawPower(const PerformanceSummary& summary,
     constexpr int kEnginePoints = 60;
     for (int i = 0; i <= kEnginePoints; ++i) {
         const double rpm = rpmAxis->min() + (rpmAxis->max() - rpmAxis->min()) * i / kEnginePoints;
-        enginePoints.append(QPointF(rpm, performance::enginePowerKw(engine, rpm) * 1000.0 /
-                                             performance::kMetricHorsepowerW));
+        enginePoints.append(QPointF(rpm, enginePowerKw(engine, rpm) * 1000.0 / kMetricHorsepowerW));
     }
     engineLine->append(enginePoints);
     powerChart_->addSeries(engineLine);

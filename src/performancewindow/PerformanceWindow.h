@@ -55,8 +55,8 @@ public:
 public slots:
     // Analyses the propeller with its engine and redraws everything. Input outside sense clears
     // the plots and shows the reason in Russian instead of the figures.
-    void showPropeller(const kelvarin::performance::PropellerGeometry& geometry,
-                       const kelvarin::performance::EngineAndFlight& engine);
+    void showPropeller(const kelvarin::PropellerGeometry& geometry,
+                       const kelvarin::EngineAndFlight& engine);
     // No propeller to analyse: the plots empty, `reason` in their place.
     void showNoPropeller(const QString& reason);
 
@@ -70,19 +70,18 @@ signals:
 
 private:
     struct Propeller {
-        performance::PropellerGeometry geometry;
-        performance::EngineAndFlight engine;
+        PropellerGeometry geometry;
+        EngineAndFlight engine;
     };
 
     void applyAirControls();
     void analyse();
     void clearPlots();
-    void drawThrust(const performance::PerformanceSummary& summary,
-                    const std::vector<performance::OperatingPoint>& withEngine);
-    void drawPower(const performance::PerformanceSummary& summary,
-                   const performance::EngineAndFlight& engine);
+    void drawThrust(const PerformanceSummary& summary,
+                    const std::vector<OperatingPoint>& withEngine);
+    void drawPower(const PerformanceSummary& summary, const EngineAndFlight& engine);
 
-    performance::AirState air_;
+    AirState air_;
     std::optional<Propeller> propeller_;
     QSpinBox* altitude_ = nullptr;
     QCheckBox* standardTemperature_ = nullptr;

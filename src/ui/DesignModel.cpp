@@ -68,7 +68,7 @@ void DesignModel::setEnginePowerCurve(const EnginePowerCurve& curve) {
     emit edited();
 }
 
-void DesignModel::setModelOptions(const model3d::ModelOptions& options) {
+void DesignModel::setModelOptions(const ModelOptions& options) {
     if (document_.model == options) {
         return;
     }
@@ -112,8 +112,7 @@ CalculationOutcome DesignModel::calculate() {
     }
     writeUpTo(outcome.fieldWrites.size());
     if (outcome.completed()) {
-        const performance::EngineMatch match =
-            performance::applyBladeAngles(outcome, performance::airAt(0));
+        const EngineMatch match = applyBladeAngles(outcome, airAt(0));
         if (!match.problem.empty()) {
             emit matchFailed(QString::fromStdString(match.problem));
             return outcome;

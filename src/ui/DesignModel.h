@@ -38,7 +38,7 @@ public:
     void setBladeAngleRule(BladeAngleRule rule);
     void setEnginePowerCurve(const EnginePowerCurve& curve);
     // The hub, trailing edge and wood of the solid.
-    void setModelOptions(const model3d::ModelOptions& options);
+    void setModelOptions(const ModelOptions& options);
     // A whole document, as opening a file puts it: documentReplaced, then edited.
     void setDocument(const DesignDocument& document);
 

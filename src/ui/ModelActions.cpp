@@ -78,8 +78,8 @@ ModelActions::ModelActions(DesignModel& model, QWidget& window, MessageBoxes& me
 
 ModelActions::~ModelActions() = default;
 
-model3d::Handedness ModelActions::handedness() const {
-    return leftHand_->isChecked() ? model3d::Handedness::Left : model3d::Handedness::Right;
+Handedness ModelActions::handedness() const {
+    return leftHand_->isChecked() ? Handedness::Left : Handedness::Right;
 }
 
 bool ModelActions::calculated() {
@@ -109,7 +109,7 @@ void ModelActions::saveModel() {
     // A design that makes no solid is told before a file is chosen.
     {
         const WaitCursor wait;
-        modelmodule::checkDesignModel(model_.calculatedDesign());
+        checkDesignModel(model_.calculatedDesign());
     }
     const QString title =
         leftHand_->isChecked() ? tr("Сохранить модель левого винта") : tr("Сохранить модель винта");
@@ -119,9 +119,8 @@ void ModelActions::saveModel() {
     }
     {
         const WaitCursor wait;
-        modelmodule::writeDesignModel(model_.calculatedDesign(), handedness(),
-                                      model_.document().model,
-                                      QFile::encodeName(path).toStdString());
+        writeDesignModel(model_.calculatedDesign(), handedness(), model_.document().model,
+                         QFile::encodeName(path).toStdString());
     }
     const QFileInfo saved(path);
     settings_.setValue(kFolderKey, saved.absolutePath());
@@ -137,46 +136,44 @@ void ModelActions::showPreview() {
         return;
     }
     const PropellerDesign& design = model_.calculatedDesign();
-    const model3d::ModelOptions options = model_.document().model;
+    const ModelOptions options = model_.document().model;
     const auto meshed = [&] {
         const WaitCursor wait;
-        return modelmodule::meshDesignModel(design, handedness(), options);
+        return meshDesignModel(design, handedness(), options);
     };
-    modelview::ModelPreviewDialog dialog(meshed(), &window_);
+    ModelPreviewDialog dialog(meshed(), &window_);
     if (leftHand_->isChecked()) {
         dialog.setWindowTitle(tr("Модель левого винта"));
     }
-    const model3d::BladeLoad load = bladeLoad();
+    const BladeLoad load = bladeLoad();
     const auto describe = [&](const std::string& wood) {
         const WaitCursor wait;
-        model3d::ModelOptions forWood = options;
+        ModelOptions forWood = options;
         forWood.wood = wood;
         // The design's own density stands for its own wood only.
         forWood.densityKgM3 = wood == options.wood ? options.densityKgM3 : 0;
-        dialog.infoPanel()->setInfo(
-            modelmodule::describeDesignModel(design, handedness(), forWood, load), wood, load);
+        dialog.infoPanel()->setInfo(describeDesignModel(design, handedness(), forWood, load), wood,
+                                    load);
     };
     describe(options.wood);
     connect(
-        dialog.infoPanel(), &modelview::ModelInfoPanel::woodChanged, &dialog,
+        dialog.infoPanel(), &ModelInfoPanel::woodChanged, &dialog,
         [&](const std::string& wood) { runGuarded(messages_, &dialog, [&] { describe(wood); }); });
     dialog.exec();
 }
 
 void ModelActions::editHub() {
-    modelview::HubDialog dialog(model_.document().model, &window_);
+    HubDialog dialog(model_.document().model, &window_);
     if (dialog.exec() == QDialog::Accepted) {
         model_.setModelOptions(dialog.options());
     }
 }
 
-model3d::BladeLoad ModelActions::bladeLoad() const {
-    const performance::EngineAndFlight engine = performance::engineAndFlightOf(model_.engine());
-    const performance::PropellerAnalysis analysis(
-        performance::geometryFromDesign(model_.calculatedDesign()), performance::airAt(0));
-    const performance::BalancedPoint rest = performance::balancedPoint(analysis, engine, 0);
-    const performance::OperatingPoint point =
-        rest.found() ? rest.point : analysis.operatingPoint(0, engine.rpm);
+BladeLoad ModelActions::bladeLoad() const {
+    const EngineAndFlight engine = engineAndFlightOf(model_.engine());
+    const PropellerAnalysis analysis(geometryFromDesign(model_.calculatedDesign()), airAt(0));
+    const BalancedPoint rest = balancedPoint(analysis, engine, 0);
+    const OperatingPoint point = rest.found() ? rest.point : analysis.operatingPoint(0, engine.rpm);
     return {point.rpm, point.thrustN, point.torqueNm};
 }
 

@@ -43,13 +43,13 @@ public:
     void editHub();
 
 private:
-    model3d::Handedness handedness() const;
+    Handedness handedness() const;
     // Whether there is a calculated design; the user is told so when there is none.
     bool calculated();
     QString suggestedPath() const;
     // The load the blade bears: the static balance of the propeller and its engine, where the
     // analysis finds one, else the rated rpm.
-    model3d::BladeLoad bladeLoad() const;
+    BladeLoad bladeLoad() const;
 
     DesignModel& model_;
     QWidget& window_;

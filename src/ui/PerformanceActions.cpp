@@ -72,10 +72,9 @@ void PerformanceActions::showWindow() {
 void PerformanceActions::showPropeller() {
     if (model_.isCalculated()) {
         try {
-            performanceWindow_->showPropeller(
-                performance::geometryFromDesign(model_.calculatedDesign()),
-                performance::engineAndFlightOf(model_.engine()));
-        } catch (const performance::PerformanceError& e) {
+            performanceWindow_->showPropeller(geometryFromDesign(model_.calculatedDesign()),
+                                              engineAndFlightOf(model_.engine()));
+        } catch (const PerformanceError& e) {
             performanceWindow_->showNoPropeller(QString::fromUtf8(e.what()));
         }
     } else {

@@ -22,7 +22,7 @@
 #include "StartDesign.h"
 #include "model3d/ModelError.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 namespace {
 
 namespace fs = std::filesystem;
@@ -203,4 +203,4 @@ TEST_F(ModelFiles, AFailedWriteLeavesTheOldFileAndNoTemporary) {
 }
 
 }  // namespace
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

@@ -35,7 +35,7 @@
 #include "model3d/SectionPoints.h"
 #include "model3d/Wood.h"
 
-namespace kelvarin::model3d {
+namespace kelvarin {
 namespace {
 
 using testing::startDesign;
@@ -325,4 +325,4 @@ TEST(PropellerSolid, MassIsVolumeTimesDensityAndTheRootsLimitHoldsItsFactor) {
 }
 
 }  // namespace
-}  // namespace kelvarin::model3d
+}  // namespace kelvarin

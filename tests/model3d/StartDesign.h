@@ -12,8 +12,8 @@ inline PropellerDesign startDesign(const char* diameterCm = "151,7", const char*
     return DesignOf(diameterCm, pitchM);
 }
 
-inline model3d::PropellerShape startShape() {
-    return model3d::shapeFromDesign(startDesign());
+inline PropellerShape startShape() {
+    return shapeFromDesign(startDesign());
 }
 
 }  // namespace kelvarin::testing

@@ -25,7 +25,7 @@
 #include "modelview/ModelInfoPanel.h"
 #include "modelview/ModelView.h"
 
-namespace kelvarin::modelview {
+namespace kelvarin {
 namespace {
 
 // Pixels that are not the background, in a frame of the view.
@@ -58,7 +58,7 @@ void send(QWidget* to, QEvent* event) {
 }
 
 TEST(ModelPreview, DrawsTheStartDesignAndFollowsDragAndWheel) {
-    ModelPreviewDialog dialog(model3d::meshOf(model3d::buildPropellerSolid(testing::startShape())));
+    ModelPreviewDialog dialog(meshOf(buildPropellerSolid(testing::startShape())));
     ModelView* view = dialog.view();
     QSignalSpy failures(view, &ModelView::renderingFailed);
     dialog.show();
@@ -115,7 +115,7 @@ TEST(ModelPreview, CameraFitsTheModelAcrossTheWiderSide) {
 }
 
 TEST(HubDialog, RefusesHolesThatRunIntoEachOtherAndKeepsTheWood) {
-    model3d::ModelOptions start;
+    ModelOptions start;
     start.wood = "beech";
     HubDialog dialog(start);
     dialog.findChild<QSpinBox*>(QStringLiteral("HoleCount"))->setValue(24);
@@ -134,7 +134,7 @@ TEST(HubDialog, RefusesHolesThatRunIntoEachOtherAndKeepsTheWood) {
 
 TEST(ModelInfoPanel, WarnsOnlyBelowTheRecommendedFactor) {
     ModelInfoPanel panel;
-    model3d::ModelInfo info;
+    ModelInfo info;
     info.stations = {{3, 150, 8000, 3, 10, 5.8}, {4, 220, 7000, 4, 20, 4.1}};
     panel.setInfo(info, "ash", {2300, 500, 40});
     EXPECT_FALSE(panel.warns());
@@ -144,4 +144,4 @@ TEST(ModelInfoPanel, WarnsOnlyBelowTheRecommendedFactor) {
 }
 
 }  // namespace
-}  // namespace kelvarin::modelview
+}  // namespace kelvarin

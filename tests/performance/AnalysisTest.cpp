@@ -13,7 +13,7 @@
 #include "performance/PerformanceError.h"
 #include "performance/SectionModel.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 namespace {
 
 // The three-blade Clark Y propeller 5868-9 of D. Biermann and E. P. Hartman, The aerodynamic
@@ -244,4 +244,4 @@ TEST(Performance, NoSolutionIsAGapAndNothingEverComesOutNaN) {
 }
 
 }  // namespace
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -12,7 +12,7 @@
 #include "performance/EngineMatch.h"
 #include "performance/ModelConstants.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 namespace {
 
 constexpr double kWPerHp = kMetricHorsepowerW;
@@ -106,4 +106,4 @@ TEST(Engine, NoMatchLeavesTheDesignAndSuggestsADiameter) {
 }
 
 }  // namespace
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

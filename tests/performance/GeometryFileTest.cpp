@@ -11,7 +11,7 @@
 #include "performance/PerformanceCurves.h"
 #include "performance/PerformanceError.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 namespace {
 
 PropellerGeometry read(const std::string& text, AngleDatum datum = AngleDatum::ChordLine) {
@@ -140,4 +140,4 @@ TEST(SpeedRange, FromToStepEndsOnTheTopSpeed) {
 }
 
 }  // namespace
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

@@ -18,8 +18,6 @@
 namespace kelvarin {
 namespace {
 
-using performance::PropellerGeometry;
-
 struct Window {
     PerformanceWindow window;
     QLabel* figures() { return window.findChild<QLabel*>("LabFigures"); }

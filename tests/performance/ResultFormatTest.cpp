@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace kelvarin::performance {
+namespace kelvarin {
 namespace {
 
 std::vector<OperatingPoint> twoPoints() {
@@ -53,4 +53,4 @@ TEST(ResultFormat, TextTableInRussianMarksAGap) {
 }
 
 }  // namespace
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

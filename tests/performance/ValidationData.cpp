@@ -11,7 +11,7 @@
 #include "performance/Atmosphere.h"
 #include "performance/GeometryFile.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 namespace {
 
@@ -192,4 +192,4 @@ SetErrors errorsOf(const ValidationSet& set) {
     return e;
 }
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

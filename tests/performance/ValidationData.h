@@ -7,7 +7,7 @@
 
 #include "performance/PropellerAnalysis.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 
 // One measured point: in flight (advance ratio J, CT, CP at the run's rpm) or static (J 0 at its
 // own rpm). A coefficient the source does not give is empty.
@@ -50,4 +50,4 @@ bool isUnstalled(const ValidationSet& set, const MeasuredPoint& point);
 // The analysis at a measured point, in air of the standard atmosphere at sea level.
 OperatingPoint analysedAt(const PropellerAnalysis& analysis, const MeasuredPoint& point);
 
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

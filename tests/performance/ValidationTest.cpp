@@ -3,7 +3,7 @@
 
 #include "ValidationData.h"
 
-namespace kelvarin::performance {
+namespace kelvarin {
 namespace {
 
 // Every published data set in data/ (NACA Reports 640 and 650, the UIUC propeller database):
@@ -21,4 +21,4 @@ TEST(Performance, PublishedDataSetsWithinTheirTolerance) {
 }
 
 }  // namespace
-}  // namespace kelvarin::performance
+}  // namespace kelvarin

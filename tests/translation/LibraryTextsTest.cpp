@@ -65,12 +65,12 @@ TEST(LibraryTexts, MessagesOfTheCalculationAreInEnglish) {
 // The module keeps its own copy of the translation library: it is told the program's language
 // at each call, and goes back to Russian with the program.
 TEST(LibraryTexts, TheModelModuleSpeaksTheProgramsLanguage) {
-    modelmodule::useModelModuleFile(KELVARIN_MODEL_MODULE);
+    useModelModuleFile(KELVARIN_MODEL_MODULE);
     const PropellerDesign tooSmall = testing::DesignOf("5", "0,52");
     const auto refusal = [&] {
         try {
-            modelmodule::checkDesignModel(tooSmall);
-        } catch (const model3d::ModelError& e) {
+            checkDesignModel(tooSmall);
+        } catch (const ModelError& e) {
             return std::string(e.what());
         }
         return std::string("no refusal");

@@ -67,7 +67,7 @@ TEST(UiPropellerMenu, ThePerformanceWindowFollowsEveryCompletedCalculation) {
 }
 
 TEST(UiPropellerMenu, TheModelIsRefusedBeforeACalculationAndSavedWhereTheUserChose) {
-    modelmodule::useModelModuleFile(KELVARIN_MODEL_MODULE);
+    useModelModuleFile(KELVARIN_MODEL_MODULE);
     WindowRig rig;
     ModelActions& model = rig.window->modelActions();
     model.saveAction()->trigger();
