@@ -2,29 +2,25 @@
 #include "model3d/BladeSolid.h"
 
 #include <BRepAdaptor_Surface.hxx>
-#include <BRepAlgoAPI_Cut.hxx>
-#include <BRepAlgoAPI_Fuse.hxx>
 #include <BRepBndLib.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
+#include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_MakeSolid.hxx>
 #include <BRepBuilderAPI_MakeWire.hxx>
 #include <BRepBuilderAPI_Sewing.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
-#include <BRepFilletAPI_MakeFillet.hxx>
 #include <BRepLib.hxx>
 #include <BRepOffsetAPI_ThruSections.hxx>
-#include <BRepPrimAPI_MakeCylinder.hxx>
 #include <BRep_Builder.hxx>
+#include <BRep_Tool.hxx>
 #include <Bnd_Box.hxx>
 #include <GeomAPI_Interpolate.hxx>
 #include <Geom_BSplineCurve.hxx>
+#include <Precision.hxx>
 #include <StdFail_NotDone.hxx>
 #include <TColStd_HArray1OfReal.hxx>
 #include <TColgp_HArray1OfPnt.hxx>
-#include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
-#include <TopTools_IndexedDataMapOfShapeListOfShape.hxx>
-#include <TopTools_ListOfShape.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
 #include <TopoDS_Face.hxx>
@@ -40,7 +36,9 @@
 #include <vector>
 
 #include "core/NumberFormat.h"
+#include "model3d/HubSolid.h"
 #include "model3d/ModelError.h"
+#include "model3d/RootJoint.h"
 #include "model3d/SectionPoints.h"
 #include "translation/Translation.h"
 
@@ -70,10 +68,15 @@ constexpr double kSewingToleranceMm = 1e-3;
 constexpr std::array<double, 3> kTipSteps = {0.3, 0.6, 0.85};
 constexpr double kTipEndScale = 0.3;
 
-// The root's trailing edge, where it meets the hub, is this many times the fillet's radius.
-// The kernel's fillet is fickle about the edge it rolls round: where one thickness fails
-// another may hold, so they are tried in turn.
-constexpr std::array<double, 3> kRootEdgePerFillet = {4, 6, 2.5};
+// With a fillet, the root's trailing edge thickens towards the hub to the fillet's radius,
+// and to no less than this: round a thinner edge the ball turns on the spot, and the section's
+// spline, which passes its few points there in a slight wave, would make it loop. (A thick
+// edge leaves a hollow where its thickening starts, in which a large ball loops instead.)
+constexpr double kMinRootEdgeMm = 3;
+
+// Beyond the root on either side along the axis, the hub leaves room for this many times the
+// fillet's radius: the fillet reaches about one radius up the hub's side.
+constexpr double kHubRoomPerFillet = 2;
 
 using PointMap = std::function<gp_Pnt(SectionPoint)>;
 
@@ -148,14 +151,13 @@ double rootScale(const PropellerShape& shape) {
     return shape.hub[1].widthMm / shape.sections.front().widthMm;
 }
 
-// Every wire of one blade from the root's end inside the hub to the tip, all of one structure.
+// Every wire of one blade from the root's section at the hub to the tip, all of one structure.
 struct BladeWires {
-    TopoDS_Wire rootEnd;             // station 3's section widened, inside the hub
+    TopoDS_Wire rootEnd;             // station 3's section widened to the hub's station, at X 0
     std::vector<TopoDS_Wire> blade;  // station 3 to the tip's small end
 };
 
-BladeWires bladeWires(const PropellerShape& shape, double trailingEdgeMm, double rootEndXMm,
-                      double rootEdgeMm) {
+BladeWires bladeWires(const PropellerShape& shape, double trailingEdgeMm, double rootEdgeMm) {
     struct Placed {
         const BladeSection* section;
         SectionProfileMm profile;
@@ -184,8 +186,8 @@ BladeWires bladeWires(const PropellerShape& shape, double trailingEdgeMm, double
     for (const Placed& p : placedSections) {
         points.push_back(outlinePoints(p.profile, trailingEdgeMm));
     }
-    // The fillet cannot roll round an edge much sharper than itself, so the root's trailing
-    // edge thickens towards the hub to take it, as far as the root section allows.
+    // The root's trailing edge thickens towards the hub for the fillet, as far as the root
+    // section allows.
     const SectionProfileMm& rootProfile = shape.sections.front().profile;
     points.push_back(outlinePoints(
         rootProfile, std::clamp(rootEdgeMm, trailingEdgeMm,
@@ -205,9 +207,14 @@ BladeWires bladeWires(const PropellerShape& shape, double trailingEdgeMm, double
     const double scale = rootScale(shape);
     wires.rootEnd = wireOf(points.back(), parameters, [&](SectionPoint q) {
         const gp_Pnt r = placed(shape.sections.front(), lead, 0, q);
-        return gp_Pnt(rootEndXMm, r.Y() * scale, r.Z() * scale);
+        return gp_Pnt(0, r.Y() * scale, r.Z() * scale);
     });
     return wires;
+}
+
+// The root's trailing edge where it meets the hub (bladeWires keeps it within the section).
+double rootEdgeMm(const HubOptions& hub) {
+    return hub.filletMm > 0 ? std::max(hub.filletMm, kMinRootEdgeMm) : 0;
 }
 
 // A closed loft through the wires, and its two end faces.
@@ -236,33 +243,45 @@ Loft loftThrough(const std::vector<TopoDS_Wire>& wires, bool ruled) {
     return {loft.Shape(), loft.FirstShape(), loft.LastShape()};
 }
 
-TopoDS_Shape turnedHalfRound(const TopoDS_Shape& shape) {
-    gp_Trsf turn;
-    turn.SetRotation(gp_Ax1(gp::Origin(), gp::DZ()), std::numbers::pi);
-    // A copy with the geometry itself turned, so that no face carries a location of its own.
-    return BRepBuilderAPI_Transform(shape, turn, Standard_True).Shape();
-}
-
-// The faces of `shape` but the `skipped` one, added to `to`.
-void addFacesBut(BRep_Builder& builder, TopoDS_Compound& to, const TopoDS_Shape& shape,
-                 const TopoDS_Shape& skipped) {
-    for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next()) {
-        if (!skipped.IsSame(e.Current())) {
+// The faces of `shape` but its caps, added to `to`.
+void addSides(BRep_Builder& builder, TopoDS_Compound& to, const Loft& loft, bool firstCap,
+              bool lastCap) {
+    for (TopExp_Explorer e(loft.solid, TopAbs_FACE); e.More(); e.Next()) {
+        if (!(firstCap && loft.firstCap.IsSame(e.Current())) &&
+            !(lastCap && loft.lastCap.IsSame(e.Current()))) {
             builder.Add(to, e.Current());
         }
     }
 }
 
-// One blade with its root, as one closed solid: the smooth loft and the straight root share
-// the wire of station 3.
-TopoDS_Shape bladeSolid(const BladeWires& wires) {
-    const Loft blade = loftThrough(wires.blade, false);
-    const Loft root = loftThrough({wires.rootEnd, wires.blade.front()}, true);
+Handle(Geom_Curve) curveOf(const TopoDS_Wire& wire) {
+    double first = 0, last = 0;
+    return BRep_Tool::Curve(TopoDS::Edge(TopExp_Explorer(wire, TopAbs_EDGE).Current()), first,
+                            last);
+}
+
+// The faces of one blade along +X: the smooth loft to the rounded tip, the straight root from
+// the joint to station 3 (they share station 3's wire) and the fillet.
+TopoDS_Compound bladeFaces(const BladeWires& wires, const RootJoint& joint) {
     BRep_Builder builder;
     TopoDS_Compound faces;
     builder.MakeCompound(faces);
-    addFacesBut(builder, faces, blade.solid, blade.firstCap);
-    addFacesBut(builder, faces, root.solid, root.lastCap);
+    addSides(builder, faces, loftThrough(wires.blade, false), true, false);
+    const TopoDS_Wire rootEnd =
+        BRepBuilderAPI_MakeWire(BRepBuilderAPI_MakeEdge(joint.rootEnd).Edge()).Wire();
+    addSides(builder, faces, loftThrough({rootEnd, wires.blade.front()}, true), true, true);
+    if (!joint.fillet.IsNull()) {
+        BRepBuilderAPI_MakeFace fillet(joint.fillet, Precision::Confusion());
+        if (!fillet.IsDone()) {
+            throw StdFail_NotDone("fillet");
+        }
+        builder.Add(faces, fillet.Face());
+    }
+    return faces;
+}
+
+// The faces sewn into one closed solid, its faces turned outward.
+TopoDS_Shape sewn(const TopoDS_Shape& faces) {
     BRepBuilderAPI_Sewing sewing(kSewingToleranceMm);
     sewing.Add(faces);
     sewing.Perform();
@@ -272,42 +291,11 @@ TopoDS_Shape bladeSolid(const BladeWires& wires) {
     }
     BRepBuilderAPI_MakeSolid makeSolid(TopoDS::Shell(shells.Current()));
     if (!makeSolid.IsDone()) {
-        throw StdFail_NotDone("blade solid");
+        throw StdFail_NotDone("solid");
     }
     TopoDS_Solid solid = makeSolid.Solid();
     BRepLib::OrientClosedSolid(solid);
     return solid;
-}
-
-TopoDS_Shape cylinder(double xMm, double yMm, double zFromMm, double diameterMm, double heightMm) {
-    return BRepPrimAPI_MakeCylinder(gp_Ax2(gp_Pnt(xMm, yMm, zFromMm), gp::DZ()), diameterMm / 2,
-                                    heightMm)
-        .Shape();
-}
-
-TopoDS_Shape fused(const TopoDS_Shape& hub, const std::vector<TopoDS_Shape>& blades) {
-    TopTools_ListOfShape arguments;
-    arguments.Append(hub);
-    TopTools_ListOfShape tools;
-    for (const TopoDS_Shape& blade : blades) {
-        tools.Append(blade);
-    }
-    BRepAlgoAPI_Fuse fuse;
-    fuse.SetArguments(arguments);
-    fuse.SetTools(tools);
-    fuse.Build();
-    if (!fuse.IsDone()) {
-        throw StdFail_NotDone("fuse");
-    }
-    return fuse.Shape();
-}
-
-bool isHubSide(const TopoDS_Face& face) {
-    return BRepAdaptor_Surface(face).GetType() == GeomAbs_Cylinder;
-}
-
-bool isPlane(const TopoDS_Face& face) {
-    return BRepAdaptor_Surface(face).GetType() == GeomAbs_Plane;
 }
 
 std::string mm(double value) {
@@ -320,53 +308,16 @@ std::string mm(double value) {
         translatedText("kelvarin::ShapeCheck", "Модель винта не построена: %1."), {reason}));
 }
 
-// The edges where a root leaves the hub's round side, rounded by the fillet.
-TopoDS_Shape filleted(const TopoDS_Shape& shape, double radiusMm) {
-    TopTools_IndexedDataMapOfShapeListOfShape faces;
-    TopExp::MapShapesAndAncestors(shape, TopAbs_EDGE, TopAbs_FACE, faces);
-    BRepFilletAPI_MakeFillet fillet(shape);
-    int added = 0;
-    for (int i = 1; i <= faces.Extent(); ++i) {
-        const TopTools_ListOfShape& around = faces.FindFromIndex(i);
-        if (around.Extent() != 2) {
-            continue;
-        }
-        const TopoDS_Face a = TopoDS::Face(around.First());
-        const TopoDS_Face b = TopoDS::Face(around.Last());
-        const bool rootMeetsHub = (isHubSide(a) && !isHubSide(b) && !isPlane(b)) ||
-                                  (isHubSide(b) && !isHubSide(a) && !isPlane(a));
-        if (rootMeetsHub) {
-            fillet.Add(radiusMm, TopoDS::Edge(faces.FindKey(i)));
-            ++added;
-        }
-    }
-    if (added == 0) {
-        return shape;
-    }
-    try {
-        fillet.Build();
-    } catch (const Standard_Failure&) {
-    }
-    if (!fillet.IsDone()) {
-        refuse(
-            "скругление корня лопасти радиусом %1 мм не строится: уменьшите радиус "
-            "скругления",
-            {mm(radiusMm)});
-    }
-    return fillet.Shape();
-}
-
 }  // namespace
 
 TopoDS_Wire placedSectionWire(const PropellerShape& shape, std::size_t index,
                               double trailingEdgeMm) {
-    return bladeWires(shape, trailingEdgeMm, shape.hub[1].radiusMm, 0).blade.at(index);
+    return bladeWires(shape, trailingEdgeMm, 0).blade.at(index);
 }
 
 HubSize hubSize(const PropellerShape& shape, const HubOptions& hub) {
     // The root's extent across (Y) and along the axis (Z) where it enters the hub.
-    const BladeWires wires =
-        bladeWires(shape, kMinTrailingEdgeMm, 0, kRootEdgePerFillet.front() * hub.filletMm);
+    const BladeWires wires = bladeWires(shape, kMinTrailingEdgeMm, rootEdgeMm(hub));
     Bnd_Box bounds;
     BRepBndLib::AddOptimal(wires.rootEnd, bounds, Standard_False, Standard_False);
     double xMin = 0, yMin = 0, zMin = 0, xMax = 0, yMax = 0, zMax = 0;
@@ -381,7 +332,10 @@ HubSize hubSize(const PropellerShape& shape, const HubOptions& hub) {
                           ? hub.diameterMm
                           : std::max({shape.hub[0].widthMm, rootWidthMm * kHubAllowance,
                                       boltsNeedMm, hub.boreMm * kHubAllowance});
-    size.thicknessMm = hub.thicknessMm > 0 ? hub.thicknessMm : rootDepthMm * kHubAllowance;
+    size.thicknessMm = hub.thicknessMm > 0
+                           ? hub.thicknessMm
+                           : std::max(rootDepthMm * kHubAllowance,
+                                      rootDepthMm + 2 * kHubRoomPerFillet * hub.filletMm);
     if (size.diameterMm <= rootWidthMm) {
         refuse(
             "диаметр ступицы %1 мм меньше ширины корня лопасти %2 мм: корень не "
@@ -399,9 +353,6 @@ HubSize hubSize(const PropellerShape& shape, const HubOptions& hub) {
             "%2 мм",
             {mm(size.diameterMm), mm(2 * station3Mm)});
     }
-    // Deep enough inside that the whole end of the root lies within the round side.
-    const double halfWidth = rootWidthMm / 2;
-    size.rootEndXMm = std::sqrt(std::pow(size.diameterMm / 2, 2) - halfWidth * halfWidth) / 2;
     return size;
 }
 
@@ -427,62 +378,31 @@ TopoDS_Shape propellerSolid(const PropellerShape& shape, const ModelOptions& opt
         }
     }
 
+    // Every piece is built to meet the next, and sewn: the kernel's boolean and fillet
+    // on the blades took most of a second and failed for some sizes.
+    const TopoDS_Shape hubSolid = holedHub(size, hub);
+    const TopoDS_Face side = roundSideOf(hubSolid, size.diameterMm / 2);
+    const BladeWires wires = bladeWires(shape, options.trailingEdgeMm, rootEdgeMm(hub));
     const double bottomZ = size.middleZMm - size.thicknessMm / 2;
+    const RootJoint joint = rootJoint(curveOf(wires.rootEnd), curveOf(wires.blade.front()),
+                                      BRepAdaptor_Surface(side).Cylinder(), bottomZ,
+                                      bottomZ + size.thicknessMm, hub.filletMm);
 
-    // The bore and the bolt holes, through the whole hub and a little beyond either face.
+    // The second blade is the first turned half round.
+    gp_Trsf turn;
+    turn.SetRotation(gp_Ax1(gp::Origin(), gp::DZ()), std::numbers::pi);
+    const TopoDS_Compound blade = bladeFaces(wires, joint);
     BRep_Builder builder;
-    TopoDS_Compound holes;
-    builder.MakeCompound(holes);
-    const double spareMm = 1;
-    const double fromZ = bottomZ - spareMm;
-    const double heightMm = size.thicknessMm + 2 * spareMm;
-    if (hub.boreMm > 0) {
-        builder.Add(holes, cylinder(0, 0, fromZ, hub.boreMm, heightMm));
+    TopoDS_Compound faces;
+    builder.MakeCompound(faces);
+    const TopoDS_Face pierced = sidePiercedByRoots(side, joint.sideEdge, joint.sideEdgeOnSide);
+    for (TopExp_Explorer e(hubSolid, TopAbs_FACE); e.More(); e.Next()) {
+        builder.Add(faces, side.IsSame(e.Current()) ? TopoDS_Shape(pierced) : e.Current());
     }
-    for (int k = 0; k < hub.holeCount; ++k) {
-        // Half a step off the blade axis, so that no hole weakens the root where it is
-        // loaded most.
-        const double a = (k + 0.5) * 2 * std::numbers::pi / hub.holeCount;
-        builder.Add(holes,
-                    cylinder(hub.boltCircleMm / 2 * std::cos(a), hub.boltCircleMm / 2 * std::sin(a),
-                             fromZ, hub.holeMm, heightMm));
-    }
-    const auto holed = [&](const TopoDS_Shape& shape) {
-        if (hub.boreMm <= 0 && hub.holeCount == 0) {
-            return shape;
-        }
-        BRepAlgoAPI_Cut cut(shape, holes);
-        if (!cut.IsDone()) {
-            throw StdFail_NotDone("holes");
-        }
-        return cut.Shape();
-    };
-    const auto fusedWithRootEdge = [&](double rootEdgeMm) {
-        const TopoDS_Shape blade =
-            bladeSolid(bladeWires(shape, options.trailingEdgeMm, size.rootEndXMm, rootEdgeMm));
-        return fused(cylinder(0, 0, bottomZ, size.diameterMm, size.thicknessMm),
-                     {blade, turnedHalfRound(blade)});
-    };
-    if (hub.filletMm <= 0) {
-        return holed(fusedWithRootEdge(options.trailingEdgeMm));
-    }
-    // The fillet on the holed shape is twice as quick (the holes' faces are planes and
-    // cylinders it leaves alone); where it fails, the other order and other root edges are
-    // tried, and only when all fail is the radius refused.
-    for (std::size_t i = 0;; ++i) {
-        const TopoDS_Shape solid = fusedWithRootEdge(kRootEdgePerFillet[i] * hub.filletMm);
-        try {
-            return filleted(holed(solid), hub.filletMm);
-        } catch (const ModelError&) {
-        }
-        try {
-            return holed(filleted(solid, hub.filletMm));
-        } catch (const ModelError&) {
-            if (i + 1 == kRootEdgePerFillet.size()) {
-                throw;
-            }
-        }
-    }
+    builder.Add(faces, blade);
+    // A copy with the geometry itself turned, so that no face carries a location of its own.
+    builder.Add(faces, BRepBuilderAPI_Transform(blade, turn, Standard_True).Shape());
+    return sewn(faces);
 }
 
 }  // namespace kelvarin

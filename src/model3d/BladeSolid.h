@@ -24,26 +24,25 @@ namespace kelvarin {
 TopoDS_Wire placedSectionWire(const PropellerShape& shape, std::size_t index,
                               double trailingEdgeMm);
 
-// The round hub as built: its size, where it sits along the axis, and how far inside it the
-// blade roots end.
+// The round hub as built: its size and where it sits along the axis.
 struct HubSize {
     double diameterMm = 0;
     double thicknessMm = 0;
-    double middleZMm = 0;   // the hub's middle plane lies at this Z
-    double rootEndXMm = 0;  // each root ends inside the hub at this distance from the axis
+    double middleZMm = 0;  // the hub's middle plane lies at this Z
 };
 
 // The hub's size for these options: a size of 0 follows the root (as wide as station 1 or
 // the root with a twentieth spare on each side, whichever is more, and large enough for the
-// bolt circle; as thick as the root along the axis with the same spare). Throws ModelError,
+// bolt circle; as thick as the root along the axis with the same spare, or with room for the
+// fillet if that is more). Throws ModelError,
 // naming the value, for a hub too small or too thin for the root, one that reaches station 3,
 // or bolt holes that do not fit it.
 HubSize hubSize(const PropellerShape& shape, const HubOptions& hub);
 
 // The whole propeller, right-hand: two blades, each lofted smoothly through its sections into
-// a rounded tip and carried by a straight root into the round hub, the second blade the first
-// turned by 180° about Z; fused with the hub, blended into it by the fillet, and pierced by
-// the bore and the bolt holes, all parallel to Z.
+// a rounded tip and carried by a straight root from the round hub's side (RootJoint.h), the
+// second blade the first turned by 180° about Z; blended into the hub by the fillet, the hub
+// pierced by the bore and the bolt holes, all parallel to Z.
 TopoDS_Shape propellerSolid(const PropellerShape& shape, const ModelOptions& options);
 
 }  // namespace kelvarin

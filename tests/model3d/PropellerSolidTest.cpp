@@ -9,12 +9,15 @@
 #include <BRepCheck_Analyzer.hxx>
 #include <BRepClass3d_SolidClassifier.hxx>
 #include <BRepGProp.hxx>
+#include <BRepLProp_SLProps.hxx>
 #include <BRep_Tool.hxx>
 #include <Bnd_Box.hxx>
 #include <GProp_GProps.hxx>
 #include <Geom_Curve.hxx>
 #include <ShapeAnalysis_FreeBounds.hxx>
+#include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
+#include <TopTools_IndexedDataMapOfShapeListOfShape.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Shape.hxx>
 #include <gp_Pln.hxx>
@@ -186,6 +189,88 @@ TEST(PropellerSolid, BoreAndBoltHolesGoThroughTheHub) {
     }
 }
 
+// The largest angle, in degrees, between the two faces along the edge, which neither face
+// turns about as a seam: 0 where one runs smoothly into the other.
+double foldAlongDeg(const TopoDS_Edge& edge, const TopoDS_Face& a, const TopoDS_Face& b) {
+    double first = 0, last = 0;
+    const Handle(Geom2d_Curve) onA = BRep_Tool::CurveOnSurface(edge, a, first, last);
+    const Handle(Geom2d_Curve) onB = BRep_Tool::CurveOnSurface(edge, b, first, last);
+    double fold = 0;
+    for (int k = 0; k < 64; ++k) {
+        const double t = first + (last - first) * (k + 0.5) / 64;
+        const auto normal = [&](const TopoDS_Face& face, const Handle(Geom2d_Curve) & c) {
+            const gp_Pnt2d uv = c->Value(t);
+            BRepLProp_SLProps props(BRepAdaptor_Surface(face), uv.X(), uv.Y(), 1, 1e-9);
+            const gp_Dir n = props.Normal();
+            return face.Orientation() == TopAbs_REVERSED ? n.Reversed() : n;
+        };
+        fold = std::max(fold, normal(a, onA).Angle(normal(b, onB)) * 180 / std::numbers::pi);
+    }
+    return fold;
+}
+
+// The sharpest fold where the blades join the hub's round side of that radius, and where the
+// faces that join it meet the next ones out, towards the blade.
+struct RootFolds {
+    double atHubDeg = 0;
+    double beyondDeg = 0;
+};
+
+RootFolds rootFolds(const TopoDS_Shape& solid, double hubRadiusMm) {
+    TopTools_IndexedDataMapOfShapeListOfShape faces;
+    TopExp::MapShapesAndAncestors(solid, TopAbs_EDGE, TopAbs_FACE, faces);
+    const auto isSide = [&](const TopoDS_Shape& f) {
+        const BRepAdaptor_Surface s(TopoDS::Face(f));
+        return s.GetType() == GeomAbs_Cylinder &&
+               std::abs(s.Cylinder().Radius() - hubRadiusMm) < 1e-6;
+    };
+    const auto facesOf = [&](int i) {
+        return std::pair{TopoDS::Face(faces(i).First()), TopoDS::Face(faces(i).Last())};
+    };
+    RootFolds folds;
+    int joins = 0;
+    for (int i = 1; i <= faces.Extent(); ++i) {
+        auto [side, joined] = facesOf(i);
+        if (isSide(joined)) {
+            std::swap(side, joined);
+        }
+        if (side.IsSame(joined) || !isSide(side) ||
+            BRepAdaptor_Surface(joined).GetType() == GeomAbs_Plane) {
+            continue;
+        }
+        ++joins;
+        folds.atHubDeg =
+            std::max(folds.atHubDeg, foldAlongDeg(TopoDS::Edge(faces.FindKey(i)), side, joined));
+        for (int j = 1; j <= faces.Extent(); ++j) {
+            auto [a, b] = facesOf(j);
+            if (a.IsSame(b) || (!a.IsSame(joined) && !b.IsSame(joined)) || isSide(a) || isSide(b)) {
+                continue;
+            }
+            folds.beyondDeg =
+                std::max(folds.beyondDeg, foldAlongDeg(TopoDS::Edge(faces.FindKey(j)), a, b));
+        }
+    }
+    EXPECT_EQ(joins, 2);  // one round each root
+    return folds;
+}
+
+TEST(PropellerSolid, FilletBlendsTheRootsIntoTheHubFromSmallPropellersToTheLargest) {
+    for (const char* diameterCm : {"65", "151,7", "1000"}) {
+        const PropellerShape shape = shapeFromDesign(startDesign(diameterCm));
+        const ModelOptions options;
+        const RootFolds folds = rootFolds(buildPropellerSolid(shape).shape(),
+                                          hubSize(shape, options.hub).diameterMm / 2);
+        EXPECT_LT(folds.atHubDeg, 0.5) << diameterCm;
+        EXPECT_LT(folds.beyondDeg, 0.5) << diameterCm;
+    }
+    ModelOptions sharp;
+    sharp.hub.filletMm = 0;
+    const RootFolds folds =
+        rootFolds(buildPropellerSolid(startShape(), Handedness::Right, sharp).shape(),
+                  hubSize(startShape(), sharp.hub).diameterMm / 2);
+    EXPECT_GT(folds.atHubDeg, 30);  // without the fillet the root meets the hub in an edge
+}
+
 // The wire of a station brought back into its section's frame: u along the bottom line from
 // the leading end, v above it.
 std::vector<SectionPoint> unplaced(const PropellerShape& shape, std::size_t i, double edgeMm,
@@ -292,6 +377,10 @@ TEST(PropellerSolid, OptionsThatMakeNoPartAreRefusedNamingTheValue) {
          "100"},
         {"trailing edge thicker than the tip allows",
          with([](ModelOptions& o) { o.trailingEdgeMm = 3; }), "3"},
+        {"fillet larger than the root's section turns",
+         with([](ModelOptions& o) { o.hub.filletMm = 30; }), "30"},
+        {"fillet over the hub's faces", with([](ModelOptions& o) { o.hub.thicknessMm = 130; }),
+         "130"},
     };
     for (const Case& c : cases) {
         try {
