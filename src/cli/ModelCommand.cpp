@@ -180,13 +180,14 @@ int runModel(const CliArguments& arguments, CliStreams& streams) {
     const CalculationOutcome outcome = calculateDesign(document);
     const Handedness hand = arguments.has("left-hand") ? Handedness::Left : Handedness::Right;
     try {
+        // Built once for both.
+        const DesignSolid solid = buildDesignSolid(outcome.design, hand, options);
         if (info) {
             const BladeLoad load = bladeLoad(arguments, outcome.design);
-            printInfo(describeDesignModel(outcome.design, hand, options, load), options, load,
-                      streams.out);
+            printInfo(describeDesignModel(solid, options, load), options, load, streams.out);
         }
         if (write) {
-            writeDesignModel(outcome.design, hand, options, path);
+            writeDesignModel(solid, path);
         }
     } catch (const ModelError& e) {
         throw CliFailure{e.what()};

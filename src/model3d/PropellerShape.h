@@ -13,6 +13,8 @@ struct SectionProfileMm {
     std::array<double, 13> chordMm{};
     std::array<double, 13> upperMm{};
     std::array<double, 13> lowerMm{};
+
+    bool operator==(const SectionProfileMm&) const = default;
 };
 
 // One lofted station of the blade.
@@ -22,12 +24,16 @@ struct BladeSection {
     double widthMm = 0;        // the bottom line projected on the plane of rotation
     double depthMm = 0;        // the bottom line projected on the rotation axis
     SectionProfileMm profile;
+
+    bool operator==(const BladeSection&) const = default;
 };
 
 // A station at the hub: a width at a radius, without a section of its own.
 struct HubStation {
     double radiusMm = 0;
     double widthMm = 0;
+
+    bool operator==(const HubStation&) const = default;
 };
 
 inline constexpr std::size_t kBladeSectionCount = 9;
@@ -39,6 +45,8 @@ struct PropellerShape {
     double diameterMm = 0;
     std::array<HubStation, 2> hub{};
     std::array<BladeSection, kBladeSectionCount> sections{};
+
+    bool operator==(const PropellerShape&) const = default;
 };
 
 // Seen from behind, looking in the direction of flight, a right-hand propeller turns clockwise.

@@ -18,25 +18,34 @@
 namespace kelvarin {
 
 // Raised whenever the interface below changes, so that an old module is refused, not misused.
-inline constexpr int kModelModuleVersion = 3;
+inline constexpr int kModelModuleVersion = 4;
 
-// Each builds the design's solid for the hand and returns the text of what stopped it, in the
-// program's language, empty when nothing did; no exception leaves the module.
+// A design's solid as the module built it, with what it has worked out of it since (its
+// meshes, its measures), kept until released. Only the module looks inside.
+struct ModelModuleSolid;
+
+// Each returns the text of what stopped it, in the program's language, empty when nothing
+// did; no exception leaves the module.
 struct ModelModuleApi {
     int version = kModelModuleVersion;
     // Only the checks of a degenerate design (zero width, a section turned along the axis, a
     // diameter beyond sense), which are quick: no solid is built.
     std::string (*checkModel)(const PropellerDesign& design) = nullptr;
+    // Builds the design's solid for the hand into `solid`, the caller's to release.
+    std::string (*buildModel)(const PropellerDesign& design, Handedness hand,
+                              const ModelOptions& options, ModelModuleSolid** solid) = nullptr;
+    // Whether the solid is the one the design, hand and options build (the wood aside).
+    bool (*isModelOf)(const ModelModuleSolid* solid, const PropellerDesign& design, Handedness hand,
+                      const ModelOptions& options) = nullptr;
     // The solid written to `path`, STEP or STL as the name says, whole or not at all.
-    std::string (*writeModel)(const PropellerDesign& design, Handedness hand,
-                              const ModelOptions& options, const std::string& path) = nullptr;
+    std::string (*writeModel)(ModelModuleSolid* solid, const std::string& path) = nullptr;
     // The solid meshed for the preview, coarser than for printing.
-    std::string (*meshModel)(const PropellerDesign& design, Handedness hand,
-                             const ModelOptions& options, TriangleMesh& mesh) = nullptr;
-    // The blank, mass, balance and strength of the solid at the load.
-    std::string (*describeModel)(const PropellerDesign& design, Handedness hand,
-                                 const ModelOptions& options, const BladeLoad& load,
-                                 ModelInfo& info) = nullptr;
+    std::string (*meshModel)(ModelModuleSolid* solid, TriangleMesh& mesh) = nullptr;
+    // The blank, mass, balance and strength of the solid at the load, for the options' wood
+    // and density (the rest are the solid's own).
+    std::string (*describeModel)(ModelModuleSolid* solid, const ModelOptions& options,
+                                 const BladeLoad& load, ModelInfo& info) = nullptr;
+    void (*releaseModel)(ModelModuleSolid* solid) = nullptr;
     // The module's texts come from the program's catalogue (nullptr: Russian), which the module's
     // own copy of the translation library does not see otherwise. Handed over before each call,
     // so that the catalogue only needs to live through the call.

@@ -3,6 +3,7 @@
 // interface of ModelModule.h.
 #include <exception>
 #include <new>
+#include <optional>
 
 #include "core/AvxUpperHalves.h"
 #include "model3d/DesignShape.h"
@@ -16,6 +17,17 @@
 #include "translation/Translation.h"
 
 namespace kelvarin {
+
+// The solid with what it was built from and what has been worked out of it: the preview,
+// its info for another wood and the export of the same design ask again and again.
+struct ModelModuleSolid {
+    PropellerShape shape;
+    Handedness hand;
+    ModelOptions options;
+    PropellerSolid solid;
+    std::optional<TriangleMesh> previewMesh;
+    std::optional<SolidMeasures> measures;
+};
 
 namespace {
 
@@ -38,39 +50,67 @@ std::string attempt(Step step) {
     }
 }
 
+// The options that shape the solid: all but the wood's.
+bool sameSolidOptions(const ModelOptions& a, const ModelOptions& b) {
+    return a.hub == b.hub && a.trailingEdgeMm == b.trailingEdgeMm;
+}
+
 std::string checkModel(const PropellerDesign& design) {
     return attempt([&] { checkShape(shapeFromDesign(design)); });
 }
 
-std::string writeModel(const PropellerDesign& design, Handedness hand, const ModelOptions& options,
-                       const std::string& path) {
-    return attempt(
-        [&] { writeModel(buildPropellerSolid(shapeFromDesign(design), hand, options), path); });
-}
-
-std::string meshModel(const PropellerDesign& design, Handedness hand, const ModelOptions& options,
-                      TriangleMesh& mesh) {
+std::string buildModel(const PropellerDesign& design, Handedness hand, const ModelOptions& options,
+                       ModelModuleSolid** solid) {
     return attempt([&] {
-        const PropellerShape shape = shapeFromDesign(design);
-        mesh =
-            meshOf(buildPropellerSolid(shape, hand, options), previewDeviationMm(shape.diameterMm));
+        PropellerShape shape = shapeFromDesign(design);
+        PropellerSolid built = buildPropellerSolid(shape, hand, options);
+        *solid = new ModelModuleSolid{std::move(shape), hand, options, std::move(built), {}, {}};
     });
 }
 
-std::string describeModel(const PropellerDesign& design, Handedness hand,
-                          const ModelOptions& options, const BladeLoad& load, ModelInfo& info) {
+bool isModelOf(const ModelModuleSolid* solid, const PropellerDesign& design, Handedness hand,
+               const ModelOptions& options) {
+    return solid->hand == hand && sameSolidOptions(solid->options, options) &&
+           solid->shape == shapeFromDesign(design);
+}
+
+std::string writeModel(ModelModuleSolid* solid, const std::string& path) {
+    return attempt([&] { writeModel(solid->solid, path); });
+}
+
+std::string meshModel(ModelModuleSolid* solid, TriangleMesh& mesh) {
     return attempt([&] {
-        const PropellerShape shape = shapeFromDesign(design);
-        info = summaryOf(buildPropellerSolid(shape, hand, options), shape, options, load);
+        if (!solid->previewMesh) {
+            solid->previewMesh = meshOf(solid->solid, previewDeviationMm(solid->shape.diameterMm));
+        }
+        mesh = *solid->previewMesh;
     });
+}
+
+std::string describeModel(ModelModuleSolid* solid, const ModelOptions& options,
+                          const BladeLoad& load, ModelInfo& info) {
+    return attempt([&] {
+        if (!solid->measures) {
+            solid->measures = measuresOf(solid->solid);
+        }
+        ModelOptions forWood = solid->options;
+        forWood.wood = options.wood;
+        forWood.densityKgM3 = options.densityKgM3;
+        info = summaryOf(*solid->measures, solid->shape, forWood, load);
+    });
+}
+
+void releaseModel(ModelModuleSolid* solid) {
+    delete solid;
 }
 
 void useCatalogue(const TextCatalogue* catalogue) {
     setTextCatalogue(catalogue);
 }
 
-const ModelModuleApi kApi{kModelModuleVersion, &checkModel,    &writeModel,
-                          &meshModel,          &describeModel, &useCatalogue};
+const ModelModuleApi kApi{kModelModuleVersion, &checkModel,   &buildModel,
+                          &isModelOf,          &writeModel,   &meshModel,
+                          &describeModel,      &releaseModel, &useCatalogue};
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "model3d/ModelError.h"
@@ -66,7 +67,7 @@ LoadedModule load() {
         const auto entry = reinterpret_cast<ModelModuleEntry>(::dlsym(handle, kModelModuleEntry));
         const ModelModuleApi* api = entry != nullptr ? entry() : nullptr;
         if (api == nullptr || api->version != kModelModuleVersion || api->useCatalogue == nullptr ||
-            api->describeModel == nullptr) {
+            api->releaseModel == nullptr) {
             return {nullptr,
                     withArguments(translatedText("kelvarin::ModelModuleLoader",
                                                  "Модель винта не построена: модуль 3D-моделей "
@@ -106,9 +107,53 @@ void checkDesignModel(const PropellerDesign& design) {
     throwIfFailed(module().checkModel(design));
 }
 
+DesignSolid::DesignSolid(DesignSolid&& other) noexcept
+    : solid_(std::exchange(other.solid_, nullptr)) {}
+
+DesignSolid& DesignSolid::operator=(DesignSolid&& other) noexcept {
+    std::swap(solid_, other.solid_);
+    return *this;
+}
+
+DesignSolid::~DesignSolid() {
+    if (solid_ != nullptr) {
+        // Loaded, or there would be no solid.
+        module().releaseModel(solid_);
+    }
+}
+
+bool DesignSolid::isOf(const PropellerDesign& design, Handedness hand,
+                       const ModelOptions& options) const {
+    return solid_ != nullptr && module().isModelOf(solid_, design, hand, options);
+}
+
+DesignSolid buildDesignSolid(const PropellerDesign& design, Handedness hand,
+                             const ModelOptions& options) {
+    ModelModuleSolid* solid = nullptr;
+    throwIfFailed(module().buildModel(design, hand, options, &solid));
+    return DesignSolid(solid);
+}
+
+void writeDesignModel(const DesignSolid& solid, const std::string& path) {
+    throwIfFailed(module().writeModel(solid.solid_, path));
+}
+
+TriangleMesh meshDesignModel(const DesignSolid& solid) {
+    TriangleMesh mesh;
+    throwIfFailed(module().meshModel(solid.solid_, mesh));
+    return mesh;
+}
+
+ModelInfo describeDesignModel(const DesignSolid& solid, const ModelOptions& options,
+                              const BladeLoad& load) {
+    ModelInfo info;
+    throwIfFailed(module().describeModel(solid.solid_, options, load, info));
+    return info;
+}
+
 void writeDesignModel(const PropellerDesign& design, Handedness hand, const ModelOptions& options,
                       const std::string& path) {
-    throwIfFailed(module().writeModel(design, hand, options, path));
+    writeDesignModel(buildDesignSolid(design, hand, options), path);
 }
 
 void writeDesignModel(const PropellerDesign& design, Handedness hand, const std::string& path) {
@@ -117,16 +162,12 @@ void writeDesignModel(const PropellerDesign& design, Handedness hand, const std:
 
 TriangleMesh meshDesignModel(const PropellerDesign& design, Handedness hand,
                              const ModelOptions& options) {
-    TriangleMesh mesh;
-    throwIfFailed(module().meshModel(design, hand, options, mesh));
-    return mesh;
+    return meshDesignModel(buildDesignSolid(design, hand, options));
 }
 
 ModelInfo describeDesignModel(const PropellerDesign& design, Handedness hand,
                               const ModelOptions& options, const BladeLoad& load) {
-    ModelInfo info;
-    throwIfFailed(module().describeModel(design, hand, options, load, info));
-    return info;
+    return describeDesignModel(buildDesignSolid(design, hand, options), options, load);
 }
 
 void useModelModuleFile(const std::string& path) {

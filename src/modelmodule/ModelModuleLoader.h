@@ -11,6 +11,8 @@
 
 namespace kelvarin {
 
+struct ModelModuleSolid;
+
 // The solid of a design through the module, loaded at the first call and kept to the end of
 // the process. It is looked for beside the program (the build tree), then in the installed
 // module folder (kModuleDirFromProgram). Both throw ModelError with the Russian reason:
@@ -21,17 +23,45 @@ namespace kelvarin {
 // building it.
 void checkDesignModel(const PropellerDesign& design);
 
-// Builds the design's solid for the hand and writes it to `path`, STEP or STL as its name says.
+// A design's solid, built once by the module and kept while this lives, with its preview's
+// mesh and its measures once worked out: the preview, its info for each wood and the export of
+// the same design ask for them again and again.
+class DesignSolid {
+public:
+    DesignSolid(DesignSolid&& other) noexcept;
+    DesignSolid& operator=(DesignSolid&& other) noexcept;
+    ~DesignSolid();
+
+    // Whether this is the solid of the design, hand and options (their wood aside).
+    bool isOf(const PropellerDesign& design, Handedness hand, const ModelOptions& options) const;
+
+private:
+    explicit DesignSolid(ModelModuleSolid* solid) : solid_(solid) {}
+    friend DesignSolid buildDesignSolid(const PropellerDesign&, Handedness, const ModelOptions&);
+    friend void writeDesignModel(const DesignSolid&, const std::string&);
+    friend TriangleMesh meshDesignModel(const DesignSolid&);
+    friend ModelInfo describeDesignModel(const DesignSolid&, const ModelOptions&, const BladeLoad&);
+
+    ModelModuleSolid* solid_ = nullptr;
+};
+
+// Builds the design's solid for the hand.
+DesignSolid buildDesignSolid(const PropellerDesign& design, Handedness hand,
+                             const ModelOptions& options);
+// Writes it to `path`, STEP or STL as its name says.
+void writeDesignModel(const DesignSolid& solid, const std::string& path);
+// Meshes it for the preview.
+TriangleMesh meshDesignModel(const DesignSolid& solid);
+// Its blank, mass, balance and strength at the load, for the options' wood and density.
+ModelInfo describeDesignModel(const DesignSolid& solid, const ModelOptions& options,
+                              const BladeLoad& load);
+
+// The same, building the design's solid for the one call.
 void writeDesignModel(const PropellerDesign& design, Handedness hand, const ModelOptions& options,
                       const std::string& path);
-// The same with the default options.
 void writeDesignModel(const PropellerDesign& design, Handedness hand, const std::string& path);
-
-// Builds the design's solid for the hand and meshes it for the preview.
 TriangleMesh meshDesignModel(const PropellerDesign& design, Handedness hand,
                              const ModelOptions& options = {});
-
-// Builds the design's solid and tells its blank, mass, balance and strength at the load.
 ModelInfo describeDesignModel(const PropellerDesign& design, Handedness hand,
                               const ModelOptions& options, const BladeLoad& load);
 

@@ -119,8 +119,7 @@ void ModelActions::saveModel() {
     }
     {
         const WaitCursor wait;
-        writeDesignModel(model_.calculatedDesign(), handedness(), model_.document().model,
-                         QFile::encodeName(path).toStdString());
+        writeDesignModel(solid(model_.document().model), QFile::encodeName(path).toStdString());
     }
     const QFileInfo saved(path);
     settings_.setValue(kFolderKey, saved.absolutePath());
@@ -135,11 +134,10 @@ void ModelActions::showPreview() {
     if (!calculated()) {
         return;
     }
-    const PropellerDesign& design = model_.calculatedDesign();
     const ModelOptions options = model_.document().model;
     const auto meshed = [&] {
         const WaitCursor wait;
-        return meshDesignModel(design, handedness(), options);
+        return meshDesignModel(solid(options));
     };
     ModelPreviewDialog dialog(meshed(), &window_);
     if (leftHand_->isChecked()) {
@@ -152,8 +150,7 @@ void ModelActions::showPreview() {
         forWood.wood = wood;
         // The design's own density stands for its own wood only.
         forWood.densityKgM3 = wood == options.wood ? options.densityKgM3 : 0;
-        dialog.infoPanel()->setInfo(describeDesignModel(design, handedness(), forWood, load), wood,
-                                    load);
+        dialog.infoPanel()->setInfo(describeDesignModel(solid(options), forWood, load), wood, load);
     };
     describe(options.wood);
     connect(
@@ -167,6 +164,16 @@ void ModelActions::editHub() {
     if (dialog.exec() == QDialog::Accepted) {
         model_.setModelOptions(dialog.options());
     }
+}
+
+const DesignSolid& ModelActions::solid(const ModelOptions& options) {
+    const PropellerDesign& design = model_.calculatedDesign();
+    if (!solid_ || !solid_->isOf(design, handedness(), options)) {
+        // The old one goes first: two large solids need not be held at once.
+        solid_.reset();
+        solid_ = buildDesignSolid(design, handedness(), options);
+    }
+    return *solid_;
 }
 
 BladeLoad ModelActions::bladeLoad() const {

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
 
 #include "model3d/ModelInfo.h"
+#include "model3d/ModelOptions.h"
 #include "model3d/PropellerShape.h"
+#include "modelmodule/ModelModuleLoader.h"
 
 class QAction;
 class QSettings;
@@ -19,9 +22,10 @@ class MessageBoxes;
 // The propeller as a solid, for the menus: "Сохранить модель…" (STEP or STL, as the file's
 // name says), "3D-модель…" (the preview) and "Левый винт" (a mirrored propeller for both,
 // remembered in the settings with the folder and format last saved). The model is that of the
-// last completed calculation; before one, both actions say so instead. The solid is built for
-// each action, under a wait cursor, on the UI thread (a tenth of a second for the start design),
-// by the module that brings the geometric kernel, loaded at the first one.
+// last completed calculation; before one, both actions say so instead. The solid is built under
+// a wait cursor, on the UI thread (a tenth of a second for the start design), by the module that
+// brings the geometric kernel, loaded at the first one; it is kept for the next action while the
+// design, the hand and the hub stay the same.
 class ModelActions : public QObject {
     Q_OBJECT
 public:
@@ -50,6 +54,8 @@ private:
     // The load the blade bears: the static balance of the propeller and its engine, where the
     // analysis finds one, else the rated rpm.
     BladeLoad bladeLoad() const;
+    // The solid of the calculated design for the hand and the options, built unless kept.
+    const DesignSolid& solid(const ModelOptions& options);
 
     DesignModel& model_;
     QWidget& window_;
@@ -60,6 +66,7 @@ private:
     QAction* preview_ = nullptr;
     QAction* leftHand_ = nullptr;
     QAction* hub_ = nullptr;
+    std::optional<DesignSolid> solid_;
 };
 
 }  // namespace kelvarin

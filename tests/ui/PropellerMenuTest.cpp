@@ -13,6 +13,7 @@
 
 #include "modelmodule/ModelModuleLoader.h"
 #include "performancewindow/PerformanceWindow.h"
+#include "support/DefaultDesign.h"
 #include "ui/DesignModel.h"
 #include "ui/ModelActions.h"
 #include "ui/PerformanceActions.h"
@@ -108,6 +109,28 @@ TEST(UiPropellerMenu, TheModelIsRefusedBeforeACalculationAndSavedWhereTheUserCho
     ASSERT_EQ(rig.messages.errors.size(), 2);
     EXPECT_TRUE(rig.messages.errors[1].contains("угол лопасти в сечении 3"))
         << rig.messages.errors[1].toStdString();
+}
+
+// The preview, its info for each wood and the export of one design share one solid; another
+// hand, hub or design is another solid.
+TEST(UiPropellerMenu, TheModuleKeepsOneSolidForTheSameDesignHandAndHub) {
+    useModelModuleFile(KELVARIN_MODEL_MODULE);
+    const PropellerDesign design = DefaultDesign();
+    const ModelOptions options;
+    const DesignSolid solid = buildDesignSolid(design, Handedness::Right, options);
+    ModelOptions birch = options;
+    birch.wood = "birch";
+    EXPECT_TRUE(solid.isOf(design, Handedness::Right, birch));
+    EXPECT_FALSE(solid.isOf(design, Handedness::Left, options));
+    ModelOptions thinner = options;
+    thinner.hub.filletMm = 2;
+    EXPECT_FALSE(solid.isOf(design, Handedness::Right, thinner));
+    EXPECT_FALSE(solid.isOf(DesignOf("150", "0,52"), Handedness::Right, options));
+
+    const ModelInfo pine = describeDesignModel(solid, options, {});
+    const ModelInfo heavier = describeDesignModel(solid, birch, {});
+    EXPECT_EQ(heavier.volumeMm3, pine.volumeMm3);
+    EXPECT_NEAR(heavier.massKg / pine.massKg, 694.0 / 515.0, 1e-12);
 }
 
 // The blade angle rule in the menu: the blade follows it at once, the status line tells the
