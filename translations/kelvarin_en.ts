@@ -2202,6 +2202,29 @@ Example: kelvarin-cli report propeller.kelvarin -o Date.html
     </message>
 </context>
 <context>
+    <name>kelvarin::RootJoint</name>
+    <message>
+        <source>скругление радиусом %1 мм длиннее корня лопасти: уменьшите радиус скругления</source>
+        <translation>a fillet of %1 mm radius is longer than the blade root: make the fillet radius smaller</translation>
+    </message>
+    <message>
+        <source>скругление радиусом %1 мм не помещается у корня лопасти: уменьшите радиус скругления</source>
+        <translation>a fillet of %1 mm radius does not fit round the blade root: make the fillet radius smaller</translation>
+    </message>
+    <message>
+        <source>корень лопасти уходит обратно в ступицу диаметром %1 мм: задайте ступицу меньше</source>
+        <translation>the blade root turns back into the hub of %1 mm diameter: make the hub smaller</translation>
+    </message>
+    <message>
+        <source>скругление радиусом %1 мм не помещается на ступице диаметром %2 мм: уменьшите радиус скругления или задайте ступицу шире</source>
+        <translation>a fillet of %1 mm radius does not fit on a hub of %2 mm diameter: make the fillet radius smaller or the hub wider</translation>
+    </message>
+    <message>
+        <source>скругление радиусом %1 мм выходит за торцы ступицы толщиной %2 мм: уменьшите радиус скругления или задайте ступицу не тоньше %3 мм</source>
+        <translation>a fillet of %1 mm radius runs over the faces of a hub %2 mm thick: make the fillet radius smaller or the hub at least %3 mm thick</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::SanityLine</name>
     <message>
         <source>Скорость конца лопасти не оценить: нужны диаметр, частота вращения и расчетная скорость</source>

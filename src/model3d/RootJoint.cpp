@@ -53,6 +53,7 @@ std::string mm(double value) {
     return formatFixed(value, 15, 1);
 }
 
+// `text` marked with textToTranslate in this file's context.
 [[noreturn]] void refuse(const char* text, std::initializer_list<std::string_view> values) {
     const std::string reason = withArguments(translatedText("kelvarin::RootJoint", text), values);
     throw ModelError(withArguments(
@@ -104,7 +105,9 @@ std::array<gp_Pnt, 4> ballAt(const RootPoint& p, double outward, double radiusMm
     if (reach(low) >= 0) {
         high = 0;  // the root leaves the side as steeply as the ball is round: nothing to fill
     } else if (reach(high) < 0) {
-        refuse("скругление радиусом %1 мм длиннее корня лопасти: уменьшите радиус скругления",
+        refuse(textToTranslate(
+                   "kelvarin::RootJoint",
+                   "скругление радиусом %1 мм длиннее корня лопасти: уменьшите радиус скругления"),
                {mm(filletMm)});
     }
     const double rulingMm = p.ruling.Magnitude();
@@ -328,10 +331,11 @@ RootJoint rootJoint(const Handle(Geom_Curve) & rootSection, const Handle(Geom_Cu
         onSideMm.emplace_back(u * radiusMm, v);
     }
     if (crossesItself(onSideMm)) {
-        refuse(
-            "скругление радиусом %1 мм не помещается у корня лопасти: уменьшите радиус "
-            "скругления",
-            {mm(filletMm)});
+        refuse(textToTranslate(
+                   "kelvarin::RootJoint",
+                   "скругление радиусом %1 мм не помещается у корня лопасти: уменьшите радиус "
+                   "скругления"),
+               {mm(filletMm)});
     }
     const std::vector<double> at = sampleParameters(traced, knots);
     Handle(TColStd_HArray1OfReal) parameters =
@@ -348,10 +352,11 @@ RootJoint rootJoint(const Handle(Geom_Curve) & rootSection, const Handle(Geom_Cu
         const RootPoint& p = root.back();
         // A ruling that set off into the side would carry the root back into the hub.
         if (p.ruling.Dot(gp_Vec(p.foot.X(), p.foot.Y(), 0)) <= 0) {
-            refuse(
-                "корень лопасти уходит обратно в ступицу диаметром %1 мм: задайте ступицу "
-                "меньше",
-                {mm(2 * radiusMm)});
+            refuse(textToTranslate(
+                       "kelvarin::RootJoint",
+                       "корень лопасти уходит обратно в ступицу диаметром %1 мм: задайте ступицу "
+                       "меньше"),
+                   {mm(2 * radiusMm)});
         }
     }
 
@@ -367,10 +372,11 @@ RootJoint rootJoint(const Handle(Geom_Curve) & rootSection, const Handle(Geom_Cu
         // Past a quarter turn either way the fillet would run round the hub to the other
         // blade.
         if (arc[3].X() <= kClearanceMm) {
-            refuse(
-                "скругление радиусом %1 мм не помещается на ступице диаметром %2 мм: "
-                "уменьшите радиус скругления или задайте ступицу шире",
-                {mm(filletMm), mm(2 * radiusMm)});
+            refuse(textToTranslate(
+                       "kelvarin::RootJoint",
+                       "скругление радиусом %1 мм не помещается на ступице диаметром %2 мм: "
+                       "уменьшите радиус скругления или задайте ступицу шире"),
+                   {mm(filletMm), mm(2 * radiusMm)});
         }
         lowestZ = std::min(lowestZ, arc[3].Z());
         highestZ = std::max(highestZ, arc[3].Z());
@@ -383,10 +389,11 @@ RootJoint rootJoint(const Handle(Geom_Curve) & rootSection, const Handle(Geom_Cu
     if (lowestZ < sideFromZMm + clearanceMm || highestZ > sideToZMm - clearanceMm) {
         const double middle = (sideFromZMm + sideToZMm) / 2;
         const double needed = 2 * (std::max(middle - lowestZ, highestZ - middle) + clearanceMm);
-        refuse(
-            "скругление радиусом %1 мм выходит за торцы ступицы толщиной %2 мм: уменьшите "
-            "радиус скругления или задайте ступицу не тоньше %3 мм",
-            {mm(filletMm), mm(sideToZMm - sideFromZMm), mm(std::ceil(needed * 10) / 10)});
+        refuse(textToTranslate(
+                   "kelvarin::RootJoint",
+                   "скругление радиусом %1 мм выходит за торцы ступицы толщиной %2 мм: уменьшите "
+                   "радиус скругления или задайте ступицу не тоньше %3 мм"),
+               {mm(filletMm), mm(sideToZMm - sideFromZMm), mm(std::ceil(needed * 10) / 10)});
     }
 
     RootJoint joint;
