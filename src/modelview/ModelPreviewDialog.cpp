@@ -2,15 +2,24 @@
 #include "modelview/ModelPreviewDialog.h"
 
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "modelview/ModelInfoPanel.h"
 #include "modelview/ModelView.h"
 
 namespace kelvarin {
+
+namespace {
+
+// A view that has not drawn by then never will: the window is there, blank or not.
+constexpr int kFirstFrameWaitMs = 2000;
+
+}  // namespace
 
 ModelPreviewDialog::ModelPreviewDialog(TriangleMesh mesh, QWidget* parent)
     : QDialog(parent),
@@ -31,7 +40,6 @@ ModelPreviewDialog::ModelPreviewDialog(TriangleMesh mesh, QWidget* parent)
     buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    info_->hide();
     auto* row = new QHBoxLayout;
     row->addWidget(view_, 1);
     row->addWidget(info_);
@@ -40,6 +48,15 @@ ModelPreviewDialog::ModelPreviewDialog(TriangleMesh mesh, QWidget* parent)
     layout->addWidget(hint_);
     layout->addWidget(buttons);
     resize(900, 640);
+}
+
+void ModelPreviewDialog::showFirstFrame() {
+    QEventLoop waiting;
+    connect(view_, &QOpenGLWidget::frameSwapped, &waiting, &QEventLoop::quit);
+    connect(view_, &ModelView::renderingFailed, &waiting, &QEventLoop::quit);
+    QTimer::singleShot(kFirstFrameWaitMs, &waiting, &QEventLoop::quit);
+    show();
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace kelvarin

@@ -21,8 +21,13 @@ public:
     explicit ModelPreviewDialog(TriangleMesh mesh, QWidget* parent = nullptr);
 
     ModelView* view() const { return view_; }
-    // The blank, mass and strength beside the view; hidden until given its first info.
+    // The blank, mass and strength beside the view; empty until given its first info.
     ModelInfoPanel* infoPanel() const { return info_; }
+
+    // Shows the window and returns once the view has drawn its first frame, or has failed to,
+    // or after two seconds; the user's input waits meanwhile. The model is seen first, and
+    // whatever the caller works out next (the info beside it) does not hold it back.
+    void showFirstFrame();
 
 private:
     ModelView* view_;

@@ -143,6 +143,9 @@ void ModelActions::showPreview() {
     if (leftHand_->isChecked()) {
         dialog.setWindowTitle(tr("Модель левого винта"));
     }
+    // The model first: its blank and strength, worked out in a third of a second more for a
+    // new solid, follow its first frame.
+    dialog.showFirstFrame();
     const BladeLoad load = bladeLoad();
     const auto describe = [&](const std::string& wood) {
         const WaitCursor wait;
