@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "model3d/ModelSummary.h"
 #include "model3d/ModelWriter.h"
 #include "model3d/PropellerSolid.h"
 #include "model3d/SolidMesh.h"
@@ -44,6 +45,15 @@ void BM_PreviewMesh(benchmark::State& state) {
     state.counters["triangles"] = static_cast<double>(triangles);
 }
 BENCHMARK(BM_PreviewMesh)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What the preview's info waits for beside the view: the blank and the volume with its centre.
+void BM_SolidMeasures(benchmark::State& state) {
+    const PropellerSolid solid = buildPropellerSolid(kelvarin::testing::startShape());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(measuresOf(solid));
+    }
+}
+BENCHMARK(BM_SolidMeasures)->Unit(benchmark::kMillisecond);
 
 void BM_WriteStep(benchmark::State& state) {
     const PropellerSolid solid = buildPropellerSolid(kelvarin::testing::startShape());

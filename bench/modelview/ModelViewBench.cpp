@@ -43,7 +43,9 @@ void BM_PreviewFrame(benchmark::State& state) {
     QOpenGLFramebufferObject frame(width, height, fboFormat);
     frame.bind();
 
-    const TriangleMesh mesh = meshOf(buildPropellerSolid(testing::startShape()));
+    const PropellerShape shape = testing::startShape();
+    const TriangleMesh mesh =
+        meshOf(buildPropellerSolid(shape), previewDeviationMm(shape.diameterMm));
     MeshRenderer renderer;
     if (!renderer.initialize()) {
         state.SkipWithError(qPrintable(renderer.log()));

@@ -7,11 +7,15 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
+#include <QOpenGLWidget>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdlib>
 
 #include "modelmodule/ModelModuleLoader.h"
+#include "modelview/ModelPreviewDialog.h"
+#include "modelview/ModelView.h"
 #include "performancewindow/PerformanceWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelActions.h"
@@ -104,6 +108,105 @@ void BM_SaveModelFromTheWindow(benchmark::State& state, const char* name) {
 }
 BENCHMARK_CAPTURE(BM_SaveModelFromTheWindow, step, "propeller.step")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SaveModelFromTheWindow, stl, "propeller.stl")->Unit(benchmark::kMillisecond);
+
+// Stops a clock at the preview's first frame on the screen and closes the preview.
+class FirstFrameWatch : public QObject {
+public:
+    explicit FirstFrameWatch(QElapsedTimer& clock) : clock_(clock) {}
+
+    // Nanoseconds from the clock's start to the first frame, and to the info beside it; -1
+    // until there is one.
+    qint64 elapsedNs = -1;
+    qint64 withInfoNs = -1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* dialog = qobject_cast<ModelPreviewDialog*>(watched);
+        if (dialog != nullptr && event->type() == QEvent::Show) {
+            // A preview that never draws (no OpenGL) is closed rather than waited on.
+            QTimer::singleShot(10000, dialog, &QDialog::reject);
+            connect(
+                dialog->findChild<ModelView*>(), &QOpenGLWidget::frameSwapped, dialog,
+                [this, dialog] {
+                    elapsedNs = clock_.nsecsElapsed();
+                    // Closed once its info is there too, when the window waits for the user.
+                    QTimer::singleShot(0, dialog, [this, dialog] {
+                        withInfoNs = clock_.nsecsElapsed();
+                        dialog->reject();
+                    });
+                },
+                Qt::SingleShotConnection);
+        }
+        return false;
+    }
+
+private:
+    QElapsedTimer& clock_;
+};
+
+// 3D-модель… to the preview's first frame on the screen, in the window's process with the
+// module loaded: the solid built and meshed for the preview, the dialog laid out and its first
+// frame drawn; the counter with_info_ms goes on to the blank, mass and strength beside it. The
+// hand turns before each click, so that every click builds a solid anew; `again` opens the
+// same preview again, from the solid the window keeps. Needs OpenGL: run under xvfb-run. The
+// first, untimed click (the module loaded with the kernel) is in the counter cold_ms.
+void BM_PreviewFirstFrame(benchmark::State& state, const char* diameterCm, const char* pitchM,
+                          bool again) {
+    useModelModuleFile(KELVARIN_MODEL_MODULE);
+    QTemporaryDir dir;
+    testing::RecordingMessages messages;
+    testing::RecordingShell shell;
+    testing::FakePrinter printer;
+    testing::ScriptedFileDialogs dialogs;
+    QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    MainWindow form({messages, shell, printer, dialogs, settings});
+    form.show();
+    form.findChild<QCheckBox*>(QStringLiteral("CheckManual"))->setChecked(true);
+    form.setFieldText(InputField::Diameter, diameterCm);
+    form.setFieldText(InputField::Pitch, pitchM);
+    form.calculate();
+    QElapsedTimer clock;
+    FirstFrameWatch watch(clock);
+    qApp->installEventFilter(&watch);
+    ModelActions& model = form.modelActions();
+    const auto click = [&] {
+        watch.elapsedNs = -1;
+        clock.start();
+        model.previewAction()->trigger();
+        return watch.elapsedNs;
+    };
+    state.counters["cold_ms"] = static_cast<double>(click()) / 1e6;
+    double withInfoMs = 0;
+    for (auto _ : state) {
+        if (!again) {
+            model.leftHandAction()->toggle();
+        }
+        const qint64 ns = click();
+        if (ns < 0) {
+            state.SkipWithError("the preview drew no frame: run under xvfb-run");
+            break;
+        }
+        state.SetIterationTime(static_cast<double>(ns) / 1e9);
+        withInfoMs += static_cast<double>(watch.withInfoNs) / 1e6;
+    }
+    state.counters["with_info_ms"] = withInfoMs / static_cast<double>(state.iterations());
+    qApp->removeEventFilter(&watch);
+    if (!messages.errors.isEmpty()) {
+        state.SkipWithError(qPrintable(messages.errors.join(QLatin1Char('\n'))));
+    }
+}
+BENCHMARK_CAPTURE(BM_PreviewFirstFrame, start, "151,7", "0,52", false)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(BM_PreviewFirstFrame, start_again, "151,7", "0,52", true)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(BM_PreviewFirstFrame, ten_metres, "1000", "4", false)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 
 // The whole program as a process: start, show the main window, quit.
 void BM_StartupToShownWindow(benchmark::State& state) {
