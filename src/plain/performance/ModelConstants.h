@@ -51,11 +51,13 @@ inline constexpr double kIdealAnglePerCamber =
     kIdealAnglePerThickness / kFlatBottomCamberPerThickness;
 // A section given only by its thickness, its angle measured to the chord line, is taken for what
 // propellers carry: the flat-bottomed section's camber, but never less than 3 %. A thinned
-// flat-bottomed family loses its camber with its thickness; the thin sections of real propellers
-// keep theirs: Clark Y about 3.5 %, NACA 4412 4 % (Abbott and von Doenhoff 1959, Appendices I and
-// II), Eppler E63 5.5 % at 4.3 % thickness (M. S. Selig et al., Summary of Low-Speed Airfoil
-// Data, vol. 1, 1995). The lower end of that range, as more over-predicts the thin electric
-// propellers of the UIUC propeller database (J. B. Brandt and M. S. Selig, AIAA 2011-1255).
+// flat-bottomed family loses its camber with its thickness; the sections of real propellers keep
+// theirs as they thin: a NACA four-digit section carries its camber in its name at every
+// thickness, NACA 4412 and 4409 4 %, 6409 6 % (E. N. Jacobs, K. E. Ward and R. M. Pinkerton, The
+// characteristics of 78 related airfoil sections from tests in the variable-density wind tunnel,
+// NACA Report 460, 1933). Three per cent, the lower end of that range, as more over-predicts the
+// thin electric propellers of the UIUC propeller database (J. B. Brandt and M. S. Selig,
+// Propeller performance data at low Reynolds numbers, AIAA 2011-1255).
 inline constexpr double kLeastDefaultCamberRatio = 0.03;
 
 // Measured section lift-curve slopes lie at 0.9 to 1.0 of the thin-aerofoil 2 pi, and measured
@@ -78,8 +80,9 @@ inline constexpr double kZeroLiftViscousFactor = 0.9;
 // lift below it as the thick ones do (J. B. Brandt and M. S. Selig, AIAA 2011-1255).
 inline constexpr double kCriticalReynolds = 8.0e4;
 
-// Compressibility: the Prandtl-Glauert factor 1/sqrt(1 - M^2) on lift (H. Glauert, Proc. R. Soc.
-// A 118, 1928), held at the Mach number where the rule stops being trustworthy.
+// Compressibility: the Prandtl-Glauert factor 1/sqrt(1 - M^2) on lift (H. Glauert, The effect of
+// compressibility on the lift of an aerofoil, Proc. R. Soc. Lond. A 118 (1928) 113-119), held at
+// the Mach number where the rule stops being trustworthy.
 inline constexpr double kMaxCorrectedMach = 0.7;
 
 // Maximum lift falls with the Reynolds number (E. N. Jacobs and A. Sherman, Airfoil section
@@ -97,9 +100,10 @@ inline constexpr double kMaxLiftCeiling = 1.6;
 inline constexpr double kNegativeStallLiftRatio = 0.6;
 
 // Post-stall: the curves of L. A. Viterna and R. D. Corrigan, Fixed pitch rotor performance of
-// large horizontal axis wind turbines, NASA CP-2230 (1982), from the stall point to 90 degrees,
-// with the drag across the stream of a flat plate in two-dimensional flow (S. F. Hoerner,
-// Fluid-Dynamic Drag, 1965, ch. III: 1.98); the blade's ends are Prandtl's factor's business.
+// large horizontal axis wind turbines, NASA CP-2230 (1982) 69-85, from the stall point to 90
+// degrees, with the drag across the stream of a flat plate in two-dimensional flow (S. F. Hoerner,
+// Fluid-Dynamic Drag, published by the author, 1965, ch. III: 1.98); the blade's ends are Prandtl's
+// factor's business.
 inline constexpr double kPostStallMaxDrag = 2.0;
 // Stall delay on a turning blade: the lift lost to stall is won back in the share 3 (c/r)^2
 // (H. Snel, R. Houwink, J. Bosschers, Sectional prediction of lift coefficients on rotating wind
@@ -108,11 +112,11 @@ inline constexpr double kPostStallMaxDrag = 2.0;
 inline constexpr double kRotationalLiftFactor = 3.0;
 
 // Profile drag at the bottom of the bucket: both faces of a flat plate with a turbulent boundary
-// layer, Prandtl's Cf = 0.074 Re^-1/5 (H. Schlichting, Boundary-Layer Theory, 7th ed. 1979),
-// times the section form factor 1 + 2 t/c + 60 (t/c)^4 (S. F. Hoerner, Fluid-Dynamic Drag, 1965,
-// ch. VI). Below the Reynolds number where laminar separation bubbles take over (about 2e5 for
-// sections of this kind; M. S. Selig et al., Summary of Low-Speed Airfoil Data, vol. 1, 1995)
-// the drag grows as Re^-1/2.
+// layer, Prandtl's Cf = 0.074 Re^-1/5 (H. Schlichting, Boundary-Layer Theory, 7th ed.,
+// McGraw-Hill 1979, ch. XXI), times the section form factor 1 + 2 t/c + 60 (t/c)^4 (Hoerner
+// 1965, ch. VI). Below the Reynolds number where laminar separation bubbles take over (about 2e5
+// for sections of this kind; M. S. Selig et al., Summary of Low-Speed Airfoil Data, vol. 1,
+// 1995) the drag grows as Re^-1/2.
 inline constexpr double kTurbulentFrictionFactor = 0.074;
 inline constexpr double kTurbulentFrictionExponent = -0.2;
 inline constexpr double kLaminarBubbleReynolds = 2.0e5;
