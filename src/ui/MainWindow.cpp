@@ -53,6 +53,9 @@ namespace kelvarin {
 namespace {
 
 constexpr int kPanelHeight = 145;
+// White room around the section, logical pixels at every zoom: more than a control mark
+// across, so that neither the trailing edge nor its mark meets the view's frame.
+constexpr int kSectionMargin = 12;
 
 QLabel* addCaption(QWidget* panel, const char* name, const QString& text, QRect place) {
     auto* label = new QLabel(text, panel);
@@ -116,6 +119,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     imageView_->setFocusPolicy(Qt::ClickFocus);
     // The view gives way down to nothing, so a small window never pushes it over the panel.
     imageView_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    imageView_->pictureWidget()->setMarginColor(Qt::white);
+    imageView_->setPictureMargin(kSectionMargin);
     layout->addWidget(imageView_, 1);
     setCentralWidget(client);
 
