@@ -18,6 +18,7 @@
 #include <QToolTip>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -33,6 +34,7 @@
 #include "ui/DesktopShell.h"
 #include "ui/FailureMessages.h"
 #include "ui/FieldCaptions.h"
+#include "ui/FieldWidths.h"
 #include "ui/HelpLocation.h"
 #include "ui/LanguageActions.h"
 #include "ui/MainMenu.h"
@@ -257,7 +259,12 @@ void MainWindow::buildPanel() {
     designSpeedEdit_ = addField(p, "EditVr", FieldFilter::WholeNumber, 3, {525, 37, 33, 22},
                                 tr("Скорость расчетная"));
     for (InputField f : kInputFields) {
-        fieldEdit(f)->setText(QString::fromStdString(startText(f)));
+        NumericEdit* edit = fieldEdit(f);
+        edit->setText(QString::fromStdString(startText(f)));
+        // A field narrower than its widest number grows into the room the panel leaves on its
+        // right: a clipped number reads as another one.
+        edit->resize(std::max(edit->width(), edit->widthToShow(widestFieldText(f))),
+                     edit->height());
     }
 
     byDiameterCheck_ = addCheck(p, "CheckDiam", tr("Расчет по диаметру винта"), {16, 70, 161, 17},
