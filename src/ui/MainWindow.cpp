@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
@@ -46,6 +47,7 @@
 #include "ui/StationTableView.h"
 #include "ui/TemplateActions.h"
 #include "ui/UiFonts.h"
+#include "ui/WindowPlacement.h"
 #include "ui/ZoomSlider.h"
 #include "widgets/PictureWidget.h"
 #include "widgets/ZoomableImageView.h"
@@ -55,6 +57,13 @@ namespace kelvarin {
 namespace {
 
 constexpr int kPanelHeight = 145;
+// The window's height at its designed size with the station table docked, logical pixels;
+// the table shows no fewer rows than kMinStationRows even where that makes it taller.
+constexpr int kDefaultHeight = 700;
+constexpr int kMinStationRows = 4;
+// A desktop's usual title bar and borders: the real frame is known only once the window
+// manager has framed the window.
+constexpr QSize kFrameAllowance(8, 34);
 // White room around the section, logical pixels at every zoom: more than a control mark
 // across, so that neither the trailing edge nor its mark meets the view's frame.
 constexpr int kSectionMargin = 12;
@@ -135,10 +144,19 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     // The designed place and size: the frame's corner at (314, 185), the frame 713 × 546,
     // which leaves a client area of 705 × 512 inside a usual frame for the panel and the view.
     // The menu bar above them and the status bar below add their own heights, so that the
-    // view keeps its designed 705 × 367.
+    // view keeps its designed 705 × 367. The station table below gets the rows that
+    // kDefaultHeight leaves, and scrolls to the others, so that the window with its frame
+    // fits a screen 768 pixels high beside a desktop panel; where it still does not, it is
+    // moved up from its designed place rather than run off the screen.
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
-    resize(705, menuHeight + 512 + statusBar()->sizeHint().height() + stationDockSpace());
-    move(314, 185);
+    const int designedHeight = menuHeight + 512 + statusBar()->sizeHint().height();
+    // Measured with some rows: a table with none is held at its scroll area's minimum height.
+    stationTable_->setShownRows(kMinStationRows);
+    const int spareHeight = kDefaultHeight - designedHeight - stationDockSpace();
+    stationTable_->setShownRows(kMinStationRows +
+                                std::max(spareHeight, 0) / stationTable_->defaultRowHeight());
+    resize(705, designedHeight + stationDockSpace());
+    move(placeWithin(QPoint(314, 185), size() + kFrameAllowance, screen()->availableGeometry()));
     calculateButton_->setFocus();
     session_->refreshTitle();
 

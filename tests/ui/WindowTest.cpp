@@ -20,7 +20,9 @@
 #include "ui/HelpLocation.h"
 #include "ui/LinkLabel.h"
 #include "ui/NumericEdit.h"
+#include "ui/StationTableView.h"
 #include "ui/UiDoubles.h"
+#include "ui/WindowPlacement.h"
 #include "ui/ZoomSlider.h"
 #include "widgets/ZoomableImageView.h"
 
@@ -67,6 +69,20 @@ TEST_F(UiWindowTest, DesignedWindowAndPanel) {
     rig.window->resize(300, 145 + bars);
     EXPECT_EQ(box->geometry().top(), 145);
     EXPECT_EQ(box->height(), 0);
+}
+
+// With the station table docked below, the window and a usual frame fit a screen 768 pixels high
+// beside a desktop panel, the table still showing a few rows whole.
+TEST_F(UiWindowTest, DefaultWindowFitsASmallScreen) {
+    EXPECT_LE(rig.window->height(), 700);
+    const StationTableView& table = rig.window->stationTable();
+    EXPECT_GE(table.viewport()->height(), 4 * table.defaultRowHeight());
+
+    // Moved up and left only as far as the frame needs, never past the screen's corner.
+    const QRect screen(0, 0, 1366, 740);
+    EXPECT_EQ(placeWithin({314, 185}, {713, 546}, screen), QPoint(314, 185));
+    EXPECT_EQ(placeWithin({314, 185}, {713, 734}, screen), QPoint(314, 6));
+    EXPECT_EQ(placeWithin({900, 185}, {713, 900}, screen.translated(0, 28)), QPoint(653, 28));
 }
 
 // How far the caret travels from the start of the text to its end: the text's whole width where
