@@ -20,6 +20,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <utility>
 
@@ -276,13 +277,25 @@ void MainWindow::buildPanel() {
     addCaption(p, "Label4", fieldCaption(InputField::DesignSpeed), {405, 37, 105, 33});
     designSpeedEdit_ = addField(p, "EditVr", FieldFilter::WholeNumber, 3, {525, 37, 33, 22},
                                 tr("Скорость расчетная"));
+    // A field narrower than its widest number grows into the room the panel leaves on its
+    // right, since a clipped number reads as another one; fields designed alike, one above the
+    // other, grow alike.
+    std::array<int, kInputFieldCount> widths{};
     for (InputField f : kInputFields) {
         NumericEdit* edit = fieldEdit(f);
         edit->setText(QString::fromStdString(startText(f)));
-        // A field narrower than its widest number grows into the room the panel leaves on its
-        // right: a clipped number reads as another one.
-        edit->resize(std::max(edit->width(), edit->widthToShow(widestFieldText(f))),
-                     edit->height());
+        widths[fieldIndex(f)] = std::max(edit->width(), edit->widthToShow(widestFieldText(f)));
+    }
+    for (InputField f : kInputFields) {
+        for (InputField other : kInputFields) {
+            if (fieldEdit(other)->x() == fieldEdit(f)->x() &&
+                fieldEdit(other)->width() == fieldEdit(f)->width()) {
+                widths[fieldIndex(f)] = std::max(widths[fieldIndex(f)], widths[fieldIndex(other)]);
+            }
+        }
+    }
+    for (InputField f : kInputFields) {
+        fieldEdit(f)->resize(widths[fieldIndex(f)], fieldEdit(f)->height());
     }
 
     byDiameterCheck_ = addCheck(p, "CheckDiam", tr("Расчет по диаметру винта"), {16, 70, 161, 17},

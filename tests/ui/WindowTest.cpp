@@ -47,6 +47,7 @@ TEST_F(UiWindowTest, DesignedWindowAndPanel) {
     EXPECT_EQ(rig.Find<QWidget>("Panel1")->height(), 145);
     // At its designed place, grown to the right to show a diameter with its decimal whole.
     EXPECT_EQ(rig.Find<QWidget>("EditDv")->geometry().topLeft(), QPoint(136, 9));
+    EXPECT_EQ(rig.Find<QWidget>("EditHv")->width(), rig.Find<QWidget>("EditDv")->width());
     EXPECT_EQ(rig.Find<QWidget>("ButRash")->geometry(), QRect(504, 106, 80, 22));
     EXPECT_EQ(rig.Find<QWidget>("TrackBar1")->toolTip(), "Изменить масштаб сеченияч");
     EXPECT_TRUE(rig.Find<QLabel>("LabInfo")->font().fixedPitch() ||
