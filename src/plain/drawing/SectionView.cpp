@@ -84,7 +84,7 @@ SectionOutlines buildViewOutlines(const PropellerDesign& design, std::int32_t pr
     };
     std::optional<SectionOutlines> best = fitting(1);
     if (best) {
-        return std::move(*best);
+        return *best;
     }
     // Doubling the divisor brackets the largest fraction that fits (the bitmap only shrinks as
     // the divisor grows); halving the bracket then finds it, where an estimate from the square
@@ -103,13 +103,13 @@ SectionOutlines buildViewOutlines(const PropellerDesign& design, std::int32_t pr
     while (fits - tooLarge > 1) {
         const std::int32_t middle = tooLarge + (fits - tooLarge) / 2;
         if (std::optional<SectionOutlines> outlines = fitting(middle)) {
-            best = std::move(outlines);
+            best = outlines;
             fits = middle;
         } else {
             tooLarge = middle;
         }
     }
-    return std::move(*best);
+    return *best;
 }
 
 std::string sectionViewCaption(const PropellerDesign& design, int section) {

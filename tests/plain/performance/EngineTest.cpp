@@ -17,7 +17,7 @@ namespace {
 
 constexpr double kWPerHp = kMetricHorsepowerW;
 
-CalculationOutcome calculated(BladeAngleRule rule, FieldTexts texts = startTexts(),
+CalculationOutcome calculated(BladeAngleRule rule, const FieldTexts& texts = startTexts(),
                               InputMode mode = InputMode::Calculated) {
     PropellerDesign design;
     design.angles.rule = rule;
