@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "printsystem/CupsPrintSystem.h"
+#include "printsystem/QtPrinter.h"
 #include "programinfo/ProgramInfo.h"
-#include "qtdrawing/QtPrinter.h"
 #include "systemlocale/LocaleSeparator.h"
 #include "systemlocale/ProgramTranslation.h"
 #include "ui/CommandLine.h"

@@ -17,7 +17,7 @@
 
 #include "drawing/PrinterResolution.h"
 #include "printsystem/CupsPrintSystem.h"
-#include "qtdrawing/QtPrinter.h"
+#include "printsystem/QtPrinter.h"
 #include "templates/TemplateLayout.h"
 #include "templates/TemplatePrint.h"
 #include "ui/DesignModel.h"
