@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "modelmodule/ModelModuleLoader.h"
-#include "performancewindow/PerformanceWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelActions.h"
 #include "ui/PerformanceActions.h"
@@ -66,10 +65,11 @@ void BM_CalculateWithPerformanceWindowOpen(benchmark::State& state) {
     testing::FakePrinter printer;
     testing::ScriptedFileDialogs dialogs;
     QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    testing::UseBuiltModules();
     MainWindow form({messages, shell, printer, dialogs, settings});
     form.show();
     form.performanceActions().showWindow();
-    PerformanceWindow* window = form.performanceActions().performanceWindow();
+    QWidget* window = form.performanceActions().performanceWindow();
     for (auto _ : state) {
         form.calculate();
         window->grab();

@@ -7,8 +7,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "printsystem/CupsPrintSystem.h"
-#include "printsystem/QtPrinter.h"
+#include "outputmodule/SystemPrinter.h"
 #include "programinfo/ProgramInfo.h"
 #include "systemlocale/LocaleSeparator.h"
 #include "systemlocale/ProgramTranslation.h"
@@ -55,8 +54,9 @@ int runApplication(int& argc, char** argv, ProgramTranslation& translation, bool
 
     QtMessageBoxes messages;
     QtDesktopShell shell;
-    CupsPrintSystem printSystem;
-    QtPrinter printer(printSystem);
+    // Nothing of the printer is loaded before the window is shown: the first section drawn asks
+    // its resolution.
+    SystemPrinter printer;
     QtFileDialogs fileDialogs;
     // The main window creates the About window, hidden, right after itself.
     MainWindow form({messages, shell, printer, fileDialogs, settings});

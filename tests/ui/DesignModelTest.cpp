@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "performancewindow/PerformanceWindow.h"
 #include "report/DataReport.h"
 #include "sanity/SanityLine.h"
 #include "support/ScopedSeparator.h"

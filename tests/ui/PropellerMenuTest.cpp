@@ -12,7 +12,6 @@
 #include <QTest>
 
 #include "modelmodule/ModelModuleLoader.h"
-#include "performancewindow/PerformanceWindow.h"
 #include "ui/DesignModel.h"
 #include "ui/ModelActions.h"
 #include "ui/PerformanceActions.h"
@@ -35,7 +34,7 @@ TEST(UiPropellerMenu, ThePerformanceWindowFollowsEveryCompletedCalculation) {
     WindowRig rig;
     PerformanceActions& actions = rig.window->performanceActions();
     actions.showAction()->trigger();
-    PerformanceWindow* window = actions.performanceWindow();
+    QWidget* window = actions.performanceWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     const auto figures = [window] { return window->findChild<QLabel*>("LabFigures")->text(); };

@@ -11,10 +11,12 @@
 #include <vector>
 
 #include "drawing/Printer.h"
+#include "outputmodule/OutputModuleLoader.h"
 #include "ui/DesktopShell.h"
 #include "ui/FileDialogs.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
+#include "viewsmodule/ViewsModuleLoader.h"
 
 namespace kelvarin::testing {
 
@@ -120,8 +122,15 @@ public:
 };
 
 // The main window on test doubles, shown, working in a directory of its own.
+// The window's modules as built, since a test program does not live beside them.
+inline void UseBuiltModules() {
+    useViewsModuleFile(KELVARIN_VIEWS_MODULE);
+    useOutputModuleFile(KELVARIN_OUTPUT_MODULE);
+}
+
 struct WindowRig {
     WindowRig() {
+        UseBuiltModules();
         previousDir = QDir::currentPath();
         QDir::setCurrent(workDir.path());
         window = std::make_unique<MainWindow>(
