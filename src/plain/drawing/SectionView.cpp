@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drawing/SectionView.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+#include "core/BladeTables.h"
+#include "core/Failure.h"
+#include "core/NumberFormat.h"
+#include "core/Translation.h"
+#include "drawing/SectionOutline.h"
+
+namespace kelvarin {
+
+namespace {
+
+constexpr std::int32_t kBitmapMarginBelow = 10;
+
+// The view bitmap's pixels for these outlines, as sectionBitmapSize would make it.
+std::int64_t bitmapPixels(const SectionOutlines& outlines, int section) {
+    const OutlinePoint trailingEdge = outlines.section(section)[0];
+    return std::int64_t{trailingEdge.x} * (std::int64_t{trailingEdge.y} + kBitmapMarginBelow);
+}
+
+}  // namespace
+
+SectionOutlines buildViewOutlines(const PropellerDesign& design, std::int32_t printerDpi,
+                                  bool turned, int section) {
+    // The outlines at printerDpi / divisor where their bitmap fits; nothing where it does not.
+    const auto fitting = [&](std::int32_t divisor) -> std::optional<SectionOutlines> {
+        const std::int32_t dpi = printerDpi / divisor;
+        try {
+            SectionOutlines outlines = buildSectionOutlines(design, dpi, turned);
+            if (bitmapPixels(outlines, section) <= kMaxViewBitmapPixels || dpi <= 1) {
+                return outlines;
+            }
+        } catch (const ArithmeticError&) {
+            // Too large even to build at this resolution.
+            if (dpi <= 1) {
+                throw;
+            }
+        }
+        return std::nullopt;
+    };
+    std::optional<SectionOutlines> best = fitting(1);
+    if (best) {
+        return std::move(*best);
+    }
+    // Doubling the divisor brackets the largest fraction that fits (the bitmap only shrinks as
+    // the divisor grows); halving the bracket then finds it, where an estimate from the square
+    // of the divisor could step past it by the rounding of the outlines.
+    std::int32_t tooLarge = 1;
+    std::int32_t fits = 1;
+    for (;;) {
+        fits =
+            static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{fits} * 2, printerDpi));
+        best = fitting(fits);
+        if (best) {
+            break;
+        }
+        tooLarge = fits;
+    }
+    while (fits - tooLarge > 1) {
+        const std::int32_t middle = tooLarge + (fits - tooLarge) / 2;
+        if (std::optional<SectionOutlines> outlines = fitting(middle)) {
+            best = std::move(outlines);
+            fits = middle;
+        } else {
+            tooLarge = middle;
+        }
+    }
+    return std::move(*best);
+}
+
+std::string sectionViewCaption(const PropellerDesign& design, int section) {
+    const double relRadius = kRelativeRadius.at(stationIndex(section));
+    // Worked out in extended precision and formatted as it is, like the report's figures.
+    const long double distanceMm =
+        relRadius * static_cast<long double>(design.sizing.diameterCm) / 2 * 10;
+    return withArguments(
+        translatedText("kelvarin::SectionView", "Сечение %1 радиуса: %2 мм от центра винта"),
+        {formatGeneral(relRadius, 15, 0), formatFixedExtended(distanceMm, 4, 1)});
+}
+
+ViewBitmapSize sectionBitmapSize(const SectionOutlines& outlines, int section) {
+    const OutlinePoint trailingEdge = outlines.section(section)[0];
+    if (trailingEdge.x < 0 || trailingEdge.y < 0) {
+        throw Failure(
+            translatedText("kelvarin::SectionView",
+                           "Сечение имеет отрицательный размер: проверьте диаметр и шаг винта"));
+    }
+    const std::int64_t width = trailingEdge.x;
+    const std::int64_t height = std::int64_t{trailingEdge.y} + kBitmapMarginBelow;
+    if (height > std::numeric_limits<std::int32_t>::max() ||
+        width * height > kMaxViewBitmapPixels) {
+        throw Failure(
+            translatedText("kelvarin::SectionView", "Сечение слишком велико для показа на экране"));
+    }
+    return {static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
+}
+
+}  // namespace kelvarin
