@@ -9,6 +9,7 @@
 #include "core/Failure.h"
 #include "core/NumberFormat.h"
 #include "core/Translation.h"
+#include "drawing/OutlineDrawing.h"
 #include "drawing/SectionOutline.h"
 
 namespace kelvarin {
@@ -17,10 +18,48 @@ namespace {
 
 constexpr std::int32_t kBitmapMarginBelow = 10;
 
-// The view bitmap's pixels for these outlines, as sectionBitmapSize would make it.
-std::int64_t bitmapPixels(const SectionOutlines& outlines, int section) {
-    const OutlinePoint trailingEdge = outlines.section(section)[0];
-    return std::int64_t{trailingEdge.x} * (std::int64_t{trailingEdge.y} + kBitmapMarginBelow);
+// The view bitmap of a section in 64 bits, before any check of its size.
+struct BitmapExtent {
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    std::int64_t originX = 0;
+    std::int64_t originY = 0;
+};
+
+// Throws ArithmeticError where a control point of the outline does not fit 32 bits.
+BitmapExtent bitmapExtent(const SectionOutlines& outlines, int section) {
+    const SectionPolyline& outline = outlines.section(section);
+    const OutlinePoint trailingEdge = outline[0];
+    BitmapExtent extent{trailingEdge.x, std::int64_t{trailingEdge.y} + kBitmapMarginBelow};
+    if (trailingEdge.x <= 0 || trailingEdge.y < 0) {
+        return extent;
+    }
+    // A cubic curve stays within the hull of its four points; the pen reaches half its width
+    // past the curve, an odd width's middle pixel on the far side.
+    std::int64_t left = trailingEdge.x;
+    std::int64_t top = trailingEdge.y;
+    std::int64_t right = trailingEdge.x;
+    std::int64_t bottom = trailingEdge.y;
+    for (const BezierSegment& segment : outlineSegments(outline)) {
+        for (const OutlinePoint& p : segment) {
+            left = std::min<std::int64_t>(left, p.x);
+            top = std::min<std::int64_t>(top, p.y);
+            right = std::max<std::int64_t>(right, p.x);
+            bottom = std::max<std::int64_t>(bottom, p.y);
+        }
+    }
+    const std::int64_t reach = (std::int64_t{outlinePens(outlines.dpi).outlineWidth} + 1) / 2;
+    extent.originX = std::max<std::int64_t>(reach - left, 0);
+    extent.originY = std::max<std::int64_t>(reach - top, 0);
+    extent.width = extent.originX + std::max(extent.width, right + reach + 1);
+    extent.height = extent.originY + std::max(extent.height, bottom + reach + 1);
+    return extent;
+}
+
+bool fitsView(const BitmapExtent& extent) {
+    constexpr std::int64_t kMaxExtent = std::numeric_limits<std::int32_t>::max();
+    return extent.width <= kMaxExtent && extent.height <= kMaxExtent &&
+           extent.width * extent.height <= kMaxViewBitmapPixels;
 }
 
 }  // namespace
@@ -32,7 +71,7 @@ SectionOutlines buildViewOutlines(const PropellerDesign& design, std::int32_t pr
         const std::int32_t dpi = printerDpi / divisor;
         try {
             SectionOutlines outlines = buildSectionOutlines(design, dpi, turned);
-            if (bitmapPixels(outlines, section) <= kMaxViewBitmapPixels || dpi <= 1) {
+            if (fitsView(bitmapExtent(outlines, section)) || dpi <= 1) {
                 return outlines;
             }
         } catch (const ArithmeticError&) {
@@ -90,14 +129,13 @@ ViewBitmapSize sectionBitmapSize(const SectionOutlines& outlines, int section) {
             translatedText("kelvarin::SectionView",
                            "Сечение имеет отрицательный размер: проверьте диаметр и шаг винта"));
     }
-    const std::int64_t width = trailingEdge.x;
-    const std::int64_t height = std::int64_t{trailingEdge.y} + kBitmapMarginBelow;
-    if (height > std::numeric_limits<std::int32_t>::max() ||
-        width * height > kMaxViewBitmapPixels) {
+    const BitmapExtent extent = bitmapExtent(outlines, section);
+    if (!fitsView(extent)) {
         throw Failure(
             translatedText("kelvarin::SectionView", "Сечение слишком велико для показа на экране"));
     }
-    return {static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
+    return {static_cast<std::int32_t>(extent.width), static_cast<std::int32_t>(extent.height),
+            static_cast<std::int32_t>(extent.originX), static_cast<std::int32_t>(extent.originY)};
 }
 
 }  // namespace kelvarin

@@ -29,11 +29,17 @@ std::string sectionViewCaption(const PropellerDesign& design, int section);
 struct ViewBitmapSize {
     std::int32_t width;
     std::int32_t height;
+    // How far the outline is moved right and down into the bitmap.
+    std::int32_t originX = 0;
+    std::int32_t originY = 0;
 };
 
 // The view bitmap of a built section: as wide as the X of its trailing edge (point 0) and 10
-// pixels taller than that point's Y. Throws Failure when either is negative or the bitmap
-// would exceed kMaxViewBitmapPixels.
+// pixels taller than that point's Y, grown on any side that the drawn outline passes (its
+// curves bulge past its points, its pen past its line), so that no stroke is cut at the
+// bitmap's edge; the origin says how far the outline moves into the bitmap. A trailing edge at
+// X = 0 (nothing calculated) gives an empty bitmap, 0 wide. Throws Failure when either
+// coordinate of the trailing edge is negative or the bitmap would exceed kMaxViewBitmapPixels.
 ViewBitmapSize sectionBitmapSize(const SectionOutlines& outlines, int section);
 
 }  // namespace kelvarin

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "core/Failure.h"
+#include "drawing/OutlineDrawing.h"
 #include "drawing/SectionOutline.h"
 #include "support/DefaultDesign.h"
+#include "support/RecordingCanvas.h"
 #include "support/ScopedSeparator.h"
 
 namespace kelvarin {
@@ -26,14 +28,33 @@ TEST(SectionViewCaption, PlaceOnTheBlade) {
     EXPECT_EQ(sectionViewCaption(d, 7), "Сечение 0.6 радиуса: 7500.0 мм от центра винта");
 }
 
-TEST(SectionBitmapSize, TrailingEdgeAndTenPixelsBelow) {
+// At least as wide as the trailing edge's X and 10 pixels below it, and wide enough for every
+// stroke with its pen: the curves bulge above the highest point, the pen past both edges.
+TEST(SectionBitmapSize, HoldsTheWholeDrawnOutline) {
     const PropellerDesign d = testing::DefaultDesign();
-    const SectionOutlines flatOutlines = buildSectionOutlines(d, 600, false);
-    const OutlinePoint te = flatOutlines.section(3)[0];
-    const ViewBitmapSize flat = sectionBitmapSize(flatOutlines, 3);
-    EXPECT_EQ(flat.width, te.x);
-    EXPECT_EQ(flat.height, te.y + 10);
-
+    for (const bool turned : {false, true}) {
+        for (const std::int32_t dpi : {600, 1200}) {
+            SectionOutlines outlines = buildSectionOutlines(d, dpi, turned);
+            for (int n = kFirstSection; n <= kLastSection; ++n) {
+                const OutlinePoint te = outlines.section(n)[0];
+                const ViewBitmapSize size = sectionBitmapSize(outlines, n);
+                EXPECT_GE(size.width, size.originX + te.x);
+                EXPECT_GE(size.height, size.originY + te.y + 10);
+                translateOutline(outlines, n, size.originX, size.originY);
+                testing::RecordingCanvas canvas;
+                drawOutline(canvas, outlines.section(n), false, dpi);
+                const std::int32_t reach = (outlinePens(dpi).outlineWidth + 1) / 2;
+                for (const testing::Stroke& stroke : canvas.Of(testing::Stroke::Bezier)) {
+                    for (const OutlinePoint& p : stroke.points) {
+                        EXPECT_TRUE(p.x - reach >= 0 && p.x + reach < size.width &&
+                                    p.y - reach >= 0 && p.y + reach < size.height)
+                            << "section " << n << (turned ? " turned " : " flat ") << dpi;
+                    }
+                }
+            }
+        }
+    }
+    const ViewBitmapSize flat = sectionBitmapSize(buildSectionOutlines(d, 600, false), 3);
     // Turned, the section is narrower (its width instead of its chord) and taller (the drop).
     const ViewBitmapSize turned = sectionBitmapSize(buildSectionOutlines(d, 600, true), 3);
     EXPECT_LT(turned.width, flat.width);
@@ -46,17 +67,18 @@ TEST(SectionBitmapSize, TrailingEdgeAndTenPixelsBelow) {
 
 TEST(SectionBitmapSize, RefusesNegativeAndHugeBitmaps) {
     SectionOutlines o;
-    auto& te = o.section(5)[0];
-    te = {-1, 100};
-    EXPECT_THROW(sectionBitmapSize(o, 5), Failure);
-    te = {100, -11};
-    EXPECT_THROW(sectionBitmapSize(o, 5), Failure);
-    te = {6000, 10000 - 10};  // exactly at the limit
-    EXPECT_EQ(sectionBitmapSize(o, 5).height, 10000);
-    te = {6000, 10001 - 10};
-    EXPECT_THROW(sectionBitmapSize(o, 5), Failure);
-    te = {0, std::numeric_limits<std::int32_t>::max()};  // the margin would overflow
-    EXPECT_THROW(sectionBitmapSize(o, 5), Failure);
+    // An outline shrunk to its trailing edge: only the pen widens it, 2 pixels to the right.
+    const auto at = [&o](OutlinePoint te) {
+        o.section(5).fill(te);
+        return sectionBitmapSize(o, 5);
+    };
+    EXPECT_THROW(at({-1, 100}), Failure);
+    EXPECT_THROW(at({100, -11}), Failure);
+    const ViewBitmapSize limit = at({5998, 10000 - 10});  // exactly at the limit
+    EXPECT_EQ(limit.width, 6000);
+    EXPECT_EQ(limit.height, 10000);
+    EXPECT_THROW(at({5998, 10001 - 10}), Failure);
+    EXPECT_THROW(at({0, std::numeric_limits<std::int32_t>::max()}), Failure);  // would overflow
     EXPECT_THROW(sectionBitmapSize(o, 2), std::out_of_range);
 }
 

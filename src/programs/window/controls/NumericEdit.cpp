@@ -4,9 +4,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <cmath>
 
 #include "controls/PasteRule.h"
 #include "controls/TypedCharacterRules.h"
@@ -69,6 +74,21 @@ NumericEdit::NumericEdit(FieldFilter filter, int typingLimit, QWidget* parent)
     setAcceptDrops(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     applyLook();
+}
+
+int NumericEdit::widthToShow(const QString& text) const {
+    // A line edit scrolls its text once the text, a pixel for the caret and a 2-pixel margin
+    // on either side (Qt's own, not a style's) pass its contents less the text margins.
+    constexpr int kInnerMargin = 2;
+    constexpr int kCaret = 1;
+    ensurePolished();
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+    const QMargins margins = textMargins();
+    const int chrome = panel.rect.width() - contents.width() + margins.left() + margins.right() +
+                       2 * kInnerMargin + kCaret;
+    return chrome + static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
 }
 
 void NumericEdit::setShaded(bool shaded) {

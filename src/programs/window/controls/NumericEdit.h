@@ -23,6 +23,9 @@ public:
     NumericEdit(FieldFilter filter, int typingLimit, QWidget* parent = nullptr);
 
     int typingLimit() const { return typingLimit_; }
+    // The width at which the field shows `text` whole, without scrolling it, in its font and
+    // frame.
+    int widthToShow(const QString& text) const;
 
     // The field's background: white, or the shaded colour of an inactive field.
     void setShaded(bool shaded);

@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 #include "core/BladeTables.h"
 #include "core/NumberFormat.h"
 #include "core/StationFigures.h"
@@ -22,7 +24,8 @@ QString number(double value, int decimals) {
 
 }  // namespace
 
-StationTableView::StationTableView(QWidget* parent) : QTableWidget(parent) {
+StationTableView::StationTableView(QWidget* parent)
+    : QTableWidget(parent), shownRows_(static_cast<int>(kStationCount)) {
     setObjectName(QStringLiteral("StationTable"));
     setColumnCount(8);
     setRowCount(static_cast<int>(kStationCount));
@@ -32,7 +35,7 @@ StationTableView::StationTableView(QWidget* parent) : QTableWidget(parent) {
     horizontalHeaderItem(7)->setToolTip(
         tr("Геометрический шаг сечения: 2πr·tg угла, путь сечения за оборот по винтовой линии"));
     verticalHeader()->hide();
-    // Rows as close as a spreadsheet's, so that all eleven show under the view.
+    // Rows as close as a spreadsheet's, so that many show under the view.
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -69,8 +72,17 @@ void StationTableView::showDesign(const PropellerDesign& design) {
     }
 }
 
+void StationTableView::setShownRows(int rows) {
+    shownRows_ = std::clamp(rows, 0, rowCount());
+    updateGeometry();
+}
+
+int StationTableView::defaultRowHeight() const {
+    return verticalHeader()->defaultSectionSize();
+}
+
 QSize StationTableView::sizeHint() const {
-    const int rows = verticalHeader()->defaultSectionSize() * rowCount();
+    const int rows = defaultRowHeight() * shownRows_;
     return {QTableWidget::sizeHint().width(),
             horizontalHeader()->sizeHint().height() + rows + 2 * frameWidth()};
 }

@@ -23,7 +23,11 @@ public:
     void showSection(int section);
     // The whole table as tab-separated lines, the headings first.
     QString tabSeparatedText() const;
-    // Tall enough for the headings and all eleven rows.
+    // The rows the table asks room for; the rest scroll. All eleven unless set.
+    int shownRows() const { return shownRows_; }
+    void setShownRows(int rows);
+    int defaultRowHeight() const;
+    // Tall enough for the headings and the shown rows.
     QSize sizeHint() const override;
 
 signals:
@@ -34,6 +38,8 @@ protected:
 
 private:
     void copyToClipboard() const;
+
+    int shownRows_;
 };
 
 }  // namespace kelvarin

@@ -12,12 +12,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolTip>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 #include <exception>
 #include <utility>
 
@@ -26,6 +29,7 @@
 #include "actions/PerformanceActions.h"
 #include "actions/TemplateActions.h"
 #include "controls/ArrowSelector.h"
+#include "controls/FieldWidths.h"
 #include "controls/NumericEdit.h"
 #include "controls/SanityStatus.h"
 #include "controls/StationTableView.h"
@@ -39,6 +43,7 @@
 #include "mainwindow/AboutDialog.h"
 #include "mainwindow/DesignDrop.h"
 #include "mainwindow/MainMenu.h"
+#include "mainwindow/WindowPlacement.h"
 #include "services/DesktopShell.h"
 #include "services/FailureMessages.h"
 #include "services/FieldCaptions.h"
@@ -53,6 +58,16 @@ namespace kelvarin {
 namespace {
 
 constexpr int kPanelHeight = 145;
+// The window's height at its designed size with the station table docked, logical pixels;
+// the table shows no fewer rows than kMinStationRows even where that makes it taller.
+constexpr int kDefaultHeight = 700;
+constexpr int kMinStationRows = 4;
+// A desktop's usual title bar and borders: the real frame is known only once the window
+// manager has framed the window.
+constexpr QSize kFrameAllowance(8, 34);
+// White room around the section, logical pixels at every zoom: more than a control mark
+// across, so that neither the trailing edge nor its mark meets the view's frame.
+constexpr int kSectionMargin = 12;
 
 QLabel* addCaption(QWidget* panel, const char* name, const QString& text, QRect place) {
     auto* label = new QLabel(text, panel);
@@ -116,6 +131,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     imageView_->setFocusPolicy(Qt::ClickFocus);
     // The view gives way down to nothing, so a small window never pushes it over the panel.
     imageView_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    imageView_->pictureWidget()->setMarginColor(Qt::white);
+    imageView_->setPictureMargin(kSectionMargin);
     layout->addWidget(imageView_, 1);
     setCentralWidget(client);
 
@@ -128,10 +145,19 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     // The designed place and size: the frame's corner at (314, 185), the frame 713 × 546,
     // which leaves a client area of 705 × 512 inside a usual frame for the panel and the view.
     // The menu bar above them and the status bar below add their own heights, so that the
-    // view keeps its designed 705 × 367.
+    // view keeps its designed 705 × 367. The station table below gets the rows that
+    // kDefaultHeight leaves, and scrolls to the others, so that the window with its frame
+    // fits a screen 768 pixels high beside a desktop panel; where it still does not, it is
+    // moved up from its designed place rather than run off the screen.
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
-    resize(705, menuHeight + 512 + statusBar()->sizeHint().height() + stationDockSpace());
-    move(314, 185);
+    const int designedHeight = menuHeight + 512 + statusBar()->sizeHint().height();
+    // Measured with some rows: a table with none is held at its scroll area's minimum height.
+    stationTable_->setShownRows(kMinStationRows);
+    const int spareHeight = kDefaultHeight - designedHeight - stationDockSpace();
+    stationTable_->setShownRows(kMinStationRows +
+                                std::max(spareHeight, 0) / stationTable_->defaultRowHeight());
+    resize(705, designedHeight + stationDockSpace());
+    move(placeWithin(QPoint(314, 185), size() + kFrameAllowance, screen()->availableGeometry()));
     calculateButton_->setFocus();
     session_->refreshTitle();
 
@@ -252,8 +278,25 @@ void MainWindow::buildPanel() {
     addCaption(p, "Label4", fieldCaption(InputField::DesignSpeed), {405, 37, 105, 33});
     designSpeedEdit_ = addField(p, "EditVr", FieldFilter::WholeNumber, 3, {525, 37, 33, 22},
                                 tr("Скорость расчетная"));
+    // A field narrower than its widest number grows into the room the panel leaves on its
+    // right, since a clipped number reads as another one; fields designed alike, one above the
+    // other, grow alike.
+    std::array<int, kInputFieldCount> widths{};
     for (InputField f : kInputFields) {
-        fieldEdit(f)->setText(QString::fromStdString(startText(f)));
+        NumericEdit* edit = fieldEdit(f);
+        edit->setText(QString::fromStdString(startText(f)));
+        widths[fieldIndex(f)] = std::max(edit->width(), edit->widthToShow(widestFieldText(f)));
+    }
+    for (InputField f : kInputFields) {
+        for (InputField other : kInputFields) {
+            if (fieldEdit(other)->x() == fieldEdit(f)->x() &&
+                fieldEdit(other)->width() == fieldEdit(f)->width()) {
+                widths[fieldIndex(f)] = std::max(widths[fieldIndex(f)], widths[fieldIndex(other)]);
+            }
+        }
+    }
+    for (InputField f : kInputFields) {
+        fieldEdit(f)->resize(widths[fieldIndex(f)], fieldEdit(f)->height());
     }
 
     byDiameterCheck_ = addCheck(p, "CheckDiam", tr("Расчет по диаметру винта"), {16, 70, 161, 17},

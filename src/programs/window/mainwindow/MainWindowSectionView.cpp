@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The section view: the selected section drawn at the printer's resolution (600 dpi without a
-// printer) into the image view, its caption, the zoom slider, and the print job that draws the
-// same outlines on paper.
+// printer) into the image view with its control marks over it at screen size, its caption, the
+// zoom slider, and the print job that draws the same outlines on paper.
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QList>
 #include <QPainter>
+#include <QPoint>
 
 #include "actions/TemplateActions.h"
 #include "controls/ArrowSelector.h"
@@ -16,6 +18,7 @@
 #include "core/Failure.h"
 #include "designmodel/DesignModel.h"
 #include "designmodel/DesignSession.h"
+#include "drawing/DeviceUnits.h"
 #include "drawing/OutlineDrawing.h"
 #include "drawing/Printer.h"
 #include "drawing/SectionOutline.h"
@@ -31,8 +34,8 @@ namespace kelvarin {
 
 namespace {
 
-QImage drawSection(const SectionOutlines& outlines, int section, bool controlMarks) {
-    const ViewBitmapSize size = sectionBitmapSize(outlines, section);
+// The section drawn into a bitmap of `size`, moved to its origin there.
+QImage drawSection(const SectionPolyline& outline, const ViewBitmapSize& size, std::int32_t dpi) {
     if (size.width == 0 || size.height == 0) {
         return {};
     }
@@ -45,8 +48,24 @@ QImage drawSection(const SectionOutlines& outlines, int section, bool controlMar
     bitmap.fill(Qt::white);
     QPainter painter(&bitmap);
     QtCanvas canvas(painter);
-    drawOutline(canvas, outlines.section(section), controlMarks, outlines.dpi);
+    // The control marks are the view's own, drawn over the bitmap at screen size.
+    drawOutline(canvas, outline, false, dpi);
     return bitmap;
+}
+
+QList<QPoint> controlMarkPoints(const SectionPolyline& outline) {
+    QList<QPoint> points;
+    points.reserve(static_cast<qsizetype>(outline.size()));
+    for (const OutlinePoint& point : outline) {
+        points.append(QPoint(point.x, point.y));
+    }
+    return points;
+}
+
+// On the screen a mark keeps the size it has in a 600-dpi bitmap shown at 100 %.
+MarkStyle controlMarkStyle() {
+    const OutlinePens pens = outlinePens(kBaseLayoutDpi);
+    return {pens.markReachBefore + pens.markReachAfter, QColor(255, 0, 0), QColor(255, 255, 255)};
 }
 
 }  // namespace
@@ -56,7 +75,7 @@ void MainWindow::showSelectedSection() {
     stationTable_->showSection(section);
     const PropellerDesign& design = model_->design();
     const SectionOptions& options = model_->viewOptions();
-    const SectionOutlines outlines =
+    SectionOutlines outlines =
         buildViewOutlines(design, services_.printer.resolutionDpi(), options.turned, section);
     sectionCaption_->setText(QString::fromStdString(sectionViewCaption(design, section)));
     sectionCaption_->adjustSize();
@@ -64,13 +83,21 @@ void MainWindow::showSelectedSection() {
     PictureWidget* image = imageView_->pictureWidget();
     QImage picture;
     try {
-        picture = drawSection(outlines, section, options.controlMarks);
+        const ViewBitmapSize size = sectionBitmapSize(outlines, section);
+        translateOutline(outlines, section, size.originX, size.originY);
+        picture = drawSection(outlines.section(section), size, outlines.dpi);
     } catch (...) {
         // The label already names the new section: the old picture must not stay beside it.
         image->clearPicture();
+        image->clearMarks();
         throw;
     }
     image->setPicture(picture);
+    if (options.controlMarks && !picture.isNull()) {
+        image->setMarks(controlMarkPoints(outlines.section(section)), controlMarkStyle());
+    } else {
+        image->clearMarks();
+    }
     image->setResample(true);
     // The bitmap holds the section at the printer's resolution; fitted, it is reduced to a
     // fifth or less, where averaging would fade the 2-pixel outline to a faint grey.

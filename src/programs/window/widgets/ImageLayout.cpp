@@ -125,12 +125,14 @@ LayoutResult computeLayout(const LayoutInput& in) {
 
     const int iw = in.pictureWidth;
     const int ih = in.pictureHeight;
+    // Nothing to keep room around: an empty view stays empty.
+    const int margin = iw > 0 && ih > 0 ? std::clamp(in.margin, 0, 1000000) : 0;
     int w = 0;
     int h = 0;
     if (in.fitToWindow) {
         // Without automatic scrolling no bar is shown, so the whole client area is there.
-        const int cw = std::max(in.fullClient.width(), 0);
-        const int ch = std::max(in.fullClient.height(), 0);
+        const int cw = std::max(in.fullClient.width() - 2 * margin, 0);
+        const int ch = std::max(in.fullClient.height() - 2 * margin, 0);
         w = iw;
         h = ih;
         if (in.fitOnlyLarger && cw >= iw && ch >= ih) {
@@ -154,6 +156,8 @@ LayoutResult computeLayout(const LayoutInput& in) {
         w = scaledExtent(iw, in.zoomPercent);
         h = scaledExtent(ih, in.zoomPercent);
     }
+    w = static_cast<int>(std::min<std::int64_t>(std::int64_t{w} + 2 * margin, kMaxControlExtent));
+    h = static_cast<int>(std::min<std::int64_t>(std::int64_t{h} + 2 * margin, kMaxControlExtent));
 
     // The bars follow the new size at once rather than one resize later, so the centring
     // below sees the client area that will actually be on the screen.

@@ -52,6 +52,9 @@ struct LayoutInput {
     int pictureWidth = 0;
     int pictureHeight = 0;
     int zoomPercent = 100;
+    // Room kept around a picture on every side, at this size whatever the zoom; the control
+    // takes it in, so that the picture's edges never meet the view's.
+    int margin = 0;
 };
 
 // Everything a layout decides.
@@ -61,7 +64,7 @@ struct LayoutResult {
     bool horizontalBar = false;
     bool verticalBar = false;
     QSize client;      // the client area once the bars are shown or hidden
-    QRect content;     // the picture control in content coordinates
+    QRect content;     // the picture control, margin included, in content coordinates
     QPoint scrollPos;  // the scroll positions, already within their ranges
     QPoint maxScroll;  // the largest valid scroll positions
 };

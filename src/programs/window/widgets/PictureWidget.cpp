@@ -7,6 +7,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -42,7 +43,35 @@ void PictureWidget::setAutoSize(bool value) {
     }
     autoSize_ = value;
     if (autoSize_ && picture_.width() > 0 && picture_.height() > 0) {
-        resize(picture_.size());
+        resize(picture_.size().grownBy(QMargins(margin_, margin_, margin_, margin_)));
+    }
+}
+
+void PictureWidget::setMargin(int pixels) {
+    pixels = std::max(pixels, 0);
+    if (margin_ != pixels) {
+        margin_ = pixels;
+        pictureChanged();
+    }
+}
+
+void PictureWidget::setMarginColor(const QColor& color) {
+    if (marginColor_ != color) {
+        marginColor_ = color;
+        update();
+    }
+}
+
+void PictureWidget::setMarks(const QList<QPoint>& points, const MarkStyle& style) {
+    marks_ = points;
+    markStyle_ = style;
+    update();
+}
+
+void PictureWidget::clearMarks() {
+    if (!marks_.isEmpty()) {
+        marks_.clear();
+        update();
     }
 }
 
@@ -108,7 +137,10 @@ void PictureWidget::setResampleBackColor(const QColor& color) {
 }
 
 QRect PictureWidget::pictureRect() const {
-    return kelvarin::pictureRect(picture_.size(), size(), stretch_, proportional_, centered_);
+    const QRect inner = rect().marginsRemoved(QMargins(margin_, margin_, margin_, margin_));
+    return kelvarin::pictureRect(picture_.size(), inner.size().expandedTo(QSize(0, 0)), stretch_,
+                                 proportional_, centered_)
+        .translated(margin_, margin_);
 }
 
 bool PictureWidget::smoothShown() const {
@@ -118,7 +150,7 @@ bool PictureWidget::smoothShown() const {
 void PictureWidget::pictureChanged() {
     dropSmooth();
     if (autoSize_ && picture_.width() > 0 && picture_.height() > 0) {
-        resize(picture_.size());
+        resize(picture_.size().grownBy(QMargins(margin_, margin_, margin_, margin_)));
     }
     updateOpacity();
     if (!painting_) {
@@ -172,11 +204,19 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
         return;
     }
     const QRect target = pictureRect();
-    // Only the exposed part is drawn: a deep zoom makes the control far larger than the view.
-    const QRect area = event->rect() & target;
     QPainter painter(this);
-    const QImage& shown = shownImage();
+    if (margin_ > 0) {
+        for (const QRect& part : QRegion(event->rect()).subtracted(target)) {
+            painter.fillRect(part, marginColor_);
+        }
+    }
+    // Only the exposed part is drawn: a deep zoom makes the control far larger than the view.
+    paintPicture(painter, event->rect() & target, target);
+    paintMarks(painter, marks_, picture_.size(), target, markStyle_);
+}
 
+void PictureWidget::paintPicture(QPainter& painter, const QRect& area, const QRect& target) {
+    const QImage& shown = shownImage();
     if (smoothShown()) {
         if (!smooth_.isNull()) {
             painter.drawImage(QRectF(area), smooth_, sourceRectFor(target, area, smooth_.size()));

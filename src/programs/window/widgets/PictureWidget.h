@@ -3,11 +3,15 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
+#include <QPoint>
 #include <QSize>
 #include <QTimer>
 #include <QWidget>
 
 #include <optional>
+
+#include "widgets/PictureMarks.h"
 
 namespace kelvarin {
 
@@ -62,6 +66,19 @@ public:
     Reduction reduction() const { return reduction_; }
     void setReduction(Reduction value);
 
+    // Room around the picture on every side, logical pixels, painted in marginColor: the
+    // picture is placed, stretched and auto-sized within the control less its margin.
+    int margin() const { return margin_; }
+    void setMargin(int pixels);
+    QColor marginColor() const { return marginColor_; }
+    void setMarginColor(const QColor& color);
+
+    // Marks over points of the picture (its pixels), painted over it at a fixed size on the
+    // screen; they may reach into the margin.
+    const QList<QPoint>& marks() const { return marks_; }
+    void setMarks(const QList<QPoint>& points, const MarkStyle& style);
+    void clearMarks();
+
     // Where the picture is painted inside the control.
     QRect pictureRect() const;
 
@@ -87,6 +104,7 @@ private:
     bool isSeeThrough() const;
     const QImage& shownImage() const;
     QSize deviceSize(const QRect& pictureRect) const;
+    void paintPicture(QPainter& painter, const QRect& area, const QRect& target);
 
     QImage picture_;
     bool hasPicture_ = false;
@@ -101,6 +119,10 @@ private:
     bool resample_ = false;
     QColor resampleBackColor_{255, 255, 255};
     Reduction reduction_ = Reduction::Average;
+    int margin_ = 0;
+    QColor marginColor_{255, 255, 255};
+    QList<QPoint> marks_;
+    MarkStyle markStyle_;
 
     QTimer resampleTimer_;
     bool painting_ = false;

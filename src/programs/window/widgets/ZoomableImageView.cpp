@@ -79,6 +79,13 @@ void ZoomableImageView::setCentered(bool value) {
     }
 }
 
+void ZoomableImageView::setPictureMargin(int pixels) {
+    if (pictureWidget_->margin() != pixels) {
+        pictureWidget_->setMargin(pixels);
+        layoutPicture(false);
+    }
+}
+
 void ZoomableImageView::setFocusable(bool value) {
     focusable_ = value;
     setFocusPolicy(focusable_ ? Qt::StrongFocus : Qt::TabFocus);
@@ -134,6 +141,7 @@ void ZoomableImageView::layoutAbout(bool reset, QSize viewClient) {
     in.pictureWidth = pictureWidth_;
     in.pictureHeight = pictureHeight_;
     in.zoomPercent = zoomPercent_;
+    in.margin = pictureWidget_->margin();
     const LayoutResult out = computeLayout(in);
 
     FlagScope layout(inLayout_);

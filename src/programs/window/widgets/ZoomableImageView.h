@@ -33,6 +33,10 @@ public:
     // A picture smaller than the view sits in its middle rather than at its top-left corner.
     bool centered() const { return centered_; }
     void setCentered(bool value);
+    // Room around the picture, logical pixels at every zoom, in the picture control's margin
+    // colour: the picture's edges never meet the view's.
+    int pictureMargin() const { return pictureWidget_->margin(); }
+    void setPictureMargin(int pixels);
     // A zoom or a resize keeps the picture point at the middle of the view where it is.
     bool keepPosition() const { return keepPosition_; }
     void setKeepPosition(bool value) { keepPosition_ = value; }

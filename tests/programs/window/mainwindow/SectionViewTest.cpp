@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -124,7 +125,39 @@ TEST_F(UiSectionViewTest, TurnedSectionIsTallerAndNarrowerAndMarksAreRed) {
     EXPECT_LT(ShownPicture().width(), flat.width());
     check("CheckControl");
     EXPECT_TRUE(rig.window->designModel().viewOptions().controlMarks);
-    EXPECT_GT(RedPixels(), 100);
+    // The marks are the view's, over the bitmap: in it they would shrink and grow with the zoom.
+    EXPECT_EQ(RedPixels(), 0);
+}
+
+// The longest run of neighbouring columns of the view that show red: one mark's width where
+// the marks stand apart.
+int LongestRedRun(const QImage& shot) {
+    int longest = 0;
+    int run = 0;
+    for (int x = 0; x < shot.width(); ++x) {
+        bool red = false;
+        for (int y = 0; y < shot.height() && !red; ++y) {
+            const QRgb p = shot.pixel(x, y);
+            red = qRed(p) > 200 && qGreen(p) < 100 && qBlue(p) < 100;
+        }
+        run = red ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+// An 11-pixel mark stays 11 pixels on the screen: zoomed out it would vanish, in it would swell.
+TEST_F(UiSectionViewTest, ControlMarksKeepTheirSizeOnTheScreenAtAnyZoom) {
+    check("CheckControl");
+    CalculateStartDesign();
+    Slider()->setPosition(10);
+    EXPECT_GE(LongestRedRun(Box()->viewport()->grab().toImage()), 9);
+    Box()->setZoomPercent(200);
+    // Down to the flat lower surface, whose marks stand far apart at this zoom.
+    Box()->verticalScrollBar()->setValue(Box()->verticalScrollBar()->maximum());
+    const int zoomedIn = LongestRedRun(Box()->viewport()->grab().toImage());
+    EXPECT_GE(zoomedIn, 9);
+    EXPECT_LE(zoomedIn, 13);
 }
 
 // Fitted, the 2-pixel outline of a 3340-pixel bitmap is shown at a fifth of its size: on the
@@ -137,9 +170,10 @@ TEST_F(UiSectionViewTest, FittedOutlineIsDarkAndUnbrokenOnScreen) {
     CalculateStartDesign();
     ASSERT_TRUE(painted.wait(2000));
     ASSERT_LT(Box()->zoomPercent(), 30);
-    // What the view shows of the picture, as it is on the screen.
+    // What the view shows of the picture, as it is on the screen, without the margin around it.
+    const QRect picture = image->pictureRect();
     const QImage shot =
-        Box()->grab(QRect(image->mapTo(Box(), QPoint(0, 0)), image->size())).toImage();
+        Box()->grab(QRect(image->mapTo(Box(), picture.topLeft()), picture.size())).toImage();
     const QRect shown(QPoint(0, 1), shot.size() - QSize(0, 2));
     // Every column shows the outline dark, or a mark, whose white middle covers it, red.
     int gaps = 0;

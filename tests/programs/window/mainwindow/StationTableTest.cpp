@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "UiDoubles.h"
+#include "controls/ArrowSelector.h"
 #include "core/NumberFormat.h"
 #include "designmodel/DesignModel.h"
 #include "support/ScopedSeparator.h"
@@ -45,6 +46,9 @@ TEST(UiStationTable, FollowsEveryModeAndCopiesAsColumns) {
     QTest::mouseClick(table.viewport(), Qt::LeftButton, {},
                       table.visualItemRect(table.item(6, 0)).center());
     EXPECT_EQ(rig.window->designModel().section(), 7);
+    // Not every row shows at once: the view's section is scrolled into sight.
+    rig.Find<ArrowSelector>("UpDown1")->step(4);
+    EXPECT_TRUE(table.viewport()->rect().contains(table.visualItemRect(table.item(10, 0))));
 
     table.setFocus();
     QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);

@@ -17,8 +17,11 @@
 #include "controls/ArrowSelector.h"
 #include "controls/LinkLabel.h"
 #include "controls/NumericEdit.h"
+#include "controls/StationTableView.h"
 #include "controls/ZoomSlider.h"
+#include "core/DecimalSeparator.h"
 #include "mainwindow/AboutDialog.h"
+#include "mainwindow/WindowPlacement.h"
 #include "services/HelpLocation.h"
 #include "systemlocale/ProgramTranslation.h"
 #include "widgets/ZoomableImageView.h"
@@ -42,7 +45,9 @@ TEST_F(UiWindowTest, DesignedWindowAndPanel) {
                      rig.window->stationDockSpace();
     EXPECT_EQ(rig.window->size(), QSize(705, 512 + bars));
     EXPECT_EQ(rig.Find<QWidget>("Panel1")->height(), 145);
-    EXPECT_EQ(rig.Find<QWidget>("EditDv")->geometry(), QRect(136, 9, 49, 22));
+    // At its designed place, grown to the right to show a diameter with its decimal whole.
+    EXPECT_EQ(rig.Find<QWidget>("EditDv")->geometry().topLeft(), QPoint(136, 9));
+    EXPECT_EQ(rig.Find<QWidget>("EditHv")->width(), rig.Find<QWidget>("EditDv")->width());
     EXPECT_EQ(rig.Find<QWidget>("ButRash")->geometry(), QRect(504, 106, 80, 22));
     EXPECT_EQ(rig.Find<QWidget>("TrackBar1")->toolTip(), "Изменить масштаб сеченияч");
     EXPECT_TRUE(rig.Find<QLabel>("LabInfo")->font().fixedPitch() ||
@@ -67,6 +72,61 @@ TEST_F(UiWindowTest, DesignedWindowAndPanel) {
     EXPECT_EQ(box->height(), 0);
 }
 
+// With the station table docked below, the window and a usual frame fit a screen 768 pixels high
+// beside a desktop panel, the table still showing a few rows whole.
+TEST_F(UiWindowTest, DefaultWindowFitsASmallScreen) {
+    EXPECT_LE(rig.window->height(), 700);
+    const StationTableView& table = rig.window->stationTable();
+    EXPECT_GE(table.viewport()->height(), 4 * table.defaultRowHeight());
+
+    // Moved up and left only as far as the frame needs, never past the screen's corner.
+    const QRect screen(0, 0, 1366, 740);
+    EXPECT_EQ(placeWithin({314, 185}, {713, 546}, screen), QPoint(314, 185));
+    EXPECT_EQ(placeWithin({314, 185}, {713, 734}, screen), QPoint(314, 6));
+    EXPECT_EQ(placeWithin({900, 185}, {713, 900}, screen.translated(0, 28)), QPoint(653, 28));
+}
+
+// How far the caret travels from the start of the text to its end: the text's whole width where
+// the field shows it whole, less where the field has to scroll it.
+int caretTravel(NumericEdit& edit) {
+    // A line edit scrolls its text as it paints.
+    edit.setCursorPosition(0);
+    edit.grab();
+    const int start = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    edit.end(false);
+    edit.grab();
+    return edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().left() - start;
+}
+
+// The field shows the text whole: its caret travels as far as in a field wide enough for any.
+void expectShownWhole(NumericEdit& edit, const QString& text) {
+    const QString kept = edit.text();
+    const int width = edit.width();
+    edit.setText(text);
+    const int travel = caretTravel(edit);
+    edit.resize(width + 200, edit.height());
+    EXPECT_EQ(travel, caretTravel(edit))
+        << edit.objectName().toStdString() << " " << text.toStdString();
+    edit.resize(width, edit.height());
+    edit.setText(kept);
+}
+
+// The longest numbers each field takes: its typing limit of digits, and the longest results the
+// sizing writes (a 1000 cm diameter, the largest one, a pitch just under 100 m, a speed just
+// under 100 000 rpm).
+void expectNumbersShownWhole(MainWindow& window) {
+    const QString comma{QLatin1Char(decimalSeparator())};
+    for (InputField f : kInputFields) {
+        NumericEdit* edit = window.fieldEdit(f);
+        expectShownWhole(*edit, QString(edit->typingLimit(), QChar('8')));
+    }
+    for (const QString& diameter : {"1000" + comma + "0", "56220" + comma + "0"}) {
+        expectShownWhole(*window.fieldEdit(InputField::Diameter), diameter);
+    }
+    expectShownWhole(*window.fieldEdit(InputField::Pitch), "99" + comma + "99");
+    expectShownWhole(*window.fieldEdit(InputField::PropellerSpeed), "99999");
+}
+
 // A caption that fits in Russian may not in English: both languages are held to the same checks.
 void expectCaptionsFit(MainWindow& window) {
     for (auto* check : window.findChildren<QCheckBox*>()) {
@@ -76,13 +136,7 @@ void expectCaptionsFit(MainWindow& window) {
         EXPECT_LE(button->sizeHint().width() - 16, button->width())
             << button->objectName().toStdString();
     }
-    // The widest text each field holds after typing: its whole typing limit of digits.
-    for (InputField f : kInputFields) {
-        NumericEdit* edit = window.fieldEdit(f);
-        const QString digits(edit->typingLimit(), QChar('8'));
-        EXPECT_LE(edit->fontMetrics().horizontalAdvance(digits) + 4, edit->width())
-            << edit->objectName().toStdString();
-    }
+    expectNumbersShownWhole(window);
     for (auto* label : window.findChildren<QLabel*>()) {
         if (label->wordWrap()) {
             EXPECT_LE(label->heightForWidth(label->width()), label->height() + 4)

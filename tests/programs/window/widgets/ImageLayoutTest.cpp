@@ -61,6 +61,26 @@ TEST(ImageLayoutTest, FitIsSkippedWithoutExtentAndKeepsScale) {
     EXPECT_EQ(out.content, QRect(350, 180, 0, 0));
 }
 
+// The margin keeps the same room around the picture at every zoom, and none around nothing.
+TEST(ImageLayoutTest, MarginSurroundsThePictureAtAnyZoom) {
+    LayoutInput in = FitInput(1400, 200);
+    in.margin = 10;
+    LayoutResult out = computeLayout(in);
+    EXPECT_EQ(out.zoomPercent, 48);  // 680 of 1400
+    EXPECT_EQ(out.content, QRect(0, 121, 700, 117));
+    EXPECT_FALSE(out.horizontalBar || out.verticalBar);
+
+    in.fitToWindow = false;
+    in.zoomPercent = 100;
+    out = computeLayout(in);
+    EXPECT_EQ(out.content.size(), QSize(1420, 220));
+    EXPECT_EQ(out.maxScroll.x(), 1420 - 700);
+
+    in = FitInput(0, 0);
+    in.margin = 10;
+    EXPECT_EQ(computeLayout(in).content.size(), QSize(0, 0));
+}
+
 TEST(ImageLayoutTest, FixedScaleRoundsHalvesToEvenAndNeverOverflows) {
     EXPECT_EQ(scaledExtent(3, 50), 2);  // 1.5
     EXPECT_EQ(scaledExtent(5, 50), 2);  // 2.5

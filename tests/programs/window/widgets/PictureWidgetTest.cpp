@@ -159,6 +159,24 @@ TEST_F(PictureWidgetTest, TransparentColourShowsWhatLiesBehind) {
     EXPECT_EQ(shot.pixelColor(at + QPoint(50, 5)), QColor(255, 0, 0));
 }
 
+TEST_F(PictureWidgetTest, MarginSurroundsThePicture) {
+    PictureWidget image;
+    QImage picture(400, 100, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    image.setPicture(picture);
+    image.setMargin(12);
+    image.setMarginColor(Qt::green);
+    image.setAutoSize(true);
+    EXPECT_EQ(image.size(), QSize(424, 124));
+    EXPECT_EQ(image.pictureRect(), QRect(12, 12, 400, 100));
+    image.setAutoSize(false);
+    image.setStretch(true);
+    image.resize(224, 74);
+    EXPECT_EQ(image.pictureRect(), QRect(12, 12, 200, 50));
+
+    EXPECT_EQ(image.grab().toImage().pixelColor(0, 0), QColor(Qt::green));
+}
+
 TEST_F(PictureWidgetTest, PictureChangesFollowAutoSizeAndPlacement) {
     PictureWidget image;
     EXPECT_EQ(image.size(), QSize(105, 105));
