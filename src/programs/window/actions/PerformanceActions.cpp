@@ -47,7 +47,8 @@ QWidget* PerformanceActions::performanceWindow() const {
 }
 
 void PerformanceActions::followCalculation() {
-    if (performanceView_ && performanceView_->widget()->isVisible()) {
+    const QWidget* window = performanceWindow();
+    if (window != nullptr && window->isVisible()) {
         showPropeller();
     }
 }
@@ -59,7 +60,8 @@ void PerformanceActions::followDocument() {
 }
 
 void PerformanceActions::showWindow() {
-    if (!performanceView_) {
+    // Made at the first opening, or again should Qt have deleted it with its parent.
+    if (performanceWindow() == nullptr) {
         makeWindow();
     }
     showPropeller();
