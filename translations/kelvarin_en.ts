@@ -1656,10 +1656,6 @@ Load: %10 rpm, thrust %11 N, torque %12 N·m</translation>
         <translation>Propeller model not built: the 3D model module %1 cannot be loaded (%2); reinstall the program.</translation>
     </message>
     <message>
-        <source>причина неизвестна</source>
-        <translation>reason unknown</translation>
-    </message>
-    <message>
         <source>Модель винта не построена: модуль 3D-моделей %1 от другой версии программы; переустановите программу.</source>
         <translation>Propeller model not built: the 3D model module %1 is from another version of the program; reinstall the program.</translation>
     </message>
@@ -1688,6 +1684,25 @@ Load: %10 rpm, thrust %11 N, torque %12 N·m</translation>
     <message>
         <source>Не удалось показать модель: OpenGL не принял программу затенения (%1)</source>
         <translation>Could not show the model: OpenGL did not accept the shader program (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::ModuleFile</name>
+    <message>
+        <source>причина неизвестна</source>
+        <translation>reason unknown</translation>
+    </message>
+    <message>
+        <source>Не найден модуль программы %1 (искали %2); переустановите программу.</source>
+        <translation>The program module %1 was not found (looked for %2); reinstall the program.</translation>
+    </message>
+    <message>
+        <source>Модуль программы %1 не загружается (%2); переустановите программу.</source>
+        <translation>The program module %1 cannot be loaded (%2); reinstall the program.</translation>
+    </message>
+    <message>
+        <source>Модуль программы %1 от другой версии программы; переустановите программу.</source>
+        <translation>The program module %1 is from another version of the program; reinstall the program.</translation>
     </message>
 </context>
 <context>

@@ -9,13 +9,15 @@
 #include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <vector>
 
 #include "actions/ModelActions.h"
 #include "actions/PerformanceActions.h"
 #include "mainwindow/MainWindow.h"
 #include "modelmodule/ModelModuleLoader.h"
-#include "performancewindow/PerformanceWindow.h"
 #include "programs/window/mainwindow/UiDoubles.h"
 
 namespace {
@@ -63,10 +65,11 @@ void BM_CalculateWithPerformanceWindowOpen(benchmark::State& state) {
     testing::FakePrinter printer;
     testing::ScriptedFileDialogs dialogs;
     QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    testing::UseBuiltModules();
     MainWindow form({messages, shell, printer, dialogs, settings});
     form.show();
     form.performanceActions().showWindow();
-    PerformanceWindow* window = form.performanceActions().performanceWindow();
+    QWidget* window = form.performanceActions().performanceWindow();
     for (auto _ : state) {
         form.calculate();
         window->grab();
@@ -105,21 +108,85 @@ void BM_SaveModelFromTheWindow(benchmark::State& state, const char* name) {
 BENCHMARK_CAPTURE(BM_SaveModelFromTheWindow, step, "propeller.step")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SaveModelFromTheWindow, stl, "propeller.stl")->Unit(benchmark::kMillisecond);
 
+// One probe as a whole process: its time to the shown window and end, seconds, and the shared
+// objects it had mapped by then; nothing where it did not finish cleanly.
+struct ProbeRun {
+    double seconds = 0;
+    int sharedObjects = 0;
+};
+
+std::optional<ProbeRun> runProbe(const QString& program) {
+    QProcess probe;
+    QElapsedTimer clock;
+    clock.start();
+    probe.start(program, {});
+    if (!probe.waitForFinished(10000) || probe.exitStatus() != QProcess::NormalExit ||
+        probe.exitCode() != 0) {
+        return std::nullopt;
+    }
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    const QString marker = QStringLiteral("shared objects ");
+    const QString output = QString::fromLocal8Bit(probe.readAllStandardOutput());
+    const qsizetype at = output.indexOf(marker);
+    return ProbeRun{seconds, at < 0 ? 0 : output.mid(at + marker.size()).trimmed().toInt()};
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
 // The whole program as a process: start, show the main window, quit.
 void BM_StartupToShownWindow(benchmark::State& state) {
     for (auto _ : state) {
-        QProcess probe;
-        QElapsedTimer clock;
-        clock.start();
-        probe.start(QStringLiteral(KELVARIN_STARTUP_PROBE), {});
-        if (!probe.waitForFinished(10000) || probe.exitCode() != 0) {
+        const std::optional<ProbeRun> run = runProbe(QStringLiteral(KELVARIN_STARTUP_PROBE));
+        if (!run) {
             state.SkipWithError("the start-up probe did not finish cleanly");
             break;
         }
-        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        state.SetIterationTime(run->seconds);
     }
 }
 BENCHMARK(BM_StartupToShownWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The program against a bare Qt window of about as many widgets, started in turns so that both
+// see the same machine: the medians of each, their ratio, and the shared objects each mapped.
+void BM_StartupAgainstBareWindow(benchmark::State& state) {
+    std::vector<double> ours;
+    std::vector<double> bare;
+    ProbeRun lastOurs;
+    ProbeRun lastBare;
+    for (auto _ : state) {
+        const bool oursFirst = ours.size() % 2 == 0;
+        const QString first = oursFirst ? QStringLiteral(KELVARIN_STARTUP_PROBE)
+                                        : QStringLiteral(KELVARIN_BARE_WINDOW_PROBE);
+        const QString second = oursFirst ? QStringLiteral(KELVARIN_BARE_WINDOW_PROBE)
+                                         : QStringLiteral(KELVARIN_STARTUP_PROBE);
+        const std::optional<ProbeRun> a = runProbe(first);
+        const std::optional<ProbeRun> b = runProbe(second);
+        if (!a || !b) {
+            state.SkipWithError("a start-up probe did not finish cleanly");
+            return;
+        }
+        lastOurs = oursFirst ? *a : *b;
+        lastBare = oursFirst ? *b : *a;
+        ours.push_back(lastOurs.seconds);
+        bare.push_back(lastBare.seconds);
+        state.SetIterationTime(lastOurs.seconds);
+    }
+    const double oursMs = median(ours) * 1e3;
+    const double bareMs = median(bare) * 1e3;
+    state.counters["ours_ms"] = oursMs;
+    state.counters["bare_ms"] = bareMs;
+    state.counters["ratio"] = oursMs / bareMs;
+    state.counters["ours_libs"] = lastOurs.sharedObjects;
+    state.counters["bare_libs"] = lastBare.sharedObjects;
+}
+BENCHMARK(BM_StartupAgainstBareWindow)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(30);
 
 }  // namespace
 

@@ -6,7 +6,6 @@
 
 #include "atomicfile/FileReplacement.h"
 #include "atomicfile/FileWriteError.h"
-#include "core/BladeTables.h"
 #include "core/Translation.h"
 #include "templates/TemplateLayout.h"
 
@@ -54,10 +53,6 @@ std::optional<TemplateFormat> templateFormatOf(std::string_view path) {
         return TemplateFormat::Dxf;
     }
     return std::nullopt;
-}
-
-bool hasTemplates(const PropellerDesign& design) {
-    return design.sizing.diameterCm > 0 && design.stations.chordM[stationIndex(kFirstSection)] > 0;
 }
 
 std::vector<std::string> exportTemplates(const PropellerDesign& design,

@@ -7,31 +7,14 @@
 #include <vector>
 
 #include "core/PropellerDesign.h"
-#include "core/SectionOptions.h"
-#include "templates/TemplateMetrics.h"
+#include "templates/TemplateFiles.h"
 
 // The templates written as files at true size: PDF (the pages the print job prints, on a
 // paper of the user's choice), SVG and DXF (one sheet holding every template untiled).
 namespace kelvarin {
 
-enum class TemplateFormat { Pdf, Svg, Dxf };
-enum class PaperSize { A4, Letter, A3 };
-
-struct TemplateExportOptions {
-    SectionOptions section;
-    PaperSize paper = PaperSize::A4;              // PDF only
-    std::string date;                             // in the design line; todayText() from templates
-    double lineWidthMm = kDefaultTemplateLineMm;  // every template line, in every format
-    // PDF only: a template that would need more than kMaxTilesPerTemplate pages is left out
-    // and named in the result, instead of the whole file being refused.
-    bool leaveOutOversized = false;
-};
-
 // The format a path's extension names, whatever its case; nullopt for none or another.
 std::optional<TemplateFormat> templateFormatOf(std::string_view path);
-
-// Whether the design has been calculated: a zero-filled record has no templates to give.
-bool hasTemplates(const PropellerDesign& design);
 
 // Writes every template of the design to `path` (UTF-8) in the format its extension names,
 // replacing the file whole or not at all: what was there stays where anything fails. Throws

@@ -1,39 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "modelmodule/ModelModuleLoader.h"
 
-#include <dlfcn.h>
-
-#include <filesystem>
-#include <vector>
-
-#include "core/ProgramInfo.h"
 #include "core/Translation.h"
 #include "model3d/ModelError.h"
 #include "modelmodule/ModelModule.h"
+#include "moduleloader/ModuleFile.h"
 
 namespace kelvarin {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 std::string& chosenFile() {
     static std::string file;
     return file;
-}
-
-std::vector<fs::path> candidates() {
-    if (!chosenFile().empty()) {
-        return {chosenFile()};
-    }
-    std::error_code error;
-    const fs::path programDir = fs::read_symlink("/proc/self/exe", error).parent_path();
-    return {programDir / kModelModuleFile,
-            (programDir / kModuleDirFromProgram / kModelModuleFile).lexically_normal()};
-}
-
-std::string quoted(const fs::path& path) {
-    return "«" + path.string() + "»";
 }
 
 struct LoadedModule {
@@ -42,45 +21,36 @@ struct LoadedModule {
 };
 
 LoadedModule load() {
-    std::string looked;
-    for (const fs::path& file : candidates()) {
-        std::error_code error;
-        if (!fs::exists(file, error)) {
-            looked += (looked.empty() ? "" : ", ") + quoted(file);
-            continue;
-        }
-        // Kept loaded to the end: the kernel's statics must outlive every use.
-        void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (handle == nullptr) {
-            const char* reason = ::dlerror();
+    const OpenedModule opened = openModule(kModelModuleFile, kModelModuleEntry, chosenFile());
+    switch (opened.outcome) {
+        case OpenedModule::Outcome::Missing:
+            return {nullptr, withArguments(translatedText("kelvarin::ModelModuleLoader",
+                                                          "Модель винта не построена: не найден "
+                                                          "модуль 3D-моделей (искали %1); "
+                                                          "переустановите программу."),
+                                           {opened.file})};
+        case OpenedModule::Outcome::NotLoadable:
             return {nullptr,
                     withArguments(translatedText("kelvarin::ModelModuleLoader",
                                                  "Модель винта не построена: модуль 3D-моделей "
                                                  "%1 не загружается (%2); переустановите "
                                                  "программу."),
-                                  {quoted(file), reason != nullptr
-                                                     ? std::string(reason)
-                                                     : translatedText("kelvarin::ModelModuleLoader",
-                                                                      "причина неизвестна")})};
-        }
-        const auto entry = reinterpret_cast<ModelModuleEntry>(::dlsym(handle, kModelModuleEntry));
-        const ModelModuleApi* api = entry != nullptr ? entry() : nullptr;
-        if (api == nullptr || api->version != kModelModuleVersion || api->useCatalogue == nullptr ||
-            api->describeModel == nullptr) {
-            return {nullptr,
-                    withArguments(translatedText("kelvarin::ModelModuleLoader",
-                                                 "Модель винта не построена: модуль 3D-моделей "
-                                                 "%1 от другой версии программы; "
-                                                 "переустановите программу."),
-                                  {quoted(file)})};
-        }
-        return {api, {}};
+                                  {opened.file, opened.reason})};
+        case OpenedModule::Outcome::Opened:
+        case OpenedModule::Outcome::Foreign:
+            break;
     }
-    return {nullptr, withArguments(translatedText("kelvarin::ModelModuleLoader",
-                                                  "Модель винта не построена: не найден модуль "
-                                                  "3D-моделей (искали %1); переустановите "
-                                                  "программу."),
-                                   {looked})};
+    const auto entry = reinterpret_cast<ModelModuleEntry>(opened.entry);
+    const ModelModuleApi* api = entry != nullptr ? entry() : nullptr;
+    if (api == nullptr || api->version != kModelModuleVersion || api->useCatalogue == nullptr ||
+        api->describeModel == nullptr) {
+        return {nullptr, withArguments(translatedText("kelvarin::ModelModuleLoader",
+                                                      "Модель винта не построена: модуль "
+                                                      "3D-моделей %1 от другой версии программы; "
+                                                      "переустановите программу."),
+                                       {opened.file})};
+    }
+    return {api, {}};
 }
 
 // The module, speaking the program's language as it is at this call. The failure to load is

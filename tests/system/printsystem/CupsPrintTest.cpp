@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "printsystem/CupsPrintSystem.h"
-#include "qtdrawing/QtPrinter.h"
+#include "printsystem/QtPrinter.h"
 #include "support/DefaultDesign.h"
 #include "support/PdfStrokes.h"
 #include "templates/TemplatePrint.h"

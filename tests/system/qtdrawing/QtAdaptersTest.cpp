@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "printsystem/QtPrinter.h"
 #include "qtdrawing/QtCanvas.h"
-#include "qtdrawing/QtPrinter.h"
 #include "support/DefaultDesign.h"
 #include "support/RecordingCanvas.h"
 #include "templates/TemplatePrint.h"

@@ -2,8 +2,12 @@
 // The plain libraries in English: their texts come from the program's catalogue, and where they
 // are drawn the layout measures the English words, not the Russian ones.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -11,7 +15,9 @@
 #include "core/InputFields.h"
 #include "model3d/ModelError.h"
 #include "modelmodule/ModelModuleLoader.h"
+#include "outputmodule/OutputModuleLoader.h"
 #include "support/DefaultDesign.h"
+#include "support/ScopedSeparator.h"
 #include "systemlocale/ProgramTranslation.h"
 #include "templates/TemplateLayout.h"
 
@@ -81,6 +87,36 @@ TEST(LibraryTexts, TheModelModuleSpeaksTheProgramsLanguage) {
             << refusal();
     }
     EXPECT_TRUE(startsWith(refusal(), "Модель винта не построена: диаметр винта 5")) << refusal();
+}
+
+// The output module keeps its own copies of the plain libraries too: they follow the program's
+// language and decimal separator wherever these change.
+TEST(LibraryTexts, TheOutputModuleFollowsTheProgramsLanguageAndSeparator) {
+    useOutputModuleFile(KELVARIN_OUTPUT_MODULE);
+    const PropellerDesign design = testing::DesignOf("151,7", "0,52");
+    const std::filesystem::path dxf = std::filesystem::temp_directory_path() /
+                                      ("kelvarin-" + std::to_string(::getpid()) + ".dxf");
+    const auto exported = [&](const std::string& path) {
+        std::vector<std::string> leftOut;
+        return outputModule().exportTemplates(design, {}, path, leftOut).text;
+    };
+    const auto captioned = [&](const std::string& caption) {
+        EXPECT_EQ(exported(dxf.string()), "");
+        std::ifstream file(dxf);
+        return std::string(std::istreambuf_iterator<char>(file), {}).find(caption) !=
+               std::string::npos;
+    };
+    {
+        const ProgramTranslation english(ProgramLanguage::English);
+        EXPECT_TRUE(startsWith(exported("t"), "Templates not saved: the file name"))
+            << exported("t");
+        const testing::ScopedSeparator point('.');
+        EXPECT_TRUE(captioned("Blade section at 0.2 R"));
+        const testing::ScopedSeparator comma(',');
+        EXPECT_TRUE(captioned("Blade section at 0,2 R"));
+    }
+    EXPECT_TRUE(startsWith(exported("t"), "Шаблоны не сохранены: у имени файла")) << exported("t");
+    std::filesystem::remove(dxf);
 }
 
 }  // namespace

@@ -9,12 +9,11 @@
 #include <QSettings>
 #include <QWidget>
 #include <exception>
+#include <memory>
+#include <optional>
 
 #include "designmodel/DesignModel.h"
 #include "modelmodule/ModelModuleLoader.h"
-#include "modelview/HubDialog.h"
-#include "modelview/ModelInfoPanel.h"
-#include "modelview/ModelPreviewDialog.h"
 #include "performance/Atmosphere.h"
 #include "performance/DesignGeometry.h"
 #include "performance/EngineBalance.h"
@@ -22,6 +21,7 @@
 #include "services/FileDialogs.h"
 #include "services/MessageBoxes.h"
 #include "services/WaitCursor.h"
+#include "viewsmodule/ViewsModuleLoader.h"
 
 namespace kelvarin {
 
@@ -141,31 +141,33 @@ void ModelActions::showPreview() {
         const WaitCursor wait;
         return meshDesignModel(design, handedness(), options);
     };
-    ModelPreviewDialog dialog(meshed(), &window_);
-    if (leftHand_->isChecked()) {
-        dialog.setWindowTitle(tr("Модель левого винта"));
-    }
+    // The preview's module first: a missing one is told before the solid is built.
+    const ViewsModuleApi& views = viewsModule();
     const BladeLoad load = bladeLoad();
+    std::unique_ptr<ModelPreview> preview;
     const auto describe = [&](const std::string& wood) {
         const WaitCursor wait;
         ModelOptions forWood = options;
         forWood.wood = wood;
         // The design's own density stands for its own wood only.
         forWood.densityKgM3 = wood == options.wood ? options.densityKgM3 : 0;
-        dialog.infoPanel()->setInfo(describeDesignModel(design, handedness(), forWood, load), wood,
-                                    load);
+        preview->setInfo(describeDesignModel(design, handedness(), forWood, load), wood, load);
     };
+    preview = views.newModelPreview(meshed(), &window_, [&](const std::string& wood) {
+        runGuarded(messages_, &preview->dialog(), [&] { describe(wood); });
+    });
+    QDialog& dialog = preview->dialog();
+    if (leftHand_->isChecked()) {
+        dialog.setWindowTitle(tr("Модель левого винта"));
+    }
     describe(options.wood);
-    connect(
-        dialog.infoPanel(), &ModelInfoPanel::woodChanged, &dialog,
-        [&](const std::string& wood) { runGuarded(messages_, &dialog, [&] { describe(wood); }); });
     dialog.exec();
 }
 
 void ModelActions::editHub() {
-    HubDialog dialog(model_.document().model, &window_);
-    if (dialog.exec() == QDialog::Accepted) {
-        model_.setModelOptions(dialog.options());
+    if (const std::optional<ModelOptions> options =
+            viewsModule().editHub(model_.document().model, &window_)) {
+        model_.setModelOptions(*options);
     }
 }
 

@@ -8,7 +8,8 @@
 #include "designmodel/DesignModel.h"
 #include "performance/DesignGeometry.h"
 #include "performance/PerformanceError.h"
-#include "performancewindow/PerformanceWindow.h"
+#include "services/FailureMessages.h"
+#include "viewsmodule/ViewsModuleLoader.h"
 
 namespace kelvarin {
 
@@ -26,59 +27,71 @@ std::optional<double> numberSetting(const QSettings& settings, const QString& ke
 
 }  // namespace
 
-PerformanceActions::PerformanceActions(DesignModel& model, QWidget& window, QSettings& settings)
-    : QObject(&window), model_(model), window_(window), settings_(settings) {
+PerformanceActions::PerformanceActions(DesignModel& model, QWidget& window, QSettings& settings,
+                                       MessageBoxes& messages)
+    : QObject(&window), model_(model), window_(window), settings_(settings), messages_(messages) {
     show_ = new QAction(tr("&Характеристики винта"), this);
     show_->setObjectName(QStringLiteral("ActionPerformance"));
     const QString tip =
         tr("Статическая тяга, тяга и КПД по скорости, потребная мощность по оборотам");
     show_->setStatusTip(tip);
     show_->setToolTip(tip);
-    connect(show_, &QAction::triggered, this, &PerformanceActions::showWindow);
+    connect(show_, &QAction::triggered, this,
+            [this] { runGuarded(messages_, &window_, [this] { showWindow(); }); });
+}
+
+PerformanceActions::~PerformanceActions() = default;
+
+QWidget* PerformanceActions::performanceWindow() const {
+    return performanceView_ ? performanceView_->widget() : nullptr;
 }
 
 void PerformanceActions::followCalculation() {
-    if (performanceWindow_ != nullptr && performanceWindow_->isVisible()) {
+    const QWidget* window = performanceWindow();
+    if (window != nullptr && window->isVisible()) {
         showPropeller();
     }
 }
 
 void PerformanceActions::followDocument() {
-    if (performanceWindow_ != nullptr) {
-        performanceWindow_->setEnginePowerCurve(model_.document().enginePowerCurve);
+    if (performanceView_) {
+        performanceView_->setEnginePowerCurve(model_.document().enginePowerCurve);
     }
 }
 
 void PerformanceActions::showWindow() {
-    if (performanceWindow_ == nullptr) {
-        // A window of its own, closed with the main one.
-        performanceWindow_ = new PerformanceWindow(&window_);
-        performanceWindow_->setWindowFlag(Qt::Window);
-        performanceWindow_->setAir(numberSetting(settings_, kAltitudeKey).value_or(0),
-                                   numberSetting(settings_, kTemperatureKey));
-        connect(performanceWindow_, &PerformanceWindow::airChanged, this,
-                &PerformanceActions::rememberAir);
-        performanceWindow_->setEnginePowerCurve(model_.document().enginePowerCurve);
-        // The curve the user applies belongs to the design, and its file.
-        connect(performanceWindow_, &PerformanceWindow::enginePowerCurveChanged, this,
-                [this] { model_.setEnginePowerCurve(performanceWindow_->enginePowerCurve()); });
+    // Made at the first opening, or again should Qt have deleted it with its parent.
+    if (performanceWindow() == nullptr) {
+        makeWindow();
     }
     showPropeller();
-    performanceWindow_->show();
-    performanceWindow_->raise();
-    performanceWindow_->activateWindow();
+    QWidget* window = performanceView_->widget();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void PerformanceActions::makeWindow() {
+    // A window of its own, closed with the main one.
+    performanceView_ = viewsModule().newPerformanceView(
+        &window_, {[this] { rememberAir(); },
+                   // The curve the user applies belongs to the design, and its file.
+                   [this] { model_.setEnginePowerCurve(performanceView_->enginePowerCurve()); }});
+    performanceView_->setAir(numberSetting(settings_, kAltitudeKey).value_or(0),
+                             numberSetting(settings_, kTemperatureKey));
+    performanceView_->setEnginePowerCurve(model_.document().enginePowerCurve);
 }
 
 void PerformanceActions::showPropeller() {
     if (model_.isCalculated()) {
         try {
-            performanceWindow_->showPropeller(geometryFromDesign(model_.calculatedDesign()),
-                                              engineAndFlightOf(model_.engine()));
+            performanceView_->showPropeller(geometryFromDesign(model_.calculatedDesign()),
+                                            engineAndFlightOf(model_.engine()));
         } catch (const PerformanceError& e) {
-            performanceWindow_->showNoPropeller(QString::fromUtf8(e.what()));
+            performanceView_->showNoPropeller(QString::fromUtf8(e.what()));
         }
     } else {
-        performanceWindow_->showNoPropeller(
+        performanceView_->showNoPropeller(
             tr("Винт еще не рассчитан. Задайте исходные данные в главном окне и "
                "нажмите «Расчет»: характеристики появятся здесь и будут следовать "
                "за каждым расчетом."));
@@ -86,8 +99,8 @@ void PerformanceActions::showPropeller() {
 }
 
 void PerformanceActions::rememberAir() {
-    settings_.setValue(kAltitudeKey, performanceWindow_->altitudeM());
-    if (const auto temperature = performanceWindow_->temperatureC()) {
+    settings_.setValue(kAltitudeKey, performanceView_->altitudeM());
+    if (const auto temperature = performanceView_->temperatureC()) {
         settings_.setValue(kTemperatureKey, *temperature);
     } else {
         settings_.remove(kTemperatureKey);

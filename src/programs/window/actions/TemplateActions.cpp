@@ -8,17 +8,12 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QKeySequence>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QSettings>
 #include <array>
 #include <exception>
 
 #include "designmodel/DesignModel.h"
-#include "drawing/PrinterResolution.h"
-#include "printsystem/CupsPrintSystem.h"
-#include "qtdrawing/QtPrinter.h"
+#include "outputmodule/OutputModuleLoader.h"
 #include "services/MessageBoxes.h"
 #include "templates/TemplateLayout.h"
 #include "templates/TemplatePrint.h"
@@ -170,7 +165,6 @@ TemplateActions::TemplateActions(const DesignModel& model, MessageBoxes& message
                                                                      QStringLiteral("Kelvarin"))
                                        : nullptr),
       settings_(settings == nullptr ? ownSettings_.get() : settings),
-      printSystem_(std::make_unique<CupsPrintSystem>()),
       chooser_(askWithFileDialog),
       widthChooser_(askLineWidth) {
     save_ = newAction(this, "ActionSaveTemplates", tr("Сохранить шаблоны…"),
@@ -215,11 +209,12 @@ void TemplateActions::saveTemplates() {
     settings_->setValue(kFolderKey, QFileInfo(choice->path).absolutePath());
     settings_->setValue(kPaperKey, static_cast<int>(choice->paper));
     try {
-        const std::vector<std::string> leftOut =
-            exportTemplates(model_.design(),
-                            {model_.viewOptions(), choice->paper, todayText(),
-                             templateLineWidthMm(*settings_), true},
-                            choice->path.toStdString());
+        std::vector<std::string> leftOut;
+        throwOutputFailure(
+            outputModule().exportTemplates(model_.design(),
+                                           {model_.viewOptions(), choice->paper, todayText(),
+                                            templateLineWidthMm(*settings_), true},
+                                           choice->path.toStdString(), leftOut));
         if (!leftOut.empty()) {
             messages_.inform(
                 parent_,
@@ -232,38 +227,20 @@ void TemplateActions::saveTemplates() {
     }
 }
 
-void TemplateActions::useResolutionOf(QPrinter& printer) {
-    const bool toPrinter =
-        printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty();
-    printer.setResolution(
-        toPrinter ? printerResolutionDpi(*printSystem_, printer.printerName().toStdString())
-                  : kFallbackResolutionDpi);
-}
-
 void TemplateActions::printTemplatesWithDialog() {
     if (!designReady(QT_TR_NOOP("Шаблоны не напечатаны"))) {
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, parent_);
-    dialog.setWindowTitle(tr("Печать шаблонов"));
-    dialog.setMinMax(1, kMaxTemplatePages + 1);  // the overview first
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    // At true size: the pages are laid out in the chosen printer's own pixels, never scaled.
-    useResolutionOf(printer);
     try {
-        QtPrinter chosen(printer);
-        PrintedTemplates printed =
-            printTemplates(model_.design(), chosen, model_.viewOptions(), todayText(), jobName(),
-                           templateLineWidthMm(*settings_));
-        // Fewer where the dialog chose a range of pages.
-        printed.sheets = chosen.pagesSent();
-        messages_.inform(
-            parent_, printedTemplatesText(printed, QString::fromStdString(chosen.destinationName()),
-                                          !printer.outputFileName().isEmpty()));
+        const DialogPrinting printing =
+            outputModule().printWithDialog(parent_, model_.design(), job());
+        if (!printing.accepted) {
+            return;
+        }
+        throwOutputFailure(printing.failure);
+        messages_.inform(parent_, printedTemplatesText(printing.printed,
+                                                       QString::fromStdString(printing.destination),
+                                                       printing.toFile));
     } catch (const std::exception& failure) {
         showFailure(QString::fromUtf8(failure.what()));
     }
@@ -273,39 +250,19 @@ void TemplateActions::previewTemplates() {
     if (!designReady(QT_TR_NOOP("Шаблоны не показаны"))) {
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    useResolutionOf(printer);
-    // Laid out once first, so that a refusal is said instead of an empty preview.
-    std::vector<std::string> leftOut;
+    PreviewShown shown;
     try {
-        const TemplateDocument laidOut = layOutTemplates(
-            model_.design(), {printer.resolution(), printer.width(), printer.height()},
-            model_.viewOptions(), {}, {templateLineWidthMm(*settings_), true});
-        for (const TemplateOmission& omission : laidOut.omissions) {
-            leftOut.push_back(omission.reason);
-        }
+        shown = outputModule().previewWithDialog(parent_, model_.design(), job());
     } catch (const std::exception& failure) {
-        showFailure(tr("Шаблоны не показаны: ") + QString::fromUtf8(failure.what()));
+        showFailure(QString::fromUtf8(failure.what()));
         return;
     }
-    QPrintPreviewDialog preview(&printer, parent_);
-    preview.setWindowTitle(tr("Предварительный просмотр шаблонов"));
-    QString failure;
-    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* shown) {
-        // The preview's own page setup or its Print button may have chosen another printer.
-        try {
-            QtPrinter target(*shown);
-            printTemplates(model_.design(), target, model_.viewOptions(), todayText(), jobName(),
-                           templateLineWidthMm(*settings_));
-        } catch (const std::exception& e) {
-            failure = QString::fromUtf8(e.what());
-        }
-    });
-    preview.exec();
-    if (!failure.isEmpty()) {
-        showFailure(failure);
-    } else if (!leftOut.empty()) {
-        messages_.inform(parent_, withOmissions(tr("Показаны не все шаблоны."), leftOut));
+    if (!shown.layoutFailure.text.empty()) {
+        showFailure(tr("Шаблоны не показаны: ") + QString::fromStdString(shown.layoutFailure.text));
+    } else if (!shown.printFailure.text.empty()) {
+        showFailure(QString::fromStdString(shown.printFailure.text));
+    } else if (!shown.leftOut.empty()) {
+        messages_.inform(parent_, withOmissions(tr("Показаны не все шаблоны."), shown.leftOut));
     }
 }
 
@@ -316,9 +273,11 @@ void TemplateActions::chooseLineWidth() {
     }
 }
 
-std::string TemplateActions::jobName() const {
-    return templateJobName(model_.design(),
-                           designName_ ? designName_().toStdString() : std::string());
+TemplateJob TemplateActions::job() const {
+    return {
+        model_.viewOptions(), todayText(),
+        templateJobName(model_.design(), designName_ ? designName_().toStdString() : std::string()),
+        templateLineWidthMm(*settings_)};
 }
 
 }  // namespace kelvarin

@@ -11,17 +11,16 @@
 
 #include "core/PropellerDesign.h"
 #include "core/SectionOptions.h"
-#include "export/TemplateExport.h"
+#include "outputmodule/OutputModule.h"
+#include "templates/TemplateFiles.h"
 #include "templates/TemplatePrint.h"
 
 class QAction;
-class QPrinter;
 class QSettings;
 class QWidget;
 
 namespace kelvarin {
 
-class CupsPrintSystem;
 class DesignModel;
 class MessageBoxes;
 
@@ -87,19 +86,16 @@ public:
 private:
     // Says why there is nothing to give yet, where the design has not been calculated.
     bool designReady(const char* refusal);
-    // The resolution the chosen printer prints at, set on it: its print system's default for
-    // a printer, 600 dpi for a file.
-    void useResolutionOf(QPrinter& printer);
     void showFailure(const QString& text);
-    // What the print job is called: after the design's name.
-    std::string jobName() const;
+    // The print job of the design's templates: its name after the design's, the view's options,
+    // today and the chosen line width.
+    TemplateJob job() const;
 
     const DesignModel& model_;
     MessageBoxes& messages_;
     QWidget* parent_;
     std::unique_ptr<QSettings> ownSettings_;
     QSettings* settings_;
-    std::unique_ptr<CupsPrintSystem> printSystem_;
     FileChooser chooser_;
     LineWidthChooser widthChooser_;
     NameSource designName_;

@@ -11,8 +11,7 @@
 #include "designmodel/DesignSession.h"
 #include "mainwindow/CommandLine.h"
 #include "mainwindow/MainWindow.h"
-#include "printsystem/CupsPrintSystem.h"
-#include "qtdrawing/QtPrinter.h"
+#include "outputmodule/SystemPrinter.h"
 #include "services/DesktopShell.h"
 #include "services/FileDialogs.h"
 #include "services/MessageBoxes.h"
@@ -55,8 +54,9 @@ int runApplication(int& argc, char** argv, ProgramTranslation& translation, bool
 
     QtMessageBoxes messages;
     QtDesktopShell shell;
-    CupsPrintSystem printSystem;
-    QtPrinter printer(printSystem);
+    // Nothing of the printer is loaded before the window is shown: the first section drawn asks
+    // its resolution.
+    SystemPrinter printer;
     QtFileDialogs fileDialogs;
     // The main window creates the About window, hidden, right after itself.
     MainWindow form({messages, shell, printer, fileDialogs, settings});

@@ -242,7 +242,8 @@ void MainWindow::buildMenuAndStatus() {
     mainMenu_->setRecentFiles(session_->recentFiles());
     modelActions_ = new ModelActions(*model_, *this, services_.messages, services_.fileDialogs,
                                      services_.settings);
-    performanceActions_ = new PerformanceActions(*model_, *this, services_.settings);
+    performanceActions_ =
+        new PerformanceActions(*model_, *this, services_.settings, services_.messages);
     mainMenu_->addModelActions({modelActions_->saveAction()});
     mainMenu_->addPropellerActions({performanceActions_->showAction()});
     mainMenu_->addPropellerActions({modelActions_->previewAction(), modelActions_->leftHandAction(),

@@ -15,7 +15,6 @@
 #include "controls/NumericEdit.h"
 #include "controls/SanityStatus.h"
 #include "core/SanityLine.h"
-#include "performancewindow/PerformanceWindow.h"
 #include "report/DataReport.h"
 #include "support/ScopedSeparator.h"
 #include "templates/TemplatePrint.h"

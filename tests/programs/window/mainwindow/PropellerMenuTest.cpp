@@ -17,7 +17,6 @@
 #include "controls/StationTableView.h"
 #include "designmodel/DesignModel.h"
 #include "modelmodule/ModelModuleLoader.h"
-#include "performancewindow/PerformanceWindow.h"
 
 namespace kelvarin::testing {
 namespace {
@@ -35,7 +34,7 @@ TEST(UiPropellerMenu, ThePerformanceWindowFollowsEveryCompletedCalculation) {
     WindowRig rig;
     PerformanceActions& actions = rig.window->performanceActions();
     actions.showAction()->trigger();
-    PerformanceWindow* window = actions.performanceWindow();
+    QWidget* window = actions.performanceWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     const auto figures = [window] { return window->findChild<QLabel*>("LabFigures")->text(); };

@@ -70,6 +70,7 @@ TEST(TemplateActions, EachFilterGivesItsPaperInEitherLanguage) {
 class SavingTemplates : public ::testing::Test {
 protected:
     SavingTemplates() {
+        UseBuiltModules();
         actions.setFileChooser([this](QWidget*, const QString& folder, PaperSize paper) {
             offeredFolders << folder;
             offeredPaper = paper;

@@ -12,9 +12,11 @@
 
 #include "drawing/Printer.h"
 #include "mainwindow/MainWindow.h"
+#include "outputmodule/OutputModuleLoader.h"
 #include "services/DesktopShell.h"
 #include "services/FileDialogs.h"
 #include "services/MessageBoxes.h"
+#include "viewsmodule/ViewsModuleLoader.h"
 
 namespace kelvarin::testing {
 
@@ -120,8 +122,15 @@ public:
 };
 
 // The main window on test doubles, shown, working in a directory of its own.
+// The window's modules as built, since a test program does not live beside them.
+inline void UseBuiltModules() {
+    useViewsModuleFile(KELVARIN_VIEWS_MODULE);
+    useOutputModuleFile(KELVARIN_OUTPUT_MODULE);
+}
+
 struct WindowRig {
     WindowRig() {
+        UseBuiltModules();
         previousDir = QDir::currentPath();
         QDir::setCurrent(workDir.path());
         window = std::make_unique<MainWindow>(

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qtdrawing/QtPrinter.h"
+#include "printsystem/QtPrinter.h"
 
 #include <QPageRanges>
 #include <QPainter>
