@@ -156,8 +156,10 @@ LayoutResult computeLayout(const LayoutInput& in) {
         w = scaledExtent(iw, in.zoomPercent);
         h = scaledExtent(ih, in.zoomPercent);
     }
-    w = static_cast<int>(std::min<std::int64_t>(std::int64_t{w} + 2 * margin, kMaxControlExtent));
-    h = static_cast<int>(std::min<std::int64_t>(std::int64_t{h} + 2 * margin, kMaxControlExtent));
+    w = static_cast<int>(
+        std::min<std::int64_t>(std::int64_t{w} + std::int64_t{2} * margin, kMaxControlExtent));
+    h = static_cast<int>(
+        std::min<std::int64_t>(std::int64_t{h} + std::int64_t{2} * margin, kMaxControlExtent));
 
     // The bars follow the new size at once rather than one resize later, so the centring
     // below sees the client area that will actually be on the screen.
