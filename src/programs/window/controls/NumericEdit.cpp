@@ -74,9 +74,15 @@ NumericEdit::NumericEdit(FieldFilter filter, int typingLimit, QWidget* parent)
     setAcceptDrops(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     applyLook();
+    fieldFont_ = font();
+    connect(this, &QLineEdit::textChanged, this, &NumericEdit::fitTextToWidth);
 }
 
 int NumericEdit::widthToShow(const QString& text) const {
+    return widthToShow(text, fieldFont_);
+}
+
+int NumericEdit::widthToShow(const QString& text, const QFont& font) const {
     // A line edit scrolls its text once the text, a pixel for the caret and a 2-pixel margin
     // on either side (Qt's own, not a style's) pass its contents less the text margins.
     constexpr int kInnerMargin = 2;
@@ -88,7 +94,42 @@ int NumericEdit::widthToShow(const QString& text) const {
     const QMargins margins = textMargins();
     const int chrome = panel.rect.width() - contents.width() + margins.left() + margins.right() +
                        2 * kInnerMargin + kCaret;
-    return chrome + static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
+    return chrome + static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
+}
+
+void NumericEdit::fitTextToWidth() {
+    // A step at a time down to a size where even the longest exponent form fits: half a point,
+    // or a pixel for a font sized in pixels, as the window's are.
+    constexpr double kSmallestPointSize = 5.0;
+    constexpr int kSmallestPixelSize = 7;
+    QFont fitted = fieldFont_;
+    while (widthToShow(text(), fitted) > width()) {
+        if (fitted.pixelSize() > kSmallestPixelSize) {
+            fitted.setPixelSize(fitted.pixelSize() - 1);
+        } else if (fitted.pixelSize() <= 0 && fitted.pointSizeF() - 0.5 >= kSmallestPointSize) {
+            fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+        } else {
+            break;
+        }
+    }
+    if (fitted != font()) {
+        fitting_ = true;
+        setFont(fitted);
+        fitting_ = false;
+    }
+}
+
+void NumericEdit::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !fitting_) {
+        fieldFont_ = font();
+        fitTextToWidth();
+    }
+}
+
+void NumericEdit::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    fitTextToWidth();
 }
 
 void NumericEdit::setShaded(bool shaded) {

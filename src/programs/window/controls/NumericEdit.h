@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QColor>
+#include <QFont>
 #include <QLineEdit>
 
 class QMenu;
@@ -26,6 +27,9 @@ public:
     // The width at which the field shows `text` whole, without scrolling it, in its font and
     // frame.
     int widthToShow(const QString& text) const;
+    // The font the field was given; the one it shows is smaller while a result too long for the
+    // field (an exponent form from absurd inputs) would otherwise scroll out of sight.
+    QFont fieldFont() const { return fieldFont_; }
 
     // The field's background: white, or the shaded colour of an inactive field.
     void setShaded(bool shaded);
@@ -39,6 +43,8 @@ public:
     QMenu* createContextMenu();
 
 protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -47,10 +53,14 @@ private:
     void typeCharacter(QChar typed);
     void insertWithinLimit(const QString& text);
     void applyLook();
+    int widthToShow(const QString& text, const QFont& font) const;
+    void fitTextToWidth();
 
     FieldFilter filter_;
     int typingLimit_;
     bool shaded_ = false;
+    QFont fieldFont_;
+    bool fitting_ = false;
 };
 
 // The colour of a shaded field: a light neutral colour from the palette, never white.

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -111,6 +112,17 @@ void expectShownWhole(NumericEdit& edit, const QString& text) {
     edit.setText(kept);
 }
 
+// A result in exponent form, which only absurd inputs give, is shown whole in a smaller font.
+void expectExponentShownWhole(NumericEdit& edit, const QString& text) {
+    const QString kept = edit.text();
+    edit.setText(text);
+    EXPECT_NEAR(caretTravel(edit), QFontMetricsF(edit.font()).horizontalAdvance(text), 1.0)
+        << edit.objectName().toStdString();
+    EXPECT_NE(edit.font(), edit.fieldFont());
+    edit.setText(kept);
+    EXPECT_EQ(edit.font(), edit.fieldFont());
+}
+
 // The longest numbers each field takes: its typing limit of digits, and the longest results the
 // sizing writes (a 1000 cm diameter, the largest one, a pitch just under 100 m, a speed just
 // under 100 000 rpm).
@@ -125,6 +137,9 @@ void expectNumbersShownWhole(MainWindow& window) {
     }
     expectShownWhole(*window.fieldEdit(InputField::Pitch), "99" + comma + "99");
     expectShownWhole(*window.fieldEdit(InputField::PropellerSpeed), "99999");
+    for (InputField f : {InputField::Diameter, InputField::Pitch, InputField::PropellerSpeed}) {
+        expectExponentShownWhole(*window.fieldEdit(f), "3" + comma + "1607E05");
+    }
 }
 
 // A caption that fits in Russian may not in English: both languages are held to the same checks.
