@@ -1093,6 +1093,77 @@ List of options: kelvarin --help
     </message>
 </context>
 <context>
+    <name>kelvarin::HubDialog</name>
+    <message>
+        <source>Ступица</source>
+        <translation>Hub</translation>
+    </message>
+    <message>
+        <source> мм</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>по корню лопасти</source>
+        <translation>following the root</translation>
+    </message>
+    <message>
+        <source>Диаметр ступицы:</source>
+        <translation>Hub diameter:</translation>
+    </message>
+    <message>
+        <source>Толщина ступицы:</source>
+        <translation>Hub thickness:</translation>
+    </message>
+    <message>
+        <source>без отверстия</source>
+        <translation>no bore</translation>
+    </message>
+    <message>
+        <source>Центральное отверстие:</source>
+        <translation>Centre bore:</translation>
+    </message>
+    <message>
+        <source>Окружность болтов:</source>
+        <translation>Bolt circle:</translation>
+    </message>
+    <message>
+        <source>без отверстий</source>
+        <translation>no holes</translation>
+    </message>
+    <message>
+        <source>Число отверстий под болты:</source>
+        <translation>Number of bolt holes:</translation>
+    </message>
+    <message>
+        <source>Диаметр отверстий под болты:</source>
+        <translation>Bolt hole diameter:</translation>
+    </message>
+    <message>
+        <source>без скругления</source>
+        <translation>no fillet</translation>
+    </message>
+    <message>
+        <source>Скругление лопасти у ступицы:</source>
+        <translation>Fillet between blade and hub:</translation>
+    </message>
+    <message>
+        <source>Толщина задней кромки не меньше:</source>
+        <translation>Trailing edge at least:</translation>
+    </message>
+    <message>
+        <source>По умолчанию ступица подходит к распространенному фланцу редуктора малых двухтактных двигателей: отверстие 40 мм, 6 болтов M8 на окружности 75 мм.</source>
+        <translation>By default the hub fits the common propeller flange of the reduction gearboxes of small two-stroke engines: a 40 mm bore, 6 M8 bolts on a 75 mm circle.</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::InputFields</name>
     <message>
         <source>Необходимо ввести параметр диаметр винта больше нуля</source>
@@ -1523,6 +1594,51 @@ recommended at least 4 (F. E. Weick, Aircraft Propeller Design, 1930).
     </message>
 </context>
 <context>
+    <name>kelvarin::ModelInfoPanel</name>
+    <message>
+        <source>Сечение</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Сила, Н</source>
+        <translation>Force, N</translation>
+    </message>
+    <message>
+        <source>Растяжение, МПа</source>
+        <translation>Tension, MPa</translation>
+    </message>
+    <message>
+        <source>Изгиб, МПа</source>
+        <translation>Bending, MPa</translation>
+    </message>
+    <message>
+        <source>Запас</source>
+        <translation>Factor</translation>
+    </message>
+    <message>
+        <source>Древесина:</source>
+        <translation>Wood:</translation>
+    </message>
+    <message>
+        <source>Заготовка: %1 × %2 × %3 мм
+Объем: %4 см³
+Плотность: %5 кг/м³
+Масса: %6 кг
+Центр масс: %7; %8; %9 мм
+Нагрузка: %10 об/мин, тяга %11 Н, момент %12 Н·м</source>
+        <translation>Blank: %1 × %2 × %3 mm
+Volume: %4 cm³
+Density: %5 kg/m³
+Mass: %6 kg
+Centre of mass: %7; %8; %9 mm
+Load: %10 rpm, thrust %11 N, torque %12 N·m</translation>
+    </message>
+    <message>
+        <source>Запас прочности ниже рекомендуемого для деревянных винтов (%1): винт может разрушиться. У корня запас снизится до %1 при %2 об/мин.</source>
+        <translation>The safety factor is below the one recommended for wooden propellers (%1): the propeller may break. At the root the factor falls to %1 at %2 rpm.</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::ModelModuleEntry</name>
     <message>
         <source>Модель винта не построена: не хватает памяти.</source>
@@ -1540,16 +1656,53 @@ recommended at least 4 (F. E. Weick, Aircraft Propeller Design, 1930).
         <translation>Propeller model not built: the 3D model module %1 cannot be loaded (%2); reinstall the program.</translation>
     </message>
     <message>
-        <source>причина неизвестна</source>
-        <translation>reason unknown</translation>
-    </message>
-    <message>
         <source>Модель винта не построена: модуль 3D-моделей %1 от другой версии программы; переустановите программу.</source>
         <translation>Propeller model not built: the 3D model module %1 is from another version of the program; reinstall the program.</translation>
     </message>
     <message>
         <source>Модель винта не построена: не найден модуль 3D-моделей (искали %1); переустановите программу.</source>
         <translation>Propeller model not built: the 3D model module was not found (looked for %1); reinstall the program.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::ModelPreviewDialog</name>
+    <message>
+        <source>Модель винта</source>
+        <translation>Propeller Model</translation>
+    </message>
+    <message>
+        <source>Чтобы повернуть модель, тяните её мышью; колесо мыши приближает и удаляет.</source>
+        <translation>Drag the model with the mouse to turn it; the mouse wheel zooms in and out.</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::ModelView</name>
+    <message>
+        <source>Не удалось показать модель: OpenGL не принял программу затенения (%1)</source>
+        <translation>Could not show the model: OpenGL did not accept the shader program (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::ModuleFile</name>
+    <message>
+        <source>причина неизвестна</source>
+        <translation>reason unknown</translation>
+    </message>
+    <message>
+        <source>Не найден модуль программы %1 (искали %2); переустановите программу.</source>
+        <translation>The program module %1 was not found (looked for %2); reinstall the program.</translation>
+    </message>
+    <message>
+        <source>Модуль программы %1 не загружается (%2); переустановите программу.</source>
+        <translation>The program module %1 cannot be loaded (%2); reinstall the program.</translation>
+    </message>
+    <message>
+        <source>Модуль программы %1 от другой версии программы; переустановите программу.</source>
+        <translation>The program module %1 is from another version of the program; reinstall the program.</translation>
     </message>
 </context>
 <context>
@@ -2816,144 +2969,6 @@ Example: kelvarin-cli templates propeller.kelvarin -o templates.pdf --turned --p
     <message>
         <source>бук</source>
         <translation>beech</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::modelview::HubDialog</name>
-    <message>
-        <source>Ступица</source>
-        <translation>Hub</translation>
-    </message>
-    <message>
-        <source> мм</source>
-        <translation> mm</translation>
-    </message>
-    <message>
-        <source>по корню лопасти</source>
-        <translation>following the root</translation>
-    </message>
-    <message>
-        <source>Диаметр ступицы:</source>
-        <translation>Hub diameter:</translation>
-    </message>
-    <message>
-        <source>Толщина ступицы:</source>
-        <translation>Hub thickness:</translation>
-    </message>
-    <message>
-        <source>без отверстия</source>
-        <translation>no bore</translation>
-    </message>
-    <message>
-        <source>Центральное отверстие:</source>
-        <translation>Centre bore:</translation>
-    </message>
-    <message>
-        <source>Окружность болтов:</source>
-        <translation>Bolt circle:</translation>
-    </message>
-    <message>
-        <source>без отверстий</source>
-        <translation>no holes</translation>
-    </message>
-    <message>
-        <source>Число отверстий под болты:</source>
-        <translation>Number of bolt holes:</translation>
-    </message>
-    <message>
-        <source>Диаметр отверстий под болты:</source>
-        <translation>Bolt hole diameter:</translation>
-    </message>
-    <message>
-        <source>без скругления</source>
-        <translation>no fillet</translation>
-    </message>
-    <message>
-        <source>Скругление лопасти у ступицы:</source>
-        <translation>Fillet between blade and hub:</translation>
-    </message>
-    <message>
-        <source>Толщина задней кромки не меньше:</source>
-        <translation>Trailing edge at least:</translation>
-    </message>
-    <message>
-        <source>По умолчанию ступица подходит к распространенному фланцу редуктора малых двухтактных двигателей: отверстие 40 мм, 6 болтов M8 на окружности 75 мм.</source>
-        <translation>By default the hub fits the common propeller flange of the reduction gearboxes of small two-stroke engines: a 40 mm bore, 6 M8 bolts on a 75 mm circle.</translation>
-    </message>
-    <message>
-        <source>ОК</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Отмена</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::modelview::ModelInfoPanel</name>
-    <message>
-        <source>Сечение</source>
-        <translation>Station</translation>
-    </message>
-    <message>
-        <source>Сила, Н</source>
-        <translation>Force, N</translation>
-    </message>
-    <message>
-        <source>Растяжение, МПа</source>
-        <translation>Tension, MPa</translation>
-    </message>
-    <message>
-        <source>Изгиб, МПа</source>
-        <translation>Bending, MPa</translation>
-    </message>
-    <message>
-        <source>Запас</source>
-        <translation>Factor</translation>
-    </message>
-    <message>
-        <source>Древесина:</source>
-        <translation>Wood:</translation>
-    </message>
-    <message>
-        <source>Заготовка: %1 × %2 × %3 мм
-Объем: %4 см³
-Плотность: %5 кг/м³
-Масса: %6 кг
-Центр масс: %7; %8; %9 мм
-Нагрузка: %10 об/мин, тяга %11 Н, момент %12 Н·м</source>
-        <translation>Blank: %1 × %2 × %3 mm
-Volume: %4 cm³
-Density: %5 kg/m³
-Mass: %6 kg
-Centre of mass: %7; %8; %9 mm
-Load: %10 rpm, thrust %11 N, torque %12 N·m</translation>
-    </message>
-    <message>
-        <source>Запас прочности ниже рекомендуемого для деревянных винтов (%1): винт может разрушиться. У корня запас снизится до %1 при %2 об/мин.</source>
-        <translation>The safety factor is below the one recommended for wooden propellers (%1): the propeller may break. At the root the factor falls to %1 at %2 rpm.</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::modelview::ModelPreviewDialog</name>
-    <message>
-        <source>Модель винта</source>
-        <translation>Propeller Model</translation>
-    </message>
-    <message>
-        <source>Чтобы повернуть модель, тяните её мышью; колесо мыши приближает и удаляет.</source>
-        <translation>Drag the model with the mouse to turn it; the mouse wheel zooms in and out.</translation>
-    </message>
-    <message>
-        <source>Закрыть</source>
-        <translation>Close</translation>
-    </message>
-</context>
-<context>
-    <name>kelvarin::modelview::ModelView</name>
-    <message>
-        <source>Не удалось показать модель: OpenGL не принял программу затенения (%1)</source>
-        <translation>Could not show the model: OpenGL did not accept the shader program (%1)</translation>
     </message>
 </context>
 </TS>

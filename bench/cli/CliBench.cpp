@@ -10,7 +10,7 @@
 
 #include "cli/CalcOutput.h"
 #include "core/CalculationRun.h"
-#include "sanity/SanityLine.h"
+#include "core/SanityLine.h"
 
 extern char** environ;
 

@@ -12,8 +12,8 @@
 #include "drawing/SectionOutline.h"
 #include "drawing/SectionView.h"
 #include "printsystem/CupsPrintSystem.h"
+#include "printsystem/QtPrinter.h"
 #include "qtdrawing/QtCanvas.h"
-#include "qtdrawing/QtPrinter.h"
 #include "support/ScopedSeparator.h"
 #include "templates/TemplatePrint.h"
 

@@ -11,7 +11,7 @@
 #include "model3d/ModelWriter.h"
 #include "model3d/PropellerSolid.h"
 #include "model3d/SolidMesh.h"
-#include "model3d/StartDesign.h"
+#include "plain/model3d/StartDesign.h"
 
 namespace {
 

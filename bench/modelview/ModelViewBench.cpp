@@ -11,9 +11,9 @@
 
 #include "model3d/PropellerSolid.h"
 #include "model3d/SolidMesh.h"
-#include "model3d/StartDesign.h"
 #include "modelview/MeshRenderer.h"
 #include "modelview/OrbitCamera.h"
+#include "plain/model3d/StartDesign.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The analysis against every published data set in tests/performance/data: mean CT and CP errors
-// per set over its unstalled range, the held-back sets apart. Run it before and after a change
-// of model to see what the change did where; with -v, every point measured and analysed.
+// The analysis against every published data set in tests/plain/performance/data: mean CT and CP
+// errors per set over its unstalled range, the held-back sets apart. Run it before and after a
+// change of model to see what the change did where; with -v, every point measured and analysed.
 #include <cstdio>
 #include <cstring>
 #include <exception>
