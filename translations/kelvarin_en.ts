@@ -70,6 +70,33 @@
     </message>
 </context>
 <context>
+    <name>kelvarin::BladeSolid</name>
+    <message>
+        <source>диаметр ступицы %1 мм меньше ширины корня лопасти %2 мм: корень не помещается в ступицу</source>
+        <translation>the hub diameter %1 mm is less than the blade root width %2 mm: the root does not fit in the hub</translation>
+    </message>
+    <message>
+        <source>толщина ступицы %1 мм меньше толщины корня лопасти вдоль оси %2 мм</source>
+        <translation>the hub thickness %1 mm is less than the blade root's depth along the axis %2 mm</translation>
+    </message>
+    <message>
+        <source>ступица диаметром %1 мм закрывает сечение 3: ее диаметр должен быть меньше %2 мм</source>
+        <translation>a hub %1 mm in diameter covers section 3: its diameter must be less than %2 mm</translation>
+    </message>
+    <message>
+        <source>отверстия под болты на окружности %1 мм выходят за ступицу диаметром %2 мм</source>
+        <translation>the bolt holes on a %1 mm circle reach out of the hub, %2 mm in diameter</translation>
+    </message>
+    <message>
+        <source>отверстие в центре ступицы (%1 мм) не меньше самой ступицы (%2 мм)</source>
+        <translation>the centre bore (%1 mm) is not smaller than the hub itself (%2 mm)</translation>
+    </message>
+    <message>
+        <source>задняя кромка толщиной %1 мм не помещается в сечение %2: оно толщиной %3 мм, кромка может быть не толще половины: задайте не больше %4 мм</source>
+        <translation>a trailing edge %1 mm thick does not fit section %2: the section is %3 mm thick and the edge may be at most half of that: set no more than %4 mm</translation>
+    </message>
+</context>
+<context>
     <name>kelvarin::CalcCommand</name>
     <message>
         <source>--format: %1 не формат; возможны text, csv и json</source>

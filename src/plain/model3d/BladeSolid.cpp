@@ -337,21 +337,24 @@ HubSize hubSize(const PropellerShape& shape, const HubOptions& hub) {
                            : std::max(rootDepthMm * kHubAllowance,
                                       rootDepthMm + 2 * kHubRoomPerFillet * hub.filletMm);
     if (size.diameterMm <= rootWidthMm) {
-        refuse(
-            "диаметр ступицы %1 мм меньше ширины корня лопасти %2 мм: корень не "
-            "помещается в ступицу",
-            {mm(size.diameterMm), mm(rootWidthMm)});
+        refuse(textToTranslate("kelvarin::BladeSolid",
+                               "диаметр ступицы %1 мм меньше ширины корня лопасти %2 мм: корень не "
+                               "помещается в ступицу"),
+               {mm(size.diameterMm), mm(rootWidthMm)});
     }
     if (size.thicknessMm <= rootDepthMm) {
-        refuse("толщина ступицы %1 мм меньше толщины корня лопасти вдоль оси %2 мм",
-               {mm(size.thicknessMm), mm(rootDepthMm)});
+        refuse(
+            textToTranslate("kelvarin::BladeSolid",
+                            "толщина ступицы %1 мм меньше толщины корня лопасти вдоль оси %2 мм"),
+            {mm(size.thicknessMm), mm(rootDepthMm)});
     }
     const double station3Mm = shape.sections.front().radiusMm;
     if (size.diameterMm / 2 >= station3Mm) {
-        refuse(
-            "ступица диаметром %1 мм закрывает сечение 3: ее диаметр должен быть меньше "
-            "%2 мм",
-            {mm(size.diameterMm), mm(2 * station3Mm)});
+        refuse(textToTranslate(
+                   "kelvarin::BladeSolid",
+                   "ступица диаметром %1 мм закрывает сечение 3: ее диаметр должен быть меньше "
+                   "%2 мм"),
+               {mm(size.diameterMm), mm(2 * station3Mm)});
     }
     return size;
 }
@@ -360,21 +363,26 @@ TopoDS_Shape propellerSolid(const PropellerShape& shape, const ModelOptions& opt
     const HubOptions& hub = options.hub;
     const HubSize size = hubSize(shape, hub);
     if (hub.holeCount > 0 && hub.boltCircleMm + hub.holeMm >= size.diameterMm) {
-        refuse("отверстия под болты на окружности %1 мм выходят за ступицу диаметром %2 мм",
+        refuse(textToTranslate(
+                   "kelvarin::BladeSolid",
+                   "отверстия под болты на окружности %1 мм выходят за ступицу диаметром %2 мм"),
                {mm(hub.boltCircleMm), mm(size.diameterMm)});
     }
     if (hub.boreMm >= size.diameterMm) {
-        refuse("отверстие в центре ступицы (%1 мм) не меньше самой ступицы (%2 мм)",
-               {mm(hub.boreMm), mm(size.diameterMm)});
+        refuse(
+            textToTranslate("kelvarin::BladeSolid",
+                            "отверстие в центре ступицы (%1 мм) не меньше самой ступицы (%2 мм)"),
+            {mm(hub.boreMm), mm(size.diameterMm)});
     }
     for (std::size_t i = 0; i < kBladeSectionCount; ++i) {
         const double thickestMm = greatestThicknessMm(shape.sections[i].profile);
         if (options.trailingEdgeMm > thickestMm / 2) {
-            refuse(
-                "задняя кромка толщиной %1 мм не помещается в сечение %2: оно толщиной "
-                "%3 мм, кромка может быть не толще половины: задайте не больше %4 мм",
-                {mm(options.trailingEdgeMm), std::to_string(i + 3), mm(thickestMm),
-                 formatFixed(std::floor(thickestMm / 2 * 10) / 10, 15, 1)});
+            refuse(textToTranslate(
+                       "kelvarin::BladeSolid",
+                       "задняя кромка толщиной %1 мм не помещается в сечение %2: оно толщиной "
+                       "%3 мм, кромка может быть не толще половины: задайте не больше %4 мм"),
+                   {mm(options.trailingEdgeMm), std::to_string(i + 3), mm(thickestMm),
+                    formatFixed(std::floor(thickestMm / 2 * 10) / 10, 15, 1)});
         }
     }
 

@@ -14,11 +14,12 @@
 #include "model3d/ModelOptions.h"
 #include "model3d/PropellerShape.h"
 #include "model3d/TriangleMesh.h"
+#include "moduleloader/ProgramHooks.h"
 
 namespace kelvarin {
 
 // Raised whenever the interface below changes, so that an old module is refused, not misused.
-inline constexpr int kModelModuleVersion = 4;
+inline constexpr int kModelModuleVersion = 5;
 
 // A design's solid as the module built it, with what it has worked out of it since (its
 // meshes, its measures), kept until released. Only the module looks inside.
@@ -46,10 +47,10 @@ struct ModelModuleApi {
     std::string (*describeModel)(ModelModuleSolid* solid, const ModelOptions& options,
                                  const BladeLoad& load, ModelInfo& info) = nullptr;
     void (*releaseModel)(ModelModuleSolid* solid) = nullptr;
-    // The module's texts come from the program's catalogue (nullptr: Russian), which the module's
-    // own copy of the translation library does not see otherwise. Handed over before each call,
-    // so that the catalogue only needs to live through the call.
-    void (*useCatalogue)(const TextCatalogue* catalogue) = nullptr;
+    // The module's texts and numbers follow the program's catalogue and decimal separator, which
+    // the module's own copy of the plain libraries does not see otherwise. Handed over once, at
+    // loading.
+    void (*followProgram)(const ProgramHooks& hooks) = nullptr;
 };
 
 // The module's file and the one function the loader looks up in it, which returns the

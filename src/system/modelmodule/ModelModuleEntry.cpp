@@ -104,13 +104,9 @@ void releaseModel(ModelModuleSolid* solid) {
     delete solid;
 }
 
-void useCatalogue(const TextCatalogue* catalogue) {
-    setTextCatalogue(catalogue);
-}
-
 const ModelModuleApi kApi{kModelModuleVersion, &checkModel,   &buildModel,
                           &isModelOf,          &writeModel,   &meshModel,
-                          &describeModel,      &releaseModel, &useCatalogue};
+                          &describeModel,      &releaseModel, &followProgram};
 
 }  // namespace
 

@@ -44,7 +44,7 @@ LoadedModule load() {
     }
     const auto entry = reinterpret_cast<ModelModuleEntry>(opened.entry);
     const ModelModuleApi* api = entry != nullptr ? entry() : nullptr;
-    if (api == nullptr || api->version != kModelModuleVersion || api->useCatalogue == nullptr ||
+    if (api == nullptr || api->version != kModelModuleVersion || api->followProgram == nullptr ||
         api->releaseModel == nullptr) {
         return {nullptr, withArguments(translatedText("kelvarin::ModelModuleLoader",
                                                       "Модель винта не построена: модуль "
@@ -52,17 +52,17 @@ LoadedModule load() {
                                                       "переустановите программу."),
                                        {opened.file})};
     }
+    api->followProgram(programHooks());
     return {api, {}};
 }
 
-// The module, speaking the program's language as it is at this call. The failure to load is
-// kept as first worded.
+// The module, which speaks the program's language and writes its numbers from loading on. The
+// failure to load is kept as first worded.
 const ModelModuleApi& module() {
     static const LoadedModule loaded = load();
     if (loaded.api == nullptr) {
         throw ModelError(loaded.failure);
     }
-    loaded.api->useCatalogue(currentTextCatalogue());
     return *loaded.api;
 }
 
