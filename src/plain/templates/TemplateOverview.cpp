@@ -20,8 +20,9 @@ struct Group {
     OutlinePoint at;  // the label's top-left corner on the overview
 };
 
-std::int32_t scaled(std::int32_t v, double scale) {
-    return static_cast<std::int32_t>(std::ceil(v * scale));
+// Counted in 64 bits: a template's box may span most of the 32-bit range before it is scaled.
+std::int64_t scaled(std::int64_t v, double scale) {
+    return static_cast<std::int64_t>(std::ceil(static_cast<double>(v) * scale));
 }
 
 // Sets each group's place at the scale, in rows left to right; false where they overflow
@@ -29,15 +30,16 @@ std::int32_t scaled(std::int32_t v, double scale) {
 bool arrange(std::vector<Group>& groups, const PixelRect& area, double scale,
              const TemplateMetrics& m) {
     const std::int32_t gap = 2 * m.captionGap;
-    std::int32_t x = area.left;
-    std::int32_t y = area.top;
-    std::int32_t rowHeight = 0;
+    // Sums in 64 bits: a group too large for the area is refused, not wrapped round into it.
+    std::int64_t x = area.left;
+    std::int64_t y = area.top;
+    std::int64_t rowHeight = 0;
     for (Group& g : groups) {
         const PixelRect& label = std::get<TextShape>(g.label.shape).box;
-        const std::int32_t width =
-            std::max(label.right - label.left, scaled(g.box.right - g.box.left, scale));
-        const std::int32_t height =
-            label.bottom - label.top + m.captionGap + scaled(g.box.bottom - g.box.top, scale);
+        const std::int64_t width = std::max(std::int64_t{label.right} - label.left,
+                                            scaled(std::int64_t{g.box.right} - g.box.left, scale));
+        const std::int64_t height = std::int64_t{label.bottom} - label.top + m.captionGap +
+                                    scaled(std::int64_t{g.box.bottom} - g.box.top, scale);
         if (x > area.left && x + width > area.right) {
             x = area.left;
             y += rowHeight + gap;
@@ -46,7 +48,7 @@ bool arrange(std::vector<Group>& groups, const PixelRect& area, double scale,
         if (x + width > area.right || y + height > area.bottom) {
             return false;
         }
-        g.at = {x, y};
+        g.at = {static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)};  // within the area
         x += width + gap;
         rowHeight = std::max(rowHeight, height);
     }
